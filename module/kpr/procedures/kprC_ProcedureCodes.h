@@ -1,0 +1,83 @@
+#pragma once
+// Procedure type codes: the class type identifier of the step class that runs each
+// procedure, named after that class. The Initial step runs no procedure and reports 1.
+// Also the scripting enumeration of the codes, omu_PrimEnum<unsigned int, 602>.
+#include "include/omu_PrimEnum.h"
+
+inline constexpr unsigned int kprC_INITIAL_STEP_PROCEDURE = 1;  // what the Initial step reports
+inline constexpr unsigned int kprC_INITIAL_STEP_ID = 0x023C002D;  // its class type identifier
+
+inline constexpr unsigned int kprC_ANNEAL_STEP_ID = 0x023C0065;
+inline constexpr unsigned int kprC_BUCKLE_STEP_ID = 0x023C0066;
+inline constexpr unsigned int kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID = 0x023C0067;
+inline constexpr unsigned int kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID = 0x023C0068;
+inline constexpr unsigned int kprC_EXPLICIT_DYNAMICS_STEP_ID = 0x023C0069;
+inline constexpr unsigned int kprC_FREQUENCY_STEP_ID = 0x023C006A;
+inline constexpr unsigned int kprC_GEOSTATIC_STEP_ID = 0x023C006B;
+inline constexpr unsigned int kprC_HEAT_TRANSFER_STEP_ID = 0x023C006C;
+inline constexpr unsigned int kprC_IMPLICIT_DYNAMICS_STEP_ID = 0x023C006D;
+inline constexpr unsigned int kprC_MASS_DIFFUSION_STEP_ID = 0x023C006E;
+inline constexpr unsigned int kprC_MODAL_DYNAMICS_STEP_ID = 0x023C006F;
+inline constexpr unsigned int kprC_RANDOM_RESPONSE_STEP_ID = 0x023C0070;
+inline constexpr unsigned int kprC_RESPONSE_SPECTRUM_STEP_ID = 0x023C0071;
+inline constexpr unsigned int kprC_SOILS_STEP_ID = 0x023C0072;
+inline constexpr unsigned int kprC_STATIC_STEP_ID = 0x023C0073;
+inline constexpr unsigned int kprC_STATIC_RIKS_STEP_ID = 0x023C0074;
+inline constexpr unsigned int kprC_STATIC_LINEAR_PERTURBATION_STEP_ID = 0x023C0075;
+inline constexpr unsigned int kprC_STEADY_STATE_DIRECT_STEP_ID = 0x023C0076;
+inline constexpr unsigned int kprC_STEADY_STATE_MODAL_STEP_ID = 0x023C0077;
+inline constexpr unsigned int kprC_SUBSPACE_DYNAMICS_STEP_ID = 0x023C0078;
+inline constexpr unsigned int kprC_USA_ADDED_MASS_GENERATION_STEP_ID = 0x023C0079;
+inline constexpr unsigned int kprC_VISCO_STEP_ID = 0x023C007A;
+inline constexpr unsigned int kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID = 0x023C007B;
+inline constexpr unsigned int kprC_SUBSTRUCTURE_GENERATE_STEP_ID = 0x023C007C;
+inline constexpr unsigned int kprC_COMPLEX_FREQUENCY_STEP_ID = 0x023C007D;
+inline constexpr unsigned int kprC_STEADY_STATE_SUBSPACE_STEP_ID = 0x023C007E;
+
+inline constexpr unsigned int kprC_FIRST_PROCEDURE = kprC_ANNEAL_STEP_ID;
+inline constexpr unsigned int kprC_PROCEDURE_COUNT = 26;
+
+// Class type identifiers of the solution-controls classes.
+inline constexpr unsigned int kprC_TYPICAL_CONTROLS_ID = 0x023C0041;
+inline constexpr unsigned int kprC_CTD_CONTROLS_ID = 0x023C0042;
+inline constexpr unsigned int kprC_PORE_CONTROLS_ID = 0x023C0043;
+inline constexpr unsigned int kprC_MASS_DIFFUSION_CONTROLS_ID = 0x023C0044;
+inline constexpr unsigned int kprC_HEAT_TRANSFER_CONTROLS_ID = 0x023C0045;
+inline constexpr unsigned int kprC_CTE_CONTROLS_ID = 0x023C0046;
+inline constexpr unsigned int kprC_ELECTRICAL_CONTROLS_ID = 0x023C0047;
+
+// Substructure generation has no scripting string.
+template <>
+struct omu_EnumTable<unsigned int, 602> {
+    static constexpr omu_EnumEntry entries[] = {
+        {"NONE", kprC_INITIAL_STEP_PROCEDURE},
+        {"ANNEAL", kprC_ANNEAL_STEP_ID},
+        {"BUCKLE", kprC_BUCKLE_STEP_ID},
+        {"COUPLED_TEMP_DISPLACEMENT", kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID},
+        {"COUPLED_THERMAL_ELECTRIC", kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID},
+        {"DYNAMIC_IMPLICIT", kprC_IMPLICIT_DYNAMICS_STEP_ID},
+        {"DYNAMIC_EXPLICIT", kprC_EXPLICIT_DYNAMICS_STEP_ID},
+        {"DYNAMIC_SUBSPACE", kprC_SUBSPACE_DYNAMICS_STEP_ID},
+        {"DYNAMIC_TEMP_DISPLACEMENT", kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID},
+        {"COMPLEX_FREQUENCY", kprC_COMPLEX_FREQUENCY_STEP_ID},
+        {"FREQUENCY", kprC_FREQUENCY_STEP_ID},
+        {"GEOSTATIC", kprC_GEOSTATIC_STEP_ID},
+        {"HEAT_TRANSFER", kprC_HEAT_TRANSFER_STEP_ID},
+        {"MASS_DIFFUSION", kprC_MASS_DIFFUSION_STEP_ID},
+        {"MODAL_DYNAMICS", kprC_MODAL_DYNAMICS_STEP_ID},
+        {"RANDOM_RESPONSE", kprC_RANDOM_RESPONSE_STEP_ID},
+        {"RESPONSE_SPECTRUM", kprC_RESPONSE_SPECTRUM_STEP_ID},
+        {"SOILS", kprC_SOILS_STEP_ID},
+        {"STATIC_GENERAL", kprC_STATIC_STEP_ID},
+        {"STATIC_LINEAR_PERTURBATION", kprC_STATIC_LINEAR_PERTURBATION_STEP_ID},
+        {"STATIC_RIKS", kprC_STATIC_RIKS_STEP_ID},
+        {"STEADY_STATE_DIRECT", kprC_STEADY_STATE_DIRECT_STEP_ID},
+        {"STEADY_STATE_SUBSPACE", kprC_STEADY_STATE_SUBSPACE_STEP_ID},
+        {"STEADY_STATE_MODAL", kprC_STEADY_STATE_MODAL_STEP_ID},
+        {"USA_ADDED_MASS_GENERATION", kprC_USA_ADDED_MASS_GENERATION_STEP_ID},
+        {"VISCO", kprC_VISCO_STEP_ID},
+        {nullptr, 0},
+    };
+};
+
+using kprC_ProcedureTypeEnum = omu_PrimEnum<unsigned int, 602>;
