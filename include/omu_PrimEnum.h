@@ -6,6 +6,7 @@
 // 0, 1, 2, ... in order). The second argument tells wrappers over one underlying type
 // apart: 1 for every enumeration type, 602 for the procedure type code.
 #include <string>
+#include <type_traits>
 
 #include "platform/omu/omu_PrimEnumBase.h"
 
@@ -17,8 +18,12 @@ struct omu_EnumTable;
 // the integer of `value` in placeholder 1 and `text` in placeholder 2.
 template <class Enum, class Text>
 atr_String atr(char const* format, Enum value, Text text) {
-    return atr_SubstituteFormat(atr_translate(format),
-                                {std::to_string(static_cast<unsigned long long>(value)), cow_String(text)});
+    std::string integer;
+    if constexpr (std::is_enum_v<Enum>)
+        integer = std::to_string(static_cast<std::underlying_type_t<Enum>>(value));
+    else
+        integer = std::to_string(value);
+    return atr_SubstituteFormat(atr_translate(format), {integer, cow_String(text)});
 }
 
 template <class Enum, int N>

@@ -132,6 +132,8 @@ TEST(PrimEnum, FormattingFunctionTranslatesThenSubstitutesIntegerAndText) {
     RecordingTranslator translator;
     EXPECT_EQ((atr<test_ColourEnm, char const*>("%d of %s", test_ColourEnm::GREEN, "y")), "T[1 of y]");
     EXPECT_EQ(translator.seen, std::vector<std::string>{"%d of %s"});
+    enum class Signed : int { MINUS = -3 };
+    EXPECT_EQ((atr<Signed, char const*>("%d", Signed::MINUS, "")), "T[-3]");
 }
 
 TEST(FixedString, ComparesAndConvertsAsItsText) {
