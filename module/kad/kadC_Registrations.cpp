@@ -1,0 +1,8 @@
+#include "module/kad/kadC_Module.h"
+
+// Registers the metadata function of every class of the module with the metadata
+// registrar; filled in as the classes gain their stored form.
+void kadC_RegisterMetadata() {}
+
+// Registers one reader per older stored class version with the old-class registrar.
+void kadC_RegisterOldVersions() {}

@@ -1,0 +1,62 @@
+#pragma once
+// Type identifiers of the loads module (module 648): one constant kloC_<Class>_TypeId
+// per class of its class table.
+#include "platform/typ/typ_Entry.h"
+#include "platform/typ/typ_PlatformTable.h"
+
+inline constexpr unsigned kloC_ModuleNumber = 648;  // 0x0288
+inline constexpr unsigned kloC_ClassTableSize = 91;
+
+// X(kind, class, index, parent type id). The concrete loads have fixed identifiers; the
+// abstract bases, their states and the load container have none fixed elsewhere and take
+// indices chosen here, away from the index after each concrete load.
+#define KLOC_CLASSES(X) \
+    X(typ_KindClass, Load, 0x01, typ_NoParent) \
+    X(typ_KindClass, LoadState, 0x02, typ_NoParent) \
+    X(typ_KindClass, Vector, 0x03, kloC_Load_TypeId) \
+    X(typ_KindClass, VectorState, 0x04, kloC_LoadState_TypeId) \
+    X(typ_KindClass, Scalar, 0x05, kloC_Load_TypeId) \
+    X(typ_KindClass, ScalarState, 0x06, kloC_LoadState_TypeId) \
+    X(typ_KindClass, Distributed, 0x07, kloC_Load_TypeId) \
+    X(typ_KindClass, Pressure, 0x08, kloC_Load_TypeId) \
+    X(typ_KindClass, DistributedState, 0x0A, kloC_LoadState_TypeId) \
+    X(typ_KindClass, Traction, 0x0B, kloC_Load_TypeId) \
+    X(typ_KindClass, TractionState, 0x0C, kloC_LoadState_TypeId) \
+    X(typ_KindClass, LoadContainer, 0x0D, mdl_Repository_TypeId) \
+    X(typ_KindClass, ConnectorForce, 0x0E, kloC_Vector_TypeId) \
+    X(typ_KindClass, PressurePenetration, 0x12, kloC_Load_TypeId) \
+    X(typ_KindClass, RotationalBodyForce, 0x14, kloC_Scalar_TypeId) \
+    X(typ_KindClass, Moment, 0x18, kloC_Vector_TypeId) \
+    X(typ_KindClass, LineLoad, 0x1A, kloC_Vector_TypeId) \
+    X(typ_KindClass, PipePressure, 0x1C, kloC_Pressure_TypeId) \
+    X(typ_KindClass, BodyForce, 0x1E, kloC_Vector_TypeId) \
+    X(typ_KindClass, Gravity, 0x20, kloC_Vector_TypeId) \
+    X(typ_KindClass, PEGLoad, 0x22, kloC_Vector_TypeId) \
+    X(typ_KindClass, BoltLoad, 0x24, kloC_Scalar_TypeId) \
+    X(typ_KindClass, ConcentratedHeatFlux, 0x26, kloC_Scalar_TypeId) \
+    X(typ_KindClass, BodyHeatFlux, 0x28, kloC_Distributed_TypeId) \
+    X(typ_KindClass, ConcentratedPoreFluid, 0x2A, kloC_Scalar_TypeId) \
+    X(typ_KindClass, SurfacePoreFluid, 0x2C, kloC_Distributed_TypeId) \
+    X(typ_KindClass, HydroFluidFlow, 0x2E, kloC_Scalar_TypeId) \
+    X(typ_KindClass, ConcentratedCharge, 0x30, kloC_Scalar_TypeId) \
+    X(typ_KindClass, ConcentratedCurrent, 0x32, kloC_Scalar_TypeId) \
+    X(typ_KindClass, SurfaceCharge, 0x34, kloC_Scalar_TypeId) \
+    X(typ_KindClass, SurfaceCurrent, 0x36, kloC_Scalar_TypeId) \
+    X(typ_KindClass, BodyCharge, 0x38, kloC_Scalar_TypeId) \
+    X(typ_KindClass, BodyCurrent, 0x3A, kloC_Scalar_TypeId) \
+    X(typ_KindClass, ConcentratedConcentrationFlux, 0x3C, kloC_Scalar_TypeId) \
+    X(typ_KindClass, SurfaceConcentrationFlux, 0x3E, kloC_Distributed_TypeId) \
+    X(typ_KindClass, BodyConcentrationFlux, 0x40, kloC_Distributed_TypeId) \
+    X(typ_KindClass, InwardVolAccel, 0x42, kloC_Scalar_TypeId) \
+    X(typ_KindClass, SurfaceHeatFlux, 0x45, kloC_Distributed_TypeId) \
+    X(typ_KindClass, ConcentratedForce, 0x47, kloC_Vector_TypeId) \
+    X(typ_KindClass, ConnectorMoment, 0x49, kloC_Vector_TypeId) \
+    X(typ_KindClass, InertiaRelief, 0x4B, kloC_Load_TypeId) \
+    X(typ_KindClass, SurfaceTraction, 0x55, kloC_Traction_TypeId) \
+    X(typ_KindClass, ShellEdgeLoad, 0x57, kloC_Traction_TypeId) \
+    X(typ_KindClass, CoriolisForce, 0x5A, kloC_Scalar_TypeId)
+
+#define KLOC_TYPE_ID(kind, name, index, parent) \
+    inline constexpr unsigned kloC_##name##_TypeId = typ_MakeId(kloC_ModuleNumber, index);
+KLOC_CLASSES(KLOC_TYPE_ID)
+#undef KLOC_TYPE_ID

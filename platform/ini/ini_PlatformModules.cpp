@@ -1,0 +1,24 @@
+#include "platform/ini/ini_PlatformModules.h"
+
+#include "platform/ini/ini_Modules.h"
+#include "platform/typ/typ_ArchCompTable.h"
+#include "platform/typ/typ_PlatformTable.h"
+
+namespace {
+// Only the type tables module has work of its own: the platform's class table.
+template <class Module> struct Work {
+    static void Up() {}
+    static void Down() {}
+};
+struct typ;
+template <> struct Work<typ> {
+    static void Up() { typ_ArchCompTable::InsertEntry(typ_PlatformModuleNumber, typ_PlatformTable()); }
+    static void Down() { typ_ArchCompTable::RemoveEntry(typ_PlatformModuleNumber); }
+};
+}  // namespace
+
+#define INI_DEFINE_MODULE(prefix) \
+    namespace { struct prefix; } \
+    void prefix##_initialize(int& moduleCount) { ini_Initialize(#prefix, moduleCount, Work<prefix>::Up); } \
+    void prefix##_finalize(int& moduleCount) { ini_Finalize(#prefix, moduleCount, Work<prefix>::Down); }
+INI_PLATFORM_MODULES(INI_DEFINE_MODULE)
