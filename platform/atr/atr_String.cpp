@@ -13,7 +13,10 @@ atr_Translator& Translator() {
 atr_String atr_translate(std::string_view text) {
     std::lock_guard lock(translatorMutex);
     auto const& translator = Translator();
-    return translator ? translator(text) : std::string(text);
+    if (translator) return translator(text);
+    // A registered text may end in a translation context, "\@CONTEXT", that tells
+    // translators apart two uses of one word; it is never shown.
+    return std::string(text.substr(0, text.find("\\@")));
 }
 
 atr_Translator atr_SetTranslator(atr_Translator translator) {

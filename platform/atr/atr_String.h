@@ -9,6 +9,8 @@
 using atr_String = std::string;
 using atr_Translator = std::function<std::string(std::string_view)>;
 
+// Without an installed translator: the text itself, less a trailing translation
+// context "\@CONTEXT" ("Frequency\@PROCEDURE_FREQUENCY" reads "Frequency").
 atr_String atr_translate(std::string_view text);
 
 // Installs a translator for every later atr_translate call; an empty function restores identity.

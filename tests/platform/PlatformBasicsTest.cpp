@@ -45,6 +45,7 @@ TEST(Translation, SubstitutesPlaceholdersInOnePassAndHonoursTheInstalledTranslat
     EXPECT_EQ(atr_translate("Buckle"), "<Buckle>");
     atr_SetTranslator(previous);
     EXPECT_EQ(atr_translate("Buckle"), "Buckle");
+    EXPECT_EQ(atr_translate("Frequency\\@PROCEDURE_FREQUENCY"), "Frequency");
 }
 
 TEST(Exceptions, AssertCarriesTheQuotedCondition) {

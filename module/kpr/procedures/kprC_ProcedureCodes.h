@@ -3,48 +3,49 @@
 // procedure, named after that class. The Initial step runs no procedure and reports 1.
 // Also the scripting enumeration of the codes, omu_PrimEnum<unsigned int, 602>.
 #include "include/omu_PrimEnum.h"
+#include "module/kpr/kprC_TypeIds.h"
 
 inline constexpr unsigned int kprC_INITIAL_STEP_PROCEDURE = 1;  // what the Initial step reports
-inline constexpr unsigned int kprC_INITIAL_STEP_ID = 0x023C002D;  // its class type identifier
+inline constexpr unsigned int kprC_INITIAL_STEP_ID = kprC_InitialStep_TypeId;  // its class type identifier
 
-inline constexpr unsigned int kprC_ANNEAL_STEP_ID = 0x023C0065;
-inline constexpr unsigned int kprC_BUCKLE_STEP_ID = 0x023C0066;
-inline constexpr unsigned int kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID = 0x023C0067;
-inline constexpr unsigned int kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID = 0x023C0068;
-inline constexpr unsigned int kprC_EXPLICIT_DYNAMICS_STEP_ID = 0x023C0069;
-inline constexpr unsigned int kprC_FREQUENCY_STEP_ID = 0x023C006A;
-inline constexpr unsigned int kprC_GEOSTATIC_STEP_ID = 0x023C006B;
-inline constexpr unsigned int kprC_HEAT_TRANSFER_STEP_ID = 0x023C006C;
-inline constexpr unsigned int kprC_IMPLICIT_DYNAMICS_STEP_ID = 0x023C006D;
-inline constexpr unsigned int kprC_MASS_DIFFUSION_STEP_ID = 0x023C006E;
-inline constexpr unsigned int kprC_MODAL_DYNAMICS_STEP_ID = 0x023C006F;
-inline constexpr unsigned int kprC_RANDOM_RESPONSE_STEP_ID = 0x023C0070;
-inline constexpr unsigned int kprC_RESPONSE_SPECTRUM_STEP_ID = 0x023C0071;
-inline constexpr unsigned int kprC_SOILS_STEP_ID = 0x023C0072;
-inline constexpr unsigned int kprC_STATIC_STEP_ID = 0x023C0073;
-inline constexpr unsigned int kprC_STATIC_RIKS_STEP_ID = 0x023C0074;
-inline constexpr unsigned int kprC_STATIC_LINEAR_PERTURBATION_STEP_ID = 0x023C0075;
-inline constexpr unsigned int kprC_STEADY_STATE_DIRECT_STEP_ID = 0x023C0076;
-inline constexpr unsigned int kprC_STEADY_STATE_MODAL_STEP_ID = 0x023C0077;
-inline constexpr unsigned int kprC_SUBSPACE_DYNAMICS_STEP_ID = 0x023C0078;
-inline constexpr unsigned int kprC_USA_ADDED_MASS_GENERATION_STEP_ID = 0x023C0079;
-inline constexpr unsigned int kprC_VISCO_STEP_ID = 0x023C007A;
-inline constexpr unsigned int kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID = 0x023C007B;
-inline constexpr unsigned int kprC_SUBSTRUCTURE_GENERATE_STEP_ID = 0x023C007C;
-inline constexpr unsigned int kprC_COMPLEX_FREQUENCY_STEP_ID = 0x023C007D;
-inline constexpr unsigned int kprC_STEADY_STATE_SUBSPACE_STEP_ID = 0x023C007E;
+inline constexpr unsigned int kprC_ANNEAL_STEP_ID = kprC_AnnealStep_TypeId;
+inline constexpr unsigned int kprC_BUCKLE_STEP_ID = kprC_BuckleStep_TypeId;
+inline constexpr unsigned int kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID = kprC_CoupledTempDisplacementStep_TypeId;
+inline constexpr unsigned int kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID = kprC_CoupledThermalElectricStep_TypeId;
+inline constexpr unsigned int kprC_EXPLICIT_DYNAMICS_STEP_ID = kprC_ExplicitDynamicsStep_TypeId;
+inline constexpr unsigned int kprC_FREQUENCY_STEP_ID = kprC_FrequencyStep_TypeId;
+inline constexpr unsigned int kprC_GEOSTATIC_STEP_ID = kprC_GeostaticStep_TypeId;
+inline constexpr unsigned int kprC_HEAT_TRANSFER_STEP_ID = kprC_HeatTransferStep_TypeId;
+inline constexpr unsigned int kprC_IMPLICIT_DYNAMICS_STEP_ID = kprC_ImplicitDynamicsStep_TypeId;
+inline constexpr unsigned int kprC_MASS_DIFFUSION_STEP_ID = kprC_MassDiffusionStep_TypeId;
+inline constexpr unsigned int kprC_MODAL_DYNAMICS_STEP_ID = kprC_ModalDynamicsStep_TypeId;
+inline constexpr unsigned int kprC_RANDOM_RESPONSE_STEP_ID = kprC_RandomResponseStep_TypeId;
+inline constexpr unsigned int kprC_RESPONSE_SPECTRUM_STEP_ID = kprC_ResponseSpectrumStep_TypeId;
+inline constexpr unsigned int kprC_SOILS_STEP_ID = kprC_SoilsStep_TypeId;
+inline constexpr unsigned int kprC_STATIC_STEP_ID = kprC_StaticStep_TypeId;
+inline constexpr unsigned int kprC_STATIC_RIKS_STEP_ID = kprC_StaticRiksStep_TypeId;
+inline constexpr unsigned int kprC_STATIC_LINEAR_PERTURBATION_STEP_ID = kprC_StaticLinearPerturbationStep_TypeId;
+inline constexpr unsigned int kprC_STEADY_STATE_DIRECT_STEP_ID = kprC_SteadyStateDirectStep_TypeId;
+inline constexpr unsigned int kprC_STEADY_STATE_MODAL_STEP_ID = kprC_SteadyStateModalStep_TypeId;
+inline constexpr unsigned int kprC_SUBSPACE_DYNAMICS_STEP_ID = kprC_SubspaceDynamicsStep_TypeId;
+inline constexpr unsigned int kprC_USA_ADDED_MASS_GENERATION_STEP_ID = kprC_UsaAddedMassGenerationStep_TypeId;
+inline constexpr unsigned int kprC_VISCO_STEP_ID = kprC_ViscoStep_TypeId;
+inline constexpr unsigned int kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID = kprC_TempDisplacementDynamicsStep_TypeId;
+inline constexpr unsigned int kprC_SUBSTRUCTURE_GENERATE_STEP_ID = kprC_SubstructureGenerateStep_TypeId;
+inline constexpr unsigned int kprC_COMPLEX_FREQUENCY_STEP_ID = kprC_ComplexFrequencyStep_TypeId;
+inline constexpr unsigned int kprC_STEADY_STATE_SUBSPACE_STEP_ID = kprC_SteadyStateSubspaceStep_TypeId;
 
 inline constexpr unsigned int kprC_FIRST_PROCEDURE = kprC_ANNEAL_STEP_ID;
 inline constexpr unsigned int kprC_PROCEDURE_COUNT = 26;
 
 // Class type identifiers of the solution-controls classes.
-inline constexpr unsigned int kprC_TYPICAL_CONTROLS_ID = 0x023C0041;
-inline constexpr unsigned int kprC_CTD_CONTROLS_ID = 0x023C0042;
-inline constexpr unsigned int kprC_PORE_CONTROLS_ID = 0x023C0043;
-inline constexpr unsigned int kprC_MASS_DIFFUSION_CONTROLS_ID = 0x023C0044;
-inline constexpr unsigned int kprC_HEAT_TRANSFER_CONTROLS_ID = 0x023C0045;
-inline constexpr unsigned int kprC_CTE_CONTROLS_ID = 0x023C0046;
-inline constexpr unsigned int kprC_ELECTRICAL_CONTROLS_ID = 0x023C0047;
+inline constexpr unsigned int kprC_TYPICAL_CONTROLS_ID = kprC_TypicalControls_TypeId;
+inline constexpr unsigned int kprC_CTD_CONTROLS_ID = kprC_CTDControls_TypeId;
+inline constexpr unsigned int kprC_PORE_CONTROLS_ID = kprC_PoreControls_TypeId;
+inline constexpr unsigned int kprC_MASS_DIFFUSION_CONTROLS_ID = kprC_MassDiffusionControls_TypeId;
+inline constexpr unsigned int kprC_HEAT_TRANSFER_CONTROLS_ID = kprC_HeatTransferControls_TypeId;
+inline constexpr unsigned int kprC_CTE_CONTROLS_ID = kprC_CTEControls_TypeId;
+inline constexpr unsigned int kprC_ELECTRICAL_CONTROLS_ID = kprC_ElectricalControls_TypeId;
 
 // Substructure generation has no scripting string.
 template <>

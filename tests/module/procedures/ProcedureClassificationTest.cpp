@@ -216,7 +216,9 @@ TEST(ProcedureTable, RowsInRegistrationOrderWithScriptingStringsAndBits) {
     ASSERT_EQ(rows.size(), ordered.size());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         EXPECT_EQ(rows[i].code, ordered[i].code);
-        EXPECT_EQ(rows[i].label, ordered[i].label);
+        // Without a translator the display text drops the translation context ("\@...").
+        std::string display = ordered[i].label;
+        EXPECT_EQ(rows[i].label, display.substr(0, display.find("\\@")));
         EXPECT_EQ(rows[i].scriptingString, ordered[i].script);
         EXPECT_EQ(static_cast<unsigned int>(rows[i].bit), ordered[i].bit);
     }
