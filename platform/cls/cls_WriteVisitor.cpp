@@ -9,6 +9,42 @@
 
 namespace {
 auto Hex = cls_HexId;
+
+// The rows written in one operation by object identity: open addressing over a
+// power-of-two table, as one allocation per growth instead of one per object. The
+// uid itself is the hash: identities are drawn in sequence, so objects made together
+// land in neighbouring slots and the lookups stay in cache.
+class WrittenSet {
+public:
+    // The row already recorded for the uid, or null after recording `ref` for it.
+    dbs_Ref const* FindOrAdd(std::uint64_t uid, dbs_Ref ref) {
+        if ((size_ + 1) * 4 > slots_.size() * 3) Grow();
+        auto& slot = Probe(uid);
+        if (slot.uid == uid) return &slot.ref;
+        slot = {uid, ref};
+        ++size_;
+        return nullptr;
+    }
+
+private:
+    struct Slot {
+        std::uint64_t uid = 0;  // 0: empty (a valid uid is never 0)
+        dbs_Ref ref;
+    };
+    Slot& Probe(std::uint64_t uid) {
+        auto mask = slots_.size() - 1;
+        for (auto i = uid & mask;; i = (i + 1) & mask)
+            if (slots_[i].uid == uid || slots_[i].uid == 0) return slots_[i];
+    }
+    void Grow() {
+        auto old = std::move(slots_);
+        slots_.assign(old.empty() ? 64 : old.size() * 2, Slot{});
+        for (auto const& s : old)
+            if (s.uid) Probe(s.uid) = s;
+    }
+    std::vector<Slot> slots_;
+    std::size_t size_ = 0;
+};
 }  // namespace
 
 // A class table being written, with the schema position of each ordinal found once.
@@ -37,7 +73,7 @@ struct cls_WriteVisitor::Context {
     std::unordered_map<std::uint32_t, TableState> tables;
     std::uint32_t lastId = 0;
     TableState* last = nullptr;
-    std::unordered_map<std::uint64_t, dbs_Ref> written;  // uid -> row of the object's own class level
+    WrittenSet written;  // uid -> row of the object's own class level
 
     TableState& Table(std::uint32_t id) {
         if (last && lastId == id) return *last;
@@ -85,9 +121,8 @@ bool cls_WriteVisitor::StartWrite(std::uint32_t typeId, cls_Uid uid) const {
     auto& t = ctx_->Table(typeId);
     // A base part belongs to its derived row alone: it needs no identity check.
     if (!derived_ && uid.IsValid()) {
-        auto [it, fresh] = ctx_->written.try_emplace(uid.Value(), dbs_Ref{typeId, std::int64_t(t.table->rows.size())});
-        if (!fresh) {
-            ref_ = it->second;
+        if (auto const* earlier = ctx_->written.FindOrAdd(uid.Value(), {typeId, std::int64_t(t.table->rows.size())})) {
+            ref_ = *earlier;
             return false;
         }
     }
