@@ -207,7 +207,13 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, char const* name, cls_Clas
     auto& md = registrar.AddClassMD(
         cls_ClassMetadata(name, C::TypeId(), C::ClassVersion(), factory, C::cls_Base::TypeId()));
     C::Attributes().Register(md);
-    if constexpr (CLS_OWN_HOOK_(C, cls_MetadataMore, void (*)(cls_ClassMetadata&))) C::cls_MetadataMore(md);
+    // A static hook's type does not tell whose it is: compare with the base's.
+    if constexpr (requires { &C::cls_MetadataMore; }) {
+        if constexpr (requires { &C::cls_Base::cls_MetadataMore; }) {
+            if (&C::cls_MetadataMore == &C::cls_Base::cls_MetadataMore) return;
+        }
+        C::cls_MetadataMore(md);
+    }
 }
 
 #define CLS_ATTR_ROW_(stem, member, key, def, ...) , cls_Attr(&cls_Self::member, key, #stem, def) __VA_ARGS__

@@ -8,6 +8,18 @@
 
 namespace {
 
+// A holder of references by value, as loads and constraints hold them.
+#define TST_DATUM_HOLDER_ATTRIBUTES(A)       \
+    A(axis, axis_, "axis", {})              \
+    A(others, others_, "others", {})
+
+class tst_DatumHolder : public cls_Persistent {
+    CLS_PERSISTENT(tst_DatumHolder, cls_Persistent, 0x7F000101, 1, TST_DATUM_HOLDER_ATTRIBUTES)
+    tst_DatumHolder() = default;
+    dtmC_DatumRef axis_;
+    std::vector<dtmC_DatumRef> others_;
+};
+
 class DatumRef : public ::testing::Test {
 protected:
     void SetUp() override { dtmC_initialize(modules); }
@@ -82,6 +94,24 @@ TEST_F(DatumRef, StoredFormAndRoundTrip) {
     EXPECT_EQ(*back, ref);
     EXPECT_EQ(back->OwnerNames(), ref.OwnerNames());
     EXPECT_EQ(back->InstanceId(), 3);
+}
+
+TEST_F(DatumRef, ReferencesHeldByValueRoundTripAsTheirOwnRows) {
+    cls_MetadataRegistrar::initClassMetadata(tst_DatumHolder::InitializeMetadata, 7);
+    tst_DatumHolder h;
+    h.axis_ = dtmC_DatumRef(3, 1, "P", 2);
+    h.others_ = {dtmC_DatumRef(4, 0, "", 0), dtmC_DatumRef(4, 0, "", 0)};
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("h", h);
+    EXPECT_EQ(db.Tables().at(dtmC_DatumRef::TypeId()).rows.size(), 3u);
+    EXPECT_EQ(cls_MetadataRegistrar::Find(tst_DatumHolder::TypeId())->Attributes()[0],
+              (dbs_Attribute{0, "axis", 15, 0x02480001, 0}));
+    auto back = cls_ReadVisitor(db).ReadRoot<tst_DatumHolder>("h");
+    EXPECT_EQ(back->axis_, h.axis_);
+    EXPECT_EQ(back->axis_.OwnerNames(), (cow_List<cow_String>{"P"}));
+    EXPECT_EQ(back->others_.size(), 2u);
+    EXPECT_EQ(back->others_[1], h.others_[1]);
+    EXPECT_NE(back->others_[0].Uid(), back->others_[1].Uid());
 }
 
 TEST_F(DatumRef, ModuleRegistersMetadataAndOldVersionsOnceAndCountsCalls) {

@@ -102,8 +102,34 @@ class tst_Pair : public cls_Persistent {
     int c_ = 0;
 };
 
+// A level with a stored part written by hand beside its table, and a level above it
+// without one: the hand-written part must run once, for its own level only.
+#define TST_HOOKED_ATTRIBUTES(A) A(a, a_, "a", 0)
+
+class tst_Hooked : public cls_Persistent {
+    CLS_PERSISTENT(tst_Hooked, cls_Persistent, 0x7F000005, 1, TST_HOOKED_ATTRIBUTES)
+    tst_Hooked() = default;
+    void cls_WriteMore(cls_WriteVisitor const& w) const {
+        ++writes;
+        w.Write({1, "sum"}, a_ + b_);
+    }
+    void cls_ReadMore(cls_ReadVisitor const& r) { b_ = r.Read({1, "sum"}, 0) - a_; }
+    static void cls_MetadataMore(cls_ClassMetadata& md) { md.AddAttribute({1, "sum"}, cls_TypeInt); }
+    int a_ = 0, b_ = 0;
+    inline static int writes = 0;
+};
+
+#define TST_ON_TOP_ATTRIBUTES(A) A(c, c_, "c", 0)
+
+class tst_OnTop : public tst_Hooked {
+    CLS_PERSISTENT(tst_OnTop, tst_Hooked, 0x7F000006, 1, TST_ON_TOP_ATTRIBUTES)
+    tst_OnTop() = default;
+    int c_ = 0;
+};
+
 inline void tst_RegisterPersistenceClasses() {
     for (auto fn : {tst_Amplitude::InitializeMetadata, tst_Shape::InitializeMetadata,
-                    tst_Square::InitializeMetadata, tst_Pair::InitializeMetadata})
+                    tst_Square::InitializeMetadata, tst_Pair::InitializeMetadata, tst_Hooked::InitializeMetadata,
+                    tst_OnTop::InitializeMetadata})
         cls_MetadataRegistrar::initClassMetadata(fn, 7);
 }

@@ -267,6 +267,23 @@ TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
     }
 }
 
+TEST_F(Persistence, HandWrittenPartsRunOnceForTheirOwnLevel) {
+    tst_OnTop top;
+    top.a_ = 2;
+    top.b_ = 5;
+    top.c_ = 9;
+    tst_Hooked::writes = 0;
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("top", top);
+    EXPECT_EQ(tst_Hooked::writes, 1);
+    EXPECT_EQ(db.Tables().at(tst_Hooked::TypeId()).rows[0].fields, (std::vector<dbs_Value>{dbs_Value(2), dbs_Value(7)}));
+    EXPECT_EQ(db.Tables().at(tst_OnTop::TypeId()).schema.size(), 1u);
+    auto back = cls_ReadVisitor(db).ReadRoot<tst_OnTop>("top");
+    EXPECT_EQ(back->a_, 2);
+    EXPECT_EQ(back->b_, 5);
+    EXPECT_EQ(back->c_, 9);
+}
+
 TEST_F(Persistence, WriterRefusesAttributesAndTablesOutsideTheCurrentLayout) {
     auto db = Written(tst_Amplitude("a"));
     db.Tables().at(tst_Amplitude::TypeId()).version = 11;
