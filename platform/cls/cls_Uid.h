@@ -17,3 +17,22 @@ public:
 private:
     std::uint64_t value_ = 0;
 };
+
+// The identity member of a class level. Every construction, copies included, draws a
+// fresh identity and assignment keeps the target's own: two distinct objects written
+// in one operation must never pass for one shared object (the writer would store the
+// second as a reference to the first and lose its contents).
+class cls_InstanceUid {
+public:
+    cls_InstanceUid() : uid_(cls_Uid::AllocateUid()) {}
+    explicit cls_InstanceUid(cls_Uid uid) : uid_(uid) {}
+    cls_InstanceUid(cls_InstanceUid const&) : uid_(cls_Uid::AllocateUid()) {}
+    cls_InstanceUid& operator=(cls_InstanceUid const&) { return *this; }
+
+    cls_Uid Get() const { return uid_; }
+    void Set(cls_Uid uid) { uid_ = uid; }
+    void Renew() { uid_ = cls_Uid::AllocateUid(); }
+
+private:
+    cls_Uid uid_;
+};

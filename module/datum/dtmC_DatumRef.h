@@ -1,0 +1,45 @@
+#pragma once
+// A reference to a datum of the model (a datum axis, a datum coordinate system) by its
+// numbers, so that loads and adaptive mesh constraints can point at one without owning
+// it. A datum id of 0 is the null reference.
+#include <string>
+#include <vector>
+
+#include "include/cls_AttributeTable.h"
+#include "platform/cow/cow_String.h"
+#include "platform/omu/omu_PrimTuple.h"
+
+#define DTMC_DATUMREF_ATTRIBUTES(A)                \
+    A(ownerNames, ownerNames_, "_ownerNames", {}) \
+    A(datumId, datumId_, "_datumId", 0)           \
+    A(instanceId, instanceId_, "_instanceId", 0)  \
+    A(axisId, axisId_, "_axisId", 0)
+
+class dtmC_DatumRef : public cls_Persistent {
+    CLS_PERSISTENT(dtmC_DatumRef, cls_Persistent, 0x02480001, 320, DTMC_DATUMREF_ATTRIBUTES)
+
+    dtmC_DatumRef() = default;
+    // The owner name is kept only when it is not empty.
+    dtmC_DatumRef(int datumId, int instanceId, cow_String const& ownerName, int axisId);
+    dtmC_DatumRef(dtmC_DatumRef const&) = default;
+    dtmC_DatumRef& operator=(dtmC_DatumRef const&) = default;
+
+    bool IsNullRef() const { return datumId_ == 0; }
+    // Same datum and axis, and either the same owner names or the same instance.
+    bool operator==(dtmC_DatumRef const& other) const;
+    bool operator!=(dtmC_DatumRef const& other) const { return !(*this == other); }
+
+    cow_List<cow_String> const& OwnerNames() const { return ownerNames_; }
+    int DatumId() const { return datumId_; }
+    int InstanceId() const { return instanceId_; }
+    int AxisId() const { return axisId_; }
+
+private:
+    cow_List<cow_String> ownerNames_;
+    int datumId_ = 0;
+    int instanceId_ = 0;
+    int axisId_ = 0;
+};
+
+// The scripting value of a reference: (datum id, instance id).
+omu_PrimTuple omu_ReturnPrim(dtmC_DatumRef const& ref);

@@ -1,0 +1,127 @@
+#pragma once
+// Reads objects back from a dbs_Database. A visitor made from a database is one read
+// operation; it hands a reading constructor a visitor positioned on the object's row.
+// Sharing is kept: all references to one row give one shared object. An attribute
+// that the row's stored version lacks, or that it holds undefined, reads as the
+// default given by the caller. Rows and references that do not fit together (wrong
+// kind of value, missing row or table, an object containing itself) raise
+// nex_TextException naming the class, the row and the attribute.
+//
+// Identities: rows carry no identity. GetUid hands out a fresh identity from the
+// process counter, so identities of objects read from a database never collide with
+// those allocated later; a row is read once per operation, so all references to it
+// see the object with that one identity.
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "platform/cls/cls_ClassMetadata.h"
+#include "platform/cls/cls_Persistent.h"
+#include "platform/cls/cls_Uid.h"
+#include "platform/dbs/dbs_Table.h"
+
+template <class T>
+struct cls_Codec;
+
+class cls_ReadVisitor {
+public:
+    explicit cls_ReadVisitor(dbs_Database const& db);
+    // The reader of the base part of the row that `derived` is on ("##BaseClassOID").
+    // For the id 1 (no base) it is a reader on no row.
+    cls_ReadVisitor(cls_ReadVisitor const& derived, std::uint32_t baseId);
+    ~cls_ReadVisitor();
+    cls_ReadVisitor(cls_ReadVisitor const&) = delete;
+    cls_ReadVisitor& operator=(cls_ReadVisitor const&) = delete;
+
+    // The stored value of an attribute of the current row; null when absent or undefined.
+    dbs_Value const* Find(cls_Key key) const;
+    template <class T>
+    T Read(cls_Key key, T defaultValue) const {
+        auto const* v = Find(key);
+        return v ? cls_Codec<T>::FromValue(*this, *v, key) : std::move(defaultValue);
+    }
+    template <class T>
+    std::shared_ptr<T> ReadObject(cls_Key key) const {
+        auto const* v = Find(key);
+        return v ? cls_Codec<std::shared_ptr<T>>::FromValue(*this, *v, key) : nullptr;
+    }
+
+    cls_Uid GetUid() const { return cls_Uid::AllocateUid(); }
+
+    // Object references: the shared object of a row (read once per operation), a new
+    // object of its own, or an object held by value (whose row must be of its class).
+    // `key` names the attribute for messages. A null value gives no object.
+    std::shared_ptr<cls_Persistent> ReadShared(dbs_Value const& value, cls_Key key) const;
+    std::unique_ptr<cls_Persistent> ReadOwned(dbs_Value const& value, cls_Key key) const;
+    template <class T>
+    T ReadValueObject(dbs_Value const& value, cls_Key key) const;
+
+    // A root written by cls_WriteVisitor::WriteRoot; null when the database has no such root.
+    template <class T>
+    std::shared_ptr<T> ReadRoot(std::string const& name) const {
+        return Cast<T>(ReadRootObject(name), {-1, name.c_str()});
+    }
+    std::shared_ptr<cls_Persistent> ReadRootObject(std::string const& name) const;
+
+    // Narrows an object read for `key` to the attribute's class; refuses another class.
+    template <class T>
+    std::shared_ptr<T> Cast(std::shared_ptr<cls_Persistent> object, cls_Key key) const {
+        if (!object) return nullptr;
+        auto typed = std::dynamic_pointer_cast<T>(object);
+        if (!typed) WrongClass(key, object->DynTypeId(), T::TypeId());
+        return typed;
+    }
+    template <class T>
+    std::unique_ptr<T> Cast(std::unique_ptr<cls_Persistent> object, cls_Key key) const {
+        if (!object) return nullptr;
+        auto* typed = dynamic_cast<T*>(object.get());
+        if (!typed) WrongClass(key, object->DynTypeId(), T::TypeId());
+        object.release();
+        return std::unique_ptr<T>(typed);
+    }
+
+    bool IsPositioned() const { return row_ != nullptr; }
+    std::uint32_t ClassId() const;
+    std::int64_t Oid() const { return oid_; }
+    int StoredVersion() const;  // the version the current row was stored with
+    dbs_Database const& Database() const;
+
+    [[noreturn]] void Mismatch(cls_Key key, dbs_Value const& value, char const* expected) const;
+    [[noreturn]] void Fail(std::string const& what) const;
+
+private:
+    struct Context;
+    struct TableState;
+    cls_ReadVisitor(Context* context, TableState* table, std::int64_t oid);
+
+    class RowScope;
+    [[noreturn]] void WrongClass(cls_Key key, std::uint32_t stored, std::uint32_t expected) const;
+
+    std::unique_ptr<Context> own_;
+    Context* ctx_;
+    TableState* table_ = nullptr;
+    dbs_Row const* row_ = nullptr;
+    std::int64_t oid_ = -1;
+};
+
+// A reader on a referenced row, which counts as being read while the scope lives:
+// a row met again inside its own reading is a cycle and refused.
+class cls_ReadVisitor::RowScope {
+public:
+    // expectedClass 0: any class with a reading factory.
+    RowScope(cls_ReadVisitor const& from, dbs_Value const& value, cls_Key key, std::uint32_t expectedClass);
+    ~RowScope();
+    cls_ReadVisitor const& Reader() const { return reader_; }
+    TableState& Table() const { return *reader_.table_; }
+
+private:
+    static cls_ReadVisitor Resolve(cls_ReadVisitor const& from, dbs_Value const& value, cls_Key key);
+    cls_ReadVisitor reader_;
+    std::uint8_t previous_;
+};
+
+template <class T>
+T cls_ReadVisitor::ReadValueObject(dbs_Value const& value, cls_Key key) const {
+    RowScope scope(*this, value, key, T::TypeId());
+    return T(scope.Reader());
+}

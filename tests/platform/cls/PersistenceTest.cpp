@@ -1,0 +1,301 @@
+#include <gtest/gtest.h>
+
+#include "platform/cls/cls_MetadataRegistrar.h"
+#include "tests/platform/cls/PersistenceClasses.h"
+
+namespace {
+
+class Persistence : public ::testing::Test {
+protected:
+    void SetUp() override { tst_RegisterPersistenceClasses(); }
+
+    // A square owning a label, sharing one amplitude twice, with a child square.
+    static std::shared_ptr<tst_Square> Sample() {
+        auto shared = std::make_shared<tst_Amplitude>("shared", std::vector<double>{0.0, 0.5, 1.0});
+        auto sq = std::make_shared<tst_Square>();
+        sq->name_ = "outer";
+        sq->color_ = tst_Color::GREEN;
+        sq->tags_ = {"a", "b"};
+        sq->side_ = 4.0;
+        sq->count_ = -12;
+        sq->flag_ = false;
+        sq->code_ = 4000000000u;
+        sq->label_ = cow_COW<tst_Amplitude>(new tst_Amplitude("label"));
+        sq->first_ = shared;
+        sq->second_ = shared;
+        auto child = std::make_shared<tst_Square>();
+        child->name_ = "inner";
+        child->first_ = shared;
+        sq->children_ = {child, child};
+        sq->byName_ = {{"x", cow_COW<tst_Amplitude>(shared)}, {"y", sq->label_}};
+        sq->weights_ = {{"w1", 0.25}, {"w2", 4.0}};
+        sq->levels_ = {3, 1, 2};
+        sq->owned_ = std::make_unique<tst_Amplitude>("mine");
+        sq->extras_ = {"e"};
+        return sq;
+    }
+
+    static dbs_Database Written(cls_Persistent const& root) {
+        dbs_Database db;
+        cls_WriteVisitor(db).WriteRoot("shapes", root);
+        return db;
+    }
+    static std::shared_ptr<tst_Square> ReadBack(dbs_Database const& db) {
+        return cls_ReadVisitor(db).ReadRoot<tst_Square>("shapes");
+    }
+};
+
+TEST_F(Persistence, RoundTripKeepsEveryAttributeAndTheSharing) {
+    auto db = Written(*Sample());
+    auto sq = ReadBack(db);
+    ASSERT_TRUE(sq);
+    EXPECT_EQ(sq->name_, "outer");
+    EXPECT_EQ(sq->color_, tst_Color::GREEN);
+    EXPECT_EQ(sq->tags_, (std::vector<std::string>{"a", "b"}));
+    EXPECT_EQ(sq->side_, 4.0);
+    EXPECT_EQ(sq->count_, -12);
+    EXPECT_FALSE(sq->flag_);
+    EXPECT_EQ(sq->code_, 4000000000u);
+    ASSERT_TRUE(sq->label_);
+    EXPECT_EQ(sq->label_->name_, "label");
+    ASSERT_TRUE(sq->first_);
+    EXPECT_EQ(sq->first_->values_, (std::vector<double>{0.0, 0.5, 1.0}));
+    EXPECT_EQ(sq->first_.get(), sq->second_.get());
+    ASSERT_EQ(sq->children_.size(), 2u);
+    EXPECT_EQ(sq->children_[0].get(), sq->children_[1].get());
+    auto child = std::dynamic_pointer_cast<tst_Square>(sq->children_[0]);
+    ASSERT_TRUE(child);
+    EXPECT_EQ(child->name_, "inner");
+    EXPECT_EQ(child->first_.get(), sq->first_.get());
+    EXPECT_EQ(sq->byName_.at("x").Shared().get(), sq->first_.get());
+    EXPECT_TRUE(sq->byName_.at("y").SharesWith(sq->label_));
+    EXPECT_EQ(sq->weights_, (std::map<std::string, double>{{"w1", 0.25}, {"w2", 4.0}}));
+    EXPECT_EQ(sq->levels_, (std::vector<int>{3, 1, 2}));
+    ASSERT_TRUE(sq->owned_);
+    EXPECT_EQ(sq->owned_->name_, "mine");
+    EXPECT_EQ(sq->extras_, (std::vector<std::string>{"e"}));
+
+    // Stored form: one row per class level, the shared amplitude once.
+    auto const& squares = db.Tables().at(tst_Square::TypeId());
+    auto const& shapes = db.Tables().at(tst_Shape::TypeId());
+    EXPECT_EQ(squares.rows.size(), 2u);
+    EXPECT_EQ(shapes.rows.size(), 2u);
+    EXPECT_EQ(db.Tables().at(tst_Amplitude::TypeId()).rows.size(), 3u);  // shared, label, mine
+    EXPECT_EQ(shapes.rows[squares.rows[0].baseOid].fields[0], dbs_Value("outer"));
+    EXPECT_EQ(shapes.rows[squares.rows[0].baseOid].fields[1], dbs_Value(dbs_EnumString{"GREEN"}));
+    EXPECT_EQ(db.Roots().at("shapes"), (dbs_Ref{tst_Square::TypeId(), 0}));
+
+    // Writing what was read gives the same database.
+    EXPECT_EQ(Written(*sq), db);
+}
+
+TEST_F(Persistence, ReadObjectsTakeFreshIdentitiesThatLaterAllocationsDoNotReuse) {
+    auto original = Sample();
+    auto sq = ReadBack(Written(*original));
+    EXPECT_NE(sq->Uid(), original->Uid());
+    EXPECT_NE(sq->tst_Shape::Uid(), sq->Uid());
+    EXPECT_EQ(sq->first_->Uid(), sq->second_->Uid());
+    auto later = cls_Uid::AllocateUid();
+    for (auto uid : {sq->Uid(), sq->tst_Shape::Uid(), sq->first_->Uid(), sq->label_->Uid()})
+        EXPECT_LT(uid, later);
+}
+
+TEST_F(Persistence, StartWriteRefusesAnObjectAlreadyWrittenInTheSameOperation) {
+    dbs_Database db;
+    cls_WriteVisitor w(db);
+    tst_Amplitude amp("a");
+    EXPECT_EQ(w.WriteRoot("one", amp), (dbs_Ref{tst_Amplitude::TypeId(), 0}));
+    EXPECT_EQ(w.WriteRoot("two", amp), (dbs_Ref{tst_Amplitude::TypeId(), 0}));
+    EXPECT_EQ(db.Tables().at(tst_Amplitude::TypeId()).rows.size(), 1u);
+
+    cls_WriteVisitor child(db);
+    EXPECT_TRUE(child.StartWrite(tst_Amplitude::TypeId(), cls_Uid(999999999)));
+    cls_WriteVisitor again(db);  // another operation: written anew
+    EXPECT_EQ(again.WriteRoot("three", amp).oid, 2);
+
+    // A copy is another object: written beside the original, not as a reference to it.
+    tst_Amplitude copy(amp);
+    EXPECT_NE(copy.Uid(), amp.Uid());
+    dbs_Database db2;
+    cls_WriteVisitor w2(db2);
+    EXPECT_NE(w2.WriteRoot("a", amp), w2.WriteRoot("b", copy));
+}
+
+TEST_F(Persistence, AttributesMissingFromAnOlderTableReadAsTheirDefaults) {
+    auto db = Written(*Sample());
+    auto& squares = db.Tables().at(tst_Square::TypeId());
+    for (auto const* name : {"side", "count", "flag", "code"}) {
+        auto pos = *squares.Find(name);
+        squares.schema.erase(squares.schema.begin() + pos);
+        for (auto& row : squares.rows) row.fields.erase(row.fields.begin() + pos);
+    }
+    squares.version = 3;
+    auto& shapes = db.Tables().at(tst_Shape::TypeId());
+    shapes.rows[0].fields[*shapes.Find("color")] = dbs_Value();  // undefined
+    auto sq = ReadBack(db);
+    EXPECT_EQ(sq->side_, 2.5);
+    EXPECT_EQ(sq->count_, 7);
+    EXPECT_TRUE(sq->flag_);
+    EXPECT_EQ(sq->code_, 3u);
+    EXPECT_EQ(sq->color_, tst_Color::BLUE);
+    EXPECT_EQ(sq->name_, "outer");
+    EXPECT_EQ(sq->levels_, (std::vector<int>{3, 1, 2}));  // positions found by name in the older layout
+}
+
+TEST_F(Persistence, AbsentOptionalObjectsAreStoredAsExplicitNull) {
+    tst_Square sq;
+    auto db = Written(sq);
+    auto const& table = db.Tables().at(tst_Square::TypeId());
+    for (auto const* name : {"label", "first", "owned"}) EXPECT_TRUE(table.rows[0].fields[*table.Find(name)].IsNull());
+    auto back = ReadBack(db);
+    EXPECT_FALSE(back->label_);
+    EXPECT_FALSE(back->first_);
+    EXPECT_FALSE(back->owned_);
+}
+
+TEST_F(Persistence, EnumerationsAreStoredAsStringsAndARefusedStringStopsTheReading) {
+    tst_Pair pair;
+    pair.a_ = tst_Color::GREEN;
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("pair", pair);
+    auto& row = db.Tables().at(tst_Pair::TypeId()).rows[0];
+    EXPECT_EQ(row.fields[0], dbs_Value(dbs_EnumString{"GREEN"}));
+    EXPECT_EQ(cls_ReadVisitor(db).ReadRoot<tst_Pair>("pair")->a_, tst_Color::GREEN);
+
+    // "b" is read first (its read rank), so its refusal is the one raised.
+    row.fields[0] = dbs_EnumString{"green"};
+    row.fields[1] = std::string("Purple");
+    try {
+        cls_ReadVisitor(db).ReadRoot<tst_Pair>("pair");
+        FAIL() << "no refusal";
+    } catch (omu_ValueErrorException const& e) {
+        EXPECT_STREQ(e.what(), "omu_PrimEnum(const cls_ReadVisitor&) - str not allowed: Purple  Permissible: BLUE, GREEN, RED");
+    }
+}
+
+TEST_F(Persistence, MetadataComesFromTheAttributeTable) {
+    auto const* md = cls_MetadataRegistrar::Find(tst_Square::TypeId());
+    ASSERT_TRUE(md);
+    EXPECT_EQ(md->Name(), "tst_Square");
+    EXPECT_EQ(md->Version(), 7);
+    EXPECT_EQ(md->BaseId(), tst_Shape::TypeId());
+    EXPECT_TRUE(md->GetFactory());
+    EXPECT_EQ(cls_MetadataRegistrar::Registrar().Find("tst_Square"), md);
+    std::vector<dbs_Attribute> const expected = {
+        {0, "side", 10, 1, 0},
+        {1, "count", 5, 1, 0},
+        {2, "flag", 13, 1, 0},
+        {3, "code", 5, 1, 0},
+        {4, "label", 15, tst_Amplitude::TypeId(), 0},
+        {5, "first", 15, tst_Amplitude::TypeId(), 0},
+        {6, "second", 15, tst_Amplitude::TypeId(), 0},
+        {7, "children", 15, 0x230001, cls_ElemObject},
+        {8, "byName", 15, 0x230002, cls_ElemObjectInMap},
+        {9, "weights", 15, 0x230002, cls_ElemDouble},
+        {10, "levels", 15, 0x230001, cls_ElemInt},
+        {11, "owned", 15, tst_Amplitude::TypeId(), 0},
+        {-1, "extras", 15, 0x230001, cls_ElemString},
+    };
+    EXPECT_EQ(md->Attributes(), expected);
+
+    auto const* shape = cls_MetadataRegistrar::Find(tst_Shape::TypeId());
+    EXPECT_FALSE(shape->GetFactory());
+    EXPECT_EQ(shape->BaseId(), cls_NoBaseId);
+    EXPECT_EQ(shape->Attributes()[1], (dbs_Attribute{1, "color", 14, 1, 0}));
+    EXPECT_EQ(cls_MetadataRegistrar::Find(tst_Amplitude::TypeId())->Attributes()[1],
+              (dbs_Attribute{1, "values", 15, cls_ArrayTypeId, cls_ElemDouble}));
+    std::vector<dbs_Attribute> const pair = {{0, "a", 14, 1, 0}, {4, "b", 14, 1, 0}, {5, "c", 7, 1, 0}};
+    EXPECT_EQ(cls_MetadataRegistrar::Find(tst_Pair::TypeId())->Attributes(), pair);
+
+    EXPECT_STREQ(tst_Square::sideCmd(), "side");
+    EXPECT_STREQ(tst_Square::byNameCmd(), "byName");
+    EXPECT_EQ(tst_Square::Attributes().FindScript("weights")->key.ordinal, 9);
+}
+
+TEST_F(Persistence, MetadataFunctionsRunWhenNeededAndTheirRemovalRemovesTheirClasses) {
+    cls_MetadataRegistrar::removeClassMetadata(tst_Pair::InitializeMetadata);
+    EXPECT_FALSE(cls_MetadataRegistrar::IsRegistered(tst_Pair::InitializeMetadata));
+    EXPECT_EQ(cls_MetadataRegistrar::Find(tst_Pair::TypeId()), nullptr);
+    tst_Pair pair;
+    dbs_Database db;
+    EXPECT_THROW(cls_WriteVisitor(db).WriteRoot("p", pair), nex_AssertException);
+    cls_MetadataRegistrar::initClassMetadata(tst_Pair::InitializeMetadata, 3);
+    EXPECT_EQ(cls_MetadataRegistrar::MaskOf(tst_Pair::InitializeMetadata), 3u);
+    EXPECT_NE(cls_MetadataRegistrar::Find(tst_Pair::TypeId()), nullptr);
+}
+
+TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
+    struct Case {
+        char const* what;
+        std::function<void(dbs_Database&)> damage;
+        char const* message;
+    };
+    auto field = [](dbs_Database& db, std::uint32_t id, char const* name) -> dbs_Value& {
+        auto& t = db.Tables().at(id);
+        return t.rows[0].fields[*t.Find(name)];
+    };
+    std::vector<Case> const cases = {
+        {"wrong kind", [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "count") = std::string("x"); },
+         "cls_ReadVisitor: tst_Square row 0: \"count\" holds a string where an integer is expected"},
+        {"out of range", [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "count") = std::int64_t(1) << 40; },
+         "cls_ReadVisitor: tst_Square row 0: \"count\" holds 1099511627776, out of range"},
+        {"missing row",
+         [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "label") = dbs_Ref{tst_Amplitude::TypeId(), 77}; },
+         "cls_ReadVisitor: tst_Square row 0: \"label\" refers to 0x7F000001 row 77, which is not stored"},
+        {"another class",
+         [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "first") = dbs_Ref{tst_Square::TypeId(), 1}; },
+         "cls_ReadVisitor: tst_Square row 0: \"first\" refers to a tst_Square where a tst_Amplitude is expected"},
+        {"cycle",
+         [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "children") = dbs_List{dbs_Ref{tst_Square::TypeId(), 0}}; },
+         "cls_ReadVisitor: tst_Square row 0: \"children\" refers to tst_Square row 0, which contains this attribute"},
+        {"no base row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = 9; },
+         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row 9) is not stored"},
+        {"short row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[1].fields.pop_back(); },
+         "cls_ReadVisitor: tst_Square row 1 has 12 fields for 13 attributes"},
+        {"abstract", [&](dbs_Database& db) { db.SetRoot("shapes", {tst_Shape::TypeId(), 0}); },
+         "cls_ReadVisitor: root: \"shapes\" refers to tst_Shape, which has no reading factory"},
+    };
+    for (auto const& c : cases) {
+        auto db = Written(*Sample());
+        c.damage(db);
+        try {
+            ReadBack(db);
+            ADD_FAILURE() << c.what << ": no refusal";
+        } catch (nex_TextException const& e) {
+            EXPECT_EQ(std::string(e.what()), c.message) << c.what;
+        }
+    }
+}
+
+TEST_F(Persistence, HandWrittenPartsRunOnceForTheirOwnLevel) {
+    tst_OnTop top;
+    top.a_ = 2;
+    top.b_ = 5;
+    top.c_ = 9;
+    tst_Hooked::writes = 0;
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("top", top);
+    EXPECT_EQ(tst_Hooked::writes, 1);
+    EXPECT_EQ(db.Tables().at(tst_Hooked::TypeId()).rows[0].fields, (std::vector<dbs_Value>{dbs_Value(2), dbs_Value(7)}));
+    EXPECT_EQ(db.Tables().at(tst_OnTop::TypeId()).schema.size(), 1u);
+    auto back = cls_ReadVisitor(db).ReadRoot<tst_OnTop>("top");
+    EXPECT_EQ(back->a_, 2);
+    EXPECT_EQ(back->b_, 5);
+    EXPECT_EQ(back->c_, 9);
+}
+
+TEST_F(Persistence, WriterRefusesAttributesAndTablesOutsideTheCurrentLayout) {
+    auto db = Written(tst_Amplitude("a"));
+    db.Tables().at(tst_Amplitude::TypeId()).version = 11;
+    EXPECT_THROW(cls_WriteVisitor(db).WriteRoot("again", tst_Amplitude("b")), nex_AssertException);
+
+    dbs_Database fresh;
+    cls_WriteVisitor w(fresh);
+    EXPECT_THROW(w.Put({0, "name"}, dbs_Value(1)), nex_AssertException);  // before StartWrite
+    ASSERT_TRUE(w.StartWrite(tst_Amplitude::TypeId(), cls_Uid::AllocateUid()));
+    EXPECT_THROW(w.Put({5, "nonsense"}, dbs_Value(1)), nex_AssertException);
+    w.Write({0, "name"}, std::string("typed"));
+    EXPECT_EQ(fresh.Tables().at(tst_Amplitude::TypeId()).rows[0].fields[0], dbs_Value("typed"));
+}
+
+}  // namespace
