@@ -8,6 +8,7 @@
 #include <string>
 #include <type_traits>
 
+#include "platform/cls/cls_Codec.h"
 #include "platform/omu/omu_PrimEnumBase.h"
 
 // Specialisations define: static constexpr omu_EnumEntry entries[] = {..., {nullptr, 0}};
@@ -76,6 +77,15 @@ protected:
 
 private:
     using Table = omu_EnumTable<Enum, N>;
+};
+
+// Stored form of every enumeration with a permitted-string table: its string. Writing a
+// value outside the table and reading a string outside it raise the wrapper's refusals.
+template <class E>
+    requires requires { omu_EnumTable<E, 1>::entries; }
+struct cls_EnumCodec<E> {
+    static std::string ToString(E value) { return omu_PrimEnum<E, 1>(value).AsString(); }
+    static E FromStored(std::string const& text) { return omu_PrimEnum<E, 1>(omu_FromStored{}, text).Value(); }
 };
 
 // OMU_PRIM_ENUM(kprC_Step_NlgeomEnm, OFF, ON, NOT_AVAILABLE) declares

@@ -192,3 +192,18 @@ TEST(EnumTables, ProcedureTypeWrapperListsTheScriptingStringsInOrder) {
 }
 
 }  // namespace
+
+TEST(EnumStoredForm, EnumerationsStoreTheirStringsAndRefuseUnknownOnes) {
+    EXPECT_EQ(cls_EnumCodec<kprC_Step_NlgeomEnm>::ToString(kprC_Step_NlgeomEnm::NOT_AVAILABLE), "NOT_AVAILABLE");
+    EXPECT_EQ(cls_EnumCodec<kprC_Step_MatrixSolverEnm>::FromStored("DDM_ITERATIVE"),
+              kprC_Step_MatrixSolverEnm::DDM_ITERATIVE);
+    try {
+        cls_EnumCodec<kprC_Step_NlgeomEnm>::FromStored("on");
+        ADD_FAILURE();
+    } catch (omu_ValueErrorException const& e) {
+        EXPECT_STREQ(e.what(),
+                     "omu_PrimEnum(const cls_ReadVisitor&) - str not allowed: on  Permissible: OFF, ON, NOT_AVAILABLE");
+    }
+    EXPECT_THROW(cls_EnumCodec<kprC_Step_NlgeomEnm>::ToString(static_cast<kprC_Step_NlgeomEnm>(9)),
+                 omu_ValueErrorException);
+}
