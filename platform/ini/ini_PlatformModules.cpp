@@ -1,6 +1,8 @@
 #include "platform/ini/ini_PlatformModules.h"
 
+#include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/ini/ini_Modules.h"
+#include "platform/rgn/rgnC_Region.h"
 #include "platform/typ/typ_ArchCompTable.h"
 #include "platform/typ/typ_PlatformTable.h"
 
@@ -14,6 +16,11 @@ struct typ;
 template <> struct Work<typ> {
     static void Up() { typ_ArchCompTable::InsertEntry(typ_PlatformModuleNumber, typ_PlatformTable()); }
     static void Down() { typ_ArchCompTable::RemoveEntry(typ_PlatformModuleNumber); }
+};
+struct rgnC;
+template <> struct Work<rgnC> {
+    static void Up() { cls_MetadataRegistrar::initClassMetadata(rgnC_Region::InitializeMetadata, 7); }
+    static void Down() {}
 };
 }  // namespace
 

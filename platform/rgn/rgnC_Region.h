@@ -1,0 +1,50 @@
+#pragma once
+// A reference to a region of the model: the names of the sets and surfaces it is made
+// of, how many entities it holds, the model space it lives in, and the platform flag
+// that region queries of loads and constraints test (set for a region whose entities the
+// model may lose, e.g. a picked region, so that it can be reported as dangling).
+#include "include/cls_AttributeTable.h"
+#include "platform/cow/cow_String.h"
+
+inline constexpr unsigned rgnC_Region_TypeId = 0x000A0010;
+
+// Model-space codes.
+enum rgnC_ModelSpace : int { rgnC_THREE_D = 1, rgnC_TWO_D = 2, rgnC_AXISYMMETRIC = 4 };
+
+// Which regions a region query returns: 0 those with the flag set, 1 those with it clear, 2 all.
+using rgnC_RegionType = int;
+
+#define RGNC_REGION_ATTRIBUTES(A)                   \
+    A(names, names_, "names", {})                   \
+    A(entityCount, entityCount_, "entityCount", 0)  \
+    A(modelSpace, modelSpace_, "modelSpace", rgnC_THREE_D) \
+    A(flag, flag_, "flag", false)
+
+class rgnC_Region : public cls_Persistent {
+    CLS_PERSISTENT(rgnC_Region, cls_Persistent, rgnC_Region_TypeId, 1, RGNC_REGION_ATTRIBUTES)
+
+    rgnC_Region() = default;
+    rgnC_Region(cow_List<cow_String> names, int entityCount, int modelSpace = rgnC_THREE_D, bool flag = false)
+        : names_(std::move(names)), entityCount_(entityCount), modelSpace_(modelSpace), flag_(flag) {}
+    rgnC_Region(rgnC_Region const&) = default;
+    rgnC_Region& operator=(rgnC_Region const&) = default;
+
+    cow_List<cow_String> const& Names() const { return names_; }
+    int EntityCount() const { return entityCount_; }
+    int ModelSpace() const { return modelSpace_; }
+    bool Flag() const { return flag_; }
+    bool IsEmpty() const { return names_.empty() && entityCount_ == 0; }
+    // "Set-1, Surf-2", or "(empty)".
+    cow_String Describe() const;
+
+    bool operator==(rgnC_Region const& other) const {
+        return names_ == other.names_ && entityCount_ == other.entityCount_ && modelSpace_ == other.modelSpace_ &&
+               flag_ == other.flag_;
+    }
+
+private:
+    cow_List<cow_String> names_;
+    int entityCount_ = 0;
+    int modelSpace_ = rgnC_THREE_D;
+    bool flag_ = false;
+};
