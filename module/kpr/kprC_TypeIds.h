@@ -8,8 +8,9 @@ inline constexpr unsigned kprC_ModuleNumber = 572;  // 0x023C
 inline constexpr unsigned kprC_ClassTableSize = 143;
 
 // X(kind, class, index, parent type id). Retired classes stay reserved (kind 0) unless
-// they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls
-// and kprC_AdptMeshConsCont have no fixed index elsewhere; theirs are chosen here.
+// they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls,
+// kprC_InactiveControls, kprC_LinearCtrl, the contact controls and kprC_AdptMeshConsCont
+// have no fixed index elsewhere; theirs are chosen here.
 #define KPRC_CLASSES(X) \
     X(typ_KindReserved, Procedure, 0x01, typ_NoParent) \
     X(typ_KindClass, StepNameProcedurePair, 0x02, typ_NoParent) \
@@ -59,6 +60,10 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, ExplicitMonitor, 0x39, kprC_Monitor_TypeId) \
     X(typ_KindClass, Controls, 0x3A, typ_NoParent) \
     X(typ_KindClass, PrimaryControls, 0x3B, kprC_Controls_TypeId) \
+    X(typ_KindClass, InactiveControls, 0x3C, kprC_Controls_TypeId) \
+    X(typ_KindClass, LinearCtrl, 0x3D, typ_NoParent) \
+    X(typ_KindClass, ContactControls, 0x3E, typ_NoParent) \
+    X(typ_KindClass, ExplicitContactControls, 0x3F, kprC_ContactControls_TypeId) \
     X(typ_KindClass, TypicalControls, 0x41, kprC_PrimaryControls_TypeId) \
     X(typ_KindClass, CTDControls, 0x42, kprC_TypicalControls_TypeId) \
     X(typ_KindClass, PoreControls, 0x43, kprC_TypicalControls_TypeId) \

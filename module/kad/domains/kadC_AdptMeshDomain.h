@@ -1,0 +1,14 @@
+#pragma once
+// An adaptive mesh domain of an analysis step, kept by name in the step's "amd" map. No
+// settings are held yet.
+#include "include/cls_AttributeTable.h"
+#include "module/kad/kadC_TypeIds.h"
+
+#define KADC_ADPTMESHDOMAIN_ATTRIBUTES(A)
+
+class kadC_AdptMeshDomain : public cls_Persistent {
+    CLS_PERSISTENT(kadC_AdptMeshDomain, cls_Persistent, kadC_AdptMeshDomain_TypeId, 1, KADC_ADPTMESHDOMAIN_ATTRIBUTES)
+    kadC_AdptMeshDomain() = default;
+    kadC_AdptMeshDomain(kadC_AdptMeshDomain const&) = default;
+    static constexpr char const* constructorCmd() { return "AdaptiveMeshDomain"; }
+};
