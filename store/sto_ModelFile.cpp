@@ -164,6 +164,7 @@ std::string JoinQuoted(std::vector<std::string> const& names) {
 
 // ---- Fields -------------------------------------------------------------------------------
 
+// `scratch` holds the value text until the row is inserted.
 void BindField(sto_Statement& st, int& index, Natural n, dbs_Value const& v, std::string& scratch) {
     auto asText = [&](int column) {
         scratch.clear();
@@ -364,8 +365,9 @@ void Insert(sto_Statement& st, A const&... args) {
     st.Run();
 }
 
+void WriteTables(sto_Connection& c, dbs_Database const& db);
+
 void WriteFile(dbs_Database const& db, std::string const& tmp) {
-    auto layouts = Layout(db);
     sto_Connection c(tmp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     Stage("created");
     // No journal and no syncs inside SQLite: the temporary file is thrown away whole on
@@ -375,6 +377,15 @@ void WriteFile(dbs_Database const& db, std::string const& tmp) {
            "; PRAGMA user_version=" + std::to_string(sto_FormatVersion) + "; BEGIN");
     for (auto const* m : {&kClasses, &kAttributes, &kRoots})
         c.Exec("CREATE TABLE " + sto_QuoteName(m->name) + "(" + m->types + ")");
+    WriteTables(c, db);
+    Stage("rows");
+    c.Exec("COMMIT");
+    Stage("committed");
+    c.Close();
+}
+
+void WriteTables(sto_Connection& c, dbs_Database const& db) {
+    auto layouts = Layout(db);
     sto_Statement classes(c, InsertSql(kClasses.name, kClasses.columns));
     sto_Statement attributes(c, InsertSql(kAttributes.name, kAttributes.columns));
     for (auto const& [id, t] : db.Tables()) {
@@ -392,7 +403,7 @@ void WriteFile(dbs_Database const& db, std::string const& tmp) {
     for (auto const& [name, ref] : db.Roots())
         Insert(roots, std::string_view(name), std::int64_t(ref.classId), ref.oid);
 
-    std::string scratch;
+    std::vector<std::string> scratch;
     for (auto const& [id, t] : db.Tables()) {
         auto const& l = layouts[id];
         bool hasBase = t.baseId != 1;
@@ -400,20 +411,17 @@ void WriteFile(dbs_Database const& db, std::string const& tmp) {
         c.Exec("CREATE TABLE " + sto_QuoteName(l.sqlName) + "(" + sto_QuoteName(kOidColumn) + " INTEGER PRIMARY KEY" +
                (columns.size() > 1 ? "," + JoinQuoted({columns.begin() + 1, columns.end()}) : "") + ")");
         sto_Statement insert(c, InsertSql(l.sqlName, columns));
+        scratch.resize(std::max(scratch.size(), t.schema.size()));
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
             auto const& row = t.rows[r];
             insert.Bind(1, std::int64_t(r));
             int index = 2;
             if (hasBase) insert.Bind(index++, row.baseOid);
             for (std::size_t f = 0; f < row.fields.size(); ++f)
-                BindField(insert, index, l.naturals[f], row.fields[f], scratch);
+                BindField(insert, index, l.naturals[f], row.fields[f], scratch[f]);
             insert.Run();
         }
     }
-    Stage("rows");
-    c.Exec("COMMIT");
-    Stage("committed");
-    c.Close();
 }
 
 // ---- Reading ---------------------------------------------------------------------------------
