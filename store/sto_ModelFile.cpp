@@ -38,41 +38,51 @@ bool RowExists(dbs_Database const& db, std::uint32_t classId, std::int64_t oid) 
     return t && oid >= 0 && std::uint64_t(oid) < t->rows.size();
 }
 
-void CheckRefs(dbs_Database const& db, dbs_Value const& v, std::string const& where) {
+// The first reference inside a value that names no existing row.
+dbs_Value const* DanglingRef(dbs_Database const& db, dbs_Value const& v) {
     switch (v.Kind()) {
-        case dbs_Kind::Reference:
-            if (!RowExists(db, v.AsRef().classId, v.AsRef().oid))
-                throw sto_Problem{where + ": reference to row " + std::to_string(v.AsRef().oid) + " of class " +
-                                  std::to_string(v.AsRef().classId) + ", which does not exist"};
-            break;
+        case dbs_Kind::Reference: return RowExists(db, v.AsRef().classId, v.AsRef().oid) ? nullptr : &v;
         case dbs_Kind::List:
-            for (auto const& item : v.AsList()) CheckRefs(db, item, where);
-            break;
+            for (auto const& item : v.AsList())
+                if (auto bad = DanglingRef(db, item)) return bad;
+            return nullptr;
         case dbs_Kind::Map:
-            for (auto const& [key, value] : v.AsMap()) CheckRefs(db, key, where), CheckRefs(db, value, where);
-            break;
-        default: break;
+            for (auto const& [key, value] : v.AsMap()) {
+                auto bad = DanglingRef(db, key);
+                if (bad || (bad = DanglingRef(db, value))) return bad;
+            }
+            return nullptr;
+        default: return nullptr;
     }
 }
 
+// Messages are built only for the failure: this runs over every field of every row.
+void CheckRefs(dbs_Database const& db, dbs_Value const& v, auto where) {
+    if (auto bad = DanglingRef(db, v))
+        throw sto_Problem{where() + ": reference to row " + std::to_string(bad->AsRef().oid) + " of class " +
+                          std::to_string(bad->AsRef().classId) + ", which does not exist"};
+}
+
 void CheckConsistency(dbs_Database const& db) {
-    for (auto const& [id, t] : db.Tables()) {
-        if (id != t.classId)
-            throw sto_Problem{"the table kept under class id " + std::to_string(id) + " is " + Describe(t)};
+    for (auto const& entry : db.Tables()) {
+        auto const& t = entry.second;
+        if (entry.first != t.classId)
+            throw sto_Problem{"the table kept under class id " + std::to_string(entry.first) + " is " + Describe(t)};
         for (std::size_t r = 0; r < t.rows.size(); ++r) {
             auto const& row = t.rows[r];
-            std::string where = Describe(t) + " row " + std::to_string(r);
+            auto where = [&] { return Describe(t) + " row " + std::to_string(r); };
             if (row.fields.size() != t.schema.size())
-                throw sto_Problem{where + " has " + std::to_string(row.fields.size()) + " fields but the schema has " +
+                throw sto_Problem{where() + " has " + std::to_string(row.fields.size()) + " fields but the schema has " +
                                   std::to_string(t.schema.size()) + " attributes"};
             if (row.baseOid != -1 && (t.baseId == 1 || !RowExists(db, t.baseId, row.baseOid)))
-                throw sto_Problem{where + " refers to base row " + std::to_string(row.baseOid) + " of class " +
+                throw sto_Problem{where() + " refers to base row " + std::to_string(row.baseOid) + " of class " +
                                   std::to_string(t.baseId) + ", which does not exist"};
             for (std::size_t f = 0; f < row.fields.size(); ++f)
-                CheckRefs(db, row.fields[f], where + ", attribute " + Quoted(t.schema[f].name));
+                CheckRefs(db, row.fields[f], [&] { return where() + ", attribute " + Quoted(t.schema[f].name); });
         }
     }
-    for (auto const& [name, ref] : db.Roots()) CheckRefs(db, ref, "root " + Quoted(name));
+    for (auto const& root : db.Roots())
+        CheckRefs(db, root.second, [&] { return "root " + Quoted(root.first); });
 }
 
 // ---- Layout: SQL names of tables and columns ---------------------------------------------
@@ -527,7 +537,7 @@ dbs_Database ReadFile(std::string const& path) {
             try {
                 if (st.Type(0) != SQLITE_INTEGER || st.Int(0) != oid)
                     throw sto_Problem{"the row ids are not 0, 1, 2, ..."};
-                dbs_Row row;
+                auto& row = t.rows.emplace_back();
                 col = 1;
                 if (hasBase) {
                     if (st.Type(1) != SQLITE_INTEGER) BadType("an integer");
@@ -543,7 +553,6 @@ dbs_Database ReadFile(std::string const& path) {
                         throw;
                     }
                 }
-                t.rows.push_back(std::move(row));
             } catch (sto_Problem const& p) {
                 throw sto_Problem{"bad value in table " + Quoted(sqlName) + ", row " + std::to_string(oid) +
                                   (col ? ", column " + Quoted(columns[col]) : std::string()) + ": " + p.text};
