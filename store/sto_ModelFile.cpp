@@ -323,7 +323,7 @@ void CheckHeader(std::string const& path) {
 }
 
 std::string ReadOnlyUri(std::string const& path) {
-    std::string uri = "file:";
+    std::string uri = path.starts_with('/') ? "file://" : "file:";  // an absolute path after an empty authority
     for (unsigned char c : path) {
         if (std::isalnum(c) || std::strchr("/._~-", c)) {
             uri += char(c);

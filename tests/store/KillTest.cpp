@@ -17,8 +17,8 @@ using namespace storetest;
 TEST(ModelFileKill, KilledSaveLeavesOneWholeVersion) {
     TempDir dir;
     std::string path = dir / "model.stw";
-    auto const a = LargeDatabase(40000, 0);
-    auto const b = LargeDatabase(40000, 1);
+    auto const a = LargeDatabase(20000, 0);
+    auto const b = LargeDatabase(20000, 1);
     auto start = std::chrono::steady_clock::now();
     sto_ModelFile::Save(a, path);
     auto saveTime = std::chrono::steady_clock::now() - start;

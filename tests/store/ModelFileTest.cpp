@@ -240,6 +240,7 @@ TEST_F(ModelFile, OpeningChangesNothingInTheDirectory) {
     std::string odd = dir / "a model?mode=rw#%41.stw";
     sto_ModelFile::Save(SampleDatabase(), odd);
     EXPECT_EQ(sto_ModelFile::Open(odd), SampleDatabase());
+    EXPECT_EQ(sto_ModelFile::Open("/" + odd), SampleDatabase());
 }
 
 TEST_F(ModelFile, BadFilesAreRefusedWithTheirProblemAndLeftAsTheyWere) {
