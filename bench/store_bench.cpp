@@ -1,0 +1,161 @@
+// Saving and opening a model file of one million small rows, against plain SQLite
+// inserting and selecting the same rows with prepared statements in one transaction.
+#include <benchmark/benchmark.h>
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+
+#include "store/sto_ModelFile.h"
+
+namespace {
+
+constexpr int kRows = 1'000'000;
+
+struct Row {
+    std::int64_t stepId;
+    double magnitude;
+    std::string name;
+};
+
+dbs_Database const& Model() {
+    static dbs_Database const db = [] {
+        dbs_Database db;
+        dbs_Table t{7, "kloC_Pressure", 203, 1, {{0, "stepId", 5, 1, 0}, {1, "magnitude", 10, 1, 0}, {2, "name", 11, 1, 0}}, {}};
+        t.rows.reserve(kRows);
+        for (int i = 0; i < kRows; ++i) t.rows.push_back({-1, {i, i * 0.5, "load-" + std::to_string(i)}});
+        db.AddTable(std::move(t));
+        return db;
+    }();
+    return db;
+}
+
+std::string Path(char const* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+
+// Seconds per iteration of each benchmark, for the ratios printed at the end.
+std::map<std::string, double>& Seconds() {
+    static std::map<std::string, double> s;
+    return s;
+}
+
+template <class F>
+void Timed(benchmark::State& state, char const* name, F work) {
+    double total = 0;
+    int n = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        work(state);
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ++n;
+    }
+    Seconds()[name] = total / n;
+    state.counters["rows/s"] = benchmark::Counter(double(kRows) * n, benchmark::Counter::kIsRate);
+}
+
+void Check(int rc, sqlite3* db) {
+    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
+        std::abort();
+    }
+}
+
+void SaveModelFile(benchmark::State& state) {
+    Model();
+    Timed(state, "save model file", [](auto&) { sto_ModelFile::Save(Model(), Path("store_bench.stw")); });
+}
+
+void InsertPlainSqlite(benchmark::State& state) {
+    auto const& rows = Model().FindTable(7)->rows;
+    auto path = Path("store_bench_plain.db");
+    Timed(state, "insert plain SQLite", [&](benchmark::State& st) {
+        st.PauseTiming();
+        std::filesystem::remove(path);
+        st.ResumeTiming();
+        sqlite3* db = nullptr;
+        Check(sqlite3_open(path.c_str(), &db), db);
+        Check(sqlite3_exec(db, "BEGIN; CREATE TABLE t(id INTEGER PRIMARY KEY, stepId, magnitude, name)", 0, 0, 0), db);
+        sqlite3_stmt* insert = nullptr;
+        Check(sqlite3_prepare_v2(db, "INSERT INTO t VALUES(?,?,?,?)", -1, &insert, nullptr), db);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            auto const& f = rows[i].fields;
+            sqlite3_bind_int64(insert, 1, std::int64_t(i));
+            sqlite3_bind_int64(insert, 2, f[0].AsInteger());
+            sqlite3_bind_double(insert, 3, f[1].AsDouble());
+            sqlite3_bind_text(insert, 4, f[2].AsString().data(), int(f[2].AsString().size()), SQLITE_STATIC);
+            Check(sqlite3_step(insert), db);
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+        Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
+        sqlite3_close(db);
+    });
+}
+
+void OpenModelFile(benchmark::State& state) {
+    auto path = Path("store_bench.stw");
+    sto_ModelFile::Save(Model(), path);
+    Timed(state, "open model file", [&](auto&) { benchmark::DoNotOptimize(sto_ModelFile::Open(path)); });
+}
+
+void SelectPlainSqlite(benchmark::State& state) {
+    auto path = Path("store_bench_plain.db");
+    Timed(state, "select plain SQLite", [&](auto&) {
+        sqlite3* db = nullptr;
+        Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
+        sqlite3_stmt* select = nullptr;
+        Check(sqlite3_prepare_v2(db, "SELECT id, stepId, magnitude, name FROM t ORDER BY id", -1, &select, nullptr), db);
+        std::vector<Row> rows;
+        while (sqlite3_step(select) == SQLITE_ROW)
+            rows.push_back({sqlite3_column_int64(select, 1), sqlite3_column_double(select, 2),
+                            std::string(reinterpret_cast<char const*>(sqlite3_column_text(select, 3)),
+                                        sqlite3_column_bytes(select, 3))});
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        benchmark::DoNotOptimize(rows);
+    });
+}
+
+// The floor under opening: building the same rows in memory, with no file at all.
+void BuildInMemory(benchmark::State& state) {
+    Timed(state, "build in memory", [&](auto&) {
+        dbs_Table t{7, "kloC_Pressure", 203, 1, Model().FindTable(7)->schema, {}};
+        t.rows.reserve(kRows);
+        for (int i = 0; i < kRows; ++i) {
+            auto& row = t.rows.emplace_back();
+            row.fields.reserve(3);
+            row.fields.emplace_back(std::int64_t(i));
+            row.fields.emplace_back(i * 0.5);
+            row.fields.emplace_back(std::string("load-123456"));
+        }
+        benchmark::DoNotOptimize(t);
+    });
+}
+
+}  // namespace
+
+BENCHMARK(BuildInMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SaveModelFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(InsertPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(OpenModelFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(SelectPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    auto& s = Seconds();
+    auto ratio = [&](char const* what, char const* mine, char const* plain) {
+        if (s.count(mine) && s.count(plain))
+            std::printf("%s: model file %.0f ms, plain SQLite %.0f ms, ratio %.2f\n", what, s[mine] * 1e3,
+                        s[plain] * 1e3, s[mine] / s[plain]);
+    };
+    ratio("save", "save model file", "insert plain SQLite");
+    ratio("open", "open model file", "select plain SQLite");
+    if (s.count("build in memory"))
+        std::printf("building the same rows in memory alone: %.0f ms\n", s["build in memory"] * 1e3);
+    std::filesystem::remove(Path("store_bench.stw"));
+    std::filesystem::remove(Path("store_bench_plain.db"));
+}
