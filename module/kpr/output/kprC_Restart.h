@@ -2,17 +2,87 @@
 // Restart output settings of an analysis step ("restart"): the abstract root.
 #include "include/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/output/kprC_OutputFields.h"
 
 #define KPRC_RESTART_ATTRIBUTES(A) A(overlay, overlay_, "overlay", false)
 
 class kprC_Restart : public cls_Persistent {
-    CLS_ABSTRACT_PERSISTENT(kprC_Restart, cls_Persistent, kprC_Restart_TypeId, 1, KPRC_RESTART_ATTRIBUTES)
-    kprC_Restart() = default;
+    CLS_ABSTRACT_PERSISTENT(kprC_Restart, cls_Persistent, kprC_Restart_TypeId, 203, KPRC_RESTART_ATTRIBUTES)
+    KPRC_OUTPUT_ROOT_EQUALITY(kprC_Restart, KPRC_RESTART_ATTRIBUTES)
     kprC_Restart(kprC_Restart const&) = default;
     kprC_Restart* Copy() const override = 0;
     virtual void AssertValid() const = 0;
+    // True for the settings of explicit procedures.
     virtual bool Explicit() const = 0;
     static constexpr char const* constructorCmd() { return "Restart"; }
 
+    bool Overlay() const { return overlay_; }
+    void SetOverlay(bool value) { overlay_ = value; }
+
+protected:
+    explicit kprC_Restart(bool overlay = false) : overlay_(overlay) {}
+    kprC_Restart& operator=(kprC_Restart const&) = default;
+
+private:
     bool overlay_ = false;
+};
+
+// Restart settings of the implicit procedures: by increment frequency or by a number of
+// intervals (never both), optionally at exact time marks. Stored in an order of its own.
+#define KPRC_STANDARDRESTART_ATTRIBUTES(A)       \
+    A(frequency, frequency_, "frequency", 0)     \
+    A(timeMarks, timeMarks_, "timeMarks", false) \
+    A(numberIntervals, numberIntervals_, "numberIntervals", 0)
+
+class kprC_StandardRestart : public kprC_Restart {
+    CLS_PERSISTENT(kprC_StandardRestart, kprC_Restart, kprC_StandardRestart_TypeId, 809,
+                   KPRC_STANDARDRESTART_ATTRIBUTES)
+    // Arguments in the order of the scripting constructor.
+    explicit kprC_StandardRestart(bool overlay = false, int frequency = 0, int numberIntervals = 0, bool timeMarks = false)
+        : kprC_Restart(overlay), frequency_(frequency), numberIntervals_(numberIntervals), timeMarks_(timeMarks) {}
+    kprC_StandardRestart(kprC_StandardRestart const&) = default;
+    kprC_StandardRestart& operator=(kprC_StandardRestart const&) = default;
+    KPRC_OUTPUT_EQUALITY(kprC_StandardRestart, KPRC_STANDARDRESTART_ATTRIBUTES)
+
+    void AssertValid() const override;
+    bool Explicit() const override { return false; }
+
+    int Frequency() const { return frequency_; }
+    void SetFrequency(int value) { frequency_ = value; }
+    int NumberIntervals() const { return numberIntervals_; }
+    void SetNumberIntervals(int value) { numberIntervals_ = value; }
+    bool TimeMarks() const { return timeMarks_; }
+    void SetTimeMarks(bool value) { timeMarks_ = value; }
+
+private:
+    int frequency_ = 0;
+    int numberIntervals_ = 0;
+    bool timeMarks_ = false;
+};
+
+// Restart settings of the explicit procedures: a number of intervals, at least one.
+#define KPRC_EXPLICITRESTART_ATTRIBUTES(A)                     \
+    A(numberIntervals, numberIntervals_, "numberIntervals", 1) \
+    A(timeMarks, timeMarks_, "timeMarks", false)
+
+class kprC_ExplicitRestart : public kprC_Restart {
+    CLS_PERSISTENT(kprC_ExplicitRestart, kprC_Restart, kprC_ExplicitRestart_TypeId, 203,
+                   KPRC_EXPLICITRESTART_ATTRIBUTES)
+    explicit kprC_ExplicitRestart(bool overlay = false, int numberIntervals = 1, bool timeMarks = false)
+        : kprC_Restart(overlay), numberIntervals_(numberIntervals), timeMarks_(timeMarks) {}
+    kprC_ExplicitRestart(kprC_ExplicitRestart const&) = default;
+    kprC_ExplicitRestart& operator=(kprC_ExplicitRestart const&) = default;
+    KPRC_OUTPUT_EQUALITY(kprC_ExplicitRestart, KPRC_EXPLICITRESTART_ATTRIBUTES)
+
+    void AssertValid() const override;
+    bool Explicit() const override { return true; }
+
+    int NumberIntervals() const { return numberIntervals_; }
+    void SetNumberIntervals(int value) { numberIntervals_ = value; }
+    bool TimeMarks() const { return timeMarks_; }
+    void SetTimeMarks(bool value) { timeMarks_ = value; }
+
+private:
+    int numberIntervals_ = 1;
+    bool timeMarks_ = false;
 };

@@ -1,6 +1,39 @@
 #pragma once
-// The model's named time point lists, held as a model extension under the time point key.
-#include "module/kpr/kprC_TypeIds.h"
-#include "platform/mdl/mdl_ExtensionImpl.h"
+// The model's named time point lists ("timePoints", keyed by "name"), held as a model
+// extension under the time point key and stored with the model. Lists are shared
+// copy-on-write between copies of the map (and so between copies of the model).
+#include <map>
 
-class kprC_TimePointCont : public mdl_ExtensionImpl<kprC_TimePointCont, kprC_TimePointCont_TypeId> {};
+#include "include/cls_AttributeTable.h"
+#include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/timepoints/kprC_TimePoint.h"
+#include "platform/cow/cow_COW.h"
+#include "platform/cow/cow_String.h"
+#include "platform/mdl/mdl_Extension.h"
+
+#define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(timePoints, items_, "timePoints", {})
+
+class kprC_TimePointCont : public mdl_Extension, public cls_Persistent {
+    CLS_PERSISTENT(kprC_TimePointCont, cls_Persistent, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
+    using Map = std::map<cow_String, cow_COW<kprC_TimePoint>>;
+
+    kprC_TimePointCont() = default;
+    kprC_TimePointCont(kprC_TimePointCont const&) = default;
+    kprC_TimePointCont& operator=(kprC_TimePointCont const&) = default;
+
+    std::size_t Size() const { return items_.size(); }
+    bool Has(cow_String const& name) const { return items_.contains(name); }
+    cow_List<cow_String> Keys() const;
+    Map const& Items() const { return items_; }
+    // The list under `name`; omu_KeyErrorException when there is none.
+    kprC_TimePoint const& Get(cow_String const& name) const;
+    // Adds or replaces the list under `name` after checking it; a refused list (the
+    // nex_TextException of AssertValid) leaves the map as it was.
+    void Set(cow_String const& name, cow_COW<kprC_TimePoint> points);
+    void Set(cow_String const& name, kprC_TimePoint const& points);
+    // False when there is no list under `name`.
+    bool Remove(cow_String const& name) { return items_.erase(name) > 0; }
+
+private:
+    Map items_;
+};

@@ -1,0 +1,263 @@
+#include <gtest/gtest.h>
+
+#include "module/kpr/output/kprC_DiagnosticPrint.h"
+#include "module/kpr/output/kprC_Monitor.h"
+#include "module/kpr/output/kprC_Restart.h"
+#include "tests/module/output/OutputTestSupport.h"
+
+namespace {
+
+using Settings = LibraryUp;
+
+std::string const msg57 = "Frequency or number interval must be specified and greater than zero";
+std::string const msg117 = "Frequency value must be greater than or equal to zero.";
+std::string const msg118 = "Number of intervals must be greater than zero.";
+std::string const msg119 = "Degree of freedom must be greater than zero.";
+std::string const msg166 = "Frequency and number of intervals cannot both be used together.  One must have a value of zero.";
+
+rgnC_Region const someNode({"Set-1", "Set-2"}, 3, rgnC_TWO_D, true);
+
+TEST_F(Settings, RestartEdits) {
+    ExpectEdits<kprC_StandardRestart>({
+        {"default", [](auto&) {}, ""},
+        {"frequency only", [](auto& r) { r.SetFrequency(5); }, ""},
+        {"intervals with time marks", [](auto& r) { r.SetNumberIntervals(2), r.SetTimeMarks(true); }, ""},
+        {"overlay", [](auto& r) { r.SetOverlay(true); }, ""},
+        {"both", [](auto& r) { r.SetFrequency(5), r.SetNumberIntervals(2); }, msg166},
+        {"both, one negative", [](auto& r) { r.SetFrequency(-1), r.SetNumberIntervals(2); }, msg166},
+        {"negative frequency", [](auto& r) { r.SetFrequency(-1); }, msg57},
+        {"negative intervals", [](auto& r) { r.SetNumberIntervals(-3); }, msg57},
+    });
+    ExpectEdits<kprC_ExplicitRestart>({
+        {"default", [](auto&) {}, ""},
+        {"many intervals, overlay, time marks", [](auto& r) { r.SetNumberIntervals(9), r.SetOverlay(true), r.SetTimeMarks(true); }, ""},
+        {"zero intervals", [](auto& r) { r.SetNumberIntervals(0); }, msg118},
+        {"negative intervals", [](auto& r) { r.SetNumberIntervals(-2); }, msg118},
+    });
+}
+
+TEST_F(Settings, MonitorEdits) {
+    ExpectEdits<kprC_StandardMonitor>({
+        {"default", [](auto&) {}, msg119},
+        {"dof 1", [](auto& m) { m.SetDof(1); }, ""},
+        {"dof and node, frequency 0", [](auto& m) { m.SetDof(6), m.SetNode(someNode), m.SetFrequency(0); }, ""},
+        {"negative frequency is checked first", [](auto& m) { m.SetFrequency(-1); }, msg117},
+        {"negative frequency with dof", [](auto& m) { m.SetFrequency(-1), m.SetDof(2); }, msg117},
+        {"negative dof", [](auto& m) { m.SetDof(-4); }, msg119},
+    });
+    ExpectEdits<kprC_ExplicitMonitor>({
+        {"default", [](auto&) {}, msg119},
+        {"dof 3", [](auto& m) { m.SetDof(3), m.SetNode(someNode); }, ""},
+    });
+}
+
+TEST_F(Settings, DiagnosticPrintEdits) {
+    ExpectEdits<kprC_StandardDiagnosticPrint>({
+        {"default", [](auto&) {}, ""},
+        {"frequency 0, every flag flipped",
+         [](auto& d) {
+             d.SetFrequency(0), d.SetContact(true), d.SetModelChange(true), d.SetAdaptiveMesh(true);
+             d.SetPlasticity(true), d.SetResidual(false), d.SetSolve(true);
+         },
+         ""},
+        {"negative frequency", [](auto& d) { d.SetFrequency(-1); }, msg117},
+    });
+    ExpectEdits<kprC_PerturbationDiagnosticPrint>({
+        {"default", [](auto&) {}, ""},
+        {"solve", [](auto& d) { d.SetSolve(true), d.SetFrequency(7); }, ""},
+        {"negative frequency", [](auto& d) { d.SetFrequency(-2); }, msg117},
+    });
+    ExpectEdits<kprC_ExplicitDiagnosticPrint>({
+        {"every flag flipped",
+         [](auto& d) { d.SetAllke(false), d.SetCriticalElement(false), d.SetEtotal(true), d.SetDmass(true); }, ""},
+    });
+}
+
+TEST_F(Settings, SolverAnswersOfEveryKind) {
+    kprC_StandardRestart const sr;
+    kprC_ExplicitRestart const er;
+    kprC_StandardMonitor const sm;
+    kprC_ExplicitMonitor const em;
+    EXPECT_FALSE(sr.Explicit());
+    EXPECT_TRUE(er.Explicit());
+    EXPECT_FALSE(sm.Explicit());
+    EXPECT_TRUE(em.Explicit());
+    struct Case {
+        std::unique_ptr<kprC_DiagnosticPrint> print;
+        bool explicitKind, perturbation;
+    };
+    Case cases[] = {{std::make_unique<kprC_StandardDiagnosticPrint>(), false, false},
+                    {std::make_unique<kprC_ExplicitDiagnosticPrint>(), true, false},
+                    {std::make_unique<kprC_PerturbationDiagnosticPrint>(), false, true}};
+    for (auto const& c : cases) {
+        EXPECT_EQ(c.print->Explicit(), c.explicitKind) << c.print->DynTypeId();
+        EXPECT_EQ(c.print->Perturbation(), c.perturbation) << c.print->DynTypeId();
+    }
+}
+
+// Every field takes part in the comparison, the identity does not.
+template <class T>
+void ExpectEveryFieldCompared(std::vector<std::function<void(T&)>> const& changes) {
+    T const base;
+    T copy(base);
+    EXPECT_TRUE(copy == base);
+    EXPECT_TRUE(copy.IsEqual(base));
+    EXPECT_NE(copy.Uid(), base.Uid());
+    for (std::size_t i = 0; i < changes.size(); ++i) {
+        T changed(base);
+        changes[i](changed);
+        EXPECT_TRUE(changed != base) << i;
+        EXPECT_FALSE(changed.IsEqual(base)) << i;
+    }
+}
+
+TEST_F(Settings, EqualityComparesEveryField) {
+    ExpectEveryFieldCompared<kprC_StandardDiagnosticPrint>({
+        [](auto& d) { d.SetContact(true); }, [](auto& d) { d.SetFrequency(2); },
+        [](auto& d) { d.SetModelChange(true); }, [](auto& d) { d.SetAdaptiveMesh(true); },
+        [](auto& d) { d.SetPlasticity(true); }, [](auto& d) { d.SetResidual(false); },
+        [](auto& d) { d.SetSolve(true); }});
+    ExpectEveryFieldCompared<kprC_ExplicitDiagnosticPrint>({
+        [](auto& d) { d.SetAllke(false); }, [](auto& d) { d.SetCriticalElement(false); },
+        [](auto& d) { d.SetEtotal(true); }, [](auto& d) { d.SetDmass(true); }});
+    ExpectEveryFieldCompared<kprC_PerturbationDiagnosticPrint>(
+        {[](auto& d) { d.SetFrequency(0); }, [](auto& d) { d.SetSolve(true); }});
+    ExpectEveryFieldCompared<kprC_StandardRestart>({
+        [](auto& r) { r.SetOverlay(true); }, [](auto& r) { r.SetFrequency(1); },
+        [](auto& r) { r.SetNumberIntervals(1); }, [](auto& r) { r.SetTimeMarks(true); }});
+    ExpectEveryFieldCompared<kprC_ExplicitRestart>({
+        [](auto& r) { r.SetOverlay(true); }, [](auto& r) { r.SetNumberIntervals(2); },
+        [](auto& r) { r.SetTimeMarks(true); }});
+    ExpectEveryFieldCompared<kprC_StandardMonitor>({
+        [](auto& m) { m.SetDof(1); }, [](auto& m) { m.SetNode(someNode); }, [](auto& m) { m.SetFrequency(0); }});
+    ExpectEveryFieldCompared<kprC_ExplicitMonitor>({[](auto& m) { m.SetDof(1); }, [](auto& m) { m.SetNode(someNode); }});
+}
+
+// The stored form of each class level: its table's name, version and base, its
+// attributes in stored order, and the defaults a new object writes.
+struct Level {
+    std::uint32_t id;
+    char const* name;
+    int version;
+    std::uint32_t base;
+    std::vector<dbs_Attribute> schema;
+    std::vector<dbs_Value> defaults;
+};
+
+void ExpectLevels(cls_Persistent const& object, std::vector<Level> const& levels) {
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("root", object);
+    for (auto const& l : levels) {
+        auto const* t = db.FindTable(l.id);
+        ASSERT_TRUE(t) << l.name;
+        EXPECT_EQ(t->className, l.name);
+        EXPECT_EQ(t->version, l.version) << l.name;
+        EXPECT_EQ(t->baseId, l.base) << l.name;
+        EXPECT_EQ(t->schema, l.schema) << l.name;
+        EXPECT_EQ(cls_MetadataRegistrar::Find(l.id)->Attributes(), l.schema) << l.name;
+        ASSERT_EQ(t->rows.size(), 1u) << l.name;
+        EXPECT_EQ(t->rows[0].fields, l.defaults) << l.name;
+    }
+}
+
+dbs_Attribute Int(int ordinal, char const* name) { return {ordinal, name, 5, 1, 0}; }
+dbs_Attribute Bool(int ordinal, char const* name) { return {ordinal, name, 13, 1, 0}; }
+
+TEST_F(Settings, StoredOrderVersionsAndDefaults) {
+    Level const restart{0x023C0030, "kprC_Restart", 203, 1, {Bool(0, "overlay")}, {false}};
+    ExpectLevels(kprC_StandardRestart(),
+                 {restart,
+                  {0x023C0031, "kprC_StandardRestart", 809, 0x023C0030,
+                   {Int(0, "frequency"), Bool(1, "timeMarks"), Int(2, "numberIntervals")}, {0, false, 0}}});
+    ExpectLevels(kprC_ExplicitRestart(),
+                 {restart,
+                  {0x023C0032, "kprC_ExplicitRestart", 203, 0x023C0030,
+                   {Int(0, "numberIntervals"), Bool(1, "timeMarks")}, {1, false}}});
+
+    Level const monitor{0x023C0037, "kprC_Monitor", 203, 1,
+                        {Int(0, "dof"), {1, "node", 15, rgnC_Region_TypeId, 0}},
+                        {0, dbs_Ref{rgnC_Region_TypeId, 0}}};
+    ExpectLevels(kprC_StandardMonitor(),
+                 {monitor, {0x023C0038, "kprC_StandardMonitor", 203, 0x023C0037, {Int(0, "frequency")}, {1}}});
+    ExpectLevels(kprC_ExplicitMonitor(), {monitor, {0x023C0039, "kprC_ExplicitMonitor", 203, 0x023C0037, {}, {}}});
+
+    Level const print{0x023C0033, "kprC_DiagnosticPrint", 203, 1, {}, {}};
+    ExpectLevels(kprC_StandardDiagnosticPrint(),
+                 {print,
+                  {0x023C0034, "kprC_StandardDiagnosticPrint", 506, 0x023C0033,
+                   {Bool(0, "contact"), Int(1, "frequency"), Bool(2, "modelChange"), Bool(3, "adaptiveMesh"),
+                    Bool(4, "plasticity"), Bool(5, "residual"), Bool(6, "solve")},
+                   {false, 1, false, false, false, true, false}}});
+    ExpectLevels(kprC_ExplicitDiagnosticPrint(),
+                 {print,
+                  {0x023C0035, "kprC_ExplicitDiagnosticPrint", 203, 0x023C0033,
+                   {Bool(0, "allke"), Bool(1, "criticalElement"), Bool(2, "etotal"), Bool(3, "dmass")},
+                   {true, true, false, false}}});
+    ExpectLevels(kprC_PerturbationDiagnosticPrint(),
+                 {print,
+                  {0x023C0036, "kprC_PerturbationDiagnosticPrint", 203, 0x023C0033,
+                   {Int(0, "frequency"), Bool(1, "solve")}, {1, false}}});
+}
+
+// Reads back through the root class, as the step reads its settings, and compares.
+template <class Root, class T>
+void ExpectRoundTrip(T const& object) {
+    dbs_Database db;
+    auto back = RoundTrip<Root>(object, db);
+    ASSERT_TRUE(back);
+    auto const* typed = dynamic_cast<T const*>(back.get());
+    ASSERT_TRUE(typed) << back->DynTypeId();
+    EXPECT_TRUE(*typed == object) << T::TypeId();
+    EXPECT_NO_THROW(typed->AssertValid());
+}
+
+TEST_F(Settings, EveryKindRoundTripsThroughTheDatabase) {
+    ExpectRoundTrip<kprC_Restart>(kprC_StandardRestart(true, 0, 4, true));
+    ExpectRoundTrip<kprC_Restart>(kprC_StandardRestart(false, 3, 0, false));
+    ExpectRoundTrip<kprC_Restart>(kprC_ExplicitRestart(true, 7, true));
+    ExpectRoundTrip<kprC_Monitor>(kprC_StandardMonitor(2, someNode, 5));
+    ExpectRoundTrip<kprC_Monitor>(kprC_ExplicitMonitor(4, someNode));
+
+    kprC_StandardDiagnosticPrint standard;
+    standard.SetContact(true), standard.SetFrequency(0), standard.SetAdaptiveMesh(true), standard.SetResidual(false);
+    ExpectRoundTrip<kprC_DiagnosticPrint>(standard);
+    kprC_ExplicitDiagnosticPrint explicitPrint;
+    explicitPrint.SetAllke(false), explicitPrint.SetDmass(true);
+    ExpectRoundTrip<kprC_DiagnosticPrint>(explicitPrint);
+    kprC_PerturbationDiagnosticPrint perturbation;
+    perturbation.SetFrequency(3), perturbation.SetSolve(true);
+    ExpectRoundTrip<kprC_DiagnosticPrint>(perturbation);
+}
+
+TEST_F(Settings, MonitorNodeIsStoredAsItsOwnRegionRow) {
+    dbs_Database db;
+    auto back = RoundTrip<kprC_Monitor>(kprC_StandardMonitor(2, someNode, 5), db);
+    EXPECT_EQ(db.FindTable(rgnC_Region_TypeId)->rows.size(), 1u);
+    EXPECT_EQ(back->Node().Names(), (cow_List<cow_String>{"Set-1", "Set-2"}));
+    EXPECT_EQ(back->Node().EntityCount(), 3);
+    EXPECT_EQ(back->Node().ModelSpace(), rgnC_TWO_D);
+    EXPECT_TRUE(back->Node().Flag());
+}
+
+TEST_F(Settings, CopyOnWriteHandlesCloneTheConcreteKind) {
+    cow_COW<kprC_Restart> first(new kprC_ExplicitRestart(true, 4));
+    cow_COW<kprC_Restart> second = first;
+    second.GetMutable().SetOverlay(false);
+    EXPECT_FALSE(second.SharesWith(first));
+    EXPECT_TRUE(first->Overlay());
+    auto const* clone = dynamic_cast<kprC_ExplicitRestart const*>(&second.Get());
+    ASSERT_TRUE(clone);
+    EXPECT_EQ(clone->NumberIntervals(), 4);
+}
+
+TEST_F(Settings, ScriptingNames) {
+    EXPECT_STREQ(kprC_Restart::constructorCmd(), "Restart");
+    EXPECT_STREQ(kprC_Monitor::constructorCmd(), "Monitor");
+    EXPECT_STREQ(kprC_Monitor::setValuesCmd(), "setValues");
+    EXPECT_STREQ(kprC_DiagnosticPrint::constructorCmd(), "DiagnosticPrint");
+    EXPECT_STREQ(kprC_StandardRestart::numberIntervalsCmd(), "numberIntervals");
+    EXPECT_STREQ(kprC_ExplicitDiagnosticPrint::criticalElementCmd(), "criticalElement");
+    EXPECT_STREQ(kprC_Monitor::nodeCmd(), "node");
+}
+
+}  // namespace
