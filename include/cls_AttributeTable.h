@@ -250,3 +250,30 @@ public: \
 
 #define CLS_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{})
+
+// The same for a class template whose instances are stored as distinct classes: each
+// instance gives its own type id and registered name (usually from a traits class).
+#define CLS_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS) \
+public: \
+    using cls_Self = Class; \
+    using cls_Base = Base; \
+    static constexpr std::uint32_t TypeId() { return typeId; } \
+    static constexpr int ClassVersion() { return version; } \
+    std::uint32_t DynTypeId() const override { return TypeId(); } \
+    void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
+    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, name, cls_ReadingFactory<Class>()); } \
+    static cls_AttributeTable<Class> const& Attributes() { \
+        static cls_AttributeTable<Class> const table(cls_RowsTag {} ROWS(CLS_ATTR_ROW_)); \
+        return table; \
+    } \
+    ROWS(CLS_NAME_ROW_) \
+    explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
+        cls_ReadLevel<Class>(*this, r); \
+    } \
+    cls_Uid Uid() const { return cls_uid_.Get(); } \
+    void NewUid() { \
+        Base::NewUid(); \
+        cls_uid_.Renew(); \
+    } \
+    Class* Copy() const override { return new Class(*this); } \
+    cls_InstanceUid cls_uid_;

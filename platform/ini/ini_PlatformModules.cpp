@@ -2,6 +2,7 @@
 
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/ini/ini_Modules.h"
+#include "platform/mdl/mdl_Repository.h"
 #include "platform/rgn/rgnC_Region.h"
 #include "platform/typ/typ_ArchCompTable.h"
 #include "platform/typ/typ_PlatformTable.h"
@@ -16,6 +17,11 @@ struct typ;
 template <> struct Work<typ> {
     static void Up() { typ_ArchCompTable::InsertEntry(typ_PlatformModuleNumber, typ_PlatformTable()); }
     static void Down() { typ_ArchCompTable::RemoveEntry(typ_PlatformModuleNumber); }
+};
+struct mdl;
+template <> struct Work<mdl> {
+    static void Up() { cls_MetadataRegistrar::initClassMetadata(mdl_Repository::InitializeMetadata, 7); }
+    static void Down() {}
 };
 struct rgnC;
 template <> struct Work<rgnC> {

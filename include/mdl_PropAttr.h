@@ -1,0 +1,107 @@
+#pragma once
+// A propagating attribute of a per-step state: a value with its attribute state, which
+// tells whether the value was set in this step, inherited from an earlier one, cleared
+// here, or never set. The propagator moves SET values forward as INHERITED.
+//
+// Each value type is a stored class of its own; mdl_PropAttrClass<V> gives its type id
+// and registered name. The default value of every attribute is V{}.
+#include <cstdint>
+
+#include "include/cls_AttributeTable.h"
+#include "include/mdl_PropagationStatus.h"
+#include "platform/atr/atr_String.h"
+#include "platform/cow/cow_String.h"
+#include "platform/nex/nex_Exception.h"
+
+template <class V>
+struct mdl_PropAttrClass;
+
+template <>
+struct mdl_PropAttrClass<double> {
+    static constexpr std::uint32_t TypeId = 0x000A0011;
+    static constexpr char const* Name = "mdl_PropAttrDouble";
+};
+template <>
+struct mdl_PropAttrClass<cow_String> {
+    static constexpr std::uint32_t TypeId = 0x000A0012;
+    static constexpr char const* Name = "mdl_PropAttrString";
+};
+template <>
+struct mdl_PropAttrClass<int> {
+    static constexpr std::uint32_t TypeId = 0x000A0013;
+    static constexpr char const* Name = "mdl_PropAttrInt";
+};
+template <>
+struct mdl_PropAttrClass<bool> {
+    static constexpr std::uint32_t TypeId = 0x000A0014;
+    static constexpr char const* Name = "mdl_PropAttrBool";
+};
+
+#define MDL_PROPATTR_ATTRIBUTES(A)    \
+    A(value, value_, "value", V{})    \
+    A(state, state_, "state", mdl_PropAttributeStateEnm::UNSET)
+
+template <class V>
+class mdl_PropAttr : public cls_Persistent {
+    CLS_PERSISTENT_NAMED(mdl_PropAttr, cls_Persistent, mdl_PropAttrClass<V>::TypeId, mdl_PropAttrClass<V>::Name, 1,
+                         MDL_PROPATTR_ATTRIBUTES)
+
+    using StateEnm = mdl_PropAttributeStateEnm;
+
+    mdl_PropAttr() = default;
+    mdl_PropAttr(V value, StateEnm state) : value_(std::move(value)), state_(state) {}
+    mdl_PropAttr(mdl_PropAttr const&) = default;
+    mdl_PropAttr& operator=(mdl_PropAttr const&) = default;
+
+    // Assigning a value sets it in this step.
+    mdl_PropAttr& operator=(V value) {
+        value_ = std::move(value);
+        state_ = StateEnm::SET;
+        return *this;
+    }
+
+    V const& Value() const { return value_; }
+    // Mutable access counts as setting the value.
+    V& MutableValue() {
+        state_ = StateEnm::SET;
+        return value_;
+    }
+    StateEnm State() const { return state_; }
+    // UNSET and CLEARED also put the default value back.
+    void SetState(StateEnm state) {
+        state_ = state;
+        if (state == StateEnm::UNSET || state == StateEnm::CLEARED) value_ = V{};
+    }
+
+    // The scripting way of setting the attribute state: the creation step admits UNSET,
+    // SET and INHERITED, other steps SET, INHERITED and CLEARED.
+    void SetStatus(cow_String const& attributeName, StateEnm state, bool inCreationStep) {
+        bool const admitted = state == StateEnm::SET || state == StateEnm::INHERITED ||
+                              state == (inCreationStep ? StateEnm::UNSET : StateEnm::CLEARED);
+        if (!admitted)
+            throw nex_TextException(
+                atr_SubstituteFormat(atr_translate("Invalid propagation status for '%s' attribute."), {attributeName}));
+        SetState(state);
+    }
+
+    bool IsModified() const { return state_ == StateEnm::SET || state_ == StateEnm::CLEARED; }
+    // What a later step sees: SET becomes INHERITED, CLEARED becomes UNSET.
+    void Propagate() {
+        if (state_ == StateEnm::SET)
+            state_ = StateEnm::INHERITED;
+        else if (state_ == StateEnm::CLEARED)
+            state_ = StateEnm::UNSET;
+    }
+    // Takes over what `other` changes in its step, and nothing else.
+    void Modify(mdl_PropAttr const& other) {
+        if (!other.IsModified()) return;
+        value_ = other.value_;
+        state_ = other.state_;
+    }
+
+    bool operator==(mdl_PropAttr const& other) const { return value_ == other.value_ && state_ == other.state_; }
+
+private:
+    V value_{};
+    StateEnm state_ = StateEnm::UNSET;
+};

@@ -1,0 +1,217 @@
+#pragma once
+// The propagator: recomputes, from the definitions a propagating object holds in some of
+// its per-step records, the status shown in every step and the state in force there. One
+// algorithm serves every kind of propagating object; a kind supplies a policy class:
+//
+//   struct Kind {
+//       using State = ...;                                   // the per-step state class
+//       static bool IsActive(mdl_PropagationStatusEnm);     // the kind's active predicate
+//       static bool TakesBaseState(unsigned int procedure);  // base-state procedures besides
+//                                                            // the perturbation ones
+//       [[noreturn]] static void Raise(kprC_PropagatorError); // the kind's error for a flag
+//   };
+//
+// State must offer IsDeactivated(), SetDeactivate(bool), IsModified(), Modify(State const&),
+// Propagate(), NewUid() and Copy() (the copy-on-write handles unshare through it). The
+// object handed to Run must offer ValidInStepButRelaxCheckOnInitial(int procedureType, bool relax).
+//
+// The records a run returns share state objects: a step that only carries the state in
+// force forward holds the same object as the step before it, so an object spanning many
+// steps holds one state object per definition (two when the definition sets attributes:
+// its own, and the propagated one the later steps share).
+#include <vector>
+
+#include "include/mdl_PropagationStatus.h"
+#include "module/kpr/propagation/kprC_PropagatingState.h"
+
+// The failures of a propagation; each kind maps them to its own error codes.
+enum class kprC_PropagatorError : int {
+    NO_STATE = 0,                  // no record holds a state
+    CANNOT_DEACTIVATE = 1,         // deactivation where the object is not in force
+    BASE_STATE_DEACTIVATE = 2,     // deactivation of an object held in the base state
+    UNKNOWN_STATUS = 3,            // a running status the propagator does not know
+    INVALID_STATE_OR_CREATE = 4,   // a definition that fits neither the state nor the creation
+};
+
+// The procedure type that validity checks take for a step: 0 for the Initial step.
+inline unsigned int kprC_ValidityType(kprC_Step const& step) {
+    unsigned int const type = step.ProcedureType();
+    return type == 1 ? 0 : type;
+}
+
+template <class Kind>
+class kprC_Propagator {
+public:
+    using State = typename Kind::State;
+    using Record = kprC_PropagatingState<State>;
+    using Records = std::vector<Record>;
+    using Status = mdl_PropagationStatusEnm;
+
+    // The records with every status and state recomputed. The input is left as it is, so
+    // that a refusal leaves the object's records unchanged.
+    template <class Object>
+    static Records Run(Records const& records, Object const& object) {
+        Record const* creation = nullptr;
+        for (auto const& r : records)
+            if (r.HasState()) {
+                creation = &r;
+                break;
+            }
+        if (!creation) Kind::Raise(kprC_PropagatorError::NO_STATE);
+        if (creation->Procedure() && creation->Procedure()->Perturbation()) return Perturbation(records);
+        kprC_Propagator run;
+        Records out;
+        out.reserve(records.size());
+        for (auto const& r : records) out.push_back(run.Step(r, object));
+        return out;
+    }
+
+private:
+    // Created in a perturbation step: the object exists in that step only.
+    static Records Perturbation(Records const& records) {
+        Records out = records;
+        bool created = false;
+        for (auto& r : out) {
+            if (!created && r.HasState()) {
+                r.SetStatus(Status::CREATED);
+                created = true;
+            } else {
+                r.SetStatus(Status::OUTSIDE_PERTURBATION_STEP);
+                r.ClearState();
+            }
+        }
+        return out;
+    }
+
+    static bool IsBaseStateStep(Record const& r) {
+        auto const& step = r.Procedure();
+        return step && (step->Perturbation() || Kind::TakesBaseState(step->ProcedureType()));
+    }
+    static bool Is(Status s, unsigned int value) { return mdl_Value(s) == value; }
+
+    template <class Object>
+    Record Step(Record const& r, Object const& object) {
+        if (created_) IsBaseStateStep(r) ? EnterBase() : LeaveBase();
+        if (r.HasState()) Define(r.State());
+
+        Status shown = running_;
+        cow_COW<State> held = state_;
+        if (r.Procedure() && running_ != Status::NOT_YET_CREATED &&
+            !object.ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*r.Procedure())), true)) {
+            shown = Status::NOT_VALID_IN_STEP;
+            if (running_ == Status::DEACTIVATED) {
+                // The deactivation shows in the next step that would show INACTIVE. Only the
+                // running copy loses its flag: this record keeps its deactivating state, so
+                // that propagating again finds the deactivation here again.
+                deferred_ = true;
+                if (state_) state_.GetMutable().SetDeactivate(false);
+            }
+        }
+        if (shown == Status::DEACTIVATED) {
+            deactivationShown_ = true;
+        } else if (!deactivationShown_ && deferred_ && shown == Status::INACTIVE) {
+            shown = running_ = Status::DEACTIVATED;
+            deactivationShown_ = true;
+            if (state_) state_.GetMutable().SetDeactivate(true);
+            held = state_;
+        }
+        Record out = r;
+        out.SetStatus(shown);
+        out.SetState(std::move(held));
+        return out;
+    }
+
+    void Define(cow_COW<State> const& definition) {
+        State const& s = definition.Get();
+        if (!Kind::IsActive(running_)) {
+            if (created_) {
+                state_ = {};  // a definition after a deactivation is dropped
+            } else {
+                state_ = definition;  // shared: every later change unshares first
+                running_ = Status::CREATED;
+                created_ = true;
+            }
+            return;
+        }
+        if (!created_) Kind::Raise(kprC_PropagatorError::INVALID_STATE_OR_CREATE);
+        if (!state_) {
+            if (s.IsDeactivated() || !inBase_) Kind::Raise(kprC_PropagatorError::INVALID_STATE_OR_CREATE);
+            running_ = Status::BUILT_INTO_BASE_STATE;
+        } else if (s.IsDeactivated()) {
+            DeactivateInStep();
+        } else if (s.IsModified()) {
+            State& running = state_.GetMutable();
+            running.Modify(s);
+            running.NewUid();
+            running_ = inBase_ ? Status::MODIFIED_FROM_BASE_STATE : Status::MODIFIED;
+        } else {
+            running_ = inBase_ ? Status::PROPAGATED_FROM_BASE_STATE : Status::PROPAGATED;
+        }
+    }
+
+    void DeactivateInStep() {
+        switch (mdl_Value(running_)) {
+        case 0: case 6: case 7: case 11: case 14:
+            Kind::Raise(kprC_PropagatorError::CANNOT_DEACTIVATE);
+        case 1: case 2: case 3: case 13:
+            state_.GetMutable().SetDeactivate(true);
+            running_ = Status::DEACTIVATED;
+            return;
+        case 4: case 5: case 15:
+            return;
+        case 8: case 9: case 10: case 12:
+            Kind::Raise(kprC_PropagatorError::BASE_STATE_DEACTIVATE);
+        default:
+            Kind::Raise(kprC_PropagatorError::UNKNOWN_STATUS);
+        }
+    }
+
+    // A base-state step after the creation. The state in force before the run is kept
+    // (shared, not copied) for the step after the run.
+    void EnterBase() {
+        if (!inBase_) {
+            savedState_ = state_;
+            savedStatus_ = running_;
+        }
+        state_ = {};
+        if (savedStatus_ != Status::DEACTIVATED && !Is(running_, 15))
+            running_ = Kind::IsActive(savedStatus_) ? Status::BUILT_INTO_BASE_STATE : savedStatus_;
+        else
+            running_ = Status::INACTIVE;
+        inBase_ = true;
+    }
+
+    // A general step after the creation.
+    void LeaveBase() {
+        if (inBase_) {
+            state_ = std::move(savedState_);
+            savedState_ = {};
+            running_ = savedStatus_;
+            inBase_ = false;
+        }
+        if (!Kind::IsActive(running_)) {
+            if (running_ == Status::DEACTIVATED || Is(running_, 15)) {
+                running_ = Status::INACTIVE;
+                state_ = {};
+            }
+            return;
+        }
+        // A state that sets nothing in its own step is carried forward as it is (shared);
+        // only a state with changes of its own becomes a new, propagated object.
+        if (state_ && state_->IsModified()) {
+            State& running = state_.GetMutable();
+            running.Propagate();
+            running.NewUid();
+        }
+        running_ = Status::PROPAGATED;
+    }
+
+    Status running_ = Status::NOT_YET_CREATED;
+    cow_COW<State> state_;
+    bool created_ = false;
+    bool inBase_ = false;
+    Status savedStatus_ = Status::NOT_YET_CREATED;
+    cow_COW<State> savedState_;
+    bool deferred_ = false;
+    bool deactivationShown_ = false;
+};

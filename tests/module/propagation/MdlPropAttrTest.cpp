@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include "include/mdl_PropAttr.h"
+
+namespace {
+
+using S = mdl_PropAttributeStateEnm;
+
+TEST(MdlPropAttr, AssigningOrTakingMutableAccessSetsAndUnsetOrClearedRestoreTheDefault) {
+    mdl_PropAttr<double> a;
+    EXPECT_EQ(a.State(), S::UNSET);
+    EXPECT_EQ(a.Value(), 0.0);
+    a = 2.5;
+    EXPECT_EQ(a.State(), S::SET);
+    a.SetState(S::INHERITED);
+    a.MutableValue() += 1.0;
+    EXPECT_EQ(a.State(), S::SET);
+    EXPECT_EQ(a.Value(), 3.5);
+    a.SetState(S::INHERITED);
+    EXPECT_EQ(a.Value(), 3.5);
+    for (S reset : {S::UNSET, S::CLEARED}) {
+        mdl_PropAttr<cow_String> s("Amp-1", S::SET);
+        s.SetState(reset);
+        EXPECT_EQ(s.Value(), "");
+        EXPECT_EQ(s.State(), reset);
+    }
+}
+
+TEST(MdlPropAttr, ModifiedPropagatedAndModifyFollowTheAttributeState) {
+    struct Case {
+        S state;
+        bool modified;
+        S propagated;
+    };
+    for (auto c : {Case{S::UNSET, false, S::UNSET}, Case{S::SET, true, S::INHERITED},
+                   Case{S::INHERITED, false, S::INHERITED}, Case{S::CLEARED, true, S::UNSET}}) {
+        mdl_PropAttr<double> other(c.state == S::SET ? 7.0 : 0.0, c.state);
+        EXPECT_EQ(other.IsModified(), c.modified) << int(c.state);
+        mdl_PropAttr<double> target(1.0, S::INHERITED);
+        target.Modify(other);
+        EXPECT_EQ(target, c.modified ? other : mdl_PropAttr<double>(1.0, S::INHERITED)) << int(c.state);
+        other.Propagate();
+        EXPECT_EQ(other.State(), c.propagated) << int(c.state);
+    }
+}
+
+TEST(MdlPropAttr, SetStatusAdmitsPerStepKindAndNamesTheAttributeWhenRefusing) {
+    struct Case {
+        S state;
+        bool creation, admitted;
+    };
+    Case const cases[] = {{S::UNSET, true, true},    {S::SET, true, true},    {S::INHERITED, true, true},
+                          {S::CLEARED, true, false}, {S::UNSET, false, false}, {S::SET, false, true},
+                          {S::INHERITED, false, true}, {S::CLEARED, false, true}};
+    for (auto const& c : cases) {
+        mdl_PropAttr<double> a(4.0, S::SET);
+        if (c.admitted) {
+            a.SetStatus("u1", c.state, c.creation);
+            EXPECT_EQ(a.State(), c.state);
+            continue;
+        }
+        try {
+            a.SetStatus("u1", c.state, c.creation);
+            ADD_FAILURE() << int(c.state);
+        } catch (nex_TextException const& e) {
+            EXPECT_STREQ(e.what(), "Invalid propagation status for 'u1' attribute.");
+        }
+        EXPECT_EQ(a, (mdl_PropAttr<double>(4.0, S::SET)));  // unchanged
+    }
+}
+
+TEST(MdlPropAttr, EnumerationStringsAreTheValueNames) {
+    using AttrEnum = omu_PrimEnum<S, 1>;
+    using StatusEnum = omu_PrimEnum<mdl_PropagationStatusEnm, 1>;
+    EXPECT_EQ(AttrEnum(S::INHERITED).AsString(), "INHERITED");
+    EXPECT_EQ(AttrEnum(cow_String("CLEARED")).Value(), S::CLEARED);
+    char const* const statuses[] = {"NOT_YET_CREATED", "CREATED", "PROPAGATED", "MODIFIED", "DEACTIVATED", "INACTIVE",
+                                    "NOT_VALID_IN_STEP", "OUTSIDE_PERTURBATION_STEP", "BUILT_INTO_BASE_STATE",
+                                    "PROPAGATED_FROM_BASE_STATE", "MODIFIED_FROM_BASE_STATE"};
+    for (unsigned i = 0; i < 11; ++i)
+        EXPECT_EQ(StatusEnum(mdl_Status(i)).AsString(), statuses[i]);
+    EXPECT_EQ(StatusEnum::StringOf(mdl_Status(12)), nullptr);
+    EXPECT_EQ(mdl_PropAttr<double>::TypeId(), 0x000A0011u);
+    EXPECT_EQ(mdl_PropAttr<cow_String>::TypeId(), 0x000A0012u);
+}
+
+}  // namespace

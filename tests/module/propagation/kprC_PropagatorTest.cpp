@@ -1,0 +1,172 @@
+#include "tests/module/propagation/PropagationTestSupport.h"
+
+namespace {
+
+using Records = tst_Load::Records::Records;
+using Propagator = tst_Load::Propagator;
+
+// A definition per step: C creation (magnitude 1), M modification (magnitude 2),
+// P plain (changes nothing), D deactivation, '.' none.
+Records Build(std::string const& steps, std::string const& defs) {
+    Records records;
+    auto const list = tst_Steps(steps);
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        cow_COW<tst_State> state;
+        switch (defs[i]) {
+        case 'C': state = cow_COW<tst_State>(new tst_State(tst_State::Set(1.0))); break;
+        case 'M': state = cow_COW<tst_State>(new tst_State(tst_State::Set(2.0))); break;
+        case 'P': state = cow_COW<tst_State>(new tst_State()); break;
+        case 'D': state = cow_COW<tst_State>(new tst_State(tst_State::Deactivating())); break;
+        }
+        records.emplace_back(list[i].StepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, state, list[i].Procedure());
+    }
+    return records;
+}
+
+struct Case {
+    char const* steps;
+    char const* defs;
+    std::vector<unsigned int> refused, relaxed;
+    char const* statuses;
+    char const* what;
+};
+
+std::vector<Case> const cases = {
+    {"SSS", "C..", {}, {}, "CPP", "created and never edited"},
+    {"SSSS", ".C..", {}, {}, "NCPP", "steps before the creation"},
+    {"SSSS", "C.M.", {}, {}, "CPMP", "modified later"},
+    {"SSSS", "C.P.", {}, {}, "CPPP", "a plain definition propagates"},
+    {"SSSSS", "CD.M.", {}, {}, "CDIII", "a modification after a deactivation is dropped"},
+    {"SFS", "C..", {kprC_FREQUENCY_STEP_ID}, {kprC_FREQUENCY_STEP_ID}, "CBP", "built into a frequency step"},
+    {"SFMS", "C...", {}, {}, "CBBP", "a base-state run of two steps"},
+    {"SFSS", "CM..", {}, {}, "CBPP", "a definition inside a base-state run is dropped"},
+    {"SSFS", "CD..", {}, {}, "CDII", "deactivated before a base-state run"},
+    {"SFS", "C..", {kprC_FREQUENCY_STEP_ID}, {}, "CVP", "type not valid in the frequency step"},
+    {"SHS", "C..", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "CVP", "type not valid in a general step"},
+    {"HSS", ".C.", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "NCP", "not valid before the creation shows nothing"},
+    {"SHSS", "CD..", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "CVDI", "deferred deactivation"},
+    {"SHFS", "CD..", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "CVDI", "deferred into a base-state step"},
+    {"SHHS", "CD..", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "CVVD", "deferred over two invalid steps"},
+    {"SFSS", ".C..", {}, {}, "OCOO", "created in a perturbation step"},
+    {"SFMS", "..C.", {}, {}, "OOCO", "created in a later perturbation step"},
+};
+
+TEST_F(tst_PropagationTest, StatusesFollowTheStepsAndDefinitions) {
+    for (auto const& c : cases) {
+        tst_Load load("", tst_State(), c.refused, c.relaxed);
+        auto const out = Propagator::Run(Build(c.steps, c.defs), load);
+        EXPECT_EQ(tst_Letters(tst_Load::Records::History(out)), c.statuses) << c.what;
+    }
+}
+
+TEST_F(tst_PropagationTest, PropagatingTheResultAgainChangesNothing) {
+    for (auto const& c : cases) {
+        tst_Load load("", tst_State(), c.refused, c.relaxed);
+        auto const once = Propagator::Run(Build(c.steps, c.defs), load);
+        auto const twice = Propagator::Run(once, load);
+        EXPECT_EQ(tst_Load::Records::History(twice), tst_Load::Records::History(once)) << c.what;
+        EXPECT_EQ(tst_SharingPattern(twice), tst_SharingPattern(once)) << c.what;
+        EXPECT_EQ(tst_DistinctStates(twice), tst_DistinctStates(once)) << c.what;
+        for (std::size_t i = 0; i < once.size(); ++i) {
+            ASSERT_EQ(twice[i].HasState(), once[i].HasState()) << c.what << i;
+            if (!once[i].HasState()) continue;
+            EXPECT_EQ(twice[i].State()->Magnitude(), once[i].State()->Magnitude()) << c.what << i;
+            EXPECT_EQ(twice[i].State()->IsDeactivated(), once[i].State()->IsDeactivated()) << c.what << i;
+        }
+    }
+}
+
+TEST_F(tst_PropagationTest, StateInForceCarriesValuesForwardAsInherited) {
+    tst_Load load("", tst_State());
+    auto const out = Propagator::Run(Build("SSSSFS", "C.M..."), load);
+    using A = mdl_PropAttributeStateEnm;
+    std::vector<mdl_PropAttr<double>> const expected = {{1.0, A::SET}, {1.0, A::INHERITED}, {2.0, A::SET},
+                                                        {2.0, A::INHERITED}, {}, {2.0, A::INHERITED}};
+    for (std::size_t i = 0; i < out.size(); ++i) {
+        ASSERT_EQ(out[i].HasState(), i != 4) << i;  // none of its own in the base state
+        if (i != 4) {
+            EXPECT_EQ(out[i].State()->Magnitude(), expected[i]) << i;
+        }
+    }
+    EXPECT_EQ(tst_SharingPattern(out), "|||||");
+    EXPECT_TRUE(out[5].State().SharesWith(out[3].State()));  // across the base-state run
+}
+
+TEST_F(tst_PropagationTest, DeferredDeactivationKeepsTheDeactivatingDefinitionInItsRecord) {
+    tst_Load load("", tst_State(), {kprC_HEAT_TRANSFER_STEP_ID});
+    auto const once = Propagator::Run(Build("SHSS", "CD.."), load);
+    ASSERT_TRUE(once[1].HasState());
+    EXPECT_TRUE(once[1].State()->IsDeactivated());
+    EXPECT_FALSE(once[0].State()->IsDeactivated());
+    EXPECT_FALSE(once[2].HasState());
+    EXPECT_FALSE(once[3].HasState());
+    auto const again = Propagator::Run(once, load);
+    EXPECT_EQ(tst_Letters(tst_Load::Records::History(again)), "CVDI");
+    EXPECT_TRUE(again[1].State()->IsDeactivated());
+}
+
+TEST_F(tst_PropagationTest, BaseStateStatusesFromADefinitionInTheRunNeverArise) {
+    // In a base-state run the running state is always empty, so a definition there makes
+    // the step BUILT_INTO_BASE_STATE and never PROPAGATED/MODIFIED_FROM_BASE_STATE.
+    tst_Load load("", tst_State());
+    for (char const* defs : {"C.P.", "C.M.", "CMP."})
+        EXPECT_EQ(tst_Letters(tst_Load::Records::History(Propagator::Run(Build("SFMS", defs), load))), "CBBP") << defs;
+}
+
+TEST_F(tst_PropagationTest, OneStateObjectPerDistinctDefinitionOverManySteps) {
+    std::string steps(200, 'S'), defs(200, '.');
+    steps[50] = steps[150] = 'F';
+    defs[0] = 'C';
+    defs[100] = 'M';
+    tst_Load load("", tst_State());
+    auto const out = Propagator::Run(Build(steps, defs), load);
+    // creation, its propagated form, the modification, its propagated form
+    EXPECT_EQ(tst_DistinctStates(out), 4u);
+    EXPECT_EQ(mdl_Value(out[150].GetStatus()), 8u);
+    EXPECT_TRUE(out[151].State().SharesWith(out[101].State()));
+    EXPECT_EQ(tst_DistinctStates(Propagator::Run(out, load)), 4u);
+}
+
+TEST_F(tst_PropagationTest, RefusalsRaiseTheKindsErrorAndLeaveTheInputAlone) {
+    tst_Load load("", tst_State());
+    struct Refusal {
+        char const *steps, *defs, *message;
+    };
+    for (auto const& r : {Refusal{"SS", "..", "flag 0"}, Refusal{"SFS", "CD.", "flag 4"}}) {
+        auto const records = Build(r.steps, r.defs);
+        try {
+            Propagator::Run(records, load);
+            ADD_FAILURE() << r.defs;
+        } catch (nex_TextException const& e) {
+            EXPECT_STREQ(e.what(), r.message);
+        }
+        EXPECT_EQ(tst_Letters(tst_Load::Records::History(records)), std::string(records.size(), 'N'));
+    }
+}
+
+TEST_F(tst_PropagationTest, TheRecordsStoredFormRoundTripsKeepingStateSharing) {
+    tst_Load load("", tst_State());
+    auto const steps = tst_Steps("SSSFSS");
+    load.MutableStates() = Build("SSSFSS", "C..M..");
+    for (std::size_t i = 0; i < steps.size(); ++i) load.MutableStates()[i].SetProcedure(steps[i].Procedure());
+    load.Propagate();
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("load", load);
+    auto const& quads = db.Tables().at(0x7F000204);
+    EXPECT_EQ(quads.className, "tst_StateQuad");
+    EXPECT_EQ(quads.version, 831);
+    ASSERT_EQ(quads.schema.size(), 4u);
+    char const* const names[] = {"stepName", "status", "state", "procedure"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(quads.schema[i].name, names[i]);
+    EXPECT_EQ(quads.rows[3].fields[1], dbs_Value(dbs_EnumString{"BUILT_INTO_BASE_STATE"}));
+    EXPECT_EQ(db.Tables().at(tst_State::TypeId()).rows.size(), tst_DistinctStates(load.States()));
+
+    auto back = cls_ReadVisitor(db).ReadRoot<tst_Load>("load");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->History(), load.History());
+    EXPECT_EQ(tst_SharingPattern(back->States()), tst_SharingPattern(load.States()));
+    EXPECT_EQ(tst_DistinctStates(back->States()), tst_DistinctStates(load.States()));
+    EXPECT_EQ(back->States()[5].State()->Magnitude(), load.States()[5].State()->Magnitude());
+}
+
+}  // namespace
