@@ -29,6 +29,8 @@
 //   .NameOnly()     stored by name only (ordinal -1)      .Ordinal(n)   explicit ordinal
 //   .ReadRank(n)    read in rank order instead of row order (rows without a rank read
 //                   at their position)                  .TypeCode(c)  another type code (7)
+//   .RegisterRank(n) registered (schema order) by rank; rows without one at their position;
+//                   a negative rank goes before every row
 //   .AsArray()      a std::vector stored as a numeric or string array, not a list
 // A default with commas goes in parentheses: (std::vector<double>{0.0, 1.0}).
 //
@@ -51,6 +53,8 @@
 #include "platform/cls/cls_Codec.h"
 
 // One row of a class's table, with the stored kind fixed by the row's codec.
+inline constexpr int cls_NoRank = -1000000;
+
 template <class C>
 struct cls_AttrEntry {
     virtual ~cls_AttrEntry() = default;
@@ -63,7 +67,8 @@ struct cls_AttrEntry {
     int typeCode = 0;
     std::uint32_t typeIdArg = cls_PlainTypeArg;
     int collectionKind = 0;
-    int readRank = -1;
+    int readRank = cls_NoRank;
+    int registerRank = cls_NoRank;
 };
 
 inline constexpr int cls_AutoOrdinal = -2;
@@ -76,15 +81,17 @@ struct cls_AttrSpec {
     char const* script;
     M def;
     int ordinal = cls_AutoOrdinal;
-    int readRank = -1;
+    int readRank = cls_NoRank;
     int typeCode = Codec::TypeCode;
+    int registerRank = cls_NoRank;
 
     cls_AttrSpec&& NameOnly() && { return ordinal = -1, std::move(*this); }
     cls_AttrSpec&& Ordinal(int n) && { return ordinal = n, std::move(*this); }
     cls_AttrSpec&& ReadRank(int n) && { return readRank = n, std::move(*this); }
     cls_AttrSpec&& TypeCode(int code) && { return typeCode = code, std::move(*this); }
+    cls_AttrSpec&& RegisterRank(int n) && { return registerRank = n, std::move(*this); }
     cls_AttrSpec<C, M, cls_ArrayCodec<M>> AsArray() && {
-        return {member, key, script, std::move(def), ordinal, readRank, cls_ArrayCodec<M>::TypeCode};
+        return {member, key, script, std::move(def), ordinal, readRank, cls_ArrayCodec<M>::TypeCode, registerRank};
     }
 };
 
@@ -102,6 +109,7 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
         this->typeIdArg = Codec::TypeIdArg();
         this->collectionKind = Codec::CollectionKind;
         this->readRank = s.readRank;
+        this->registerRank = s.registerRank;
     }
     void Write(C const& object, cls_WriteVisitor const& w) const override {
         w.Put(this->key, Codec::ToValue(w, object.*member));
@@ -132,8 +140,12 @@ public:
     explicit cls_AttributeTable(cls_RowsTag, Specs&&... specs) {
         (Add(std::move(specs)), ...);
         for (auto const& e : entries_) readOrder_.push_back(e.get());
+        registerOrder_ = readOrder_;
         std::stable_sort(readOrder_.begin(), readOrder_.end(), [this](auto const* a, auto const* b) {
-            return Rank(a) < Rank(b);
+            return Rank(a, a->readRank) < Rank(b, b->readRank);
+        });
+        std::stable_sort(registerOrder_.begin(), registerOrder_.end(), [this](auto const* a, auto const* b) {
+            return Rank(a, a->registerRank) < Rank(b, b->registerRank);
         });
     }
 
@@ -144,7 +156,7 @@ public:
         for (auto const* e : readOrder_) e->Read(object, r);
     }
     void Register(cls_ClassMetadata& md) const {
-        for (auto const& e : entries_) md.AddAttribute(e->key, e->typeCode, e->typeIdArg, e->collectionKind);
+        for (auto const* e : registerOrder_) md.AddAttribute(e->key, e->typeCode, e->typeIdArg, e->collectionKind);
     }
     void ApplyDefaults(C& object) const {
         for (auto const& e : entries_) e->Reset(object);
@@ -164,8 +176,8 @@ private:
         if (ordinal >= 0) next_ = ordinal + 1;
         entries_.push_back(std::make_unique<cls_AttrImpl<C, M, Codec>>(std::move(spec), ordinal));
     }
-    int Rank(cls_AttrEntry<C> const* e) const {
-        if (e->readRank >= 0) return e->readRank;
+    int Rank(cls_AttrEntry<C> const* e, int rank) const {
+        if (rank != cls_NoRank) return rank;
         for (std::size_t i = 0; i < entries_.size(); ++i)
             if (entries_[i].get() == e) return int(i);
         return 0;
@@ -173,6 +185,7 @@ private:
 
     std::vector<std::unique_ptr<cls_AttrEntry<C>>> entries_;
     std::vector<cls_AttrEntry<C> const*> readOrder_;
+    std::vector<cls_AttrEntry<C> const*> registerOrder_;
     int next_ = 0;
 };
 

@@ -3,11 +3,23 @@
 #include "module/kpr/output/kprC_DiagnosticPrint.h"
 #include "module/kpr/output/kprC_Monitor.h"
 #include "module/kpr/output/kprC_Restart.h"
+#include "module/kpr/steps/kprC_InitialStep.h"
+#include "module/kpr/steps/kprC_StepNameProcedurePair.h"
+#include "module/kpr/steps/perturbation/kprC_BuckleStep.h"
+#include "module/kpr/steps/perturbation/kprC_ComplexFrequencyStep.h"
+#include "module/kpr/steps/perturbation/kprC_FrequencyStep.h"
+#include "module/kpr/steps/perturbation/kprC_StaticLinearPerturbationStep.h"
+#include "module/kpr/steps/perturbation/kprC_SubstructureGenerateStep.h"
+#include "module/kpr/steps/perturbation/kprC_UsaAddedMassGenerationStep.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
 #include "platform/cls/cls_RegisterClasses.h"
 
 // Registers the metadata function of every class of the module with the metadata registrar.
 void kprC_RegisterMetadata() {
+    cls_RegisterClasses<kprC_Step, kprC_InitialStep, kprC_AnalysisStep, kprC_StepNameProcedurePair>(7);
+    cls_RegisterClasses<kprC_FrequencyStep, kprC_BuckleStep, kprC_ComplexFrequencyStep,
+                        kprC_StaticLinearPerturbationStep, kprC_UsaAddedMassGenerationStep>(7);
+    cls_RegisterClasses<kprC_SubstructureGenerateStep, kprC_RetainedDofs>(4);
     cls_RegisterClasses<kprC_Restart, kprC_StandardRestart, kprC_ExplicitRestart, kprC_Monitor, kprC_StandardMonitor,
                         kprC_ExplicitMonitor, kprC_DiagnosticPrint, kprC_StandardDiagnosticPrint,
                         kprC_ExplicitDiagnosticPrint, kprC_PerturbationDiagnosticPrint, kprC_TimePoint,

@@ -9,8 +9,8 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
 
 // X(kind, class, index, parent type id). Retired classes stay reserved (kind 0) unless
 // they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls,
-// kprC_InactiveControls, kprC_LinearCtrl, the contact controls and kprC_AdptMeshConsCont
-// have no fixed index elsewhere; theirs are chosen here.
+// kprC_InactiveControls, kprC_LinearCtrl, the contact controls, kprC_AdptMeshConsCont
+// and kprC_RetainedDofs have no fixed index elsewhere; theirs are chosen here.
 #define KPRC_CLASSES(X) \
     X(typ_KindReserved, Procedure, 0x01, typ_NoParent) \
     X(typ_KindClass, StepNameProcedurePair, 0x02, typ_NoParent) \
@@ -20,6 +20,7 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindReserved, Buckle, 0x06, kprC_PerturbationProcedure_TypeId) \
     X(typ_KindReserved, CoupledTempDisplacement, 0x07, kprC_GeneralProcedure_TypeId) \
     X(typ_KindReserved, CoupledThermalElectric, 0x08, kprC_GeneralProcedure_TypeId) \
+    X(typ_KindClass, RetainedDofs, 0x0B, typ_NoParent) \
     X(typ_KindReserved, Frequency, 0x10, kprC_PerturbationProcedure_TypeId) \
     X(typ_KindReserved, Geostatic, 0x11, kprC_GeneralProcedure_TypeId) \
     X(typ_KindReserved, HeatTransfer, 0x12, kprC_GeneralProcedure_TypeId) \

@@ -14,3 +14,6 @@ using cow_Map = std::map<K, V>;
 
 template <class T>
 using cow_1DArray = std::vector<T>;
+
+template <class T>
+using cow_1DArrayList = std::vector<T>;

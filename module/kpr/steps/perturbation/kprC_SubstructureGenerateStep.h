@@ -1,0 +1,38 @@
+#pragma once
+// The substructure generation step: the degrees of freedom the substructure retains or
+// eliminates and the eigenmodes it keeps. The lists come from callers and are stored
+// unchanged; every state is valid. Scripts do not create it.
+#include "module/kpr/steps/kprC_AnalysisStep.h"
+#include "module/kpr/steps/kprC_StepAccessors.h"
+#include "module/kpr/steps/perturbation/kprC_RetainedDofs.h"
+
+#define KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES(A)                          \
+    A(timePeriod, timePeriod_, "timePeriod", 1.0)                            \
+    A(retainedDofsList, retainedDofsList_, "retainedDofsList", {})           \
+    A(eliminatedDofsList, eliminatedDofsList_, "eliminatedDofsList", {})     \
+    A(retainedEigenmodes, retainedEigenmodes_, "retainedEigenmodes", {}, .AsArray())
+
+class kprC_SubstructureGenerateStep : public kprC_AnalysisStep {
+    CLS_PERSISTENT(kprC_SubstructureGenerateStep, kprC_AnalysisStep, kprC_SubstructureGenerateStep_TypeId, 831,
+                   KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
+
+private:
+    double timePeriod_;
+    cow_List<kprC_RetainedDofs> retainedDofsList_;
+    cow_List<kprC_RetainedDofs> eliminatedDofsList_;
+    cow_List<int> retainedEigenmodes_;
+
+public:
+    KPRC_ACCESSORS(KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
+
+    kprC_SubstructureGenerateStep() { Attributes().ApplyDefaults(*this); }
+    kprC_SubstructureGenerateStep(kprC_SubstructureGenerateStep const&) = default;
+
+    bool Nonmechanical() const override { return true; }
+    double TimePeriod() const override { return timePeriod_; }
+    void AssertValid() const override {}
+
+    virtual cow_List<kprC_RetainedDofs> const& RetainedDofs() const { return retainedDofsList_; }
+    virtual cow_List<kprC_RetainedDofs> const& EliminatedDofs() const { return eliminatedDofsList_; }
+    virtual cow_List<int> const& RetainedEigenmodes() const { return retainedEigenmodes_; }
+};
