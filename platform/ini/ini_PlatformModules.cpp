@@ -1,6 +1,7 @@
 #include "platform/ini/ini_PlatformModules.h"
 
 #include "platform/cls/cls_MetadataRegistrar.h"
+#include "platform/ddr/ddr_ModelShortcut.h"
 #include "platform/ini/ini_Modules.h"
 #include "platform/rgn/rgnC_Region.h"
 #include "platform/typ/typ_ArchCompTable.h"
@@ -16,6 +17,11 @@ struct typ;
 template <> struct Work<typ> {
     static void Up() { typ_ArchCompTable::InsertEntry(typ_PlatformModuleNumber, typ_PlatformTable()); }
     static void Down() { typ_ArchCompTable::RemoveEntry(typ_PlatformModuleNumber); }
+};
+struct ddr;
+template <> struct Work<ddr> {
+    static void Up() { cls_MetadataRegistrar::initClassMetadata(ddr_ModelShortcut::InitializeMetadata, 4); }
+    static void Down() {}
 };
 struct rgnC;
 template <> struct Work<rgnC> {
