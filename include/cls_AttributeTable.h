@@ -45,12 +45,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <type_traits>
 #include <vector>
 
 #include "platform/cls/cls_ClassRegistrar.h"
 #include "platform/cls/cls_Codec.h"
+#include "platform/typ/typ_ArchCompTable.h"
 
 // One row of a class's table, with the stored kind fixed by the row's codec.
 inline constexpr int cls_NoRank = -1000000;
@@ -133,6 +135,12 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
 
 struct cls_RowsTag {};
 
+// The name a class table gives a type identifier (its hexadecimal form when none does).
+inline std::string cls_TableName(std::uint32_t typeId) {
+    auto const* entry = typ_ArchCompTable::Entry(typeId);
+    return entry && entry->name ? std::string(entry->name) : cls_HexId(typeId);
+}
+
 template <class C>
 class cls_AttributeTable {
 public:
@@ -202,7 +210,8 @@ template <class C>
 void cls_WriteLevel(C const& object, cls_WriteVisitor const& w) {
     if (!w.StartWrite(C::TypeId(), object.C::Uid())) return;
     using B = typename C::cls_Base;
-    if constexpr (!std::is_same_v<B, cls_Persistent>) object.B::DBWrite(cls_WriteVisitor(w, B::TypeId()));
+    // A base without a stored level of its own (cls_Persistent, mdl_Extension) writes nothing.
+    if constexpr (B::TypeId() != cls_NoBaseId) object.B::DBWrite(cls_WriteVisitor(w, B::TypeId()));
     C::Attributes().Write(object, w);
     if constexpr (CLS_OWN_HOOK_(C, cls_WriteMore, void (C::*)(cls_WriteVisitor const&) const))
         object.cls_WriteMore(w);
@@ -216,7 +225,7 @@ void cls_ReadLevel(C& object, cls_ReadVisitor const& r) {
 }
 
 template <class C>
-void cls_RegisterLevel(cls_ClassRegistrar& registrar, char const* name, cls_ClassMetadata::Factory factory) {
+void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, cls_ClassMetadata::Factory factory) {
     auto& md = registrar.AddClassMD(
         cls_ClassMetadata(name, C::TypeId(), C::ClassVersion(), factory, C::cls_Base::TypeId()));
     C::Attributes().Register(md);
@@ -233,7 +242,7 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, char const* name, cls_Clas
 #define CLS_NAME_ROW_(stem, member, key, def, ...) \
     static constexpr char const* stem##Cmd() { return #stem; }
 
-#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory) \
+#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, name) \
 public: \
     using cls_Self = Class; \
     using cls_Base = Base; \
@@ -241,7 +250,7 @@ public: \
     static constexpr int ClassVersion() { return version; } \
     std::uint32_t DynTypeId() const override { return TypeId(); } \
     void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
-    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, #Class, factory); } \
+    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, name, factory); } \
     static cls_AttributeTable<Class> const& Attributes() { \
         static cls_AttributeTable<Class> const table(cls_RowsTag {} ROWS(CLS_ATTR_ROW_)); \
         return table; \
@@ -258,35 +267,22 @@ public: \
     cls_InstanceUid cls_uid_;
 
 #define CLS_PERSISTENT(Class, Base, typeId, version, ROWS) \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>()) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class) \
     Class* Copy() const override { return new Class(*this); }
 
 #define CLS_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{})
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, #Class)
 
-// The same for a class template whose instances are stored as distinct classes: each
-// instance gives its own type id and registered name (usually from a traits class).
+// For instances of templates: the registered name is the one the class table gives the
+// type identifier (for example "kprC_StepRepositoryBase"), not the C++ spelling.
+#define CLS_TEMPLATE_PERSISTENT(Class, Base, typeId, version, ROWS) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), cls_TableName(typeId)) \
+    Class* Copy() const override { return new Class(*this); }
+
+#define CLS_TEMPLATE_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, cls_TableName(typeId))
+
+// For instances of templates given their registered name explicitly (usually by a traits class).
 #define CLS_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS) \
-public: \
-    using cls_Self = Class; \
-    using cls_Base = Base; \
-    static constexpr std::uint32_t TypeId() { return typeId; } \
-    static constexpr int ClassVersion() { return version; } \
-    std::uint32_t DynTypeId() const override { return TypeId(); } \
-    void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
-    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, name, cls_ReadingFactory<Class>()); } \
-    static cls_AttributeTable<Class> const& Attributes() { \
-        static cls_AttributeTable<Class> const table(cls_RowsTag {} ROWS(CLS_ATTR_ROW_)); \
-        return table; \
-    } \
-    ROWS(CLS_NAME_ROW_) \
-    explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
-        cls_ReadLevel<Class>(*this, r); \
-    } \
-    cls_Uid Uid() const { return cls_uid_.Get(); } \
-    void NewUid() { \
-        Base::NewUid(); \
-        cls_uid_.Renew(); \
-    } \
-    Class* Copy() const override { return new Class(*this); } \
-    cls_InstanceUid cls_uid_;
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name) \
+    Class* Copy() const override { return new Class(*this); }

@@ -227,4 +227,5 @@
     X(CONTROLS_UNAVAILABLE_FOR_STEP, 138, "Controls are unavailable for the given step.") \
     X(CONTROLS_COPY_TO_INITIAL_STEP, 140, "Controls cannot be copied to the Initial step.") \
     X(ADDITIONAL_CONTROLS_NOT_ALLOWED, 141, "Additional controls cannot be specified if allowPropagation or resetDefaultValues are on.") \
-    X(SOLVER_CONTROLS_NOT_AVAILABLE, 142, "Solver controls are only available for Static, General; Static, Linear Perturbation and steady-state Heat Transfer steps.")
+    X(SOLVER_CONTROLS_NOT_AVAILABLE, 142, "Solver controls are only available for Static, General; Static, Linear Perturbation and steady-state Heat Transfer steps.") \
+    X(STEP_NAME_EXISTS, 144, "A step named '%s' already exists.")

@@ -1,8 +1,11 @@
 #include "include/mdl_PropAttr.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/kprC_Module.h"
 #include "module/kpr/output/kprC_DiagnosticPrint.h"
 #include "module/kpr/output/kprC_Monitor.h"
 #include "module/kpr/output/kprC_Restart.h"
+#include "module/kpr/shortcuts/kprC_StepShortcuts.h"
+#include "module/kpr/steps/kprC_StepContainer.h"
 #include "module/kpr/steps/kprC_InitialStep.h"
 #include "module/kpr/steps/kprC_StepNameProcedurePair.h"
 #include "module/kpr/steps/perturbation/kprC_BuckleStep.h"
@@ -16,7 +19,11 @@
 
 // Registers the metadata function of every class of the module with the metadata registrar.
 void kprC_RegisterMetadata() {
-    cls_RegisterClasses<kprC_Step, kprC_InitialStep, kprC_AnalysisStep, kprC_StepNameProcedurePair>(7);
+    cls_RegisterClasses<kprC_Step, kprC_InitialStep, kprC_AnalysisStep, kprC_StepNameProcedurePair,
+                        kprC_StepRepositoryBase, kprC_StepContainer, kprC_AdptMeshConsCont>(7);
+    // The shortcut and model-extension wrapper instances.
+    cls_RegisterClasses<kprC_StepIMPLSC, kprC_StepShortcut, kprC_StepInStepContainerShortcut, kprC_StepContainerIMPLSC,
+                        kprC_StepContainerShortcut, kprC_StepContainerInModelShortcut, kprC_SCWrapper>(4);
     cls_RegisterClasses<kprC_FrequencyStep, kprC_BuckleStep, kprC_ComplexFrequencyStep,
                         kprC_StaticLinearPerturbationStep, kprC_UsaAddedMassGenerationStep>(7);
     cls_RegisterClasses<kprC_SubstructureGenerateStep, kprC_RetainedDofs>(4);

@@ -9,8 +9,9 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
 
 // X(kind, class, index, parent type id). Retired classes stay reserved (kind 0) unless
 // they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls,
-// kprC_InactiveControls, kprC_LinearCtrl, the contact controls, kprC_AdptMeshConsCont
-// and kprC_RetainedDofs have no fixed index elsewhere; theirs are chosen here.
+// kprC_InactiveControls, kprC_LinearCtrl, the contact controls, kprC_AdptMeshConsCont,
+// kprC_RetainedDofs and the step shortcut and wrapper instances (0x49-0x4F) have no
+// fixed index elsewhere; theirs are chosen here.
 #define KPRC_CLASSES(X) \
     X(typ_KindReserved, Procedure, 0x01, typ_NoParent) \
     X(typ_KindClass, StepNameProcedurePair, 0x02, typ_NoParent) \
@@ -73,6 +74,13 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, CTEControls, 0x46, kprC_HeatTransferControls_TypeId) \
     X(typ_KindClass, ElectricalControls, 0x47, kprC_TypicalControls_TypeId) \
     X(typ_KindReserved, ComplexFrequency, 0x48, kprC_PerturbationProcedure_TypeId) \
+    X(typ_KindClass, StepIMPLSC, 0x49, typ_NoParent) \
+    X(typ_KindClass, StepShortcut, 0x4A, typ_NoParent) \
+    X(typ_KindClass, StepInStepContainerShortcut, 0x4B, kprC_StepIMPLSC_TypeId) \
+    X(typ_KindClass, StepContainerIMPLSC, 0x4C, typ_NoParent) \
+    X(typ_KindClass, StepContainerShortcut, 0x4D, typ_NoParent) \
+    X(typ_KindClass, StepContainerInModelShortcut, 0x4E, kprC_StepContainerIMPLSC_TypeId) \
+    X(typ_KindClass, SCWrapper, 0x4F, mdl_ExtensionWrapper_TypeId) \
     X(typ_KindReserved, SteadyStateSubspace, 0x53, kprC_PerturbationProcedure_TypeId) \
     X(typ_KindClass, TimePoint, 0x5C, typ_NoParent) \
     X(typ_KindClass, TimePointCont, 0x5D, mdl_Repository_TypeId) \

@@ -31,6 +31,10 @@ public:
     // The extension under key, or omu_KeyErrorException when there is none.
     mdl_Extension& GetExtension(cow_String const& key);
     mdl_Extension const& GetExtension(cow_String const& key) const;
+    // Puts an extension under key, replacing the one there (a model read from a file).
+    void SetExtension(cow_String const& key, std::unique_ptr<mdl_Extension> extension) {
+        extensions_[key] = std::move(extension);
+    }
 
     // The extension under key as its container class T; an extension of another class
     // raises nex_AssertException.

@@ -1,6 +1,7 @@
 #include "platform/ini/ini_PlatformModules.h"
 
 #include "platform/cls/cls_MetadataRegistrar.h"
+#include "platform/ddr/ddr_ModelShortcut.h"
 #include "platform/ini/ini_Modules.h"
 #include "platform/mdl/mdl_Repository.h"
 #include "platform/rgn/rgnC_Region.h"
@@ -21,6 +22,11 @@ template <> struct Work<typ> {
 struct mdl;
 template <> struct Work<mdl> {
     static void Up() { cls_MetadataRegistrar::initClassMetadata(mdl_Repository::InitializeMetadata, 7); }
+    static void Down() {}
+};
+struct ddr;
+template <> struct Work<ddr> {
+    static void Up() { cls_MetadataRegistrar::initClassMetadata(ddr_ModelShortcut::InitializeMetadata, 4); }
     static void Down() {}
 };
 struct rgnC;

@@ -7,8 +7,8 @@
 
 #define MDL_REPOSITORY_ATTRIBUTES(A)
 
-class mdl_Repository : public mdl_Extension, public cls_Persistent {
-    CLS_ABSTRACT_PERSISTENT(mdl_Repository, cls_Persistent, mdl_Repository_TypeId, 1, MDL_REPOSITORY_ATTRIBUTES)
+class mdl_Repository : public mdl_Extension {
+    CLS_ABSTRACT_PERSISTENT(mdl_Repository, mdl_Extension, mdl_Repository_TypeId, 1, MDL_REPOSITORY_ATTRIBUTES)
 
     mdl_Repository() = default;
     mdl_Repository(mdl_Repository const&) = default;

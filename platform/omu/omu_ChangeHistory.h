@@ -20,6 +20,10 @@ public:
 
     std::vector<Entry> const& Entries() const { return entries_; }
     void Clear() { entries_.clear(); }
+    // Drops the entries recorded after the first `count`.
+    void Truncate(std::size_t count) {
+        if (count < entries_.size()) entries_.resize(count);
+    }
 
 private:
     std::vector<Entry> entries_;

@@ -6,6 +6,8 @@
 
 #include "platform/cow/cow_String.h"
 
+class kprC_StepContainer;
+
 class kprC_StepSequencer {
 public:
     // The analysis steps of a history in order: (step name, procedure type code).
@@ -13,6 +15,8 @@ public:
 
     explicit kprC_StepSequencer(bool usaAddedMassAllowed);
     kprC_StepSequencer(History history, bool usaAddedMassAllowed);
+    // Over the analysis steps of a container in history order (defined with the container).
+    kprC_StepSequencer(kprC_StepContainer const& container, bool usaAddedMassAllowed);
     // Appends the codes one by one; raises error 50 when they are not a valid sequence.
     kprC_StepSequencer(cow_List<unsigned int> const& codes, bool usaAddedMassAllowed);
     virtual ~kprC_StepSequencer() = default;

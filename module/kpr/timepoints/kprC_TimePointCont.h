@@ -13,8 +13,8 @@
 
 #define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(timePoints, items_, "timePoints", {})
 
-class kprC_TimePointCont : public mdl_Extension, public cls_Persistent {
-    CLS_PERSISTENT(kprC_TimePointCont, cls_Persistent, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
+class kprC_TimePointCont : public mdl_Extension {
+    CLS_PERSISTENT(kprC_TimePointCont, mdl_Extension, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
     using Map = std::map<cow_String, cow_COW<kprC_TimePoint>>;
 
     kprC_TimePointCont() = default;

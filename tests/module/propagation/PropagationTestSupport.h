@@ -25,7 +25,7 @@ inline kprC_StepList tst_Steps(std::string const& letters) {
         if (letters[i] == 'I')
             steps.emplace_back("Initial", cow_COW<kprC_Step>(new kprC_InitialStep()));
         else
-            steps.emplace_back("Step-" + std::to_string(i + 1), cow_COW<kprC_Step>(new tst_Step(tst_ProcedureOf(letters[i]))));
+            steps.emplace_back("Step-" + std::to_string(i + 1), cow_COW<kprC_Step>(new tst_ToyStep(tst_ProcedureOf(letters[i]))));
     }
     return steps;
 }
@@ -63,7 +63,7 @@ protected:
     void SetUp() override {
         kloC_initialize(modules);
         for (auto fn : {kprC_Step::InitializeMetadata, kprC_InitialStep::InitializeMetadata,
-                        kprC_StepNameProcedurePair::InitializeMetadata, tst_Step::InitializeMetadata,
+                        kprC_StepNameProcedurePair::InitializeMetadata, tst_ToyStep::InitializeMetadata,
                         tst_State::InitializeMetadata, kprC_PropagatingState<tst_State>::InitializeMetadata,
                         tst_Load::InitializeMetadata, tst_LoadContainer::InitializeMetadata})
             cls_MetadataRegistrar::initClassMetadata(fn, 7);

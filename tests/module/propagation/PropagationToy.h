@@ -17,11 +17,11 @@
 // A step of any procedure type.
 #define TST_STEP_ATTRIBUTES(A) A(procedureType, type_, "procedureType", 0u)
 
-class tst_Step : public kprC_Step {
-    CLS_PERSISTENT(tst_Step, kprC_Step, 0x7F000201, 1, TST_STEP_ATTRIBUTES)
-    tst_Step() = default;
-    explicit tst_Step(unsigned int type) : type_(type) {}
-    tst_Step(tst_Step const&) = default;
+class tst_ToyStep : public kprC_Step {
+    CLS_PERSISTENT(tst_ToyStep, kprC_Step, 0x7F000301, 1, TST_STEP_ATTRIBUTES)
+    tst_ToyStep() = default;
+    explicit tst_ToyStep(unsigned int type) : type_(type) {}
+    tst_ToyStep(tst_ToyStep const&) = default;
     bool IsAdiabatic() const override { return false; }
     bool AllowLoadCases() const override { return false; }
     bool AllowAdaptiveMeshDomains() const override { return false; }

@@ -63,7 +63,7 @@ TEST_F(Container, MembersAreSharedByCopiesUntilFetchedForChange) {
 TEST_F(Container, InsertedStepGetsARecordInEveryMember) {
     SetPath();
     auto steps = c.Procedures();
-    steps.insert(steps.begin() + 1, kprC_StepNameProcedurePair("Freq", cow_COW<kprC_Step>(new tst_Step(kprC_FREQUENCY_STEP_ID))));
+    steps.insert(steps.begin() + 1, kprC_StepNameProcedurePair("Freq", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID))));
     c.UpdateSteps(steps);
     EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"RedoSummary"}}, Under("a"), Under("b")}));
     EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CVPP");
@@ -100,7 +100,7 @@ TEST_F(Container, RenamedStepKeepsTheRecordsAndFilesAModifyPerMember) {
 TEST_F(Container, ProcedureChangeSuppressesMembersCreatedThereThatTheNewProcedureRefuses) {
     SetPath();
     auto steps = c.Procedures();
-    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_Step(kprC_FREQUENCY_STEP_ID)));
+    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID)));
     c.UpdateSteps(steps);
     EXPECT_TRUE(c.ConstGet("b").IsSuppressed());
     EXPECT_FALSE(c.ConstGet("a").IsSuppressed());
@@ -119,7 +119,7 @@ TEST_F(Container, InitialStepMembersAreCheckedAgainstTheInitialProcedure) {
     amc.Insert("i", tst_Load("Initial", tst_State::Set(1.0), {kprC_HEAT_TRANSFER_STEP_ID}));
     EXPECT_EQ(tst_Letters(amc.ConstGet("i").History()), "CP");
     auto steps = amc.Procedures();
-    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_Step(kprC_HEAT_TRANSFER_STEP_ID)));
+    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_HEAT_TRANSFER_STEP_ID)));
     amc.UpdateSteps(steps);
     EXPECT_TRUE(amc.SuppressedByStepChange().empty());  // still valid in the Initial step
     EXPECT_EQ(tst_Letters(amc.ConstGet("i").History()), "CV");
@@ -180,7 +180,7 @@ TEST_F(Container, StoredFormRoundTripKeepsMembersStepsAndStateSharing) {
     EXPECT_EQ(t.schema[0].name, "map");
     EXPECT_EQ(t.schema[1].name, "procedures");
     EXPECT_EQ(t.schema[2].name, "danglingRegions");
-    EXPECT_EQ(db.Tables().at(tst_Step::TypeId()).rows.size(), 20u);  // one row per step object
+    EXPECT_EQ(db.Tables().at(tst_ToyStep::TypeId()).rows.size(), 20u);  // one row per step object
 
     auto back = cls_ReadVisitor(db).ReadRoot<tst_LoadContainer>("loads");
     ASSERT_TRUE(back);

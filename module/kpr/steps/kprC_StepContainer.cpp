@@ -1,0 +1,214 @@
+#include "module/kpr/steps/kprC_StepContainer.h"
+
+#include <algorithm>
+#include <set>
+
+#include "module/kpr/kprC_assert.h"
+#include "module/kpr/sequencer/kprC_StepSequencer.h"
+#include "platform/omu/omu_CmdHistory.h"
+
+namespace {
+
+using StepMap = std::map<cow_String, cow_COW<kprC_Step>>;
+constexpr cls_Key stepsKey{-1, "steps"}, stepsOrderKey{-1, "stepsorder"};
+
+kprC_StepSequencer::History HistoryOf(kprC_StepContainer const& container) {
+    kprC_StepSequencer::History history;
+    for (kprC_StepContainerIT it(container); !it.IsDone(); it.Next())
+        if (dynamic_cast<kprC_AnalysisStep const*>(&it.Current()))
+            history.emplace_back(it.Name(), it.Current().ProcedureType());
+    return history;
+}
+
+// Keeps a marker command on the thread's command history while it lives.
+class MarkerCommand {
+public:
+    explicit MarkerCommand(char const* text) : history_(thr_ThreadSingleton<omu_CmdHistory>::Instance()) {
+        history_.Add(text);
+    }
+    ~MarkerCommand() { history_.RemoveLast(); }
+
+private:
+    omu_CmdHistory& history_;
+};
+
+}  // namespace
+
+kprC_StepSequencer::kprC_StepSequencer(kprC_StepContainer const& container, bool usaAddedMassAllowed)
+    : kprC_StepSequencer(HistoryOf(container), usaAddedMassAllowed) {}
+
+void kprC_StepContainer::SetInitialStep(cow_String const& name, kprC_InitialStep const& step) {
+    kprC_Assert(order_.empty(), kprC_INITIAL_STEP_EXISTS);
+    order_.push_back(name);
+    kprC_StepRepositoryBase::Insert(name, step.Copy());
+    Check(false);
+}
+
+bool kprC_StepContainer::Insert(cow_String const&, kprC_Step*) {
+    NEX_FAIL("Can only insert after into step containers");
+}
+
+bool kprC_StepContainer::Insert(cow_String const&, kprC_Step const&) {
+    NEX_FAIL("Can only insert after into step containers");
+}
+
+bool kprC_StepContainer::InsertAfter(cow_String const& afterName, cow_String const& name,
+                                     kprC_AnalysisStep const& step, bool skipCheck) {
+    kprC_Assert(std::ranges::find(order_, afterName) != order_.end(), kprC_NO_STEP_BY_THAT_NAME);
+    cow_String after = afterName;
+    // Inserting a step after itself replaces it where it stands; removing it first would
+    // leave nothing to insert after, and the step would be lost.
+    if (after == name) {
+        kprC_Assert(order_.front() != name, kprC_INITIAL_STEP_NOT_REPLACEABLE);
+        after = *(std::ranges::find(order_, name) - 1);
+    }
+    if (auto existing = std::ranges::find(order_, name); existing != order_.end()) {
+        order_.erase(existing);
+        kprC_StepRepositoryBase::Remove(name);
+    }
+    // Appending and inserting in the middle come to the same: existing steps keep their ids.
+    order_.insert(std::ranges::find(order_, after) + 1, name);
+    nameToID_[name] = ++lastID_;
+    bool inserted = idToObj_.emplace(lastID_, cow_COW<kprC_Step>(step.Copy())).second;
+    if (order_.size() != Size()) NEX_FAIL("Step insertion failure.  Map and list sizes differ.");
+    if (!skipCheck) Check(false);
+    if (inserted) RecordInsert(name);
+    return inserted;
+}
+
+bool kprC_StepContainer::Remove(cow_String const& name) {
+    if (!kprC_StepRepositoryBase::Remove(name)) return false;
+    order_.erase(std::ranges::find(order_, name));
+    Check(true);
+    return true;
+}
+
+void kprC_StepContainer::Clear() {
+    order_.clear();
+    kprC_StepRepositoryBase::Clear();
+}
+
+void kprC_StepContainer::ChangeKey(cow_String const& oldName, cow_String const& newName) {
+    if (oldName == newName || !nameToID_.contains(oldName)) return;
+    // The step already carrying the new name goes first, so that the order entry dropped
+    // is its own, wherever it stands.
+    if (nameToID_.contains(newName)) Remove(newName);
+    *std::ranges::find(order_, oldName) = newName;
+    unsigned int id = nameToID_.at(oldName);
+    nameToID_[newName] = id;
+    nameToID_.erase(oldName);
+
+    auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&ConstGet(id));
+    if (analysis && analysis->Amd().contains(oldName)) {
+        // Changes made while re-keying belong to no user command.
+        MarkerCommand marker("DUMMY");
+        auto& amd = static_cast<kprC_AnalysisStep&>(Get(id)).Amd();
+        auto domain = amd.at(oldName);
+        amd.erase(oldName);
+        amd.emplace(newName, std::move(domain));
+    }
+    thr_ThreadSingleton<omu_ChangeHistory>::Instance().addChange({"Rename", oldName, newName, Position(newName)});
+}
+
+cow_List<cow_String> kprC_StepContainer::Keys() const { return order_; }
+
+bool kprC_StepContainer::Nlgeom(cow_String const& name) const {
+    if (order_.size() < 2) return false;
+    bool value = ConstGet(order_[1]).Explicit();
+    if (name == order_.front()) return value;
+    for (std::size_t i = 1; i < order_.size(); ++i) {
+        switch (ConstGet(order_[i]).Nlgeom()) {
+        case kprC_Step::NlgeomEnm::OFF:
+            // Once on, a later step cannot turn it off.
+            if (i == 1) value = false;
+            break;
+        case kprC_Step::NlgeomEnm::ON:
+            value = true;
+            break;
+        case kprC_Step::NlgeomEnm::NOT_AVAILABLE:
+            break;
+        default:
+            throw nex_AssertException("\"Unknown nlgeom value\" == 0");
+        }
+        if (order_[i] == name) break;
+    }
+    return value;
+}
+
+void kprC_StepContainer::AssertValid() const {
+    for (std::size_t i = 1; i < order_.size(); ++i) {
+        auto const* analysis = AnalysisStep(order_[i]);
+        kprC_Assert(analysis != nullptr, kprC_INVALID_STEP);
+        analysis->AssertValid();
+    }
+    Check(false);
+}
+
+bool kprC_StepContainer::HasLoadCase(cow_String const& name) const {
+    auto const* analysis = AnalysisStep(name);
+    return analysis && !analysis->Lcc().empty();
+}
+
+kprC_StepContainer kprC_StepContainer::Load(cls_ReadVisitor const& reader) {
+    auto const steps = reader.Read<StepMap>(stepsKey, {});
+    auto const order = reader.Read<cow_List<cow_String>>(stepsOrderKey, {});
+    kprC_StepContainer container;
+    for (auto const& name : order) {
+        auto it = steps.find(name);
+        if (it == steps.end() || !it->second) continue;
+        kprC_Step const& step = *it->second;
+        if (container.order_.empty()) {
+            auto const* initial = dynamic_cast<kprC_InitialStep const*>(&step);
+            kprC_Assert(initial != nullptr, kprC_INVALID_STEP_CONTAINER);
+            container.SetInitialStep(name, *initial);
+        } else {
+            auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step);
+            kprC_Assert(analysis != nullptr, kprC_INVALID_STEP);
+            container.InsertAfter(container.order_.back(), name, *analysis, true);
+        }
+    }
+    return container;
+}
+
+void kprC_StepContainer::Dump(kprC_StepContainer const& container, cls_WriteVisitor const& writer) {
+    StepMap steps;
+    for (auto const& name : container.order_) steps.emplace(name, container.Handle(name));
+    writer.Write(stepsKey, steps);
+    writer.Write(stepsOrderKey, container.order_);
+}
+
+void kprC_StepContainer::AddFlatFormMetadata(cls_ClassMetadata& md) {
+    using MapCodec = cls_Codec<StepMap>;
+    using ListCodec = cls_Codec<cow_List<cow_String>>;
+    md.AddAttribute(stepsKey, MapCodec::TypeCode, MapCodec::TypeIdArg(), MapCodec::CollectionKind);
+    md.AddAttribute(stepsOrderKey, ListCodec::TypeCode, ListCodec::TypeIdArg(), ListCodec::CollectionKind);
+}
+
+void kprC_StepContainer::cls_ReadMore(cls_ReadVisitor const&) {
+    bool valid = order_.size() == nameToID_.size() && nameToID_.size() == idToObj_.size() &&
+                 std::set<cow_String>(order_.begin(), order_.end()).size() == order_.size();
+    for (std::size_t i = 0; valid && i < order_.size(); ++i) {
+        auto id = nameToID_.find(order_[i]);
+        auto step = id == nameToID_.end() ? idToObj_.end() : idToObj_.find(id->second);
+        valid = step != idToObj_.end() && step->second && id->second <= lastID_ &&
+                (i == 0 ? dynamic_cast<kprC_InitialStep const*>(step->second.operator->()) != nullptr
+                        : dynamic_cast<kprC_AnalysisStep const*>(step->second.operator->()) != nullptr);
+    }
+    kprC_Assert(valid, kprC_INVALID_STEP_CONTAINER);
+}
+
+void kprC_StepContainer::Check(bool removal) const { kprC_StepSequencer(*this, removal).Run(); }
+
+void kprC_StepContainer::RecordInsert(cow_String const& name) const {
+    auto const& commands = thr_ThreadSingleton<omu_CmdHistory>::Instance().Commands();
+    if (commands.empty() || commands.back().starts_with("session")) return;
+    thr_ThreadSingleton<omu_ChangeHistory>::Instance().addChange(commands.back(), {"Insert", name, Position(name)});
+}
+
+int kprC_StepContainer::Position(cow_String const& name) const {
+    return static_cast<int>(std::ranges::find(order_, name) - order_.begin());
+}
+
+kprC_AnalysisStep const* kprC_StepContainer::AnalysisStep(cow_String const& name) const {
+    return dynamic_cast<kprC_AnalysisStep const*>(&ConstGet(name));
+}

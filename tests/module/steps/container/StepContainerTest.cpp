@@ -1,0 +1,323 @@
+#include <gtest/gtest.h>
+
+#include "module/kpr/kprC_assert.h"
+#include "module/kpr/shortcuts/kprC_StepShortcuts.h"
+#include "platform/cls/cls_ReadVisitor.h"
+#include "platform/cls/cls_WriteVisitor.h"
+#include "platform/nex/nex_Exception.h"
+#include "support/tst_Step.h"
+
+namespace {
+
+using StepContainer = tst_LibraryTest;
+using Names = cow_List<cow_String>;
+using IdList = std::vector<unsigned>;
+
+TEST_F(StepContainer, InsertAfterPlacesTheStepAndNeverReusesIds) {
+    kprC_StepContainer steps = Build({STATIC, STATIC});  // Initial 1, S1 2, S2 3
+    EXPECT_TRUE(steps.InsertAfter("Initial", "N", tst_Step(STATIC)));
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "N", "S1", "S2"}));
+    EXPECT_EQ(Ids(steps), (IdList{1, 4, 2, 3}));
+    EXPECT_TRUE(steps.InsertAfter("S2", "Last", tst_Step(STATIC)));
+    EXPECT_EQ(steps.Keys().back(), "Last");
+    EXPECT_EQ(steps.GetID("Last"), 5u);
+
+    // Under an existing name: the old step goes, the new one takes its place after `after` with a new id.
+    EXPECT_TRUE(steps.InsertAfter("S2", "S1", tst_Step(FREQUENCY)));
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "N", "S2", "S1", "Last"}));
+    EXPECT_EQ(steps.GetID("S1"), 6u);
+    EXPECT_EQ(Code(steps, "S1"), FREQUENCY);
+    EXPECT_FALSE(steps.IsMember(2u));
+    EXPECT_EQ(steps.Size(), 5u);
+
+    // After itself: replaced where it stands instead of being lost.
+    EXPECT_TRUE(steps.InsertAfter("S2", "S2", tst_Step(FREQUENCY)));
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "N", "S2", "S1", "Last"}));
+    EXPECT_EQ(steps.GetID("S2"), 7u);
+
+    // Removal and Clear keep the counter.
+    EXPECT_TRUE(steps.Remove("Last"));
+    EXPECT_TRUE(steps.InsertAfter("S1", "Again", tst_Step(STATIC)));
+    EXPECT_EQ(steps.GetID("Again"), 8u);
+    steps.Clear();
+    EXPECT_TRUE(steps.IsEmpty());
+    EXPECT_TRUE(steps.Keys().empty());
+    steps.SetInitialStep("Initial", kprC_InitialStep());
+    EXPECT_EQ(steps.GetID("Initial"), 9u);
+}
+
+TEST_F(StepContainer, RefusalsLeaveTheContainerUnchanged) {
+    kprC_StepContainer steps = Build({STATIC});
+    auto const names = steps.Keys();
+    auto const ids = Ids(steps);
+    struct Case {
+        std::function<void()> action;
+        std::string message;
+        bool assertion;
+    };
+    std::vector<Case> const cases = {
+        {[&] { steps.SetInitialStep("Other", kprC_InitialStep()); }, "Initial step already exists", false},
+        {[&] { steps.InsertAfter("Nope", "X", tst_Step()); }, "There is no step by that name", false},
+        {[&] { steps.InsertAfter("Initial", "Initial", tst_Step()); }, "The Initial step cannot be replaced.", false},
+        {[&] { steps.Insert("X", tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
+        {[&] { steps.Insert("X", new tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
+    };
+    for (auto const& c : cases) {
+        if (c.assertion)
+            EXPECT_EQ(tst_MessageOf<nex_AssertException>(c.action), c.message);
+        else
+            EXPECT_EQ(tst_MessageOf<nex_TextException>(c.action), c.message);
+        EXPECT_EQ(steps.Keys(), names) << c.message;
+        EXPECT_EQ(Ids(steps), ids) << c.message;
+        EXPECT_EQ(steps.LastID(), 2u) << c.message;
+    }
+    EXPECT_FALSE(steps.Remove("Nope"));
+    EXPECT_EQ(steps.Keys(), names);
+}
+
+TEST_F(StepContainer, AnInvalidSequenceIsReportedAndTheChangeStaysForTheCallerToUndo) {
+    kprC_StepContainer steps = Build({STATIC, RIKS});
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { steps.InsertAfter("S2", "After", tst_Step(STATIC)); }),
+              "Invalid sequence of steps");
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "S1", "S2", "After"}));
+    // Without the check the same insertion passes; AssertValid then reports it.
+    kprC_StepContainer unchecked = Build({STATIC, RIKS});
+    EXPECT_TRUE(unchecked.InsertAfter("S2", "After", tst_Step(STATIC), true));
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { unchecked.AssertValid(); }), "Invalid sequence of steps");
+
+    // Removing the frequency step under a modal step leaves an invalid history.
+    kprC_StepContainer modal = Build({STATIC, FREQUENCY, MODAL});
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { modal.Remove("S2"); }), "Invalid sequence of steps");
+    EXPECT_EQ(modal.Keys(), (Names{"Initial", "S1", "S3"}));
+}
+
+TEST_F(StepContainer, RemovalChecksAdmitUsaAddedMassStepsWhichInsertionsDoNot) {
+    kprC_StepContainer steps = Build({DYN_IMPLICIT});
+    EXPECT_TRUE(steps.InsertAfter("S1", "Usa", tst_Step(USA), true));
+    EXPECT_TRUE(steps.InsertAfter("Usa", "Last", tst_Step(DYN_IMPLICIT), true));
+    EXPECT_TRUE(steps.Remove("Last"));
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { steps.InsertAfter("Usa", "X", tst_Step(STATIC)); }),
+              "Invalid sequence of steps");
+}
+
+TEST_F(StepContainer, ChangeHistoryRecords) {
+    using Entry = omu_ChangeHistory::Entry;
+    kprC_StepContainer steps;
+    steps.SetInitialStep("Initial", kprC_InitialStep());
+    steps.InsertAfter("Initial", "A", tst_Step());  // no command: no record of the container's own
+    Commands().Add("session.openMdb()");
+    steps.InsertAfter("A", "B", tst_Step());  // a session command: none either
+    Commands().Add("mdb.models['M'].StaticStep(name='C')");
+    steps.InsertAfter("A", "C", tst_Step());
+    steps.InsertAfter("C", "A2", tst_Step());
+    steps.InsertAfter("Initial", "B", tst_Step());  // replaces B: the repository records the removal
+    steps.ChangeKey("C", "D");
+    steps.Remove("A2");
+    std::string const cmd = "mdb.models['M'].StaticStep(name='C')";
+    EXPECT_EQ(Changes().Entries(), (std::vector<Entry>{
+                                       {"", {"Insert", "Initial", -99}},
+                                       {cmd, {"Insert", "C", 2}},
+                                       {cmd, {"Insert", "A2", 3}},
+                                       {"", {"Remove", "B"}},
+                                       {cmd, {"Insert", "B", 1}},
+                                       {"", {"Rename", "C", "D", 3}},
+                                       {"", {"Remove", "A2"}},
+                                   }));
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "B", "A", "D"}));
+}
+
+TEST_F(StepContainer, RenameKeepsIdAndPositionAndRekeysTheDomainUnderADummyCommand) {
+    kprC_StepContainer steps = Build({STATIC, STATIC});
+    tst_Step withDomain;
+    withDomain.Amd().emplace("S3", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
+    withDomain.Amd().emplace("Other", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
+    steps.InsertAfter("S1", "S3", withDomain);
+    kprC_StepContainer const before = steps;
+    Commands().Add("rename");
+    steps.ChangeKey("S3", "Renamed");
+    EXPECT_EQ(Commands().Commands(), (std::vector<std::string>{"rename"}));
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "S1", "Renamed", "S2"}));
+    EXPECT_EQ(steps.GetID("Renamed"), 4u);
+    EXPECT_FALSE(steps.IsMember(cow_String("S3")));
+    auto const& amd = static_cast<kprC_AnalysisStep const&>(steps.ConstGet("Renamed")).Amd();
+    EXPECT_TRUE(amd.contains("Renamed"));
+    EXPECT_TRUE(amd.contains("Other"));
+    EXPECT_FALSE(amd.contains("S3"));
+    // The copy taken before keeps its own step untouched.
+    EXPECT_TRUE(static_cast<kprC_AnalysisStep const&>(before.ConstGet("S3")).Amd().contains("S3"));
+
+    // Onto an existing name: that step goes, the renamed one keeps its place.
+    steps.ChangeKey("S1", "S2");
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "S2", "Renamed"}));
+    EXPECT_EQ(steps.GetID("S2"), 2u);
+    steps.ChangeKey("Unknown", "X");
+    EXPECT_EQ(steps.Keys(), (Names{"Initial", "S2", "Renamed"}));
+}
+
+TEST_F(StepContainer, NlgeomFollowsTheHistory) {
+    using N = kprC_Step::NlgeomEnm;
+    struct Case {
+        unsigned firstCode;
+        std::vector<N> settings;
+        std::vector<bool> expected;  // Initial, then each analysis step
+    };
+    std::vector<Case> const cases = {
+        {STATIC, {N::ON, N::NOT_AVAILABLE, N::OFF}, {false, true, true, true}},
+        {STATIC, {N::OFF, N::NOT_AVAILABLE, N::ON}, {false, false, false, true}},
+        {DYN_EXPLICIT, {N::NOT_AVAILABLE, N::NOT_AVAILABLE}, {true, true, true}},
+        {DYN_EXPLICIT, {N::OFF, N::NOT_AVAILABLE}, {true, false, false}},
+        {STATIC, {N::ON, N::OFF, N::OFF}, {false, true, true, true}},
+    };
+    for (std::size_t c = 0; c < cases.size(); ++c) {
+        kprC_StepContainer steps;
+        steps.SetInitialStep("Initial", kprC_InitialStep());
+        cow_String previous = "Initial";
+        for (std::size_t i = 0; i < cases[c].settings.size(); ++i) {
+            cow_String name = "S" + std::to_string(i + 1);
+            unsigned code = i == 0 ? cases[c].firstCode : cases[c].firstCode == DYN_EXPLICIT ? DYN_EXPLICIT : STATIC;
+            steps.InsertAfter(previous, name, tst_Step(code, cases[c].settings[i]), true);
+            previous = name;
+        }
+        auto const names = steps.Keys();
+        for (std::size_t i = 0; i < names.size(); ++i) EXPECT_EQ(steps.Nlgeom(names[i]), cases[c].expected[i]) << c << i;
+    }
+    kprC_StepContainer initialOnly = Build({});
+    EXPECT_FALSE(initialOnly.Nlgeom("Initial"));
+    kprC_StepContainer odd = Build({});
+    odd.InsertAfter("Initial", "S1", tst_Step(STATIC, static_cast<kprC_Step::NlgeomEnm>(7)));
+    EXPECT_EQ(tst_MessageOf<nex_AssertException>([&] { odd.Nlgeom("S1"); }), "\"Unknown nlgeom value\" == 0");
+}
+
+TEST_F(StepContainer, LoadCasesIterationAndCopies) {
+    kprC_StepContainer steps = Build({STATIC, FREQUENCY});
+    tst_Step withCase;
+    withCase.Lcc().emplace("LC", cow_COW<klcC_LoadCase>(new klcC_LoadCase()));
+    steps.InsertAfter("S2", "S3", withCase);
+    EXPECT_FALSE(steps.HasLoadCase("Initial"));
+    EXPECT_FALSE(steps.HasLoadCase("S1"));
+    EXPECT_TRUE(steps.HasLoadCase("S3"));
+
+    Names seen;
+    for (kprC_StepContainerIT it(steps); !it.IsDone(); it.Next()) {
+        seen.push_back(it.Name());
+        EXPECT_EQ(&it.Current(), &steps.ConstGet(it.Name()));
+    }
+    EXPECT_EQ(seen, steps.Keys());
+
+    std::unique_ptr<mdl_Extension> copy(steps.Copy());
+    auto const& copied = static_cast<kprC_StepContainer const&>(*copy);
+    EXPECT_EQ(copied.Keys(), steps.Keys());
+    EXPECT_EQ(copied.LastID(), steps.LastID());
+    for (auto const& name : steps.Keys()) EXPECT_TRUE(copied.Handle(name).SharesWith(steps.Handle(name))) << name;
+}
+
+// A class storing a step container in the flat form.
+#define TST_FLAT_ATTRIBUTES(A)
+class tst_FlatHolder : public cls_Persistent {
+    CLS_PERSISTENT(tst_FlatHolder, cls_Persistent, 0x7F000202, 1, TST_FLAT_ATTRIBUTES)
+    tst_FlatHolder() = default;
+    void cls_WriteMore(cls_WriteVisitor const& w) const { kprC_StepContainer::Dump(steps, w); }
+    void cls_ReadMore(cls_ReadVisitor const& r) { steps = kprC_StepContainer::Load(r); }
+    static void cls_MetadataMore(cls_ClassMetadata& md) { kprC_StepContainer::AddFlatFormMetadata(md); }
+    kprC_StepContainer steps;
+};
+
+TEST_F(StepContainer, FlatFormRoundTrip) {
+    cls_MetadataRegistrar::initClassMetadata(tst_FlatHolder::InitializeMetadata, 7);
+    tst_FlatHolder holder;
+    holder.steps = Build({STATIC, FREQUENCY, MODAL});
+    holder.steps.InsertAfter("Initial", "First", tst_Step(STATIC));
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("holder", holder);
+    auto const* md = cls_MetadataRegistrar::Find(tst_FlatHolder::TypeId());
+    ASSERT_NE(md->FindAttribute("steps"), nullptr);
+    auto read = cls_ReadVisitor(db).ReadRoot<tst_FlatHolder>("holder");
+    EXPECT_EQ(read->steps.Keys(), (Names{"Initial", "First", "S1", "S2", "S3"}));
+    EXPECT_EQ(Code(read->steps, "S3"), MODAL);
+    EXPECT_EQ(Code(read->steps, "First"), STATIC);
+    cls_MetadataRegistrar::removeClassMetadata(tst_FlatHolder::InitializeMetadata);
+}
+
+TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
+    kprC_StepContainer steps = Build({STATIC, FREQUENCY, MODAL});
+    steps.InsertAfter("Initial", "First", tst_Step(STATIC, kprC_Step::NlgeomEnm::ON));
+    steps.Remove("S3");
+    kprC_StepContainer const copy = steps;
+    dbs_Database db;
+    {
+        cls_WriteVisitor writer(db);
+        writer.WriteRoot("steps", steps);
+        writer.WriteRoot("copy", copy);
+    }
+    auto const& registrar = cls_MetadataRegistrar::Registrar();
+    auto const* base = registrar.Find(kprC_StepRepositoryBase::TypeId());
+    auto const* container = registrar.Find(kprC_StepContainer::TypeId());
+    ASSERT_TRUE(base && container);
+    EXPECT_EQ(base->Name(), "kprC_StepRepositoryBase");
+    EXPECT_EQ(container->BaseId(), 0x023C002Fu);
+    EXPECT_EQ(container->Version(), 831);
+    std::vector<std::string> baseKeys, ownKeys;
+    for (auto const& a : base->Attributes()) baseKeys.push_back(a.name);
+    for (auto const& a : container->Attributes()) ownKeys.push_back(a.name);
+    EXPECT_EQ(baseKeys, (std::vector<std::string>{"nameToID", "IDToObj", "lastID"}));
+    EXPECT_EQ(ownKeys, (std::vector<std::string>{"order"}));
+
+    cls_ReadVisitor reader(db);
+    auto read = reader.ReadRoot<kprC_StepContainer>("steps");
+    auto readCopy = reader.ReadRoot<kprC_StepContainer>("copy");
+    EXPECT_EQ(read->Keys(), steps.Keys());
+    EXPECT_EQ(Ids(*read), Ids(steps));
+    EXPECT_EQ(read->LastID(), 5u);
+    EXPECT_TRUE(read->Nlgeom("First"));
+    for (auto const& name : steps.Keys()) {
+        EXPECT_EQ(Code(*read, name), Code(steps, name));
+        EXPECT_TRUE(read->Handle(name).SharesWith(readCopy->Handle(name))) << name;
+    }
+    EXPECT_TRUE(read->InsertAfter("S2", "New", tst_Step(MODAL)));
+    EXPECT_EQ(read->GetID("New"), 6u);
+}
+
+TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
+    ddr_Model model;
+    auto& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    steps = Build({STATIC});
+    kprC_StepContainerShortcut toContainer{kprC_StepContainerInModelShortcut()};
+    kprC_StepShortcut toStep{kprC_StepInStepContainerShortcut("S1", toContainer)};
+    EXPECT_EQ(toContainer.Find(model), &steps);
+    EXPECT_EQ(toStep.Find(model), &steps.ConstGet("S1"));
+
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("shortcut", toStep);
+    auto read = cls_ReadVisitor(db).ReadRoot<kprC_StepShortcut>("shortcut");
+    EXPECT_EQ(read->Find(model), &steps.ConstGet("S1"));
+    steps.Remove("S1");
+    EXPECT_EQ(read->Find(model), nullptr);
+
+    struct Expected {
+        std::uint32_t id;
+        char const* name;
+        std::vector<std::string> keys;
+    };
+    std::vector<Expected> const expected = {
+        {kprC_StepIMPLSC::TypeId(), "kprC_StepIMPLSC", {}},
+        {kprC_StepShortcut::TypeId(), "kprC_StepShortcut", {"impl"}},
+        {kprC_StepInStepContainerShortcut::TypeId(), "kprC_StepInStepContainerShortcut", {"name", "parent"}},
+        {kprC_StepContainerIMPLSC::TypeId(), "kprC_StepContainerIMPLSC", {}},
+        {kprC_StepContainerShortcut::TypeId(), "kprC_StepContainerShortcut", {"impl"}},
+        {kprC_StepContainerInModelShortcut::TypeId(), "kprC_StepContainerInModelShortcut", {"parent"}},
+        {kprC_SCWrapper::TypeId(), "kprC_SCWrapper", {"extension"}},
+    };
+    for (auto const& e : expected) {
+        auto const* md = cls_MetadataRegistrar::Find(e.id);
+        ASSERT_NE(md, nullptr) << e.name;
+        EXPECT_EQ(md->Name(), e.name);
+        EXPECT_EQ(md->Version(), 203) << e.name;
+        std::vector<std::string> keys;
+        for (auto const& a : md->Attributes()) keys.push_back(a.name);
+        EXPECT_EQ(keys, e.keys) << e.name;
+        EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_StepShortcut::InitializeMetadata), 4u);
+    }
+    EXPECT_EQ(kprC_StepContainerInModelShortcut::MemberName(), "steps");
+}
+
+}  // namespace
