@@ -1,11 +1,24 @@
 #include "include/mdl_PropAttr.h"
 #include "module/kpr/amc/kprC_AdptMeshConsCont.h"
+#include "module/kpr/controls/kprC_ContactControls.h"
+#include "module/kpr/controls/kprC_Controls.h"
+#include "module/kpr/controls/kprC_LinearCtrl.h"
 #include "module/kpr/kprC_Module.h"
 #include "module/kpr/output/kprC_DiagnosticPrint.h"
 #include "module/kpr/output/kprC_Monitor.h"
 #include "module/kpr/output/kprC_Restart.h"
 #include "module/kpr/shortcuts/kprC_StepShortcuts.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
+#include "module/kpr/steps/general/kprC_AnnealStep.h"
+#include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
+#include "module/kpr/steps/general/kprC_CoupledThermalElectricStep.h"
+#include "module/kpr/steps/general/kprC_GeostaticStep.h"
+#include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_MassDiffusionStep.h"
+#include "module/kpr/steps/general/kprC_SoilsStep.h"
+#include "module/kpr/steps/general/kprC_StaticRiksStep.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "module/kpr/steps/general/kprC_ViscoStep.h"
 #include "module/kpr/steps/kprC_InitialStep.h"
 #include "module/kpr/steps/kprC_StepNameProcedurePair.h"
 #include "module/kpr/steps/perturbation/kprC_BuckleStep.h"
@@ -21,6 +34,9 @@
 void kprC_RegisterMetadata() {
     cls_RegisterClasses<kprC_Step, kprC_InitialStep, kprC_AnalysisStep, kprC_StepNameProcedurePair,
                         kprC_StepRepositoryBase, kprC_StepContainer, kprC_AdptMeshConsCont>(7);
+    cls_RegisterClasses<kprC_StaticStep, kprC_StaticRiksStep, kprC_ViscoStep, kprC_SoilsStep, kprC_GeostaticStep,
+                        kprC_CoupledTempDisplacementStep, kprC_CoupledThermalElectricStep, kprC_HeatTransferStep,
+                        kprC_MassDiffusionStep, kprC_AnnealStep>(7);
     // The shortcut and model-extension wrapper instances.
     cls_RegisterClasses<kprC_StepIMPLSC, kprC_StepShortcut, kprC_StepInStepContainerShortcut, kprC_StepContainerIMPLSC,
                         kprC_StepContainerShortcut, kprC_StepContainerInModelShortcut, kprC_SCWrapper>(4);
@@ -31,6 +47,7 @@ void kprC_RegisterMetadata() {
                         kprC_ExplicitMonitor, kprC_DiagnosticPrint, kprC_StandardDiagnosticPrint,
                         kprC_ExplicitDiagnosticPrint, kprC_PerturbationDiagnosticPrint, kprC_TimePoint,
                         kprC_TimePointCont>(7);
+    cls_RegisterClasses<kprC_ContactControls, kprC_Controls, kprC_LinearCtrl>(7);
     // The propagating attributes that the per-step states of loads and constraints hold.
     cls_RegisterClasses<mdl_PropAttr<double>, mdl_PropAttr<cow_String>, mdl_PropAttr<int>, mdl_PropAttr<bool>>(7);
 }

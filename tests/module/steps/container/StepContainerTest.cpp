@@ -214,7 +214,7 @@ TEST_F(StepContainer, LoadCasesIterationAndCopies) {
 // A class storing a step container in the flat form.
 #define TST_FLAT_ATTRIBUTES(A)
 class tst_FlatHolder : public cls_Persistent {
-    CLS_PERSISTENT(tst_FlatHolder, cls_Persistent, 0x7F000202, 1, TST_FLAT_ATTRIBUTES)
+    CLS_PERSISTENT(tst_FlatHolder, cls_Persistent, 0x7F000212, 1, TST_FLAT_ATTRIBUTES)
     tst_FlatHolder() = default;
     void cls_WriteMore(cls_WriteVisitor const& w) const { kprC_StepContainer::Dump(steps, w); }
     void cls_ReadMore(cls_ReadVisitor const& r) { steps = kprC_StepContainer::Load(r); }

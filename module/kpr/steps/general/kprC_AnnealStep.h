@@ -1,0 +1,26 @@
+#pragma once
+// The anneal step: resets stresses and plastic strains of the model to a relaxed state
+// at a reference temperature. Runs on the Explicit solver and accepts every state.
+#include "module/kpr/steps/kprC_AnalysisStep.h"
+#include "module/kpr/steps/kprC_StepRules.h"
+
+#define KPRC_ANNEALSTEP_ATTRIBUTES(A)           \
+    A(refTemp, refTemp_, "refTemp", kprC_UNSET) \
+    A(timePeriod, timePeriod_, "timePeriod", 0.0)
+
+class kprC_AnnealStep : public kprC_AnalysisStep {
+    CLS_PERSISTENT(kprC_AnnealStep, kprC_AnalysisStep, kprC_AnnealStep_TypeId, 831, KPRC_ANNEALSTEP_ATTRIBUTES)
+
+    using MaintainCurrentEnm = kprC_AnnealStep_MaintainCurrentEnm;
+
+    kprC_AnnealStep() = default;
+    kprC_AnnealStep(kprC_AnnealStep const&) = default;
+
+    double TimePeriod() const override { return timePeriod_; }
+    void AssertValid() const override {}
+
+    KPRC_NAME(constructorCmd, "AnnealStep")
+
+    double refTemp_ = kprC_UNSET;  // reference temperature
+    double timePeriod_ = 0.0;
+};

@@ -1,0 +1,25 @@
+#pragma once
+// The coupled thermal-electric step: Joule heating, with electric potential and
+// temperature solved together. Its equations are unsymmetric, so it starts with the
+// unsymmetric direct solver.
+#include "module/kpr/steps/general/kprC_ThermalStepLayout.h"
+#include "module/kpr/steps/kprC_AnalysisStep.h"
+
+#define KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES(A) \
+    KPRC_THERMALSTEP_ROWS(A)                          \
+    A(solutionTechnique, solutionTechnique_, "solutionTechnique", kprC_Step_SolutionTechniqueEnm::FULL_NEWTON)
+
+class kprC_CoupledThermalElectricStep : public kprC_AnalysisStep {
+    CLS_PERSISTENT(kprC_CoupledThermalElectricStep, kprC_AnalysisStep, kprC_CoupledThermalElectricStep_TypeId, 831,
+                   KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES)
+
+    kprC_CoupledThermalElectricStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
+    kprC_CoupledThermalElectricStep(kprC_CoupledThermalElectricStep const&) = default;
+
+    KPRC_THERMALSTEP_ANSWERS
+    void AssertValid() const override;
+
+    KPRC_NAME(constructorCmd, "CoupledThermalElectricStep")
+
+    KPRC_THERMALSTEP_MEMBERS
+};

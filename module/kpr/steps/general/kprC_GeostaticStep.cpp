@@ -1,0 +1,9 @@
+#include "module/kpr/steps/general/kprC_GeostaticStep.h"
+
+// No time period is tested: a geostatic step keeps its initial period of 0.0.
+void kprC_GeostaticStep::AssertValid() const {
+    kprC_AssertNotIterative(MatrixSolver());
+    kprC_AssertContactIterations(applyContactIterations_, MatrixSolver());
+    kprC_AssertSingleTechnique(applyContactIterations_, solutionTechnique_);
+    kprC_AssertQuasiNewton(solutionTechnique_, MatrixSolver());
+}

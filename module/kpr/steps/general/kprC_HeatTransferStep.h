@@ -1,0 +1,26 @@
+#pragma once
+// The heat transfer step: uncoupled conduction, convection and radiation, transient or
+// steady state.
+#include "module/kpr/steps/general/kprC_ThermalStepLayout.h"
+#include "module/kpr/steps/kprC_AnalysisStep.h"
+
+// Rows in stored order; ranks give the reading (declaration) order.
+#define KPRC_HEATTRANSFERSTEP_ATTRIBUTES(A) \
+    KPRC_THERMALSTEP_ROWS(A)                \
+    KPRC_KERNEL_TECHNIQUE_ROWS(A, 12)
+
+class kprC_HeatTransferStep : public kprC_AnalysisStep {
+    CLS_PERSISTENT(kprC_HeatTransferStep, kprC_AnalysisStep, kprC_HeatTransferStep_TypeId, 851,
+                   KPRC_HEATTRANSFERSTEP_ATTRIBUTES)
+
+    kprC_HeatTransferStep() = default;
+    kprC_HeatTransferStep(kprC_HeatTransferStep const&) = default;
+
+    KPRC_THERMALSTEP_ANSWERS
+    void AssertValid() const override;
+
+    KPRC_NAME(constructorCmd, "HeatTransferStep")
+
+    KPRC_THERMALSTEP_MEMBERS
+    int reformKernel_ = 8;
+};

@@ -1,0 +1,39 @@
+#pragma once
+// The mass diffusion step: transient or steady-state diffusion of a species through a
+// body, driven by normalized concentration. Starts with the unsymmetric direct solver.
+#include "module/kpr/steps/kprC_AnalysisStep.h"
+#include "module/kpr/steps/kprC_StepAttributeGroups.h"
+
+#define KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES(A)                             \
+    A(response, response_, "response", kprC_Step_ResponseEnm::TRANSIENT) \
+    A(end, end_, "end", 0.0)                                             \
+    A(timePeriod, timePeriod_, "timePeriod", 1.0)                        \
+    KPRC_INCREMENT_ROWS(A)                                               \
+    A(dcmax, dcmax_, "dcmax", 0.0)                                       \
+    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::STEP)  \
+    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR)
+
+class kprC_MassDiffusionStep : public kprC_AnalysisStep {
+    CLS_PERSISTENT(kprC_MassDiffusionStep, kprC_AnalysisStep, kprC_MassDiffusionStep_TypeId, 831,
+                   KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES)
+
+    kprC_MassDiffusionStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
+    kprC_MassDiffusionStep(kprC_MassDiffusionStep const&) = default;
+
+    bool Nonmechanical() const override { return true; }
+    ResponseEnm Response() const override { return response_; }
+    double TimePeriod() const override { return timePeriod_; }
+    void AssertValid() const override;
+
+    KPRC_NAME(constructorCmd, "MassDiffusionStep")
+
+    ResponseEnm response_ = ResponseEnm::TRANSIENT;
+    // End rate of change of normalized concentration. Unlike the thermal steps it starts
+    // at 0.0, which is what "no steady-state end criterion" means here.
+    double end_ = 0.0;
+    double timePeriod_ = 1.0;
+    KPRC_INCREMENT_MEMBERS
+    double dcmax_ = 0.0;  // maximum normalized concentration change per increment
+    AmplitudeEnm amplitude_ = AmplitudeEnm::STEP;
+    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;
+};

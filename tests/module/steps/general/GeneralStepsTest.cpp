@@ -1,0 +1,426 @@
+#include <limits>
+#include <memory>
+#include <sstream>
+
+#include "StepTestSupport.h"
+#include "module/kpr/steps/general/kprC_AnnealStep.h"
+#include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
+#include "module/kpr/steps/general/kprC_CoupledThermalElectricStep.h"
+#include "module/kpr/steps/general/kprC_GeostaticStep.h"
+#include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_MassDiffusionStep.h"
+#include "module/kpr/steps/general/kprC_SoilsStep.h"
+#include "module/kpr/steps/general/kprC_StaticRiksStep.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "module/kpr/steps/general/kprC_ViscoStep.h"
+#include "module/kpr/steps/kprC_InitialStep.h"
+#include "platform/cls/cls_MetadataRegistrar.h"
+
+namespace {
+
+using Step = kprC_AnalysisStep;
+using Mutation = std::function<void(Step&)>;
+
+// One step class as the tests see it. `defaults` lists every own stored attribute with
+// its initial value (UNSET for the largest double, REGION for the empty monitor region,
+// upper-case words for enumeration strings); `order` the registered attributes;
+// `scripts` the attributes whose script name is not their stored name. Answers read
+// "initial>after mutate"; flags: a adiabatic attribute, L load cases, D adaptive mesh
+// domains, N nonmechanical, X explicit.
+struct Facts {
+    char const* name;
+    unsigned code;
+    int version;
+    char const* constructor;
+    char const* solver;
+    char const* defaults;
+    char const* order;
+    char const* scripts;
+    char const* flags;
+    char const* response;
+    char const* nlgeom;
+    char const* technique;
+};
+
+struct StepClass : Facts {
+    std::function<std::unique_ptr<Step>()> make;
+    Mutation mutate;  // gives every own attribute a value other than its initial one
+    std::vector<std::pair<std::string, std::string>> scriptNames;  // (stored name, script name)
+    std::string constructorName;
+};
+
+template <class T>
+StepClass Describe(Facts facts, std::function<void(T&)> mutate) {
+    StepClass c{facts, {}, {}, {}, {}};
+    c.make = [] { return std::make_unique<T>(); };
+    c.mutate = [mutate](Step& s) { mutate(dynamic_cast<T&>(s)); };
+    for (auto const& e : T::Attributes().Entries()) c.scriptNames.emplace_back(e->key.name, e->script);
+    c.constructorName = T::constructorCmd().String();
+    return c;
+}
+
+rgnC_Region const monitorNode({"Node-7"}, 1);
+
+std::vector<StepClass> const& Classes() {
+    using N = kprC_Step::NlgeomEnm;
+    using R = kprC_Step::ResponseEnm;
+    using T = kprC_Step::SolutionTechniqueEnm;
+    using I = kprC_Step::TimeIncrementationMethodEnm;
+    using Amp = kprC_Step::AmplitudeEnm;
+    using X = kprC_Step::ExtrapolationEnm;
+    static std::vector<StepClass> const classes = {
+        Describe<kprC_StaticStep>(
+            {"kprC_StaticStep", 0x023C0073, 851, "StaticStep", "SOLVER_DEFAULT",
+             "nlgeom=OFF adiabatic=false timePeriod=1.0 stabilizationMethod=NONE stabilizationMagnitude=UNSET "
+             "timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 minInc=0.0 maxInc=0.0 amplitude=RAMP "
+             "extrapolation=LINEAR noStop=false fullyPlastic='' contactSolutions=1.0 contactIterations=30 "
+             "applyContactIterations=false useLongTermSolution=false solutionTechnique=FULL_NEWTON reformKernel=8",
+             "nlgeom, adiabatic, timePeriod, stabilizationMagnitude, stabilizationMethod, timeIncrementationMethod, "
+             "maxNumInc, initialInc, minInc, maxInc, amplitude, extrapolation, noStop, fullyPlastic, "
+             "applyContactIterations, contactSolutions, contactIterations, useLongTermSolution, reformKernel, "
+             "solutionTechnique",
+             "", "aD", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
+            [](kprC_StaticStep& s) {
+                s.nlgeom_ = N::ON, s.adiabatic_ = true, s.timePeriod_ = 2.5;
+                s.stabilizationMethod_ = kprC_StaticStep::StabilizationEnm::DAMPING_FACTOR;
+                s.stabilizationMagnitude_ = 2e-4, s.timeIncrementationMethod_ = I::FIXED, s.maxNumInc_ = 7;
+                s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.amplitude_ = Amp::STEP;
+                s.extrapolation_ = X::PARABOLIC, s.noStop_ = true, s.fullyPlastic_ = "Set-3";
+                s.contactSolutions_ = 2.0, s.contactIterations_ = 12, s.applyContactIterations_ = true;
+                s.useLongTermSolution_ = true, s.solutionTechnique_ = T::SEPARATED, s.reformKernel_ = 3;
+            }),
+        Describe<kprC_StaticRiksStep>(
+            {"kprC_StaticRiksStep", 0x023C0074, 831, "StaticRiksStep", "SOLVER_DEFAULT",
+             "nlgeom=OFF adiabatic=false timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialArcInc=0.0 "
+             "totalArcLength=1.0 minArcInc=0.0 maxArcInc=1.0e36 maxLPF=UNSET extrapolation=LINEAR noStop=false "
+             "fullyPlastic='' monitorNodeOn=false region=REGION monitorDof=0 monitorDisplacement=0.0 timePeriod=0.0 "
+             "contactSolutions=1.0 contactIterations=30 applyContactIterations=false useLongTermSolution=false",
+             "nlgeom, adiabatic, timeIncrementationMethod, maxNumInc, initialArcInc, totalArcLength, minArcInc, "
+             "maxArcInc, maxLPF, extrapolation, noStop, fullyPlastic, monitorNodeOn, region, monitorDof, "
+             "monitorDisplacement, timePeriod, applyContactIterations, contactSolutions, contactIterations, "
+             "useLongTermSolution",
+             "monitorNodeOn=nodeOn monitorDof=dof monitorDisplacement=maximumDisplacement", "a",
+             "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>FULL_NEWTON"},
+            [](kprC_StaticRiksStep& s) {
+                s.nlgeom_ = N::ON, s.adiabatic_ = true, s.timeIncrementationMethod_ = I::FIXED, s.maxNumInc_ = 7;
+                s.initialArcInc_ = 0.1, s.totalArcLength_ = 3.0, s.minArcInc_ = 1e-4, s.maxArcInc_ = 0.5;
+                s.maxLPF_ = 4.0, s.extrapolation_ = X::NONE, s.noStop_ = true, s.fullyPlastic_ = "Set-3";
+                s.monitorNodeOn_ = true, s.region_ = monitorNode, s.monitorDof_ = 2, s.monitorDisplacement_ = -0.5;
+                s.timePeriod_ = 2.5, s.contactSolutions_ = 2.0, s.contactIterations_ = 12;
+                s.applyContactIterations_ = true, s.useLongTermSolution_ = true;
+            }),
+        Describe<kprC_ViscoStep>(
+            {"kprC_ViscoStep", 0x023C007A, 851, "ViscoStep", "SOLVER_DEFAULT",
+             "nlgeom=OFF integration=IMPLICIT_EXPLICIT cetol=0.0 timePeriod=1.0 stabilizationMethod=NONE "
+             "stabilizationMagnitude=UNSET timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 "
+             "minInc=0.0 maxInc=0.0 amplitude=STEP extrapolation=LINEAR contactSolutions=1.0 contactIterations=30 "
+             "applyContactIterations=false solutionTechnique=FULL_NEWTON reformKernel=8",
+             "nlgeom, integration, cetol, timePeriod, stabilizationMagnitude, stabilizationMethod, "
+             "timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, amplitude, extrapolation, "
+             "applyContactIterations, contactSolutions, contactIterations, reformKernel, solutionTechnique",
+             "", "", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
+            [](kprC_ViscoStep& s) {
+                s.nlgeom_ = N::ON, s.integration_ = kprC_ViscoStep::IntegrationEnm::EXPLICIT_ONLY, s.cetol_ = 1e-3;
+                s.timePeriod_ = 2.5, s.stabilizationMethod_ = kprC_ViscoStep::StabilizationMethodEnm::DAMPING_FACTOR;
+                s.stabilizationMagnitude_ = 2e-4, s.timeIncrementationMethod_ = I::FIXED, s.maxNumInc_ = 7;
+                s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.amplitude_ = Amp::RAMP;
+                s.extrapolation_ = X::PARABOLIC, s.contactSolutions_ = 2.0, s.contactIterations_ = 12;
+                s.applyContactIterations_ = true, s.solutionTechnique_ = T::SEPARATED, s.reformKernel_ = 3;
+            }),
+        Describe<kprC_SoilsStep>(
+            {"kprC_SoilsStep", 0x023C0072, 851, "SoilsStep", "SOLVER_DEFAULT",
+             "nlgeom=OFF response=CONSOLIDATION end=UNSET timePeriod=1.0 stabilizationMethod=NONE "
+             "stabilizationMagnitude=UNSET timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 "
+             "minInc=0.0 maxInc=0.0 creepBehavior=true cetol=0.0 utol=0.0 amplitude=STEP extrapolation=LINEAR "
+             "contactSolutions=1.0 contactIterations=30 applyContactIterations=false solutionTechnique=FULL_NEWTON "
+             "reformKernel=8",
+             "nlgeom, response, end, timePeriod, stabilizationMagnitude, stabilizationMethod, "
+             "timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, creepBehavior, cetol, utol, "
+             "amplitude, extrapolation, applyContactIterations, contactSolutions, contactIterations, reformKernel, "
+             "solutionTechnique",
+             "creepBehavior=creep", "LD", "TRANSIENT>STEADY_STATE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
+            [](kprC_SoilsStep& s) {
+                s.nlgeom_ = N::ON, s.response_ = kprC_SoilsStep::SoilsResponseEnm::STEADY_STATE, s.end_ = 0.3;
+                s.timePeriod_ = 2.5, s.stabilizationMethod_ = kprC_SoilsStep::StabilizationMethodEnm::DAMPING_FACTOR;
+                s.stabilizationMagnitude_ = 2e-4, s.timeIncrementationMethod_ = I::FIXED, s.maxNumInc_ = 7;
+                s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.creepBehavior_ = false, s.cetol_ = 1e-3;
+                s.utol_ = 5.0, s.amplitude_ = Amp::RAMP, s.extrapolation_ = X::PARABOLIC, s.contactSolutions_ = 2.0;
+                s.contactIterations_ = 12, s.applyContactIterations_ = true, s.solutionTechnique_ = T::SEPARATED;
+                s.reformKernel_ = 3;
+            }),
+        Describe<kprC_GeostaticStep>(
+            {"kprC_GeostaticStep", 0x023C006B, 851, "GeostaticStep", "SOLVER_DEFAULT",
+             "nlgeom=OFF timePeriod=0.0 contactSolutions=1.0 contactIterations=30 applyContactIterations=false "
+             "solutionTechnique=FULL_NEWTON reformKernel=8",
+             "nlgeom, timePeriod, applyContactIterations, contactSolutions, contactIterations, reformKernel, "
+             "solutionTechnique",
+             "", "", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
+            [](kprC_GeostaticStep& s) {
+                s.nlgeom_ = N::ON, s.timePeriod_ = 2.5, s.contactSolutions_ = 2.0, s.contactIterations_ = 12;
+                s.applyContactIterations_ = true, s.solutionTechnique_ = T::SEPARATED, s.reformKernel_ = 3;
+            }),
+        Describe<kprC_CoupledTempDisplacementStep>(
+            {"kprC_CoupledTempDisplacementStep", 0x023C0067, 831, "CoupledTempDisplacementStep",
+             "DIRECT_UNSYMMETRIC",
+             "nlgeom=OFF response=TRANSIENT timePeriod=1.0 stabilizationMethod=NONE stabilizationMagnitude=UNSET "
+             "timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 "
+             "cetol=0.0 creepIntegration=CREEP_OFF amplitude=STEP extrapolation=LINEAR solutionTechnique=FULL_NEWTON "
+             "contactIterations=30 contactSolutions=1.0",
+             "nlgeom, response, timePeriod, stabilizationMagnitude, stabilizationMethod, timeIncrementationMethod, "
+             "maxNumInc, initialInc, minInc, maxInc, deltmx, cetol, creepIntegration, amplitude, extrapolation, "
+             "solutionTechnique, contactIterations, contactSolutions",
+             "", "D", "TRANSIENT>STEADY_STATE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
+            [](kprC_CoupledTempDisplacementStep& s) {
+                using S = kprC_CoupledTempDisplacementStep;
+                s.nlgeom_ = N::ON, s.response_ = R::STEADY_STATE, s.timePeriod_ = 2.5;
+                s.stabilizationMethod_ = S::StabilizationMethodEnm::DISSIPATED_ENERGY_FRACTION;
+                s.stabilizationMagnitude_ = 2e-4, s.timeIncrementationMethod_ = I::FIXED, s.maxNumInc_ = 7;
+                s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.deltmx_ = 5.0, s.cetol_ = 1e-3;
+                s.creepIntegration_ = S::CreepIntegrationEnm::EXPLICIT, s.amplitude_ = Amp::RAMP;
+                s.extrapolation_ = X::PARABOLIC, s.solutionTechnique_ = T::SEPARATED, s.contactIterations_ = 12;
+                s.contactSolutions_ = 2.0;
+            }),
+        Describe<kprC_CoupledThermalElectricStep>(
+            {"kprC_CoupledThermalElectricStep", 0x023C0068, 831, "CoupledThermalElectricStep",
+             "DIRECT_UNSYMMETRIC",
+             "response=TRANSIENT end=UNSET timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
+             "initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 mxdem=0.1 amplitude=STEP extrapolation=LINEAR "
+             "solutionTechnique=FULL_NEWTON",
+             "response, end, timePeriod, timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, deltmx, "
+             "mxdem, amplitude, extrapolation, solutionTechnique",
+             "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>SEPARATED"},
+            [](kprC_CoupledThermalElectricStep& s) {
+                s.response_ = R::STEADY_STATE, s.end_ = 0.3, s.timePeriod_ = 2.5, s.timeIncrementationMethod_ = I::FIXED;
+                s.maxNumInc_ = 7, s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.deltmx_ = 5.0;
+                s.mxdem_ = 0.2, s.amplitude_ = Amp::RAMP, s.extrapolation_ = X::PARABOLIC;
+                s.solutionTechnique_ = T::SEPARATED;
+            }),
+        Describe<kprC_HeatTransferStep>(
+            {"kprC_HeatTransferStep", 0x023C006C, 851, "HeatTransferStep", "SOLVER_DEFAULT",
+             "response=TRANSIENT end=UNSET timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
+             "initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 mxdem=0.1 amplitude=STEP extrapolation=LINEAR "
+             "solutionTechnique=FULL_NEWTON reformKernel=8",
+             "response, end, timePeriod, timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, deltmx, "
+             "mxdem, amplitude, extrapolation, reformKernel, solutionTechnique",
+             "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>SEPARATED"},
+            [](kprC_HeatTransferStep& s) {
+                s.response_ = R::STEADY_STATE, s.end_ = 0.3, s.timePeriod_ = 2.5, s.timeIncrementationMethod_ = I::FIXED;
+                s.maxNumInc_ = 7, s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.deltmx_ = 5.0;
+                s.mxdem_ = 0.2, s.amplitude_ = Amp::RAMP, s.extrapolation_ = X::PARABOLIC;
+                s.solutionTechnique_ = T::SEPARATED, s.reformKernel_ = 3;
+            }),
+        Describe<kprC_MassDiffusionStep>(
+            {"kprC_MassDiffusionStep", 0x023C006E, 831, "MassDiffusionStep", "DIRECT_UNSYMMETRIC",
+             "response=TRANSIENT end=0.0 timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
+             "initialInc=0.0 minInc=0.0 maxInc=0.0 dcmax=0.0 amplitude=STEP extrapolation=LINEAR",
+             "response, end, timePeriod, timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, dcmax, "
+             "amplitude, extrapolation",
+             "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>FULL_NEWTON"},
+            [](kprC_MassDiffusionStep& s) {
+                s.response_ = R::STEADY_STATE, s.end_ = 0.3, s.timePeriod_ = 2.5, s.timeIncrementationMethod_ = I::FIXED;
+                s.maxNumInc_ = 7, s.initialInc_ = 0.25, s.minInc_ = 1e-6, s.maxInc_ = 0.5, s.dcmax_ = 0.4;
+                s.amplitude_ = Amp::RAMP, s.extrapolation_ = X::PARABOLIC;
+            }),
+        Describe<kprC_AnnealStep>({"kprC_AnnealStep", 0x023C0065, 831, "AnnealStep", "SOLVER_DEFAULT",
+                                   "refTemp=UNSET timePeriod=0.0", "refTemp, timePeriod", "", "X",
+                                   "NOT_APPLICABLE>NOT_APPLICABLE", "NOT_AVAILABLE>NOT_AVAILABLE",
+                                   "FULL_NEWTON>FULL_NEWTON"},
+                                  [](kprC_AnnealStep& s) { s.refTemp_ = 20.0, s.timePeriod_ = 2.5; }),
+    };
+    return classes;
+}
+
+std::vector<std::string> Split(std::string const& text, char separator = ' ') {
+    std::vector<std::string> parts;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, separator);) {
+        part.erase(0, part.find_first_not_of(' '));
+        if (!part.empty()) parts.push_back(part);
+    }
+    return parts;
+}
+
+// "name=value" read as the value a writer stores.
+dbs_Value Expected(std::string const& value) {
+    if (value == "UNSET") return std::numeric_limits<double>::max();
+    if (value == "true" || value == "false") return value == "true";
+    if (value == "''") return "";
+    if (std::isupper(static_cast<unsigned char>(value[0]))) return dbs_EnumString{value};
+    if (value.find_first_of(".e") != std::string::npos) return std::stod(value);
+    return std::stoi(value);
+}
+
+std::pair<std::string, std::string> Answer(char const* pair) {
+    std::string const text = pair;
+    auto const arrow = text.find('>');
+    return {text.substr(0, arrow), text.substr(arrow + 1)};
+}
+
+template <class E>
+std::string Text(E value) {
+    return omu_PrimEnum<E, 1>::StringOf(value);
+}
+
+using GeneralSteps = StepTest;
+
+TEST_F(GeneralSteps, InitialValuesAreStoredUnderEveryOwnAttribute) {
+    for (auto const& c : Classes()) {
+        SCOPED_TRACE(c.name);
+        auto step = c.make();
+        auto db = Written(*step);
+        auto const& table = db.Tables().at(c.code);
+        auto const defaults = Split(c.defaults);
+        EXPECT_EQ(defaults.size(), table.schema.size());
+        for (auto const& item : defaults) {
+            auto const eq = item.find('=');
+            std::string const name = item.substr(0, eq), value = item.substr(eq + 1);
+            dbs_Value const& stored = Field(db, c.code, name);
+            if (value == "REGION") {
+                auto region = cls_ReadVisitor(db).ReadValueObject<rgnC_Region>(stored, {-1, "region"});
+                EXPECT_TRUE(region.IsEmpty());
+            } else {
+                EXPECT_EQ(stored, Expected(value)) << name;
+            }
+        }
+        auto const baseRow = table.rows[0].baseOid;
+        EXPECT_EQ(Field(db, kprC_AnalysisStep::TypeId(), "matrixSolver", baseRow), dbs_EnumString{c.solver});
+        EXPECT_EQ(Text(step->MatrixSolver()), c.solver);
+    }
+}
+
+TEST_F(GeneralSteps, AnswersFollowTheClassAndItsAttributes) {
+    for (auto const& c : Classes()) {
+        SCOPED_TRACE(c.name);
+        auto step = c.make();
+        std::string const flags = c.flags;
+        auto const has = [&](char f) { return flags.find(f) != std::string::npos; };
+        EXPECT_EQ(step->ProcedureType(), c.code);
+        EXPECT_EQ(step->DynTypeId(), c.code);
+        EXPECT_EQ(step->AllowLoadCases(), has('L'));
+        EXPECT_EQ(step->AllowAdaptiveMeshDomains(), has('D'));
+        EXPECT_EQ(step->Nonmechanical(), has('N'));
+        EXPECT_EQ(step->Explicit(), has('X'));
+        EXPECT_FALSE(step->Perturbation());
+        EXPECT_FALSE(step->IsAdiabatic());
+
+        auto const [response, mutatedResponse] = Answer(c.response);
+        auto const [nlgeom, mutatedNlgeom] = Answer(c.nlgeom);
+        auto const [technique, mutatedTechnique] = Answer(c.technique);
+        EXPECT_EQ(Text(step->Response()), response);
+        EXPECT_EQ(Text(step->Nlgeom()), nlgeom);
+        EXPECT_EQ(Text(step->SolutionTechnique()), technique);
+
+        c.mutate(*step);
+        EXPECT_EQ(Text(step->Response()), mutatedResponse);
+        EXPECT_EQ(Text(step->Nlgeom()), mutatedNlgeom);
+        EXPECT_EQ(Text(step->SolutionTechnique()), mutatedTechnique);
+        EXPECT_EQ(step->IsAdiabatic(), has('a'));
+        EXPECT_EQ(step->TimePeriod(), 2.5);
+        EXPECT_EQ(step->AllowLoadCases(), has('L'));
+        EXPECT_EQ(step->Nonmechanical(), has('N'));
+    }
+}
+
+TEST_F(GeneralSteps, ClassSpecificOperations) {
+    kprC_StaticStep st;
+    kprC_ViscoStep vi;
+    kprC_SoilsStep so;
+    kprC_CoupledTempDisplacementStep ctd;
+    EXPECT_EQ(Text(st.StabilizationMethod()), "NONE");
+    EXPECT_EQ(st.StabilizationMagnitude(), std::numeric_limits<double>::max());
+    st.stabilizationMethod_ = kprC_StaticStep::StabilizationEnm::DISSIPATED_ENERGY_FRACTION;
+    vi.stabilizationMethod_ = kprC_ViscoStep::StabilizationMethodEnm::DAMPING_FACTOR;
+    so.stabilizationMagnitude_ = 0.5;
+    ctd.stabilizationMagnitude_ = 0.25;
+    EXPECT_EQ(Text(st.StabilizationMethod()), "DISSIPATED_ENERGY_FRACTION");
+    EXPECT_EQ(Text(vi.StabilizationMethod()), "DAMPING_FACTOR");
+    EXPECT_EQ(so.StabilizationMagnitude(), 0.5);
+    EXPECT_EQ(ctd.StabilizationMagnitude(), 0.25);
+    kprC_StaticRiksStep riks;
+    riks.totalArcLength_ = 4.0;
+    EXPECT_EQ(riks.TotalArcLength(), 4.0);
+    // The first argument does not enter.
+    for (auto minimumDef : {&kprC_StaticStep::MinimumDef, &kprC_StaticRiksStep::MinimumDef, &kprC_ViscoStep::MinimumDef,
+                            &kprC_SoilsStep::MinimumDef, &kprC_CoupledTempDisplacementStep::MinimumDef,
+                            &kprC_CoupledThermalElectricStep::MinimumDef, &kprC_HeatTransferStep::MinimumDef})
+        EXPECT_DOUBLE_EQ(minimumDef(99.0, 2.0), 2.0e-5);
+}
+
+TEST_F(GeneralSteps, EveryAttributeSurvivesTheRoundTripThroughTheDatabase) {
+    for (auto const& c : Classes()) {
+        SCOPED_TRACE(c.name);
+        auto const initial = Written(*c.make());
+        auto step = c.make();
+        c.mutate(*step);
+        step->SetDescription("changed");
+        step->SetConvertSDI(kprC_Step::ConvertSDIEnm::CONVERT_SDI_ON);
+        auto const stored = Written(*step);
+        // Each own attribute holds a value other than its initial one.
+        auto const& fresh = initial.Tables().at(c.code);
+        auto const& mutated = stored.Tables().at(c.code);
+        for (std::size_t i = 0; i < fresh.schema.size(); ++i) {
+            if (fresh.schema[i].name == "region") continue;  // a reference to the region's own row
+            EXPECT_NE(fresh.rows[0].fields[i], mutated.rows[0].fields[i]) << fresh.schema[i].name;
+        }
+
+        auto back = cls_ReadVisitor(stored).ReadRoot<kprC_AnalysisStep>("step");
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->DynTypeId(), c.code);
+        EXPECT_EQ(back->Description(), "changed");
+        EXPECT_EQ(back->ConvertSDI(), kprC_Step::ConvertSDIEnm::CONVERT_SDI_ON);
+        EXPECT_EQ(back->TimePeriod(), 2.5);
+        EXPECT_EQ(Written(*back), stored);
+    }
+    kprC_StaticRiksStep riks;
+    riks.region_ = monitorNode;
+    auto back = cls_ReadVisitor(Written(riks)).ReadRoot<kprC_StaticRiksStep>("step");
+    EXPECT_EQ(back->region_, monitorNode);
+}
+
+TEST_F(GeneralSteps, RegistrationNamesVersionsAndAttributeOrder) {
+    for (auto const& c : Classes()) {
+        SCOPED_TRACE(c.name);
+        auto const* md = cls_MetadataRegistrar::Find(c.code);
+        ASSERT_TRUE(md);
+        EXPECT_EQ(md->Name(), c.name);
+        EXPECT_EQ(md->Version(), c.version);
+        EXPECT_EQ(md->BaseId(), kprC_AnalysisStep::TypeId());
+        std::vector<std::string> names;
+        for (auto const& a : md->Attributes()) names.push_back(a.name);
+        EXPECT_EQ(names, Split(c.order, ','));
+        for (std::size_t i = 0; i < md->Attributes().size(); ++i) EXPECT_EQ(md->Attributes()[i].ordinal, int(i));
+    }
+    auto const* analysis = cls_MetadataRegistrar::Find(kprC_AnalysisStep::TypeId());
+    ASSERT_TRUE(analysis);
+    EXPECT_EQ(analysis->Version(), 867);
+    EXPECT_EQ(analysis->BaseId(), kprC_Step::TypeId());
+    std::vector<std::pair<int, std::string>> keys;
+    for (auto const& a : analysis->Attributes()) keys.emplace_back(a.ordinal, a.name);
+    EXPECT_EQ(keys, (std::vector<std::pair<int, std::string>>{{0, "restart"}, {1, "monitor"}, {2, "diagnosticPrint"},
+                                                              {3, "contactControls"}, {-1, "lcc"}, {-1, "amd"},
+                                                              {6, "controls"}, {7, "linearCtrl"}, {8, "matrixSolver"},
+                                                              {9, "convertSDI"}}));
+    auto const* base = cls_MetadataRegistrar::Find(kprC_Step::TypeId());
+    ASSERT_TRUE(base);
+    EXPECT_EQ(base->Version(), 439);
+    ASSERT_TRUE(cls_MetadataRegistrar::Find(kprC_InitialStep::TypeId()));
+    EXPECT_EQ(cls_MetadataRegistrar::Find(kprC_InitialStep::TypeId())->Version(), 207);
+}
+
+TEST_F(GeneralSteps, ScriptingNames) {
+    for (auto const& c : Classes()) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.constructorName, c.constructor);
+        std::map<std::string, std::string> renamed;
+        for (auto const& item : Split(c.scripts)) renamed[item.substr(0, item.find('='))] = item.substr(item.find('=') + 1);
+        for (auto const& [key, script] : c.scriptNames)
+            EXPECT_EQ(script, renamed.contains(key) ? renamed[key] : key) << key;
+    }
+    EXPECT_EQ(std::string(kprC_SoilsStep::creepBehaviorCmd()), "creep");
+    EXPECT_EQ(std::string(kprC_StaticRiksStep::monitorDisplacementCmd()), "maximumDisplacement");
+    for (auto name : {kprC_StaticStep::stabilizationCmd(), kprC_ViscoStep::stabilizationCmd(),
+                      kprC_SoilsStep::stabilizationCmd()})
+        EXPECT_EQ(std::string(name), "stabilization");
+}
+
+}  // namespace

@@ -1,0 +1,163 @@
+#include <limits>
+
+#include "StepTestSupport.h"
+#include "module/kpr/procedures/kprC_StepClassification.h"
+#include "module/kpr/steps/general/kprC_AnnealStep.h"
+#include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
+#include "module/kpr/steps/general/kprC_CoupledThermalElectricStep.h"
+#include "module/kpr/steps/general/kprC_GeostaticStep.h"
+#include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_MassDiffusionStep.h"
+#include "module/kpr/steps/general/kprC_SoilsStep.h"
+#include "module/kpr/steps/general/kprC_StaticRiksStep.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "module/kpr/steps/general/kprC_ViscoStep.h"
+#include "module/kpr/steps/kprC_InitialStep.h"
+
+namespace {
+
+using TI = kprC_Step::TimeIncrementationMethodEnm;
+using RE = kprC_Step::ResponseEnm;
+
+using StepBase = StepTest;
+
+TEST_F(StepBase, DefaultAnalysisStepHoldsNoOutputSettingsAndTheBaseSolvers) {
+    kprC_StaticStep step;
+    EXPECT_TRUE(step.Restart().IsNull());
+    EXPECT_TRUE(step.Monitor().IsNull());
+    EXPECT_TRUE(step.DiagnosticPrint().IsNull());
+    EXPECT_TRUE(step.Controls().IsNull());
+    EXPECT_TRUE(step.LinearCtrl().IsNull());
+    EXPECT_TRUE(step.ContactControls().empty());
+    EXPECT_TRUE(step.Lcc().empty());
+    EXPECT_TRUE(step.Amd().empty());
+    EXPECT_EQ(step.MatrixSolver(), kprC_Step::MatrixSolverEnm::SOLVER_DEFAULT);
+    EXPECT_EQ(step.ConvertSDI(), kprC_Step::ConvertSDIEnm::PROPAGATED);
+    EXPECT_EQ(step.StepId(), 0u);
+    EXPECT_EQ(step.Description(), "");
+    EXPECT_EQ(step.SolverInput(), "");
+}
+
+TEST_F(StepBase, AbsentRestartIsStoredAsNullAndReadBackAbsent) {
+    kprC_HeatTransferStep step;
+    step.Amd()["Domain-1"] = cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain);
+    step.Lcc()["Case-1"] = cow_COW<klcC_LoadCase>(new klcC_LoadCase);
+    step.SetStepId(12);
+    auto db = Written(step);
+    auto const baseRow = db.Tables().at(kprC_HeatTransferStep::TypeId()).rows[0].baseOid;
+    EXPECT_EQ(Field(db, kprC_AnalysisStep::TypeId(), "restart", baseRow), dbs_Value(dbs_Null{}));
+    EXPECT_EQ(Field(db, kprC_AnalysisStep::TypeId(), "controls", baseRow), dbs_Value(dbs_Null{}));
+    auto back = cls_ReadVisitor(db).ReadRoot<kprC_HeatTransferStep>("step");
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->Restart().IsNull());
+    EXPECT_TRUE(back->Controls().IsNull());
+    EXPECT_EQ(back->StepId(), 12u);
+    ASSERT_EQ(back->Amd().size(), 1u);
+    EXPECT_TRUE(back->Amd().contains("Domain-1"));
+    EXPECT_TRUE(back->Lcc().contains("Case-1"));
+}
+
+TEST_F(StepBase, StoredSolverOutsideThePermittedStringsIsRefusedByName) {
+    kprC_StaticStep step;
+    auto db = Written(step);
+    auto const baseRow = db.Tables().at(kprC_StaticStep::TypeId()).rows[0].baseOid;
+    Field(db, kprC_AnalysisStep::TypeId(), "matrixSolver", baseRow) = dbs_EnumString{"SPARSE_MAGIC"};
+    try {
+        cls_ReadVisitor(db).ReadRoot<kprC_StaticStep>("step");
+        FAIL() << "the stored solver was accepted";
+    } catch (nex_Exception const& e) {
+        EXPECT_NE(e.Message().find("omu_PrimEnum(const cls_ReadVisitor&) - str not allowed: SPARSE_MAGIC"),
+                  std::string::npos)
+            << e.Message();
+    }
+    // An own enumeration of a step class is checked alike.
+    auto own = Written(step);
+    Field(own, kprC_StaticStep::TypeId(), "stabilizationMethod") = dbs_EnumString{"SOMETIMES"};
+    EXPECT_THROW(cls_ReadVisitor(own).ReadRoot<kprC_StaticStep>("step"), nex_Exception);
+}
+
+TEST_F(StepBase, CopiesAreIndependent) {
+    kprC_StaticStep original;
+    original.SetDescription("first");
+    original.fullyPlastic_ = "Set-1";
+    kprC_StaticStep copy(original);
+    std::unique_ptr<kprC_Step> cloned(original.Copy());
+    EXPECT_EQ(cloned->DynTypeId(), kprC_StaticStep::TypeId());
+    copy.SetDescription("second");
+    copy.fullyPlastic_ = "Set-2";
+    copy.timePeriod_ = 5.0;
+    cloned->SetDescription("third");
+    EXPECT_EQ(original.Description(), "first");
+    EXPECT_EQ(original.fullyPlastic_, "Set-1");
+    EXPECT_EQ(original.TimePeriod(), 1.0);
+    EXPECT_EQ(dynamic_cast<kprC_StaticStep&>(*cloned).fullyPlastic_, "Set-1");
+    EXPECT_NE(copy.Uid(), original.Uid());
+}
+
+// The step forms of the classification: each row is one step state and its answers to
+// TimeMarksConsistency, TimeMarksIsAllowed (flag true, flag false),
+// NumberIntervalConsistency and NumberIntervalIsAllowed, as "1" / "0".
+struct Classified {
+    char const* what;
+    std::function<std::unique_ptr<kprC_Step>()> make;
+    char const* answers;
+};
+
+template <class T>
+std::function<std::unique_ptr<kprC_Step>()> With(std::function<void(T&)> change) {
+    return [change] {
+        auto step = std::make_unique<T>();
+        change(*step);
+        return step;
+    };
+}
+
+template <class T>
+void Fixed(T& s) {
+    s.timeIncrementationMethod_ = TI::FIXED;
+}
+
+using StepClassification = StepTest;
+
+TEST_F(StepClassification, StepFormsReadIncrementationAndEndCriterion) {
+    using HT = kprC_HeatTransferStep;
+    using MD = kprC_MassDiffusionStep;
+    using SO = kprC_SoilsStep;
+    using CTE = kprC_CoupledThermalElectricStep;
+    using CTD = kprC_CoupledTempDisplacementStep;
+    using ST = kprC_StaticStep;
+    Classified const cases[] = {
+        {"heat transfer, automatic, finite end", With<HT>([](HT& s) { s.end_ = 0.5; }), "11100"},
+        {"heat transfer, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end_ = 0.5; }), "00011"},
+        {"heat transfer, default", With<HT>([](HT&) {}), "11111"},
+        {"heat transfer, steady, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end_ = 0.5, s.response_ = RE::STEADY_STATE; }), "11111"},
+        {"mass diffusion, end 0.0", With<MD>([](MD&) {}), "11111"},
+        {"mass diffusion, automatic, end set", With<MD>([](MD& s) { s.end_ = 0.5; }), "11100"},
+        {"mass diffusion, fixed", With<MD>([](MD& s) { Fixed(s), s.end_ = 0.5; }), "00011"},
+        {"soils, consolidation, end set", With<SO>([](SO& s) { s.end_ = 0.5; }), "11100"},
+        {"soils, steady state, fixed, end set", With<SO>([](SO& s) { Fixed(s), s.end_ = 0.5, s.response_ = SO::SoilsResponseEnm::STEADY_STATE; }), "00011"},
+        {"coupled thermal-electric, end set", With<CTE>([](CTE& s) { s.end_ = 0.5; }), "11100"},
+        {"coupled thermal-electric, fixed", With<CTE>([](CTE& s) { Fixed(s); }), "00011"},
+        {"coupled temp-displacement, transient, fixed", With<CTD>([](CTD& s) { Fixed(s); }), "00011"},
+        {"coupled temp-displacement, steady, fixed", With<CTD>([](CTD& s) { Fixed(s), s.response_ = RE::STEADY_STATE; }), "11111"},
+        {"static, fixed", With<ST>([](ST& s) { Fixed(s); }), "00011"},
+        {"static, automatic", With<ST>([](ST&) {}), "11111"},
+        {"visco, fixed", With<kprC_ViscoStep>([](kprC_ViscoStep& s) { Fixed(s); }), "11111"},
+        {"riks", With<kprC_StaticRiksStep>([](kprC_StaticRiksStep&) {}), "10010"},
+        {"geostatic", With<kprC_GeostaticStep>([](kprC_GeostaticStep&) {}), "10010"},
+        {"anneal", With<kprC_AnnealStep>([](kprC_AnnealStep&) {}), "11011"},
+        {"initial", [] { return std::make_unique<kprC_InitialStep>(); }, "10010"},
+    };
+    for (auto const& c : cases) {
+        auto const step = c.make();
+        std::string const answers = {char('0' + kprC_TimeMarksConsistency(*step, false)),
+                                     char('0' + kprC_TimeMarksIsAllowed(*step, true)),
+                                     char('0' + kprC_TimeMarksIsAllowed(*step, false)),
+                                     char('0' + kprC_NumberIntervalConsistency(*step)),
+                                     char('0' + kprC_NumberIntervalIsAllowed(*step))};
+        EXPECT_EQ(answers, c.answers) << c.what;
+        EXPECT_EQ(kprC_TimeMarksConsistency(*step, true), kprC_TimeMarksConsistency(*step, false)) << c.what;
+    }
+}
+
+}  // namespace
