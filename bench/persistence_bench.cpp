@@ -1,10 +1,19 @@
 // Writing and reading one million small objects (four attributes each, one of them an
-// enumeration string) through the visitors into and out of the in-memory database.
+// enumeration string) through the visitors into and out of the in-memory database, and
+// the whole path through the model file, against plain SQLite inserting and selecting
+// the same rows with prepared statements in one transaction.
 #include <benchmark/benchmark.h>
+#include <sqlite3.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <map>
 
 #include "include/cls_AttributeTable.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/nex/nex_Exception.h"
+#include "store/sto_ModelFile.h"
 
 namespace {
 
@@ -91,9 +100,123 @@ void BM_ReadMillion(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * count);
 }
 
+std::string Path(char const* name) { return (std::filesystem::temp_directory_path() / name).string(); }
+
+// Seconds per iteration, for the ratios printed at the end.
+std::map<std::string, double>& Seconds() {
+    static std::map<std::string, double> s;
+    return s;
+}
+
+template <class F>
+void Timed(benchmark::State& state, char const* name, F work) {
+    double total = 0;
+    int n = 0;
+    for (auto _ : state) {
+        auto start = std::chrono::steady_clock::now();
+        work();
+        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        ++n;
+    }
+    Seconds()[name] = total / n;
+    state.SetItemsProcessed(std::int64_t(n) * count);
+}
+
+void Check(int rc, sqlite3* db) {
+    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
+        std::abort();
+    }
+}
+
+bch_Cloud const& Cloud() {
+    static bch_Cloud const cloud = MakeCloud();
+    return cloud;
+}
+
+// Objects -> visitors -> model file.
+void BM_SaveMillionToFile(benchmark::State& state) {
+    Timed(state, "save", [] {
+        dbs_Database db;
+        cls_WriteVisitor(db).WriteRoot("cloud", Cloud());
+        sto_ModelFile::Save(db, Path("persistence_bench.stw"));
+    });
+}
+
+// Model file -> visitors -> objects.
+void BM_OpenMillionFromFile(benchmark::State& state) {
+    Timed(state, "open", [] {
+        auto cloud = cls_ReadVisitor(sto_ModelFile::Open(Path("persistence_bench.stw"))).ReadRoot<bch_Cloud>("cloud");
+        benchmark::DoNotOptimize(cloud->points_.size());
+    });
+}
+
+void BM_InsertPlainSqlite(benchmark::State& state) {
+    auto path = Path("persistence_bench_plain.db");
+    Timed(state, "plain insert", [&] {
+        std::filesystem::remove(path);
+        sqlite3* db = nullptr;
+        Check(sqlite3_open(path.c_str(), &db), db);
+        Check(sqlite3_exec(db, "BEGIN; CREATE TABLE t(oid INTEGER PRIMARY KEY, id, x, name, kind)", 0, 0, 0), db);
+        sqlite3_stmt* insert = nullptr;
+        Check(sqlite3_prepare_v2(db, "INSERT INTO t VALUES(?,?,?,?,?)", -1, &insert, nullptr), db);
+        auto const& points = Cloud().points_;
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            auto const& p = *points[i];
+            std::string kind = cls_EnumCodec<bch_Kind>::ToString(p.kind_);
+            sqlite3_bind_int64(insert, 1, std::int64_t(i));
+            sqlite3_bind_int64(insert, 2, p.id_);
+            sqlite3_bind_double(insert, 3, p.x_);
+            sqlite3_bind_text(insert, 4, p.name_.data(), int(p.name_.size()), SQLITE_STATIC);
+            sqlite3_bind_text(insert, 5, kind.data(), int(kind.size()), SQLITE_TRANSIENT);
+            Check(sqlite3_step(insert), db);
+            sqlite3_reset(insert);
+        }
+        sqlite3_finalize(insert);
+        Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
+        sqlite3_close(db);
+    });
+}
+
+void BM_SelectPlainSqlite(benchmark::State& state) {
+    auto path = Path("persistence_bench_plain.db");
+    Timed(state, "plain select", [&] {
+        sqlite3* db = nullptr;
+        Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
+        sqlite3_stmt* select = nullptr;
+        Check(sqlite3_prepare_v2(db, "SELECT id, x, name, kind FROM t ORDER BY oid", -1, &select, nullptr), db);
+        std::vector<std::shared_ptr<bch_Point>> points;
+        while (sqlite3_step(select) == SQLITE_ROW) {
+            auto p = std::make_shared<bch_Point>();
+            p->id_ = int(sqlite3_column_int64(select, 0));
+            p->x_ = sqlite3_column_double(select, 1);
+            p->name_.assign(reinterpret_cast<char const*>(sqlite3_column_text(select, 2)), sqlite3_column_bytes(select, 2));
+            p->kind_ = cls_EnumCodec<bch_Kind>::FromStored(reinterpret_cast<char const*>(sqlite3_column_text(select, 3)));
+            points.push_back(std::move(p));
+        }
+        sqlite3_finalize(select);
+        sqlite3_close(db);
+        benchmark::DoNotOptimize(points.size());
+    });
+}
+
 BENCHMARK(BM_WriteMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_ReadMillion)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SaveMillionToFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_InsertPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenMillionFromFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SelectPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    auto const& s = Seconds();
+    if (s.contains("save") && s.contains("plain insert"))
+        std::printf("save through visitors and file / plain SQLite insert: %.2f\n", s.at("save") / s.at("plain insert"));
+    if (s.contains("open") && s.contains("plain select"))
+        std::printf("open through file and visitors / plain SQLite select: %.2f\n", s.at("open") / s.at("plain select"));
+    return 0;
+}
