@@ -2,11 +2,16 @@
 
 #include <algorithm>
 
+#include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/kprC_assert.h"
 #include "platform/atr/atr_String.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/omu/omu_ChangeHistory.h"
 #include "platform/thr/thr_ThreadSingleton.h"
+
+hst_StepFlow::hst_StepFlow(ddr_Model& model) : model_(model) {
+    AddListener(std::make_shared<hst_ExtensionStepListener<kloC_LoadContainer, false>>(model, ddr_Model::loadCmd()));
+}
 
 template <class Change>
 void hst_StepFlow::Apply(Change&& change) {
@@ -14,16 +19,19 @@ void hst_StepFlow::Apply(Change&& change) {
     // The copy shares every step object, so restoring it brings back the very steps,
     // their ids and the id counter.
     kprC_StepContainer const before = steps;
+    std::vector<std::function<void()>> restore;
+    for (auto const& listener : listeners_) restore.push_back(listener->Keep());
     auto& history = thr_ThreadSingleton<omu_ChangeHistory>::Instance();
     std::size_t const recorded = history.Entries().size();
     try {
         change(steps);
+        Notify();
     } catch (...) {
         steps = before;
+        for (auto const& r : restore) r();
         history.Truncate(recorded);
         throw;
     }
-    Notify();
 }
 
 void hst_StepFlow::InsertAfter(cow_String const& after, cow_String const& name, kprC_AnalysisStep const& step) {

@@ -4,7 +4,10 @@
 // invalid sequence) it puts the container back exactly as it was, drops the change
 // records the refused change left in the thread's change history and passes the error
 // on. After every successful change it hands the new step lists to the listeners: the
-// propagating containers of the model.
+// propagating containers of the model, the model's loads first. A listener that refuses
+// the new steps (a load whose check fails in its new history) refuses the whole change:
+// steps and listeners are put back as they were.
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -20,6 +23,8 @@ public:
     // false for the analysis steps only (loads).
     virtual bool WantsInitialStep() const = 0;
     virtual void UpdateSteps(kprC_StepList const& steps) = 0;
+    // An action that puts the listener back as it is now.
+    virtual std::function<void()> Keep() { return [] {}; }
 };
 
 // Hands the list to UpdateSteps of the propagating container C under a key of the model.
@@ -29,6 +34,10 @@ public:
     hst_ExtensionStepListener(ddr_Model& model, cow_String key) : model_(model), key_(std::move(key)) {}
     bool WantsInitialStep() const override { return WithInitialStep; }
     void UpdateSteps(kprC_StepList const& steps) override { model_.Extension<C>(key_).UpdateSteps(steps); }
+    // The copy shares every member, so keeping it costs one map.
+    std::function<void()> Keep() override {
+        return [this, kept = model_.Extension<C>(key_)] { model_.Extension<C>(key_) = kept; };
+    }
 
 private:
     ddr_Model& model_;
@@ -37,7 +46,8 @@ private:
 
 class hst_StepFlow {
 public:
-    explicit hst_StepFlow(ddr_Model& model) : model_(model) {}
+    // The flow of a model whose loads follow its analysis steps.
+    explicit hst_StepFlow(ddr_Model& model);
 
     void AddListener(std::shared_ptr<hst_StepListListener> listener) { listeners_.push_back(std::move(listener)); }
 

@@ -8,8 +8,9 @@ inline constexpr unsigned kloC_ModuleNumber = 648;  // 0x0288
 inline constexpr unsigned kloC_ClassTableSize = 91;
 
 // X(kind, class, index, parent type id). The concrete loads have fixed identifiers; the
-// abstract bases, their states and the load container have none fixed elsewhere and take
-// indices chosen here, away from the index after each concrete load.
+// abstract bases, their states, the per-step record and the load container have none
+// fixed elsewhere and take indices chosen here; a concrete load's state takes the index
+// after its load's.
 #define KLOC_CLASSES(X) \
     X(typ_KindClass, Load, 0x01, typ_NoParent) \
     X(typ_KindClass, LoadState, 0x02, typ_NoParent) \
@@ -19,14 +20,17 @@ inline constexpr unsigned kloC_ClassTableSize = 91;
     X(typ_KindClass, ScalarState, 0x06, kloC_LoadState_TypeId) \
     X(typ_KindClass, Distributed, 0x07, kloC_Load_TypeId) \
     X(typ_KindClass, Pressure, 0x08, kloC_Load_TypeId) \
+    X(typ_KindClass, PressureState, 0x09, kloC_LoadState_TypeId) \
     X(typ_KindClass, DistributedState, 0x0A, kloC_LoadState_TypeId) \
     X(typ_KindClass, Traction, 0x0B, kloC_Load_TypeId) \
     X(typ_KindClass, TractionState, 0x0C, kloC_LoadState_TypeId) \
     X(typ_KindClass, LoadContainer, 0x0D, mdl_Repository_TypeId) \
     X(typ_KindClass, ConnectorForce, 0x0E, kloC_Vector_TypeId) \
+    X(typ_KindClass, StateQuad, 0x10, typ_NoParent) \
     X(typ_KindClass, PressurePenetration, 0x12, kloC_Load_TypeId) \
     X(typ_KindClass, RotationalBodyForce, 0x14, kloC_Scalar_TypeId) \
     X(typ_KindClass, Moment, 0x18, kloC_Vector_TypeId) \
+    X(typ_KindClass, MomentState, 0x19, kloC_VectorState_TypeId) \
     X(typ_KindClass, LineLoad, 0x1A, kloC_Vector_TypeId) \
     X(typ_KindClass, PipePressure, 0x1C, kloC_Pressure_TypeId) \
     X(typ_KindClass, BodyForce, 0x1E, kloC_Vector_TypeId) \
@@ -50,6 +54,7 @@ inline constexpr unsigned kloC_ClassTableSize = 91;
     X(typ_KindClass, InwardVolAccel, 0x42, kloC_Scalar_TypeId) \
     X(typ_KindClass, SurfaceHeatFlux, 0x45, kloC_Distributed_TypeId) \
     X(typ_KindClass, ConcentratedForce, 0x47, kloC_Vector_TypeId) \
+    X(typ_KindClass, ConcentratedForceState, 0x48, kloC_VectorState_TypeId) \
     X(typ_KindClass, ConnectorMoment, 0x49, kloC_Vector_TypeId) \
     X(typ_KindClass, InertiaRelief, 0x4B, kloC_Load_TypeId) \
     X(typ_KindClass, SurfaceTraction, 0x55, kloC_Traction_TypeId) \

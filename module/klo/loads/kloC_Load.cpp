@@ -1,0 +1,255 @@
+#include "module/klo/loads/kloC_Load.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "module/kpr/procedures/kprC_ProcedureClassification.h"
+#include "module/kpr/procedures/kprC_ProcedureCodes.h"
+
+namespace {
+using StatusEnm = mdl_PropagationStatusEnm;
+
+cow_COW<kloC_LoadState> CopyOf(kloC_LoadState const& state) { return cow_COW<kloC_LoadState>(state.Copy()); }
+
+// The procedures a load cannot be moved into, besides the perturbation ones.
+constexpr std::pair<unsigned int, kloC_ErrorEnm> moveRefusals[] = {
+    {kprC_ANNEAL_STEP_ID, kloC_MOVE_INTO_ANNEAL},
+    {kprC_MODAL_DYNAMICS_STEP_ID, kloC_MOVE_INTO_MODAL_DYNAMICS},
+    {kprC_RANDOM_RESPONSE_STEP_ID, kloC_MOVE_INTO_RANDOM_RESPONSE},
+    {kprC_RESPONSE_SPECTRUM_STEP_ID, kloC_MOVE_INTO_RESPONSE_SPECTRUM},
+    {kprC_STEADY_STATE_MODAL_STEP_ID, kloC_MOVE_INTO_SSD_MODAL},
+};
+
+// The statuses in which there is nothing to reset.
+bool NothingToReset(StatusEnm s) {
+    switch (mdl_Value(s)) {
+    case 0: case 3: case 5: case 6: case 7: case 10: case 13: return true;
+    default: return false;
+    }
+}
+}  // namespace
+
+kloC_Load::kloC_Load(rgnC_Region region, cow_String const& stepName, kloC_LoadState const& state)
+    : region_(std::move(region)) {
+    states_.emplace_back(stepName, StatusEnm::NOT_YET_CREATED, CopyOf(state), cow_COW<kprC_Step>());
+}
+
+void kloC_Load::Commit(Records const& records) {
+    states_ = kloC_LoadPropagator::Run(records, *this);
+    AssertValid();
+}
+
+int kloC_Load::CreationType() const {
+    auto const& step = ConstGetStateQuad(CreateStepName()).Procedure();
+    return step ? int(kprC_ValidityType(*step)) : -1;
+}
+
+bool kloC_Load::WantsComplex(unsigned int procedureType) const {
+    return StateIn(CreateStepName()).UseComplex(procedureType);
+}
+
+void kloC_Load::SwitchComplex(bool& useComplex, std::initializer_list<ComplexPart> parts) {
+    useComplex = !useComplex;
+    for (auto const& p : parts) {
+        if (useComplex) {
+            p.complexReal = p.real.Value();
+            p.complexImag = 0.0;
+            p.real = 0.0;
+        } else {
+            p.real = p.complexReal;
+            p.complexReal = p.complexImag = 0.0;
+        }
+    }
+    if (Recs::HasProcedure(states_)) states_ = kloC_LoadPropagator::Run(states_, *this);
+}
+
+bool kloC_Load::Insert(cow_String const& stepName, kloC_LoadState const& state) {
+    if (auto* r = Recs::Find(states_, stepName)) {
+        r->SetState(CopyOf(state));
+        bool const inContainer = bool(r->Procedure());
+        SetStateStatusChecks();
+        if (inContainer) Propagate();
+        return true;
+    }
+    if (!states_.empty()) return false;
+    states_.emplace_back(stepName, StatusEnm::NOT_YET_CREATED, CopyOf(state), cow_COW<kprC_Step>());
+    SetStateStatusChecks();
+    return true;
+}
+
+void kloC_Load::Deactivate(cow_String const& stepName) {
+    Record const* r = Recs::Find(states_, stepName);
+    kloC_Assert(r != nullptr, kloC_NO_SUCH_STEP);
+    if (!r->HasState() || r->State()->IsDeactivated()) return;
+    kloC_Assert(IsActive(r->GetStatus()), kloC_NOT_ACTIVE);
+    // Deactivating the creation would turn the creation state itself into a deactivated
+    // one that later steps keep carrying: a load is removed, not deactivated, there.
+    kloC_Assert(stepName != CreateStepName(), kloC_CANNOT_DEACTIVATE);
+    kloC_Assert(!(r->Procedure() && r->Procedure()->Perturbation()), kloC_DEACTIVATE_IN_BASE_STATE);
+    Records next = states_;
+    Recs::Get(next, stepName).MutableState().SetDeactivate(true);
+    Commit(next);
+}
+
+void kloC_Load::Move(cow_String const& from, cow_String const& to) {
+    if (from == to) return;
+    kloC_Assert(Recs::Find(states_, from) && Recs::Find(states_, to), kloC_NO_SUCH_STEP);
+    // Walk and check a copy: a refusal at any point leaves the load exactly as it was.
+    Records next = states_;
+    bool between = false;
+    for (auto& r : next) {
+        bool const isFrom = r.StepName() == from, isTo = r.StepName() == to;
+        if (isTo) kloC_Assert(!IsIllegalMove(r.GetStatus()), kloC_MOVE_DESTINATION);
+        if (isFrom || isTo) {
+            between = !between;
+        } else if (between) {
+            kloC_Assert(!IsIllegalMove(r.GetStatus()), kloC_MOVE_INTERMEDIATE);
+            r.ClearState();
+        }
+    }
+    Record& source = Recs::Get(next, from);
+    Record& target = Recs::Get(next, to);
+    kloC_Assert(IsActive(source.GetStatus()), kloC_MOVE_NOT_ACTIVE);
+    kloC_Assert(!IsPropagated(source.GetStatus()), kloC_NOTHING_TO_MOVE);
+    kloC_Assert(!(source.Procedure() && source.Procedure()->Perturbation()), kloC_MOVE_FROM_PERTURBATION);
+    unsigned int const type = target.Procedure() ? kprC_ValidityType(*target.Procedure()) : 0;
+    kloC_Assert(!kprC_Step::Perturbation(type), kloC_MOVE_INTO_PERTURBATION);
+    for (auto const& [procedure, code] : moveRefusals) kloC_Assert(type != procedure, code);
+    kloC_Assert(ValidInStepButRelaxCheckOnInitial(int(type), false), kloC_MOVE_TYPE_INVALID);
+    target.SetStatus(source.GetStatus());
+    target.SetState(source.HasState() ? CopyOf(*source.State()) : cow_COW<kloC_LoadState>());
+    source.ClearState();
+    Commit(next);
+}
+
+void kloC_Load::Reset(cow_String const& stepName) {
+    kloC_Assert(Recs::Find(states_, stepName) != nullptr, kloC_NO_SUCH_STEP);
+    kloC_Assert(stepName != CreateStepName(), kloC_RESET_IN_CREATE_STEP);
+    kloC_Assert(!NothingToReset(Status(stepName)), kloC_RESET_NOT_DEACTIVATED);
+    Records next = states_;
+    Recs::Get(next, stepName).ClearState();
+    Commit(next);
+}
+
+void kloC_Load::Resume() {
+    suppress_ = false;
+    Propagate();
+}
+
+void kloC_Load::UpdateStates() {
+    int const type = CreationType();
+    if (type >= 0) kloC_Assert(ValidInStepButRelaxCheckOnInitial(type, false), kloC_TYPE_INVALID_IN_STEP);
+    Propagate();
+}
+
+void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
+    Records next = states_;
+    Recs::Adopt(next, steps);
+    Commit(next);
+}
+
+void kloC_Load::InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step) {
+    Records next = states_;
+    Recs::InsertStep(next, index, step);
+    Commit(next);
+}
+
+void kloC_Load::RemoveStepState(cow_String const& stepName) {
+    Records next = states_;
+    Recs::Remove(next, stepName);
+    Commit(next);
+}
+
+void kloC_Load::RenameStepState(cow_String const& oldName, cow_String const& newName) {
+    Recs::Rename(states_, oldName, newName);
+}
+
+void kloC_Load::ClearStepState(cow_String const& stepName) {
+    kloC_Assert(stepName != CreateStepName(), kloC_RESET_IN_CREATE_STEP);
+    Recs::Clear(states_, stepName);
+}
+
+bool kloC_Load::ClearState(cow_String const& stepName) {
+    if (!Recs::Find(states_, stepName)) return false;
+    Records next = states_;
+    Recs::Get(next, stepName).ClearState();
+    Commit(next);
+    return true;
+}
+
+kloC_LoadState const& kloC_Load::StateIn(cow_String const& stepName) const {
+    Record const& r = ConstGetStateQuad(stepName);
+    kloC_Assert(r.HasState(), kloC_NOT_IN_STEP);
+    return *r.State();
+}
+
+bool kloC_Load::HasStep(cow_String const& stepName) const {
+    Record const* r = Recs::Find(states_, stepName);
+    return !suppress_ && r && IsActive(r->GetStatus()) && r->HasState();
+}
+
+void kloC_Load::CheckStep(cow_String const& stepName) const { kloC_Assert(HasStep(stepName), kloC_NOT_IN_STEP); }
+
+bool kloC_Load::ValidInALoadCase(cow_String const& stepName, bool raise) const {
+    Record const* r = Recs::Find(states_, stepName);
+    std::pair<bool, kloC_ErrorEnm> const rules[] = {
+        {r && r->HasState() && IsActive(r->GetStatus()), kloC_NOT_ACTIVE_FOR_LOAD_CASE},
+        {AllowedInALoadCase(), kloC_TYPE_NOT_ALLOWED_IN_LOAD_CASE},
+        {!NYIForLoadCase(), kloC_CONNECTOR_IN_LOAD_CASE},
+    };
+    for (auto const& [holds, code] : rules) {
+        if (holds) continue;
+        if (raise) kloC_Assert(false, code);
+        return false;
+    }
+    return true;
+}
+
+bool kloC_Load::UsesField(cow_String& name) const {
+    name.clear();
+    return false;
+}
+
+void kloC_Load::AssertValid() const {
+    if (suppress_) return;
+    AssertValidAnyMagnitude();
+    kloC_Assert(!CheckForZero(CreateStepName()), kloC_ZERO_MAGNITUDE);
+}
+
+void kloC_Load::AssertValidAnyMagnitude() const {
+    auto checkStates = [](Records const& records) {
+        for (auto const& r : records)
+            if (r.HasState()) r.State()->AssertValid();
+    };
+    checkStates(states_);
+    if (!Recs::HasProcedure(states_)) return;
+    checkStates(kloC_LoadPropagator::Run(states_, *this));
+    auto const& step = ConstGetStateQuad(CreateStepName()).Procedure();
+    if (!step) return;
+    kloC_Assert(step->ProcedureType() != kprC_ANNEAL_STEP_ID, kloC_IN_ANNEAL_STEP);
+    kloC_Assert(ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*step)), false), kloC_TYPE_INVALID_IN_STEP);
+}
+
+cow_List<rgnC_Region> kloC_Load::Regions(rgnC_RegionType type) const {
+    if (type == 2 || (type == 0) == region_.Flag()) return {region_};
+    return {};
+}
+
+cow_List<cow_String> kloC_Load::Amplitudes() const {
+    cow_List<cow_String> names;
+    for (auto const& r : states_)
+        if (r.HasState()) names.push_back(r.State()->Amplitude().Value());
+    return names;
+}
+
+bool kloC_Load::ValidInStepButRelaxCheckOnInitial(int procedureType, bool relax) const {
+    return ValidInStep(procedureType, relax, procedureType == 0, kprC_IsExplicit(unsigned(procedureType)));
+}
+
+bool kloC_Load::ValidInStep(kprC_Step const& step, bool relax, bool isInitial, bool isExplicit) const {
+    return ValidInStep(int(step.ProcedureType()), relax, isInitial, isExplicit);
+}
+
+bool kloC_Load::ValidInStep(int procedureType, bool relax, bool, bool) const {
+    return kloC_isValidLoadTypeforStep(int(DynTypeId()), procedureType) || ValidInStepSpecialRule(procedureType, relax);
+}

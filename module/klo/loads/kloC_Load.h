@@ -1,0 +1,173 @@
+#pragma once
+// The abstract base of every load: what does not vary by step (region, suppressed flag,
+// analytical field name) and one record per step of the model holding the status and
+// the state in force there. Every edit of the records ends by propagating them again.
+// The load's name is its key in the model's load container.
+#include <initializer_list>
+#include <vector>
+
+#include "module/klo/enums/kloC_Enums.h"
+#include "module/klo/loads/kloC_LoadTypes.h"
+#include "module/klo/loads/kloC_LoadPropagator.h"
+#include "module/kpr/propagation/kprC_PropagatingRecords.h"
+#include "module/kpr/steps/kprC_StepNameProcedurePair.h"
+#include "platform/rgn/rgnC_Region.h"
+
+#define KLOC_LOAD_ATTRIBUTES(A)                   \
+    A(region, region_, "region", {})              \
+    A(suppress, suppress_, "suppress", false)     \
+    A(states, states_, "states", {})              \
+    A(field, fieldName_, "fieldName", "")
+
+class kloC_Load : public cls_Persistent {
+    CLS_ABSTRACT_PERSISTENT(kloC_Load, cls_Persistent, kloC_Load_TypeId, 815, KLOC_LOAD_ATTRIBUTES)
+
+    using StatusEnm = mdl_PropagationStatusEnm;
+    using Record = kloC_StateQuad;
+    using Records = std::vector<Record>;
+    using DistribTypeEnum = kloC_Load_DistribTypeEnum;
+
+    KLOC_NAME(copyConstructorCmd, "Load")
+    KLOC_NAME(setParametersCmd, "setValues")
+    KLOC_NAME(modifyParametersCmd, "setValuesInStep")
+    KLOC_NAME(loadCmd, "load")
+    KLOC_NAME(loadRepositoryCmd, "loads")
+    KLOC_NAME(nameCmd, "name")
+    KLOC_NAME(typeCmd, "type")
+    KLOC_NAME(historyCmd, "history")
+    KLOC_NAME(createStepNameCmd, "createStepName")
+    KLOC_NAME(deactivateCmd, "deactivate")
+    KLOC_NAME(moveCmd, "move")
+    KLOC_NAME(resetCmd, "reset")
+    KLOC_NAME(suppressedCmd, "suppressed")
+    KLOC_NAME(resumeCmd, "resume")
+    KLOC_NAME(statusCmd, "status")
+    KLOC_NAME(amplitudeCmd, "amplitude")
+    KLOC_NAME(amplitudeStateCmd, "amplitudeState")
+    KLOC_NAME(stepNameCmd, "stepName")
+    KLOC_NAME(fromStepNameCmd, "fromStepName")
+    KLOC_NAME(toStepNameCmd, "toStepName")
+    KLOC_NAME(distributionCmd, "distribution")
+    KLOC_NAME(distributionTypeCmd, "distributionType")
+    KLOC_NAME(upgradeLoadMdbCmd, "_upgradeLoadMdb")
+
+    kloC_Load() = default;
+    kloC_Load(kloC_Load const&) = default;
+    kloC_Load& operator=(kloC_Load const&) = default;
+
+    kloC_Load* Copy() const override = 0;
+
+    // --- Editing (each propagates unless stated) ---
+    // Defines `state` in a step. A load not yet in a container (no records) takes its
+    // first record this way, without propagating. False when the step has no record.
+    // The state stays stored when the propagation or the check that follows refuses.
+    bool Insert(cow_String const& stepName, kloC_LoadState const& state);
+    // Deactivates the load from this step on; refuses the creation step (7), a step
+    // where it is not active (9) and a perturbation step (8).
+    virtual void Deactivate(cow_String const& stepName);
+    // Moves the definition made in one step to another; a refusal leaves the load as it was.
+    virtual void Move(cow_String const& fromStepName, cow_String const& toStepName);
+    // Undoes a deactivation: empties the step's definition.
+    void Reset(cow_String const& stepName);
+    void Suppress() { suppress_ = true; }
+    // Clears the suppressed flag and propagates; the flag stays cleared when that refuses.
+    void Resume();
+    void UpdateStates();
+
+    // --- Following the container's step list ---
+    void AdoptSteps(kprC_StepList const& steps);
+    void InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step);
+    void RemoveStepState(cow_String const& stepName);
+    void RenameStepState(cow_String const& oldName, cow_String const& newName);
+    // Empties a step's record without propagating; refuses the creation step (15) and
+    // raises the key error for a step without a record.
+    void ClearStepState(cow_String const& stepName);
+    bool ClearState(cow_String const& stepName);
+
+    // --- Records ---
+    Record& GetStateQuad(cow_String const& stepName) { return Recs::Get(states_, stepName); }
+    Record const& ConstGetStateQuad(cow_String const& stepName) const { return Recs::Get(states_, stepName); }
+    Records const& States() const { return states_; }
+    StatusEnm Status(cow_String const& stepName) const { return ConstGetStateQuad(stepName).GetStatus(); }
+    cow_List<StatusEnm> History() const { return Recs::History(states_); }
+    cow_String CreateStepName() const { return Recs::CreateStepName(states_); }
+    // The state in force in a step (its definition before the load joins a container).
+    kloC_LoadState const& StateIn(cow_String const& stepName) const;
+    bool HasStep(cow_String const& stepName) const;
+    void CheckStep(cow_String const& stepName) const;
+
+    static bool IsActive(StatusEnm s) { return kloC_LoadKind::IsActive(s); }
+    static bool IsBuiltIn(StatusEnm s) { return kloC_LoadKind::IsBuiltIn(s); }
+    static bool IsIllegalMove(StatusEnm s) { return kloC_LoadKind::IsIllegalMove(s); }
+    static bool IsPropagated(StatusEnm s) { return kloC_LoadKind::IsPropagated(s); }
+
+    // --- Queries ---
+    rgnC_Region const& Region() const { return region_; }
+    void SetRegion(rgnC_Region region) { region_ = std::move(region); }
+    bool IsSuppressed() const { return suppress_; }
+    cow_String const& FieldName() const { return fieldName_; }
+    void SetFieldName(cow_String name) { fieldName_ = std::move(name); }
+
+    virtual bool AllowedInALoadCase() const { return false; }
+    virtual bool NYIForLoadCase() const { return false; }
+    // Whether the load can join a load case of that step (errors 53, 54, 55 when `raise`).
+    virtual bool ValidInALoadCase(cow_String const& stepName, bool raise) const;
+    virtual bool UsesField(cow_String& name) const;
+    // Adapts the load to the procedure of its creation step (real or complex magnitudes).
+    virtual void ChangeProcedureType(unsigned int) {}
+    virtual void AssertValid() const;
+    virtual void AssertValidAnyMagnitude() const;
+    virtual void SetStateStatusChecks() {}
+    virtual cow_List<rgnC_Region> Regions(rgnC_RegionType type) const;
+    virtual cow_List<cow_String> Amplitudes() const;
+
+    // The relaxed admission of the load type (false unless `relax`).
+    virtual bool ValidInStepSpecialRule(int procedureType, bool relax) const = 0;
+    virtual bool ValidInStepButRelaxCheckOnInitial(int procedureType, bool relax) const;
+    virtual bool ValidInStep(kprC_Step const& step, bool relax, bool isInitial, bool isExplicit) const;
+    virtual bool ValidInStep(int procedureType, bool relax, bool isInitial, bool isExplicit) const;
+
+protected:
+    using Recs = kprC_PropagatingRecords<kloC_LoadState>;
+
+    // A load created in `stepName` with `state`, before it joins a container.
+    kloC_Load(rgnC_Region region, cow_String const& stepName, kloC_LoadState const& state);
+
+    // True when the load's magnitudes in that step are all zero.
+    virtual bool CheckForZero(cow_String const& stepName) const = 0;
+    // The creation record's state, unshared for change.
+    kloC_LoadState& MutableCreationState() { return GetStateQuad(CreateStepName()).MutableState(); }
+    // Propagates the current records again.
+    void Propagate() { Commit(states_); }
+    // Propagates `records` and makes the result the load's records, then checks the load.
+    // A refused propagation leaves the load as it was; a refused check keeps the new records.
+    void Commit(Records const& records);
+    // The validity type of the creation step's procedure, or -1 when it has no step object.
+    int CreationType() const;
+    Records& MutableRecords() { return states_; }
+
+    // One magnitude of the creation state with its complex counterpart on the load.
+    struct ComplexPart {
+        mdl_PropAttr<double>& real;
+        double& complexReal;
+        double& complexImag;
+    };
+    // Whether the creation state asks for complex magnitudes in that procedure.
+    bool WantsComplex(unsigned int procedureType) const;
+    // Flips `useComplex`: to complex, each real value becomes the real part and the real
+    // value 0.0; back, the real parts become the values and the complex parts 0.0. The
+    // records are propagated again so that later steps see the moved values.
+    void SwitchComplex(bool& useComplex, std::initializer_list<ComplexPart> parts);
+
+private:
+    rgnC_Region region_;
+    bool suppress_ = false;
+    Records states_;
+    cow_String fieldName_;
+};
+
+// The relaxed admission every concrete load type answers from the shared table.
+#define KLOC_LOAD_TYPE_RULE                                                             \
+    bool ValidInStepSpecialRule(int procedureType, bool relax) const override {         \
+        return relax && kloC_RelaxedAdmission(TypeId(), unsigned(procedureType));       \
+    }

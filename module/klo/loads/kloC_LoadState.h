@@ -1,0 +1,83 @@
+#pragma once
+// The per-step state of a load: what one step may change. The base holds the
+// deactivation flag and the amplitude; each load type's state adds its magnitudes.
+#include "include/mdl_PropAttr.h"
+#include "module/klo/kloC_TypeIds.h"
+#include "module/kpr/steps/kprC_Step.h"
+#include "platform/nex/nex_Exception.h"
+
+// A static scripting-name function of the loads module.
+#define KLOC_NAME(function, text) KPRC_NAME(function, text)
+
+// A class level without stored attributes of its own.
+#define KLOC_NO_ATTRIBUTES(A)
+
+#define KLOC_LOADSTATE_ATTRIBUTES(A)                 \
+    A(deactivate, deactivate_, "deactivate", false)  \
+    A(amplitude, amplitude_, "amplitude", {})
+
+class kloC_LoadState : public cls_Persistent {
+    CLS_ABSTRACT_PERSISTENT(kloC_LoadState, cls_Persistent, kloC_LoadState_TypeId, 203, KLOC_LOADSTATE_ATTRIBUTES)
+
+    KLOC_NAME(loadStateRepositoryCmd, "loadStates")
+    KLOC_NAME(pythonTypeName, "LoadState")
+    KLOC_NAME(amplitudeStateCmd, "amplitudeState")
+
+    kloC_LoadState() = default;
+    kloC_LoadState(kloC_LoadState const&) = default;
+    kloC_LoadState& operator=(kloC_LoadState const&) = default;
+
+    kloC_LoadState* Copy() const override = 0;
+    virtual void AssertValid() const {}
+    // Takes over what `other` (a state of the same type) defines in its step; a
+    // deactivating definition brings no amplitude.
+    virtual void Modify(kloC_LoadState const& other);
+    // What a later step inherits: values set here become inherited.
+    virtual void Propagate();
+    virtual bool IsModified() const;
+    // Procedures without amplitudes: Buckle, Frequency, Static Riks, Static Linear
+    // Perturbation, Complex Frequency.
+    virtual bool UseAmplitude(unsigned int procedureType) const;
+    // Complex magnitudes: the steady-state direct and modal procedures.
+    virtual bool UseComplex(unsigned int procedureType) const;
+    virtual void ChangeProcedureType(unsigned int procedureType);
+
+    bool IsDeactivated() const { return deactivate_; }
+    void SetDeactivate(bool value) { deactivate_ = value; }
+    mdl_PropAttr<cow_String> const& Amplitude() const { return amplitude_; }
+    mdl_PropAttr<cow_String>& MutableAmplitude() { return amplitude_; }
+    void SetAmplitude(cow_String name) { amplitude_ = std::move(name); }
+
+protected:
+    // `other` as the derived state D (the states of one load are all of its type).
+    template <class D>
+    static D const& As(kloC_LoadState const& other) {
+        auto const* d = dynamic_cast<D const*>(&other);
+        NEX_ASSERT(d != nullptr);
+        return *d;
+    }
+
+private:
+    bool deactivate_ = false;
+    mdl_PropAttr<cow_String> amplitude_;
+};
+
+// The overrides of Modify, Propagate and IsModified for a state level whose own
+// per-step attributes (pointers to mdl_PropAttr<double> members) are listed: each runs
+// the base level, then the attributes in stored order. A level's attributes take over
+// whatever the definition sets, deactivating or not.
+#define KLOC_PROPAGATING_ATTRIBUTES(Base, ...)                                        \
+    void Modify(kloC_LoadState const& other) override {                               \
+        Base::Modify(other);                                                          \
+        auto const& o = As<cls_Self>(other);                                          \
+        for (auto m : {__VA_ARGS__}) (this->*m).Modify(o.*m);                         \
+    }                                                                                 \
+    void Propagate() override {                                                       \
+        Base::Propagate();                                                            \
+        for (auto m : {__VA_ARGS__}) (this->*m).Propagate();                          \
+    }                                                                                 \
+    bool IsModified() const override {                                                \
+        bool modified = Base::IsModified();                                           \
+        for (auto m : {__VA_ARGS__}) modified = modified || (this->*m).IsModified();  \
+        return modified;                                                              \
+    }

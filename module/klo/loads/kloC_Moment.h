@@ -1,0 +1,48 @@
+#pragma once
+// A moment at points: three components, optionally following the rotation of the
+// points and given in a local coordinate system.
+#include "module/datum/dtmC_DatumRef.h"
+#include "module/klo/loads/kloC_Vector.h"
+
+class kloC_MomentState : public kloC_VectorState {
+    CLS_PERSISTENT(kloC_MomentState, kloC_VectorState, kloC_MomentState_TypeId, 203, KLOC_NO_ATTRIBUTES)
+    KLOC_NAME(pythonTypeName, "MomentState")
+
+    kloC_MomentState() = default;
+    kloC_MomentState(double cm1, double cm2, double cm3) { SetComponents(cm1, cm2, cm3); }
+    kloC_MomentState(kloC_MomentState const&) = default;
+};
+
+#define KLOC_MOMENT_ATTRIBUTES(A)            \
+    A(follower, follower_, "follower", false)   \
+    A(localCsys, csys_, "csys", {})
+
+class kloC_Moment : public kloC_Vector {
+    CLS_PERSISTENT(kloC_Moment, kloC_Vector, kloC_Moment_TypeId, 203, KLOC_MOMENT_ATTRIBUTES)
+    KLOC_LOAD_TYPE_RULE
+
+    KLOC_NAME(constructorCmd, "Moment")
+    KLOC_NAME(globalCsysName, "(Global)")
+    KLOC_NAME(cm1Cmd, "cm1")
+    KLOC_NAME(cm2Cmd, "cm2")
+    KLOC_NAME(cm3Cmd, "cm3")
+    KLOC_NAME(cm1StateCmd, "cm1State")
+    KLOC_NAME(cm2StateCmd, "cm2State")
+    KLOC_NAME(cm3StateCmd, "cm3State")
+
+    kloC_Moment() = default;
+    kloC_Moment(rgnC_Region region, cow_String const& createStepName, kloC_MomentState const& state)
+        : kloC_Vector(std::move(region), createStepName, state) {}
+    kloC_Moment(kloC_Moment const&) = default;
+
+    bool AllowedInALoadCase() const override { return true; }
+
+    bool Follower() const { return follower_; }
+    void SetFollower(bool value) { follower_ = value; }
+    dtmC_DatumRef const& Csys() const { return csys_; }
+    void SetCsys(dtmC_DatumRef csys) { csys_ = std::move(csys); }
+
+private:
+    bool follower_ = false;
+    dtmC_DatumRef csys_;
+};

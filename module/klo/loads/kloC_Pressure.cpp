@@ -1,0 +1,46 @@
+#include "module/klo/loads/kloC_Pressure.h"
+
+namespace {
+kloC_PressureState const& PressureState(kloC_LoadState const& state) {
+    return dynamic_cast<kloC_PressureState const&>(state);
+}
+}  // namespace
+
+bool kloC_Pressure::UsesField(cow_String& name) const {
+    bool const uses = distType_ == PressureTypeEnum::FIELD;
+    name = uses ? FieldName() : cow_String();
+    return uses;
+}
+
+void kloC_Pressure::ChangeProcedureType(unsigned int procedureType) {
+    if (WantsComplex(procedureType) == useComplex_) return;
+    auto& s = dynamic_cast<kloC_PressureState&>(MutableCreationState());
+    SwitchComplex(useComplex_, {{s.MutableMagnitude(), complexMagReal_, complexMagImag_}});
+}
+
+void kloC_Pressure::AssertValid() const {
+    if (IsSuppressed()) return;
+    kloC_Assert(distType_ != PressureTypeEnum::FIELD || !FieldName().empty(), kloC_FIELD_NAME_REQUIRED);
+    kloC_Load::AssertValid();
+    if (distType_ != PressureTypeEnum::HYDROSTATIC) return;
+    for (auto const& r : States())
+        kloC_Assert(!(r.Procedure() && r.Procedure()->Explicit()), kloC_HYDROSTATIC_IN_EXPLICIT_STEP);
+    for (auto const& r : States()) {
+        if (!r.HasState() || !r.State()->IsModified()) continue;
+        auto const& s = PressureState(*r.State());
+        kloC_Assert(s.HZero().Value() != s.HReference().Value(), kloC_HYDROSTATIC_ELEVATIONS_EQUAL);
+    }
+}
+
+void kloC_Pressure::SetStateStatusChecks() {
+    bool const hydrostatic = distType_ == PressureTypeEnum::HYDROSTATIC;
+    for (auto& r : MutableRecords())
+        if (r.HasState() && PressureState(*r.State()).UseHydrostatic() != hydrostatic)
+            dynamic_cast<kloC_PressureState&>(r.MutableState()).SetUseHydrostatic(hydrostatic);
+}
+
+bool kloC_Pressure::CheckForZero(cow_String const& stepName) const {
+    if (distType_ == PressureTypeEnum::USER_DEFINED) return false;
+    if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
+    return PressureState(StateIn(stepName)).Magnitude().Value() == 0.0;
+}

@@ -1,0 +1,139 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/hst_ModelFile.h"
+#include "host/hst_StepFlow.h"
+#include "module/klo/loads/kloC_ConcentratedForce.h"
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/klo/loads/kloC_Pressure.h"
+#include "platform/nex/nex_Exception.h"
+#include "support/tst_Step.h"
+
+namespace {
+
+// Loads following the model's steps through the host's step-change flow.
+class LoadFlow : public tst_LibraryTest {
+protected:
+    void SetUp() override {
+        tst_LibraryTest::SetUp();
+        model = std::make_unique<ddr_Model>();
+        Steps() = Build({STATIC, STATIC, STATIC});
+        flow = std::make_unique<hst_StepFlow>(*model);
+        flow->Rename("S1", "Step-1");  // hands the first list to the loads
+        Loads().Insert("Force", kloC_ConcentratedForce(rgnC_Region({"Set-1"}, 1), "S2", kloC_ConcentratedForceState(1.0, 0.0, 0.0)));
+        kloC_ConcentratedForceState change;
+        change.MutableComponent(1) = 5.0;
+        Loads().Get("Force").Insert("S3", change);
+        Loads().Insert("Pressure", kloC_Pressure(rgnC_Region({"Surf-1"}, 1), "Step-1", kloC_PressureState(2.0)));
+    }
+    void TearDown() override {
+        flow.reset();
+        model.reset();
+        tst_LibraryTest::TearDown();
+    }
+    kprC_StepContainer& Steps() { return model->Extension<kprC_StepContainer>(ddr_Model::stepCmd()); }
+    kloC_LoadContainer& Loads() { return model->Extension<kloC_LoadContainer>(ddr_Model::loadCmd()); }
+    std::string History(cow_String const& name) {
+        static char const letters[] = "NCPMDIVOB";
+        std::string out;
+        for (auto s : Loads().ConstGet(name).History()) out += letters[mdl_Value(s)];
+        return out;
+    }
+    std::vector<cow_String> RecordNames(cow_String const& name) {
+        std::vector<cow_String> names;
+        for (auto const& r : Loads().ConstGet(name).States()) names.push_back(r.StepName());
+        return names;
+    }
+
+    std::unique_ptr<ddr_Model> model;
+    std::unique_ptr<hst_StepFlow> flow;
+};
+
+TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
+    EXPECT_EQ(History("Force"), "NCM");
+    EXPECT_EQ(History("Pressure"), "CPP");
+
+    flow->InsertAfter("Step-1", "Before", tst_Step(STATIC));  // before the force's creation step
+    EXPECT_EQ(RecordNames("Force"), (std::vector<cow_String>{"Step-1", "Before", "S2", "S3"}));
+    EXPECT_EQ(History("Force"), "NNCM");
+    EXPECT_EQ(History("Pressure"), "CPPP");
+
+    flow->Rename("S3", "Last");
+    EXPECT_EQ(History("Force"), "NNCM");
+    EXPECT_EQ(Loads().ConstGet("Force").CreateStepName(), "S2");
+    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(Loads().ConstGet("Force").StateIn("Last")).Component(1).Value(), 5.0);
+
+    EXPECT_TRUE(flow->Remove("Last"));  // the step where the force is modified
+    EXPECT_EQ(History("Force"), "NNC");
+    EXPECT_EQ(History("Pressure"), "CPP");
+
+    // A frequency step in place of a static one: the force created there is suppressed,
+    // the pressure shows it built into the base state.
+    flow->Replace("S2", tst_Step(FREQUENCY));
+    EXPECT_TRUE(Loads().ConstGet("Force").IsSuppressed());
+    EXPECT_EQ(Loads().SuppressedByStepChange(), (cow_List<cow_String>{"Force"}));
+    EXPECT_EQ(History("Pressure"), "CPB");
+    // Each record holds the step container's own step object.
+    auto const& records = Loads().ConstGet("Pressure").States();
+    EXPECT_TRUE(records[2].Procedure().SharesWith(Steps().Handle("S2")));
+
+    // Removing the creation step removes the pressure.
+    flow->InsertAfter("S2", "S4", tst_Step(STATIC));
+    EXPECT_TRUE(flow->Remove("Step-1"));
+    EXPECT_FALSE(Loads().IsMember("Pressure"));
+    EXPECT_TRUE(Loads().IsMember("Force"));
+}
+
+TEST_F(LoadFlow, DeactivationWhereTheNewProcedureRefusesTheLoadIsKept) {
+    Loads().Get("Pressure").Deactivate("S2");
+    EXPECT_EQ(History("Pressure"), "CDI");
+    flow->Replace("S2", tst_Step(kprC_HEAT_TRANSFER_STEP_ID));
+    EXPECT_EQ(History("Pressure"), "CVD");
+    flow->Rename("S3", "Later");  // propagates again
+    EXPECT_EQ(History("Pressure"), "CVD");
+    EXPECT_TRUE(Loads().ConstGet("Pressure").StateIn("Later").IsDeactivated());
+}
+
+// A step change that a load refuses is refused as a whole: steps and loads stay as they were.
+TEST_F(LoadFlow, AStepChangeALoadRefusesLeavesStepsAndLoads) {
+    Loads().Insert("Hydro", kloC_Pressure(rgnC_Region({"Surf-2"}, 1), "S3", [] {
+        kloC_PressureState s(1.0);
+        s.SetElevations(0.0, 1.0);
+        return s;
+    }(), kloC_Pressure::PressureTypeEnum::HYDROSTATIC));
+    auto const order = Steps().Keys();
+    auto const* hydro = &Loads().ConstGet("Hydro");
+    EXPECT_EQ(tst_MessageOf<nex_Exception>([&] { flow->Replace("S2", tst_Step(DYN_EXPLICIT)); }),
+              "distribution=HYDROSTATIC is not allowed in an VELMOR/Explicit step.");
+    EXPECT_EQ(Steps().Keys(), order);
+    EXPECT_EQ(Steps().ConstGet("S2").ProcedureType(), STATIC);
+    EXPECT_EQ(&Loads().ConstGet("Hydro"), hydro);
+    EXPECT_EQ(Loads().Procedures().size(), 3u);
+    EXPECT_EQ(Loads().Procedures()[1].Procedure()->ProcedureType(), STATIC);
+}
+
+TEST_F(LoadFlow, ModelFileRoundTripKeepsLoadsAndSharedSteps) {
+    Loads().Get("Pressure").Deactivate("S3");
+    auto const path = (std::filesystem::temp_directory_path() / ("loadflow_" + std::to_string(::getpid()) + ".swm")).string();
+    hst_ModelFile::Save(*model, path);
+    ddr_Model read = hst_ModelFile::Open(path);
+    std::filesystem::remove(path);
+    auto const& steps = read.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    auto const& loads = read.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+    EXPECT_EQ(loads.Keys(), Loads().Keys());
+    for (auto const& name : loads.Keys()) {
+        EXPECT_EQ(loads.ConstGet(name).History(), Loads().ConstGet(name).History()) << name;
+        auto const& records = loads.ConstGet(name).States();
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            EXPECT_TRUE(records[i].Procedure().SharesWith(steps.Handle(records[i].StepName()))) << name << i;
+            EXPECT_TRUE(records[i].Procedure().SharesWith(loads.Procedures()[i].Procedure())) << name << i;
+        }
+    }
+    // The read model goes on following its steps.
+    hst_StepFlow again(read);
+    again.Remove("S3");
+    EXPECT_EQ(read.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()).ConstGet("Pressure").History().size(), 2u);
+}
+
+}  // namespace
