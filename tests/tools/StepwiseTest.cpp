@@ -7,11 +7,16 @@
 #include <regex>
 #include <sstream>
 
-#include "module/kpr/steps/general/kprC_StaticRiksStep.h"
+#include "host/hst_StepFlow.h"
+#include "module/klo/loads/kloC_ConcentratedForce.h"
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/steps/general/kprC_HeatTransferStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
 #include "tools/stepwise/stw_Commands.h"
 
 namespace fs = std::filesystem;
+
+void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << p.name << "': " << p.message; }
 
 namespace {
 
@@ -42,17 +47,23 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(dir); }
 
-    // Static steps left with their default increments, a Riks step that nothing may follow
-    // and a static step after it.
+    // A static step left with its default increments; a heat transfer step, which may not
+    // follow it and where a force is not valid; a force created with zero magnitudes (kept
+    // by the load although its check refuses it) and one that is valid.
     static ddr_Model InvalidModel() {
         ddr_Model model;
         auto& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
         steps.SetInitialStep("Initial", kprC_InitialStep());
-        steps.InsertAfter("Initial", "Load", kprC_StaticStep());
-        steps.InsertAfter("Load", "Buckling", kprC_StaticRiksStep());
+        steps.InsertAfter("Initial", "Preload", kprC_StaticStep());
+        steps.InsertAfter("Preload", "Heat", kprC_HeatTransferStep(), true);
         kprC_StaticStep unload;
         unload.initialInc_ = 0.1, unload.minInc_ = 1e-5, unload.maxInc_ = 1.0;
-        steps.InsertAfter("Buckling", "Unload", unload, true);
+        steps.InsertAfter("Heat", "Unload", unload, true);
+        auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+        loads.UpdateSteps(hst_StepFlow::StepList(steps, false));
+        loads.Insert("Push", kloC_ConcentratedForce(rgnC_Region({"Tip"}, 1), "Preload", kloC_ConcentratedForceState(1.0, 0.0, 0.0)));
+        loads.Insert("Zero", kloC_ConcentratedForce(rgnC_Region({"Tip"}, 1), "Preload", kloC_ConcentratedForceState(1.0, 0.0, 0.0)));
+        EXPECT_THROW(loads.Get("Zero").Insert("Preload", kloC_ConcentratedForceState(0.0, 0.0, 0.0)), nex_Exception);
         return model;
     }
 
@@ -185,9 +196,10 @@ TEST_F(Stepwise, JsonHoldsWhatTheTextShows) {
 
 TEST_F(Stepwise, ProblemsNameEveryInvalidObjectWithItsMessage) {
     std::vector<stw_Problem> const expected = {
-        {"step", "Load", "Initial increment must be greater than zero"},
-        {"step", "Buckling", "Initial arc increment must be greater than zero"},
-        {"step", "Unload", "Invalid sequence of steps"},
+        {"step", "Preload", "Initial increment must be greater than zero"},
+        {"step", "Heat", "Initial increment must be greater than zero"},
+        {"step", "Heat", "Invalid sequence of steps"},
+        {"load", "Zero", "Load must be created with a non-zero magnitudes unless utilizing a user subroutine."},
     };
     EXPECT_EQ(stw_Problems(InvalidModel()), expected);
     EXPECT_TRUE(stw_Problems(stw_DemoModel()).empty());

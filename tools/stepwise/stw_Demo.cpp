@@ -20,7 +20,6 @@ ddr_Model stw_DemoModel() {
     model.Extension<kprC_StepContainer>(ddr_Model::stepCmd()).SetInitialStep(kprC_Step::initialCmd().String(),
                                                                              kprC_InitialStep());
     hst_StepFlow flow(model);
-    stw_ListenWithLoads(flow, model);
     using Nlgeom = kprC_Step::NlgeomEnm;
     flow.InsertAfter("Initial", "Step-1", Static(Nlgeom::ON, 1.0, "Preload"));
     kprC_FrequencyStep frequency;

@@ -4,7 +4,6 @@
 #include <string>
 #include <vector>
 
-#include "host/hst_StepFlow.h"
 #include "tools/stepwise/stw_View.h"
 
 // One refusal found by `check`: the kind and name of the object and the exact message.
@@ -17,7 +16,6 @@ struct stw_Problem {
 
 std::vector<stw_LoadRow> stw_LoadRows(ddr_Model const& model);
 std::vector<stw_Problem> stw_LoadProblems(ddr_Model const& model);
-// Registers the loads container with the flow, so that it follows every step change.
-void stw_ListenWithLoads(hst_StepFlow& flow, ddr_Model& model);
-// Creates, modifies and deactivates the demo loads over the demo's steps.
+// Over the demo's steps: a force created in Step-1 and modified in Step-3, a pressure
+// created in Step-1 and deactivated in Step-3, a moment created in the perturbation Step-4.
 void stw_AddDemoLoads(ddr_Model& model);
