@@ -190,6 +190,8 @@ TEST_F(Stepwise, JsonHoldsWhatTheTextShows) {
         for (std::size_t s = 0; s < history.size(); ++s) {
             EXPECT_EQ(history[s]["step"], view.steps[s + 1].name);
             EXPECT_EQ(history[s]["status"], stw_Word(view.loads[i].statuses[s]).word);
+            using Statuses = omu_PrimEnum<mdl_PropagationStatusEnm, 1>;
+            EXPECT_EQ(history[s]["code"].get<std::string>(), Statuses::StringOf(mdl_Status(view.loads[i].statuses[s])));
         }
     }
 }

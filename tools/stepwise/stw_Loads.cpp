@@ -16,8 +16,7 @@ std::vector<stw_LoadRow> stw_LoadRows(ddr_Model const& model) {
     std::vector<stw_LoadRow> rows;
     for (auto const& name : Loads(model).Keys()) {
         kloC_Load const& load = Loads(model).ConstGet(name);
-        stw_LoadRow row{name + (load.IsSuppressed() ? " (suppressed)" : ""),
-                        kloC_LoadTypeLabelMap::Instance().Label(load.DynTypeId()), {}};
+        stw_LoadRow row{name, kloC_LoadTypeLabelMap::Instance().Label(load.DynTypeId()), load.IsSuppressed(), {}};
         for (auto status : load.History()) row.statuses.push_back(mdl_Value(status));
         rows.push_back(std::move(row));
     }

@@ -77,6 +77,12 @@ std::string Heading(std::string const& title, bool colour) {
     return colour ? "\x1b[1;4m" + title + "\x1b[0m\n" : title + "\n";
 }
 
+// The status's scripting string, or its number for a status without one.
+nlohmann::json StatusCode(unsigned status) {
+    char const* code = omu_PrimEnum<mdl_PropagationStatusEnm, 1>::StringOf(mdl_Status(status));
+    return code ? nlohmann::json(code) : nlohmann::json(status);
+}
+
 // The statuses that appear in the matrix, in value order.
 std::set<unsigned> Shown(stw_View const& view) {
     std::set<unsigned> shown;
@@ -109,7 +115,7 @@ std::string stw_Render(stw_View const& view, bool colour) {
     for (std::size_t i = 1; i < view.steps.size(); ++i) header.push_back(view.steps[i].name);
     std::vector<Cells> rows, paints;
     for (auto const& load : view.loads) {
-        rows.push_back({load.name, load.type});
+        rows.push_back({load.name + (load.suppressed ? " (suppressed)" : ""), load.type});
         paints.push_back({"", ""});
         for (unsigned status : load.statuses) {
             rows.back().push_back(stw_Word(status).word);
@@ -134,8 +140,11 @@ nlohmann::json stw_ToJson(stw_View const& view) {
     for (auto const& load : view.loads) {
         nlohmann::json history = nlohmann::json::array();
         for (std::size_t i = 0; i < load.statuses.size(); ++i)
-            history.push_back({{"step", view.steps.at(i + 1).name}, {"status", stw_Word(load.statuses[i]).word}});
-        loads.push_back({{"name", load.name}, {"type", load.type}, {"history", history}});
+            history.push_back({{"step", view.steps.at(i + 1).name},
+                               {"status", stw_Word(load.statuses[i]).word},
+                               {"code", StatusCode(load.statuses[i])}});
+        loads.push_back(
+            {{"name", load.name}, {"type", load.type}, {"suppressed", load.suppressed}, {"history", history}});
     }
     for (unsigned status : Shown(view))
         legend.push_back({{"status", stw_Word(status).word}, {"meaning", stw_Word(status).meaning}});

@@ -20,6 +20,7 @@ struct stw_StepRow {
 struct stw_LoadRow {
     std::string name;
     std::string type;  // the load type's label
+    bool suppressed;
     std::vector<unsigned> statuses;
     bool operator==(stw_LoadRow const&) const = default;
 };
