@@ -124,8 +124,9 @@ TEST_F(Stepwise, FailuresArePlainWordsOnStandardError) {
         {"show .", "stepwise: cannot open '.': it is not a regular file\n", 2},
         {"demo no/such/folder/demo.swdb", "", 2},
         {"steps demo.swdb --after Nope", "stepwise: there is no step named 'Nope' in 'demo.swdb'\n", 3},
-        {"", "", 3},
-        {"frobnicate demo.swdb", "", 3},
+        {"", "stepwise: no command given\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"frobnicate demo.swdb", "stepwise: unknown command 'frobnicate'\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"show --colour demo.swdb", "", 3},
         {"show", "", 3},
     };
     for (auto const& c : cases) {

@@ -28,7 +28,13 @@ int stw_Main(int argc, char const* const* argv, std::ostream& out, std::ostream&
         out << app.help();
         return stw_OK;
     } catch (CLI::ParseError const& e) {
-        err << "stepwise: " << e.what() << "\nRun 'stepwise --help' for the commands and their options.\n";
+        // Without a command, say so in the program's words rather than the parser's.
+        std::string message = e.what();
+        if (app.get_subcommands().empty() && argc == 1) message = "no command given";
+        if (app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-')
+            message = "unknown command '" + std::string(argv[1]) + "'";
+        err << "stepwise: " << message
+            << "\nRun 'stepwise --help' for the commands and their options.\n";
         return stw_USAGE;
     }
 
