@@ -33,7 +33,7 @@ TEST_F(Loads, StatusTableOverARealisticHistory) {
          [](kloC_Load& l, Change const& c) { l.Deactivate("Step-3"); c(l, "Step-4", 4.0); }, "CBDII"},
         {"not valid in a heat transfer step", "SHSSL", nothing, "CVPPB"},
         {"deactivated where not valid: shown in the next step", "SSSSL",
-         [](kloC_Load& l, Change const&) { l.Deactivate("Step-2"); l.AdoptSteps(tst_LoadSteps("SHSSL")); }, "CVDIB"},
+         [](kloC_Load& l, Change const&) { l.Deactivate("Step-2"); l.AdoptSteps(tst_LoadSteps("SHSSL")); }, "CVDII"},
         {"created later: not yet created before", "SFSSL", [](kloC_Load& l, Change const&) { l.Move("Step-1", "Step-3"); },
          "NNCPB"},
     };
