@@ -1,22 +1,12 @@
-#include <cstdio>
-#include <cstring>
+#include <unistd.h>
 
-#include "module/kpr/procedures/kprC_ProcedureTable.h"
+#include <cstdlib>
+#include <iostream>
 
-namespace {
-void PrintProcedureTable() {
-    std::printf("%-10s  %-40s  %-27s  %s\n", "Code", "Label", "Scripting string", "Bit");
-    for (kprC_ProcedureRow const& row : kprC_ProcedureTable())
-        std::printf("0x%08X  %-40s  %-27s  0x%X\n", row.code, row.label.c_str(), row.scriptingString.c_str(),
-                    static_cast<unsigned int>(row.bit));
-}
-}  // namespace
+#include "tools/stepwise/stw_Commands.h"
 
 int main(int argc, char** argv) {
-    if (argc > 1 && std::strcmp(argv[1], "demo") == 0) {
-        PrintProcedureTable();
-        return 0;
-    }
-    std::fputs("usage: stepwise demo\n", stderr);
-    return 2;
+    // Colour only for a person at a terminal, and never when NO_COLOR asks for none.
+    bool const colour = ::isatty(STDOUT_FILENO) && !std::getenv("NO_COLOR");
+    return stw_Main(argc, argv, std::cout, std::cerr, colour);
 }

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <sstream>
+
+#include "host/hst_StepFlow.h"
+#include "module/klo/loads/kloC_ConcentratedForce.h"
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "tools/stepwise/stw_Commands.h"
+
+namespace fs = std::filesystem;
+
+void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << p.name << "': " << p.message; }
+
+namespace {
+
+std::string Read(fs::path const& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+struct Outcome {
+    std::string out, err;
+    int exit;
+};
+
+// The library, and a scratch folder that holds the demo file, a model with invalid steps
+// and loads, and a file that is not a model.
+class Stepwise : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = fs::temp_directory_path() / ("stepwise_tools_" + std::to_string(::getpid()));
+        fs::create_directories(dir);
+        stw_Library library;
+        std::ostringstream ignored;
+        ASSERT_EQ(stw_Demo((dir / "demo.swdb").string(), false, ignored), stw_OK);
+        stw_Save(InvalidModel(), (dir / "invalid.swdb").string());
+        std::ofstream(dir / "notes.swdb") << "These are notes, not a model.\n";
+    }
+    static void TearDownTestSuite() { fs::remove_all(dir); }
+
+    // A static step left with its default increments; a heat transfer step, which may not
+    // follow it and where a force is not valid; a force created with zero magnitudes (kept
+    // by the load although its check refuses it) and one that is valid.
+    static ddr_Model InvalidModel() {
+        ddr_Model model;
+        auto& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+        steps.SetInitialStep("Initial", kprC_InitialStep());
+        steps.InsertAfter("Initial", "Preload", kprC_StaticStep());
+        steps.InsertAfter("Preload", "Heat", kprC_HeatTransferStep(), true);
+        kprC_StaticStep unload;
+        unload.initialInc_ = 0.1, unload.minInc_ = 1e-5, unload.maxInc_ = 1.0;
+        steps.InsertAfter("Heat", "Unload", unload, true);
+        auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+        loads.UpdateSteps(hst_StepFlow::StepList(steps, false));
+        loads.Insert("Push", kloC_ConcentratedForce(rgnC_Region({"Tip"}, 1), "Preload", kloC_ConcentratedForceState(1.0, 0.0, 0.0)));
+        loads.Insert("Zero", kloC_ConcentratedForce(rgnC_Region({"Tip"}, 1), "Preload", kloC_ConcentratedForceState(1.0, 0.0, 0.0)));
+        EXPECT_THROW(loads.Get("Zero").Insert("Preload", kloC_ConcentratedForceState(0.0, 0.0, 0.0)), nex_Exception);
+        return model;
+    }
+
+    // The program run in the scratch folder, its standard output a file (not a terminal).
+    static Outcome Run(std::string const& args) {
+        std::string const command = "cd '" + dir.string() + "' && '" STEPWISE_BIN "' " + args + " >out.txt 2>err.txt";
+        int const status = std::system(command.c_str());
+        return {Read(dir / "out.txt"), Read(dir / "err.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+    }
+
+    // The text of an expected-output file; STEPWISE_UPDATE_EXPECTED=1 rewrites it instead.
+    static std::string Expected(std::string const& name, std::string const& actual) {
+        fs::path const path = fs::path(STEPWISE_EXPECTED) / name;
+        if (std::getenv("STEPWISE_UPDATE_EXPECTED")) std::ofstream(path, std::ios::binary) << actual;
+        return Read(path);
+    }
+
+    stw_Library library;
+    static inline fs::path dir;
+};
+
+TEST_F(Stepwise, CommandsPrintTheExpectedTextAndExitStatus) {
+    struct Case {
+        std::string args;
+        char const* expected;  // the file under tests/tools/expected with the standard output
+        int exit;
+    };
+    Case const cases[] = {
+        {"demo", "demo.txt", 0},
+        {"show demo.swdb", "show.txt", 0},
+        {"show --json demo.swdb", "show.json", 0},
+        {"check demo.swdb", "check-demo.txt", 0},
+        {"steps demo.swdb", "steps.txt", 0},
+        {"steps demo.swdb --after Step-2", "steps-after-step-2.txt", 0},
+        {"steps demo.swdb --after Initial", "steps-after-initial.txt", 0},
+        {"show invalid.swdb", "show-invalid.txt", 0},
+        {"check invalid.swdb", "check-invalid.txt", 1},
+        {"steps invalid.swdb", "steps-invalid.txt", 1},
+    };
+    for (auto const& c : cases) {
+        Outcome const outcome = Run(c.args);
+        EXPECT_EQ(outcome.out, Expected(c.expected, outcome.out)) << c.args;
+        EXPECT_EQ(outcome.err, "") << c.args;
+        EXPECT_EQ(outcome.exit, c.exit) << c.args;
+    }
+}
+
+TEST_F(Stepwise, FailuresArePlainWordsOnStandardError) {
+    struct Case {
+        std::string args;
+        std::string err;
+        int exit;
+    };
+    Case const cases[] = {
+        {"check missing.swdb", "stepwise: cannot open 'missing.swdb': the file does not exist\n", 2},
+        {"show notes.swdb", "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
+        {"steps notes.swdb", "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
+        {"show .", "stepwise: cannot open '.': it is not a regular file\n", 2},
+        {"demo no/such/folder/demo.swdb", "", 2},
+        {"steps demo.swdb --after Nope", "stepwise: there is no step named 'Nope' in 'demo.swdb'\n", 3},
+        {"", "stepwise: no command given\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"frobnicate demo.swdb", "stepwise: unknown command 'frobnicate'\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"show --colour demo.swdb", "", 3},
+        {"show", "", 3},
+    };
+    for (auto const& c : cases) {
+        Outcome const outcome = Run(c.args);
+        EXPECT_EQ(outcome.out, "") << c.args;
+        if (c.err.empty())
+            EXPECT_TRUE(outcome.err.starts_with("stepwise: ")) << c.args << ": " << outcome.err;
+        else
+            EXPECT_EQ(outcome.err, c.err) << c.args;
+        EXPECT_EQ(outcome.exit, c.exit) << c.args;
+    }
+}
+
+TEST_F(Stepwise, HelpDescribesTheProgramAndEachCommand) {
+    struct Case {
+        std::string args;
+        std::vector<std::string> mentions;
+    };
+    Case const cases[] = {
+        {"--help", {"demo", "show", "check", "steps", "Exit status"}},
+        {"show --help", {"FILE", "--json"}},
+        {"steps --help", {"FILE", "--after NAME"}},
+        {"demo --help", {"demo.swdb"}},
+        {"check --help", {"FILE"}},
+    };
+    for (auto const& c : cases) {
+        Outcome const outcome = Run(c.args);
+        EXPECT_EQ(outcome.exit, 0) << c.args;
+        EXPECT_EQ(outcome.err, "") << c.args;
+        for (auto const& word : c.mentions) EXPECT_NE(outcome.out.find(word), std::string::npos) << c.args << ": " << word;
+    }
+}
+
+TEST_F(Stepwise, TheDefaultDemoFileLandsInTheCurrentFolder) {
+    fs::remove(dir / "demo.swdb");
+    EXPECT_EQ(Run("demo").exit, 0);
+    EXPECT_TRUE(fs::is_regular_file(dir / "demo.swdb"));
+}
+
+TEST_F(Stepwise, ColourAddsOnlyEscapesToThePlainText) {
+    stw_View const view = stw_BuildView(stw_Open((dir / "demo.swdb").string()));
+    std::string const plain = stw_Render(view, false), coloured = stw_Render(view, true);
+    EXPECT_EQ(plain.find('\x1b'), std::string::npos);
+    EXPECT_NE(coloured.find("\x1b[1m"), std::string::npos);
+    EXPECT_EQ(std::regex_replace(coloured, std::regex("\x1b\\[[0-9;]*m"), ""), plain);
+}
+
+TEST_F(Stepwise, JsonHoldsWhatTheTextShows) {
+    stw_View const view = stw_BuildView(stw_Open((dir / "demo.swdb").string()));
+    auto const json = stw_ToJson(view);
+    ASSERT_EQ(json.at("steps").size(), view.steps.size());
+    for (std::size_t i = 0; i < view.steps.size(); ++i) {
+        EXPECT_EQ(json["steps"][i]["name"], view.steps[i].name);
+        EXPECT_EQ(json["steps"][i]["procedure"], view.steps[i].procedure);
+        EXPECT_EQ(json["steps"][i]["nlgeom"], view.steps[i].nlgeom);
+        EXPECT_EQ(json["steps"][i]["timePeriod"], view.steps[i].timePeriod);
+    }
+    ASSERT_EQ(json.at("loads").size(), view.loads.size());
+    for (std::size_t i = 0; i < view.loads.size(); ++i) {
+        auto const& history = json["loads"][i]["history"];
+        ASSERT_EQ(history.size(), view.steps.size() - 1);
+        for (std::size_t s = 0; s < history.size(); ++s) {
+            EXPECT_EQ(history[s]["step"], view.steps[s + 1].name);
+            EXPECT_EQ(history[s]["status"], stw_Word(view.loads[i].statuses[s]).word);
+            using Statuses = omu_PrimEnum<mdl_PropagationStatusEnm, 1>;
+            EXPECT_EQ(history[s]["code"].get<std::string>(), Statuses::StringOf(mdl_Status(view.loads[i].statuses[s])));
+        }
+    }
+}
+
+TEST_F(Stepwise, ProblemsNameEveryInvalidObjectWithItsMessage) {
+    std::vector<stw_Problem> const expected = {
+        {"step", "Preload", "Initial increment must be greater than zero"},
+        {"step", "Heat", "Initial increment must be greater than zero"},
+        {"step", "Heat", "Invalid sequence of steps"},
+        {"load", "Zero", "Load must be created with a non-zero magnitudes unless utilizing a user subroutine."},
+    };
+    EXPECT_EQ(stw_Problems(InvalidModel()), expected);
+    EXPECT_TRUE(stw_Problems(stw_DemoModel()).empty());
+}
+
+TEST_F(Stepwise, StatusWordsAreDistinct) {
+    std::set<std::string> words;
+    for (unsigned status = 0; status <= 16; ++status) words.insert(stw_Word(status).word);
+    EXPECT_EQ(words.size(), 17u);
+    EXPECT_STREQ(stw_Word(8).word, "base state");
+    EXPECT_STREQ(stw_Word(0).word, "-");
+}
+
+}  // namespace

@@ -1,0 +1,54 @@
+#include <CLI/CLI.hpp>
+
+#include "tools/stepwise/stw_Commands.h"
+
+int stw_Main(int argc, char const* const* argv, std::ostream& out, std::ostream& err, bool colour) {
+    CLI::App app("Shows, checks and extends the loading history of a Stepwise model file.", "stepwise");
+    app.require_subcommand(1);
+    app.footer("Exit status: 0 success, 1 something is not valid, 2 a file cannot be read or written,\n"
+               "3 the command line is wrong.");
+
+    std::string file = "demo.swdb";
+    bool json = false;
+    std::optional<std::string> after;
+    auto* demo = app.add_subcommand("demo", "Build the sample model, save it to FILE, read it back and show it.");
+    demo->add_option("FILE", file, "Model file to write")->capture_default_str();
+    auto* show = app.add_subcommand("show", "Print the step table and the loading history of a model file.");
+    show->add_option("FILE", file, "Model file to read")->required();
+    show->add_flag("--json", json, "Write the same content as JSON");
+    auto* check = app.add_subcommand("check", "Validate every step and load; exit status 1 when one is not valid.");
+    check->add_option("FILE", file, "Model file to read")->required();
+    auto* steps = app.add_subcommand("steps", "List the procedures that may follow a step.");
+    steps->add_option("FILE", file, "Model file to read")->required();
+    steps->add_option("--after", after, "The step to follow (default: the last step)")->type_name("NAME");
+
+    try {
+        app.parse(argc, argv);
+    } catch (CLI::CallForHelp const&) {
+        out << app.help();
+        return stw_OK;
+    } catch (CLI::ParseError const& e) {
+        // Without a command, say so in the program's words rather than the parser's.
+        std::string message = e.what();
+        if (app.get_subcommands().empty() && argc == 1) message = "no command given";
+        if (app.get_subcommands().empty() && argc > 1 && argv[1][0] != '-')
+            message = "unknown command '" + std::string(argv[1]) + "'";
+        err << "stepwise: " << message
+            << "\nRun 'stepwise --help' for the commands and their options.\n";
+        return stw_USAGE;
+    }
+
+    try {
+        stw_Library library;
+        if (demo->parsed()) return stw_Demo(file, colour, out);
+        if (show->parsed()) return stw_Show(file, colour, json, out);
+        if (check->parsed()) return stw_Check(file, out);
+        return stw_Steps(file, after, out);
+    } catch (stw_Failure const& e) {
+        err << "stepwise: " << e.what() << "\n";
+        return e.exit;
+    } catch (std::exception const& e) {
+        err << "stepwise: " << e.what() << "\n";
+        return stw_UNREADABLE;
+    }
+}

@@ -1,0 +1,152 @@
+#include "tools/stepwise/stw_View.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <set>
+
+#include "include/mdl_PropagationStatus.h"
+#include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
+#include "module/kpr/steps/kprC_StepContainer.h"
+#include "platform/thr/thr_GlobalSingleton.h"
+#include "tools/stepwise/stw_Loads.h"
+
+namespace {
+// By status value; 9 to 15 never arise for loads but read sensibly if a file holds them.
+stw_StatusWord const words[] = {
+    {"-", "2", "not yet created"},
+    {"created", "1;32", "created in this step"},
+    {"propagated", "32", "in force, unchanged from the step before"},
+    {"modified", "1;33", "modified in this step"},
+    {"deactivated", "1;31", "deactivated in this step"},
+    {"inactive", "2", "deactivated in an earlier step"},
+    {"not valid", "1;35", "would be in force, but its type is not valid in this step's procedure"},
+    {"outside", "2", "created in a perturbation step: not in force in this one"},
+    {"base state", "36", "in force as part of the base state of this perturbation step"},
+    {"propagated (base)", "32", "unchanged, met in a run of base-state steps"},
+    {"modified (base)", "33", "modified, met in a run of base-state steps"},
+    {"status 11", "35", "a status loads do not use"},
+    {"status 12", "35", "a status loads do not use"},
+    {"status 13", "35", "a status loads do not use"},
+    {"status 14", "35", "a status loads do not use"},
+    {"status 15", "35", "a status loads do not use"},
+};
+
+std::string ProcedureLabel(kprC_Step const& step) {
+    auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().TranslatedLabels();
+    auto const found = labels.find(step.ProcedureType());
+    return found != labels.end() ? found->second : "Initial";
+}
+
+std::string Number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+std::string NlgeomText(bool on) { return on ? "ON" : "OFF"; }
+
+// A table as lines of padded columns two spaces apart, under a bold header line unless
+// `withHeader` is false; `colours` (same shape as `rows`, or empty) wraps each cell in its
+// ANSI colour, after padding so the columns stay aligned.
+using Cells = std::vector<std::string>;
+std::string Table(Cells const& header, std::vector<Cells> const& rows, std::vector<Cells> const& colours,
+                  bool colour, bool withHeader = true) {
+    std::vector<std::size_t> widths(header.size());
+    for (std::size_t c = 0; c < header.size(); ++c) {
+        widths[c] = header[c].size();
+        for (auto const& row : rows) widths[c] = std::max(widths[c], row[c].size());
+    }
+    auto line = [&](Cells const& cells, Cells const* paint, char const* all) {
+        std::string text = " ";
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            std::string cell = cells[c];
+            if (c + 1 < cells.size()) cell.resize(widths[c], ' ');
+            char const* sgr = paint && !(*paint)[c].empty() ? (*paint)[c].c_str() : all;
+            text += " ";
+            text += colour && sgr ? "\x1b[" + std::string(sgr) + "m" + cell + "\x1b[0m" : cell;
+            if (c + 1 < cells.size()) text += " ";
+        }
+        return text + "\n";
+    };
+    std::string text = withHeader ? line(header, nullptr, "1") : "";
+    for (std::size_t r = 0; r < rows.size(); ++r) text += line(rows[r], colours.empty() ? nullptr : &colours[r], nullptr);
+    return text;
+}
+
+std::string Heading(std::string const& title, bool colour) {
+    return colour ? "\x1b[1;4m" + title + "\x1b[0m\n" : title + "\n";
+}
+
+// The status's scripting string, or its number for a status without one.
+nlohmann::json StatusCode(unsigned status) {
+    char const* code = omu_PrimEnum<mdl_PropagationStatusEnm, 1>::StringOf(mdl_Status(status));
+    return code ? nlohmann::json(code) : nlohmann::json(status);
+}
+
+// The statuses that appear in the matrix, in value order.
+std::set<unsigned> Shown(stw_View const& view) {
+    std::set<unsigned> shown;
+    for (auto const& load : view.loads) shown.insert(load.statuses.begin(), load.statuses.end());
+    return shown;
+}
+}  // namespace
+
+stw_StatusWord stw_Word(unsigned status) {
+    return status < std::size(words) ? words[status] : stw_StatusWord{"unknown", "35", "an unknown status"};
+}
+
+stw_View stw_BuildView(ddr_Model const& model) {
+    stw_View view;
+    auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    for (kprC_StepContainerIT it(steps); !it.IsDone(); it.Next())
+        view.steps.push_back({it.Name(), ProcedureLabel(it.Current()), steps.Nlgeom(it.Name()), it.Current().TimePeriod()});
+    view.loads = stw_LoadRows(model);
+    return view;
+}
+
+std::string stw_Render(stw_View const& view, bool colour) {
+    std::vector<Cells> stepRows;
+    for (auto const& s : view.steps) stepRows.push_back({s.name, s.procedure, NlgeomText(s.nlgeom), Number(s.timePeriod)});
+    std::string text = Heading("Steps", colour) + Table({"Step", "Procedure", "Nlgeom", "Time period"}, stepRows, {}, colour);
+
+    text += "\n" + Heading("Loading history", colour);
+    if (view.loads.empty()) return text + "  No loads.\n";
+    Cells header = {"Load", "Type"};
+    for (std::size_t i = 1; i < view.steps.size(); ++i) header.push_back(view.steps[i].name);
+    std::vector<Cells> rows, paints;
+    for (auto const& load : view.loads) {
+        rows.push_back({load.name + (load.suppressed ? " (suppressed)" : ""), load.type});
+        paints.push_back({"", ""});
+        for (unsigned status : load.statuses) {
+            rows.back().push_back(stw_Word(status).word);
+            paints.back().push_back(stw_Word(status).colour);
+        }
+    }
+    text += Table(header, rows, paints, colour);
+
+    text += "\n" + Heading("Legend", colour);
+    std::vector<Cells> legend, legendPaints;
+    for (unsigned status : Shown(view)) {
+        legend.push_back({stw_Word(status).word, stw_Word(status).meaning});
+        legendPaints.push_back({stw_Word(status).colour, ""});
+    }
+    return text + Table({"Status", "Meaning"}, legend, legendPaints, colour, false);
+}
+
+nlohmann::json stw_ToJson(stw_View const& view) {
+    nlohmann::json steps = nlohmann::json::array(), loads = nlohmann::json::array(), legend = nlohmann::json::array();
+    for (auto const& s : view.steps)
+        steps.push_back({{"name", s.name}, {"procedure", s.procedure}, {"nlgeom", s.nlgeom}, {"timePeriod", s.timePeriod}});
+    for (auto const& load : view.loads) {
+        nlohmann::json history = nlohmann::json::array();
+        for (std::size_t i = 0; i < load.statuses.size(); ++i)
+            history.push_back({{"step", view.steps.at(i + 1).name},
+                               {"status", stw_Word(load.statuses[i]).word},
+                               {"code", StatusCode(load.statuses[i])}});
+        loads.push_back(
+            {{"name", load.name}, {"type", load.type}, {"suppressed", load.suppressed}, {"history", history}});
+    }
+    for (unsigned status : Shown(view))
+        legend.push_back({{"status", stw_Word(status).word}, {"meaning", stw_Word(status).meaning}});
+    return {{"steps", steps}, {"loads", loads}, {"legend", legend}};
+}

@@ -1,0 +1,45 @@
+#pragma once
+// What `stepwise show` and `stepwise demo` print: the step table and the loading-history
+// matrix of a model, gathered once and then rendered as text (plain or coloured) or as JSON.
+#include <string>
+#include <vector>
+
+#include <nlohmann/json.hpp>
+
+#include "platform/ddr/ddr_Model.h"
+
+struct stw_StepRow {
+    std::string name;
+    std::string procedure;  // the procedure's label
+    bool nlgeom;            // nonlinear geometry in effect in this step
+    double timePeriod;
+    bool operator==(stw_StepRow const&) const = default;
+};
+
+// One load: its status in every analysis step, in step order.
+struct stw_LoadRow {
+    std::string name;
+    std::string type;  // the load type's label
+    bool suppressed;
+    std::vector<unsigned> statuses;
+    bool operator==(stw_LoadRow const&) const = default;
+};
+
+struct stw_View {
+    std::vector<stw_StepRow> steps;  // the Initial step first
+    std::vector<stw_LoadRow> loads;  // by name
+    bool operator==(stw_View const&) const = default;
+};
+
+// How a propagation status reads in the matrix: a word or two, its colour on a terminal
+// and the legend's sentence.
+struct stw_StatusWord {
+    char const* word;
+    char const* colour;  // an ANSI SGR parameter
+    char const* meaning;
+};
+stw_StatusWord stw_Word(unsigned status);
+
+stw_View stw_BuildView(ddr_Model const& model);
+std::string stw_Render(stw_View const& view, bool colour);
+nlohmann::json stw_ToJson(stw_View const& view);
