@@ -1,5 +1,7 @@
 #include "module/kpr/steps/kprC_StepContainer.h"
 
+#include <memory>
+
 #include <algorithm>
 #include <set>
 
@@ -44,7 +46,9 @@ void kprC_StepContainer::SetInitialStep(cow_String const& name, kprC_InitialStep
     Check(false);
 }
 
-bool kprC_StepContainer::Insert(cow_String const&, kprC_Step*) {
+bool kprC_StepContainer::Insert(cow_String const&, kprC_Step* step) {
+    // The pointer form hands the step over; a refused step is not leaked.
+    std::unique_ptr<kprC_Step> refused(step);
     NEX_FAIL("Can only insert after into step containers");
 }
 
