@@ -1,6 +1,5 @@
 #include "platform/ini/ini_ModuleFrame.h"
 
-#include <ranges>
 
 #include "platform/ddr/ddr_Model.h"
 #include "platform/typ/typ_ArchCompTable.h"
@@ -13,7 +12,8 @@ void ini_Register(ini_ModuleFrame const& frame) {
 }
 
 void ini_Unregister(ini_ModuleFrame const& frame) {
-    for (auto const& [key, prototype] : frame.extensions | std::views::reverse)
-        mdl_ExtensionSubject<ddr_Model>::UnRegisterExtension(key);
+    // Reverse iterators rather than a ranges view: clang 14 cannot compile libstdc++ 12's views.
+    for (auto it = frame.extensions.rbegin(); it != frame.extensions.rend(); ++it)
+        mdl_ExtensionSubject<ddr_Model>::UnRegisterExtension(it->first);
     typ_ArchCompTable::RemoveEntry(frame.moduleNumber);
 }

@@ -60,7 +60,9 @@ TEST(ValueText, EveryKindHasItsTextAndReadsBackAsTheSameKindAndValue) {
         auto back = sto_ParseValueText(c.text);
         EXPECT_EQ(back.Kind(), c.value.Kind());
         EXPECT_EQ(back, c.value);
-        if (c.value.Kind() == dbs_Kind::Double) EXPECT_EQ(std::signbit(back.AsDouble()), std::signbit(c.value.AsDouble()));
+        if (c.value.Kind() == dbs_Kind::Double) {
+            EXPECT_EQ(std::signbit(back.AsDouble()), std::signbit(c.value.AsDouble()));
+        }
     }
 }
 

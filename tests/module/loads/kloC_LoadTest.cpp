@@ -190,7 +190,9 @@ TEST_F(Loads, StatesAreSharedAcrossSteps) {
     EXPECT_EQ(tst_DistinctLoadStates(force), 4u);
     auto const& records = force.States();
     for (std::size_t i = 2; i < records.size(); ++i)
-        if (i != 19 && i != 20) EXPECT_TRUE(records[i].State().SharesWith(records[i - 1].State())) << i;
+        if (i != 19 && i != 20) {
+            EXPECT_TRUE(records[i].State().SharesWith(records[i - 1].State())) << i;
+        }
     force.Deactivate("Step-30");
     EXPECT_EQ(tst_DistinctLoadStates(force), 5u);
 }

@@ -93,7 +93,9 @@ TEST_F(MechanicalLoads, PressureChecks) {
     // The states know whether the pressure is hydrostatic; a suppressed pressure is not checked.
     kloC_Pressure& hydro = cases[7].pressure.first;
     for (auto const& r : hydro.States())
-        if (r.HasState()) EXPECT_TRUE(dynamic_cast<kloC_PressureState const&>(*r.State()).UseHydrostatic());
+        if (r.HasState()) {
+            EXPECT_TRUE(dynamic_cast<kloC_PressureState const&>(*r.State()).UseHydrostatic());
+        }
     cow_String field;
     EXPECT_FALSE(hydro.UsesField(field));
     EXPECT_TRUE(cases[4].pressure.first.UsesField(field));
