@@ -3,12 +3,8 @@
 // the whole path through the model file, against plain SQLite inserting and selecting
 // the same rows with prepared statements in one transaction.
 #include <benchmark/benchmark.h>
-#include <sqlite3.h>
 
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <map>
+#include "bench/bench_Support.h"
 
 #include "include/cls_AttributeTable.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
@@ -100,33 +96,12 @@ void BM_ReadMillion(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-std::string Path(char const* name) { return (std::filesystem::temp_directory_path() / name).string(); }
-
-// Seconds per iteration, for the ratios printed at the end.
-std::map<std::string, double>& Seconds() {
-    static std::map<std::string, double> s;
-    return s;
-}
+using bench::Check;
+using bench::Path;
 
 template <class F>
 void Timed(benchmark::State& state, char const* name, F work) {
-    double total = 0;
-    int n = 0;
-    for (auto _ : state) {
-        auto start = std::chrono::steady_clock::now();
-        work();
-        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        ++n;
-    }
-    Seconds()[name] = total / n;
-    state.SetItemsProcessed(std::int64_t(n) * count);
-}
-
-void Check(int rc, sqlite3* db) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-        std::abort();
-    }
+    bench::Timed(state, name, count, [&](benchmark::State&) { work(); });
 }
 
 bch_Cloud const& Cloud() {
@@ -213,10 +188,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto const& s = Seconds();
-    if (s.contains("save") && s.contains("plain insert"))
-        std::printf("save through visitors and file / plain SQLite insert: %.2f\n", s.at("save") / s.at("plain insert"));
-    if (s.contains("open") && s.contains("plain select"))
-        std::printf("open through file and visitors / plain SQLite select: %.2f\n", s.at("open") / s.at("plain select"));
+    bench::PrintRatio("save through visitors and file / plain SQLite insert", "save", "plain insert");
+    bench::PrintRatio("open through file and visitors / plain SQLite select", "open", "plain select");
     return 0;
 }

@@ -1,14 +1,8 @@
 // Saving and opening a model file of one million small rows, against plain SQLite
 // inserting and selecting the same rows with prepared statements in one transaction.
-#include <benchmark/benchmark.h>
-#include <sqlite3.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <cstdio>
-#include <filesystem>
-#include <map>
-
+#include "bench/bench_Support.h"
 #include "store/sto_ModelFile.h"
 
 namespace {
@@ -33,33 +27,12 @@ dbs_Database const& Model() {
     return db;
 }
 
-std::string Path(char const* name) { return (std::filesystem::temp_directory_path() / name).string(); }
-
-// Seconds per iteration of each benchmark, for the ratios printed at the end.
-std::map<std::string, double>& Seconds() {
-    static std::map<std::string, double> s;
-    return s;
-}
+using bench::Check;
+using bench::Path;
 
 template <class F>
 void Timed(benchmark::State& state, char const* name, F work) {
-    double total = 0;
-    int n = 0;
-    for (auto _ : state) {
-        auto start = std::chrono::steady_clock::now();
-        work(state);
-        total += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        ++n;
-    }
-    Seconds()[name] = total / n;
-    state.counters["rows/s"] = benchmark::Counter(double(kRows) * n, benchmark::Counter::kIsRate);
-}
-
-void Check(int rc, sqlite3* db) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
-        std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));
-        std::abort();
-    }
+    bench::Timed(state, name, kRows, work);
 }
 
 void SaveModelFile(benchmark::State& state) {
@@ -146,7 +119,7 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    auto& s = Seconds();
+    auto& s = bench::Seconds();
     auto ratio = [&](char const* what, char const* mine, char const* plain) {
         if (s.count(mine) && s.count(plain))
             std::printf("%s: model file %.0f ms, plain SQLite %.0f ms, ratio %.2f\n", what, s[mine] * 1e3,

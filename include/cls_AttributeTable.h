@@ -179,10 +179,10 @@ public:
 
 private:
     template <class M, class Codec>
-    void Add(cls_AttrSpec<C, M, Codec>&& spec) {
-        int ordinal = spec.ordinal == cls_AutoOrdinal ? next_ : spec.ordinal;
+    void Add(cls_AttrSpec<C, M, Codec>&& row) {
+        int ordinal = row.ordinal == cls_AutoOrdinal ? next_ : row.ordinal;
         if (ordinal >= 0) next_ = ordinal + 1;
-        entries_.push_back(std::make_unique<cls_AttrImpl<C, M, Codec>>(std::move(spec), ordinal));
+        entries_.push_back(std::make_unique<cls_AttrImpl<C, M, Codec>>(std::move(row), ordinal));
     }
     int Rank(cls_AttrEntry<C> const* e, int rank) const {
         if (rank != cls_NoRank) return rank;
