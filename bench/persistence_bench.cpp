@@ -6,7 +6,7 @@
 
 #include "bench/bench_Support.h"
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/nex/nex_Exception.h"
 #include "store/sto_ModelFile.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_String.h"
 #include "platform/omu/omu_PrimTuple.h"
 

@@ -1,4 +1,4 @@
-#include "include/mdl_PropAttr.h"
+#include "platform/mdl/mdl_PropAttr.h"
 #include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/controls/kprC_ContactControls.h"
 #include "module/kpr/controls/kprC_Controls.h"

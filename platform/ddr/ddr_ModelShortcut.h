@@ -1,6 +1,6 @@
 #pragma once
 // The root of every shortcut path: it names the model itself, so it stores nothing.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/typ/typ_PlatformTable.h"
 
 class ddr_Model;

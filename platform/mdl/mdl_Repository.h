@@ -1,7 +1,7 @@
 #pragma once
 // The stored base of the model's repositories of named objects: a model extension with
 // an identity of its own and an (empty) stored part that the repositories' rows point at.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/mdl/mdl_Extension.h"
 #include "platform/typ/typ_PlatformTable.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Scripting primitives: omu_Primitive is a value seen from scripts; omu_PrimEnumBase is
 // an enumerated value with its current permitted string and integer. The typed wrapper
-// over one enumeration and its table of permitted strings is omu_PrimEnum (include/).
+// over one enumeration and its table of permitted strings is omu_PrimEnum (omu_PrimEnum.h).
 #include "platform/atr/atr_String.h"
 #include "platform/cow/cow_String.h"
 

@@ -3,7 +3,7 @@
 // of, how many entities it holds, the model space it lives in, and the platform flag
 // that region queries of loads and constraints test (set for a region whose entities the
 // model may lose, e.g. a picked region, so that it can be reported as dangling).
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_String.h"
 
 inline constexpr unsigned rgnC_Region_TypeId = 0x000A0010;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <set>
 
-#include "include/mdl_PropagationStatus.h"
+#include "platform/mdl/mdl_PropagationStatus.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
 #include "platform/thr/thr_GlobalSingleton.h"

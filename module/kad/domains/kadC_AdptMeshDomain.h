@@ -1,7 +1,7 @@
 #pragma once
 // An adaptive mesh domain of an analysis step, kept by name in the step's "amd" map. No
 // settings are held yet.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kad/kadC_TypeIds.h"
 
 #define KADC_ADPTMESHDOMAIN_ATTRIBUTES(A)

@@ -4,7 +4,7 @@
 // <Class>_<Enumeration> (kadC_AdptMeshCtrl_AdvectionEnm), so that it exists before its
 // class; the class then adopts it with `using AdvectionEnm = kadC_AdptMeshCtrl_AdvectionEnm;`.
 // Enumerators are the permitted strings, valued 0, 1, 2, ... in order.
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 
 OMU_PRIM_ENUM(kadC_AdptMeshCtrl_AdvectionEnm, FIRST_ORDER_ADVECTION, SECOND_ORDER_ADVECTION)
 OMU_PRIM_ENUM(kadC_AdptMeshCtrl_SmoothingAlgorithmEnm, STANDARD, GEOMETRY_ENHANCED, ANALYSIS_PRODUCT_DEFAULT)

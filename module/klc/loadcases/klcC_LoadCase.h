@@ -1,7 +1,7 @@
 #pragma once
 // A load case of a linear perturbation step, kept by name in the step's "lcc" map. No
 // contents are held yet.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/klc/klcC_TypeIds.h"
 
 #define KLCC_LOADCASE_ATTRIBUTES(A)

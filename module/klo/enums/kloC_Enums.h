@@ -4,7 +4,7 @@
 // <Class>_<Enumeration> (kloC_Pressure_PressureTypeEnum), so that it exists before its
 // class; the class then adopts it with `using PressureTypeEnum = kloC_Pressure_PressureTypeEnum;`.
 // Enumerators are the permitted strings, valued 0, 1, 2, ... in order.
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 
 OMU_PRIM_ENUM(kloC_Load_DistribTypeEnum, UNIFORM, USER_DEFINED, FIELD)
 OMU_PRIM_ENUM(kloC_Traction_AxisEnm, AXIS_1, AXIS_2, AXIS_3)

@@ -1,7 +1,7 @@
 #pragma once
 // The per-step state of a load: what one step may change. The base holds the
 // deactivation flag and the amplitude; each load type's state adds its magnitudes.
-#include "include/mdl_PropAttr.h"
+#include "platform/mdl/mdl_PropAttr.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/steps/kprC_Step.h"
 #include "platform/nex/nex_Exception.h"

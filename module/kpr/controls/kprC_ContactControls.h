@@ -1,7 +1,7 @@
 #pragma once
 // Contact controls of an analysis step, held as a list by the step. No settings are held
 // yet; steps start with an empty list.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
 #define KPRC_CONTACTCONTROLS_ATTRIBUTES(A)

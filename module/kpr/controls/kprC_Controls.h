@@ -1,7 +1,7 @@
 #pragma once
 // General solution controls of an analysis step. Only the abstract root of the family
 // exists yet: a step holds none by default and stores a null under "controls".
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
 #define KPRC_CONTROLS_ATTRIBUTES(A)

@@ -1,7 +1,7 @@
 #pragma once
 // Linear equation solver controls of an analysis step. No settings are held yet; a step
 // holds none by default and stores a null under "linearCtrl".
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
 #define KPRC_LINEARCTRL_ATTRIBUTES(A)

@@ -4,7 +4,7 @@
 // <Class>_<Enumeration> (kprC_Step_NlgeomEnm), so that it exists before its class; the
 // class then adopts it with `using NlgeomEnm = kprC_Step_NlgeomEnm;`. Enumerators are
 // the permitted strings, valued 0, 1, 2, ... in order (kprC_Step_NlgeomEnm::ON == 1).
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 
 // Shared by many step classes (kprC_Step).
 OMU_PRIM_ENUM(kprC_Step_TimeIncrementationMethodEnm, AUTOMATIC, FIXED)

@@ -1,7 +1,7 @@
 #pragma once
 // Diagnostic print settings of an analysis step ("diagnosticPrint"): the root, and one
 // kind each for the implicit, explicit and linear perturbation procedures.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/output/kprC_OutputFields.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // Monitor output settings of an analysis step ("monitor"): the abstract root, naming
 // the degree of freedom and the node whose value the analysis reports as it runs.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/output/kprC_OutputFields.h"
 #include "platform/rgn/rgnC_Region.h"

@@ -1,6 +1,6 @@
 #pragma once
 // Restart output settings of an analysis step ("restart"): the abstract root.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/output/kprC_OutputFields.h"
 

@@ -2,7 +2,7 @@
 // Procedure type codes: the class type identifier of the step class that runs each
 // procedure, named after that class. The Initial step runs no procedure and reports 1.
 // Also the scripting enumeration of the codes, omu_PrimEnum<unsigned int, 602>.
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 #include "module/kpr/kprC_TypeIds.h"
 
 inline constexpr unsigned int kprC_INITIAL_STEP_PROCEDURE = 1;  // what the Initial step reports

@@ -7,8 +7,8 @@
 // with TypeId and Name (kprC_StateQuad for adaptive mesh constraint states).
 #include <cstdint>
 
-#include "include/cls_AttributeTable.h"
-#include "include/mdl_PropagationStatus.h"
+#include "platform/cls/cls_AttributeTable.h"
+#include "platform/mdl/mdl_PropagationStatus.h"
 #include "module/kpr/steps/kprC_Step.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"

@@ -21,7 +21,7 @@
 // its own, and the propagated one the later steps share).
 #include <vector>
 
-#include "include/mdl_PropagationStatus.h"
+#include "platform/mdl/mdl_PropagationStatus.h"
 #include "module/kpr/propagation/kprC_PropagatingState.h"
 
 // The failures of a propagation; each kind maps them to its own error codes.

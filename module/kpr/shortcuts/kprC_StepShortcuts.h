@@ -1,7 +1,7 @@
 #pragma once
 // The shortcut and wrapper instances through which scripts and model objects refer to
 // steps and to the step container across a save and an open.
-#include "include/ddr_Shortcut.h"
+#include "platform/ddr/ddr_Shortcut.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
 
 using kprC_StepIMPLSC = ddr_ShortcutImpl<kprC_Step, kprC_StepIMPLSC_TypeId>;

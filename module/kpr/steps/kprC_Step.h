@@ -1,7 +1,7 @@
 #pragma once
 // The abstract base of every step of a model's analysis history: the Initial step and
 // the analysis steps. A step does not know its name: that is its key in the step container.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/enums/kprC_Enums.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "platform/cow/cow_String.h"

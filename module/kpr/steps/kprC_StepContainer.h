@@ -4,7 +4,7 @@
 // to steps and ids, hands out ids that are never reused, and runs the step sequencer
 // after every change so that an invalid history is reported at once (the caller undoes
 // the change).
-#include "include/mdl_IdRepositoryOfCows.h"
+#include "platform/mdl/mdl_IdRepositoryOfCows.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_InitialStep.h"

@@ -1,7 +1,7 @@
 #pragma once
 // A named list of output times, kept in the model's time point map. Each row is a time
 // (one entry) or a range: start, end and increment (three entries).
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "platform/cls/cls_Codec2DArray.h"
 

@@ -4,7 +4,7 @@
 // copy-on-write between copies of the map (and so between copies of the model).
 #include <map>
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/timepoints/kprC_TimePoint.h"
 #include "platform/cow/cow_COW.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "include/mdl_PropAttr.h"
+#include "platform/mdl/mdl_PropAttr.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <set>
 #include <string>
 
-#include "include/mdl_PropAttr.h"
+#include "platform/mdl/mdl_PropAttr.h"
 #include "module/kpr/procedures/kprC_ProcedureClassification.h"
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
 #include "module/kpr/propagation/kprC_PropagatingContainer.h"

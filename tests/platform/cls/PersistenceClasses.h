@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/atr/atr_String.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/nex/nex_Exception.h"

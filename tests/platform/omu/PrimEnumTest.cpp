@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/omu/omn_FixedString.h"
 

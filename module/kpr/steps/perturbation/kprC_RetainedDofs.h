@@ -1,7 +1,7 @@
 #pragma once
 // One entry of a substructure's retained or eliminated degree-of-freedom list: a region
 // and the degree-of-freedom numbers meant on it.
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "platform/cow/cow_String.h"
 #include "platform/rgn/rgnC_Region.h"

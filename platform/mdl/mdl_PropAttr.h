@@ -7,8 +7,8 @@
 // and registered name. The default value of every attribute is V{}.
 #include <cstdint>
 
-#include "include/cls_AttributeTable.h"
-#include "include/mdl_PropagationStatus.h"
+#include "platform/cls/cls_AttributeTable.h"
+#include "platform/mdl/mdl_PropagationStatus.h"
 #include "platform/atr/atr_String.h"
 #include "platform/cow/cow_String.h"
 #include "platform/nex/nex_Exception.h"

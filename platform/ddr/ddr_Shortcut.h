@@ -7,7 +7,7 @@
 // the module's class table registers it; the stored name comes from that table.
 #include <memory>
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_String.h"
 #include "platform/ddr/ddr_Model.h"
 #include "platform/ddr/ddr_ModelShortcut.h"

@@ -6,7 +6,7 @@
 // Statuses 11 to 15 have no name: the propagator tests them (11 behaves like
 // NOT_YET_CREATED for deactivation, 12 like BUILT_INTO_BASE_STATE, 13 like MODIFIED, 15
 // like DEACTIVATED) but never sets them, so they have no string either; use mdl_Status(n).
-#include "include/omu_PrimEnum.h"
+#include "platform/omu/omu_PrimEnum.h"
 
 OMU_PRIM_ENUM(mdl_PropagationStatusEnm, NOT_YET_CREATED, CREATED, PROPAGATED, MODIFIED, DEACTIVATED, INACTIVE,
               NOT_VALID_IN_STEP, OUTSIDE_PERTURBATION_STEP, BUILT_INTO_BASE_STATE, PROPAGATED_FROM_BASE_STATE,

@@ -9,7 +9,7 @@
 #include <map>
 #include <utility>
 
-#include "include/cls_AttributeTable.h"
+#include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"
 #include "platform/mdl/mdl_Extension.h"
