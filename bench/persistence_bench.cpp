@@ -30,26 +30,24 @@ struct cls_EnumCodec<bch_Kind> {
 namespace {
 
 #define BCH_POINT_ATTRIBUTES(A)    \
-    A(id, id_, "id", 0)            \
-    A(x, x_, "x", 0.0)             \
-    A(name, name_, "name", "")     \
-    A(kind, kind_, "kind", bch_Kind::LOW)
+    A(int, id, 0)                  \
+    A(double, x, 0.0)              \
+    A(std::string, name, "")       \
+    A(bch_Kind, kind, bch_Kind::LOW)
 
 class bch_Point : public cls_Persistent {
     CLS_PERSISTENT(bch_Point, cls_Persistent, 0x7E000001, 1, BCH_POINT_ATTRIBUTES)
     bch_Point() = default;
-    int id_ = 0;
-    double x_ = 0.0;
-    std::string name_;
-    bch_Kind kind_ = bch_Kind::LOW;
+    std::string& MutableName() { return name_; }
 };
 
-#define BCH_CLOUD_ATTRIBUTES(A) A(points, points_, "points", {})
+using bch_Points = std::vector<std::shared_ptr<bch_Point>>;
+#define BCH_CLOUD_ATTRIBUTES(A) A(bch_Points, points, {})
 
 class bch_Cloud : public cls_Persistent {
     CLS_PERSISTENT(bch_Cloud, cls_Persistent, 0x7E000002, 1, BCH_CLOUD_ATTRIBUTES)
     bch_Cloud() = default;
-    std::vector<std::shared_ptr<bch_Point>> points_;
+    bch_Points& MutablePoints() { return points_; }
 };
 
 constexpr int count = 1'000'000;
@@ -58,14 +56,14 @@ bch_Cloud MakeCloud() {
     cls_MetadataRegistrar::initClassMetadata(bch_Point::InitializeMetadata, 7);
     cls_MetadataRegistrar::initClassMetadata(bch_Cloud::InitializeMetadata, 7);
     bch_Cloud cloud;
-    cloud.points_.reserve(count);
+    cloud.MutablePoints().reserve(count);
     for (int i = 0; i < count; ++i) {
         auto p = std::make_shared<bch_Point>();
-        p->id_ = i;
-        p->x_ = i * 0.5;
-        p->name_.push_back('p');  // short: within the string's own buffer
-        p->kind_ = i % 2 ? bch_Kind::HIGH : bch_Kind::LOW;
-        cloud.points_.push_back(std::move(p));
+        p->id(i);
+        p->x(i * 0.5);
+        p->MutableName().push_back('p');  // short: within the string's own buffer
+        p->kind(i % 2 ? bch_Kind::HIGH : bch_Kind::LOW);
+        cloud.MutablePoints().push_back(std::move(p));
     }
     return cloud;
 }
@@ -88,7 +86,7 @@ void BM_ReadMillion(benchmark::State& state) {
     cls_WriteVisitor(db).WriteRoot("cloud", MakeCloud());
     for (auto _ : state) {
         auto cloud = cls_ReadVisitor(db).ReadRoot<bch_Cloud>("cloud");
-        benchmark::DoNotOptimize(cloud->points_.size());
+        benchmark::DoNotOptimize(cloud->points().size());
         state.PauseTiming();
         cloud.reset();
         state.ResumeTiming();
@@ -122,7 +120,7 @@ void BM_SaveMillionToFile(benchmark::State& state) {
 void BM_OpenMillionFromFile(benchmark::State& state) {
     Timed(state, "open", [] {
         auto cloud = cls_ReadVisitor(sto_ModelFile::Open(Path("persistence_bench.stw"))).ReadRoot<bch_Cloud>("cloud");
-        benchmark::DoNotOptimize(cloud->points_.size());
+        benchmark::DoNotOptimize(cloud->points().size());
     });
 }
 
@@ -135,14 +133,14 @@ void BM_InsertPlainSqlite(benchmark::State& state) {
         Check(sqlite3_exec(db, "BEGIN; CREATE TABLE t(oid INTEGER PRIMARY KEY, id, x, name, kind)", 0, 0, 0), db);
         sqlite3_stmt* insert = nullptr;
         Check(sqlite3_prepare_v2(db, "INSERT INTO t VALUES(?,?,?,?,?)", -1, &insert, nullptr), db);
-        auto const& points = Cloud().points_;
+        auto const& points = Cloud().points();
         for (std::size_t i = 0; i < points.size(); ++i) {
             auto const& p = *points[i];
-            std::string kind = cls_EnumCodec<bch_Kind>::ToString(p.kind_);
+            std::string kind = cls_EnumCodec<bch_Kind>::ToString(p.kind());
             sqlite3_bind_int64(insert, 1, std::int64_t(i));
-            sqlite3_bind_int64(insert, 2, p.id_);
-            sqlite3_bind_double(insert, 3, p.x_);
-            sqlite3_bind_text(insert, 4, p.name_.data(), int(p.name_.size()), SQLITE_STATIC);
+            sqlite3_bind_int64(insert, 2, p.id());
+            sqlite3_bind_double(insert, 3, p.x());
+            sqlite3_bind_text(insert, 4, p.name().data(), int(p.name().size()), SQLITE_STATIC);
             sqlite3_bind_text(insert, 5, kind.data(), int(kind.size()), SQLITE_TRANSIENT);
             Check(sqlite3_step(insert), db);
             sqlite3_reset(insert);
@@ -163,10 +161,10 @@ void BM_SelectPlainSqlite(benchmark::State& state) {
         std::vector<std::shared_ptr<bch_Point>> points;
         while (sqlite3_step(select) == SQLITE_ROW) {
             auto p = std::make_shared<bch_Point>();
-            p->id_ = int(sqlite3_column_int64(select, 0));
-            p->x_ = sqlite3_column_double(select, 1);
-            p->name_.assign(reinterpret_cast<char const*>(sqlite3_column_text(select, 2)), sqlite3_column_bytes(select, 2));
-            p->kind_ = cls_EnumCodec<bch_Kind>::FromStored(reinterpret_cast<char const*>(sqlite3_column_text(select, 3)));
+            p->id(int(sqlite3_column_int64(select, 0)));
+            p->x(sqlite3_column_double(select, 1));
+            p->MutableName().assign(reinterpret_cast<char const*>(sqlite3_column_text(select, 2)), sqlite3_column_bytes(select, 2));
+            p->kind(cls_EnumCodec<bch_Kind>::FromStored(reinterpret_cast<char const*>(sqlite3_column_text(select, 3))));
             points.push_back(std::move(p));
         }
         sqlite3_finalize(select);

@@ -151,7 +151,7 @@ private:
         if (c == '[') {
             ++p_;
             dbs_List list;
-            Items([&] { list.push_back(Value(depth + 1)); });
+            timePoints([&] { list.push_back(Value(depth + 1)); });
             return list;
         }
         if (c == '{') return Tagged(depth);
@@ -164,7 +164,7 @@ private:
 
     // Reads "item, item, ... ]" after an opening bracket.
     template <class F>
-    void Items(F item) {
+    void timePoints(F item) {
         if (Eat(']')) return;
         do item();
         while (Eat(','));
@@ -195,7 +195,7 @@ private:
         } else if (tag == "map") {
             dbs_Map map;
             Expect('[');
-            Items([&] {
+            timePoints([&] {
                 Expect('[');
                 auto key = Value(depth + 1);
                 Expect(',');
@@ -207,12 +207,12 @@ private:
         } else if (tag == "ints") {
             std::vector<std::int64_t> items;
             Expect('[');
-            Items([&] { items.push_back(Integer()); });
+            timePoints([&] { items.push_back(Integer()); });
             v = std::move(items);
         } else if (tag == "doubles") {
             std::vector<double> items;
             Expect('[');
-            Items([&] {
+            timePoints([&] {
                 auto d = Value(depth + 1);
                 if (d.Kind() != dbs_Kind::Double) Fail("a double array holds a value that is not a double");
                 items.push_back(d.AsDouble());
@@ -221,7 +221,7 @@ private:
         } else if (tag == "strings") {
             std::vector<std::string> items;
             Expect('[');
-            Items([&] { items.push_back(StringToken()); });
+            timePoints([&] { items.push_back(StringToken()); });
             v = std::move(items);
         } else {
             Fail("unknown tag \"" + tag + "\"");

@@ -10,4 +10,4 @@ bool dtmC_DatumRef::operator==(dtmC_DatumRef const& other) const {
            (ownerNames_ == other.ownerNames_ || instanceId_ == other.instanceId_);
 }
 
-omu_PrimTuple omu_ReturnPrim(dtmC_DatumRef const& ref) { return {ref.DatumId(), ref.InstanceId()}; }
+omu_PrimTuple omu_ReturnPrim(dtmC_DatumRef const& ref) { return {ref.datumId(), ref.instanceId()}; }

@@ -9,11 +9,11 @@
 #include "platform/cow/cow_String.h"
 #include "platform/omu/omu_PrimTuple.h"
 
-#define DTMC_DATUMREF_ATTRIBUTES(A)                \
-    A(ownerNames, ownerNames_, "_ownerNames", {}) \
-    A(datumId, datumId_, "_datumId", 0)           \
-    A(instanceId, instanceId_, "_instanceId", 0)  \
-    A(axisId, axisId_, "_axisId", 0)
+#define DTMC_DATUMREF_ATTRIBUTES(A)                         \
+    A(cow_List<cow_String>, ownerNames, {}, .Key("_ownerNames")) \
+    A(int, datumId, 0, .Key("_datumId"))                   \
+    A(int, instanceId, 0, .Key("_instanceId"))             \
+    A(int, axisId, 0, .Key("_axisId"))
 
 class dtmC_DatumRef : public cls_Persistent {
     CLS_PERSISTENT(dtmC_DatumRef, cls_Persistent, 0x02480001, 320, DTMC_DATUMREF_ATTRIBUTES)
@@ -28,17 +28,6 @@ class dtmC_DatumRef : public cls_Persistent {
     // Same datum and axis, and either the same owner names or the same instance.
     bool operator==(dtmC_DatumRef const& other) const;
     bool operator!=(dtmC_DatumRef const& other) const { return !(*this == other); }
-
-    cow_List<cow_String> const& OwnerNames() const { return ownerNames_; }
-    int DatumId() const { return datumId_; }
-    int InstanceId() const { return instanceId_; }
-    int AxisId() const { return axisId_; }
-
-private:
-    cow_List<cow_String> ownerNames_;
-    int datumId_ = 0;
-    int instanceId_ = 0;
-    int axisId_ = 0;
 };
 
 // The scripting value of a reference: (datum id, instance id).

@@ -1,62 +1,109 @@
 #pragma once
-// The declarative description of a stored class. Each class lists its stored attributes
-// once, in a table beside the class, and everything persistent comes from that list:
-// the writer (DBWrite), the reading constructor, the metadata (InitializeMetadata) and
-// the script-name functions (<name>Cmd()). It is a template shared by all modules, so
-// it lives in include/.
+// The description of a stored class. Each class lists its stored attributes once, one
+// row each, in declaration order, and everything else comes from that list: the private
+// members with their initial values, the reading and setting accessors, the writer
+// (DBWrite), the reading constructor, the metadata (InitializeMetadata) and the name
+// functions (<name>Cmd()).
 //
 //   #define KPRC_FOO_ATTRIBUTES(A)          (every line but the last ends in a backslash)
-//       A(timePeriod,  timePeriod_,  "timePeriod",  1.0)
-//       A(maxNumInc,   maxNumInc_,   "maxNumInc",   100)
-//       A(response,    response_,    "response",    kprC_Foo::TRANSIENT)
-//       A(restart,     restart_,     "restart",     {})
-//       A(bounds,      bounds_,      "intervalBoundaries", {}, .AsArray())
-//       A(lcc,         lcc_,         "lcc",         {}, .NameOnly())
+//       A(double, timePeriod, 1.0)
+//       A(int, maxNumInc, 100)
+//       A(kprC_Step_ResponseEnm, response, kprC_Step_ResponseEnm::TRANSIENT)
+//       A(cow_COW<kprC_Restart>, restart, {})
+//       A(std::vector<double>, intervalBoundaries, {}, .AsArray())
+//       A(bool, monitorNodeOn, false, .Script("nodeOn"))
+//       A(kprC_LoadCaseMap, lcc, {}, .NameOnly())
 //
-//   class kprC_Foo : public kprC_Step {
-//       CLS_PERSISTENT(kprC_Foo, kprC_Step, 0x023C00xx, 851, KPRC_FOO_ATTRIBUTES)
+//   class kprC_Foo : public kprC_AnalysisStep {
+//       CLS_PERSISTENT(kprC_Foo, kprC_AnalysisStep, kprC_Foo_TypeId, 851, KPRC_FOO_ATTRIBUTES)
+//       CLS_WRITE_ORDER("maxNumInc", "timePeriod", ...)      (only where it differs)
 //   public:
 //       ...
-//   private:
-//       double timePeriod_ = 1.0; ...
 //   };
 //
-// A row reads: script name (also the stem of the name function timePeriodCmd()), member,
-// stored key, default (what the reader gives for an attribute the stored version lacks),
-// then options. The member's type chooses the stored kind (cls_Codec.h). Row order is the
-// order of registration and of writing; ordinals count the rows from 0. Where a class
-// differs, the row says so:
-//   .NameOnly()     stored by name only (ordinal -1)      .Ordinal(n)   explicit ordinal
-//   .ReadRank(n)    read in rank order instead of row order (rows without a rank read
-//                   at their position)                  .TypeCode(c)  another type code (7)
-//   .RegisterRank(n) registered (schema order) by rank; rows without one at their position;
-//                   a negative rank goes before every row
-//   .AsArray()      a std::vector stored as a numeric or string array, not a list
-// A default with commas goes in parentheses: (std::vector<double>{0.0, 1.0}).
+// A row reads: C++ type (an alias where the type holds a comma), name, initial value,
+// then options. The name is the stored key, the stem of the member (timePeriod_) and of
+// both accessors (timePeriod() reads, timePeriod(v) sets) and of the name function
+// timePeriodCmd(). The initial value is written once: it initialises the member and is
+// what the reader gives for an attribute that a stored version lacks. A value with
+// commas goes in parentheses: (std::vector<double>{0.0, 1.0}). Options:
+//   .Script("nodeOn")  the scripting name, when it is not the attribute name
+//   .Key("_datumId")   the stored key, when it is not the attribute name
+//   .NameOnly()        stored by name only (ordinal -1)
+//   .AsArray()         a std::vector stored as a numeric or string array, not a list
+//   .TypeCode(c)       another type code than the member type's (7)
+//
+// An attribute's ordinal is its row's position, counted from 0, whatever the orders
+// below. By default the writer and the metadata take the rows in declaration order and
+// so does the reader. Where a class stores, registers or reads in another order it says
+// so once, as the list of stored attribute names, after CLS_PERSISTENT:
+//   CLS_WRITE_ORDER(...)     the stored order (also the registered one unless given)
+//   CLS_REGISTER_ORDER(...)  the order of the attributes in the class metadata
+//   CLS_READ_ORDER(...)      the order in which the reading constructor reads
+// Each list must name every row exactly once; anything else stops the compilation.
 //
 // CLS_PERSISTENT generates TypeId(), ClassVersion(), DynTypeId(), Copy(), DBWrite(),
-// InitializeMetadata(), Attributes(), the reading constructor, Uid()/NewUid() and the
-// name functions; it leaves the access at public. CLS_ABSTRACT_PERSISTENT is the same
-// without Copy() and without a reading factory. A class with stored parts that a row
-// cannot describe adds them in its own
+// InitializeMetadata(), Attributes(), the reading constructor, Uid()/NewUid(), the
+// members, the accessors and the name functions; it leaves the access at public.
+// CLS_ABSTRACT_PERSISTENT is the same without Copy() and without a reading factory. A
+// class with stored parts that a row cannot describe adds them in its own
 //   void cls_WriteMore(cls_WriteVisitor const&) const;   void cls_ReadMore(cls_ReadVisitor const&);
 //   static void cls_MetadataMore(cls_ClassMetadata&);
 // which run after the table's attributes.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 #include "platform/cls/cls_ClassRegistrar.h"
 #include "platform/cls/cls_Codec.h"
+#include "platform/omu/omn_FixedString.h"
 #include "platform/typ/typ_ArchCompTable.h"
 
-// One row of a class's table, with the stored kind fixed by the row's codec.
-inline constexpr int cls_NoRank = -1000000;
+// The options of a row, all known when compiling.
+struct cls_RowOptions {
+    char const* name;
+    char const* script = nullptr;
+    char const* key = nullptr;
+    bool nameOnly = false;
+    bool asArray = false;
+    int typeCode = 0;  // 0: the member type's own
 
+    constexpr cls_RowOptions Script(char const* text) const {
+        auto o = *this;
+        o.script = text;
+        return o;
+    }
+    constexpr cls_RowOptions Key(char const* text) const {
+        auto o = *this;
+        o.key = text;
+        return o;
+    }
+    constexpr cls_RowOptions NameOnly() const {
+        auto o = *this;
+        o.nameOnly = true;
+        return o;
+    }
+    constexpr cls_RowOptions AsArray() const {
+        auto o = *this;
+        o.asArray = true;
+        return o;
+    }
+    constexpr cls_RowOptions TypeCode(int code) const {
+        auto o = *this;
+        o.typeCode = code;
+        return o;
+    }
+    constexpr char const* ScriptName() const { return script ? script : name; }
+    constexpr char const* StoredName() const { return key ? key : name; }
+};
+
+// One row of a class's table, with the stored kind fixed by the row's codec.
 template <class C>
 struct cls_AttrEntry {
     virtual ~cls_AttrEntry() = default;
@@ -64,54 +111,22 @@ struct cls_AttrEntry {
     virtual void Read(C& object, cls_ReadVisitor const& r) const = 0;
     virtual void Reset(C& object) const = 0;
 
-    cls_Key key;
-    char const* script = "";
+    cls_Key key;              // ordinal (declaration position, -1 by name only) and name
+    char const* script = "";  // the scripting name
+    int position = 0;         // declaration position, also for attributes stored by name
     int typeCode = 0;
     std::uint32_t typeIdArg = cls_PlainTypeArg;
     int collectionKind = 0;
-    int readRank = cls_NoRank;
-    int registerRank = cls_NoRank;
 };
-
-inline constexpr int cls_AutoOrdinal = -2;
-
-// A row as written in the table, before it takes its ordinal.
-template <class C, class M, class Codec = cls_Codec<M>>
-struct cls_AttrSpec {
-    M C::*member;
-    char const* key;
-    char const* script;
-    M def;
-    int ordinal = cls_AutoOrdinal;
-    int readRank = cls_NoRank;
-    int typeCode = Codec::TypeCode;
-    int registerRank = cls_NoRank;
-
-    cls_AttrSpec&& NameOnly() && { return ordinal = -1, std::move(*this); }
-    cls_AttrSpec&& Ordinal(int n) && { return ordinal = n, std::move(*this); }
-    cls_AttrSpec&& ReadRank(int n) && { return readRank = n, std::move(*this); }
-    cls_AttrSpec&& TypeCode(int code) && { return typeCode = code, std::move(*this); }
-    cls_AttrSpec&& RegisterRank(int n) && { return registerRank = n, std::move(*this); }
-    cls_AttrSpec<C, M, cls_ArrayCodec<M>> AsArray() && {
-        return {member, key, script, std::move(def), ordinal, readRank, cls_ArrayCodec<M>::TypeCode, registerRank};
-    }
-};
-
-template <class C, class M>
-cls_AttrSpec<C, M> cls_Attr(M C::*member, char const* key, char const* script, std::type_identity_t<M> def) {
-    return {member, key, script, std::move(def)};
-}
 
 template <class C, class M, class Codec>
 struct cls_AttrImpl final : cls_AttrEntry<C> {
-    explicit cls_AttrImpl(cls_AttrSpec<C, M, Codec>&& s, int ordinal) : member(s.member), def(std::move(s.def)) {
-        this->key = {ordinal, s.key};
-        this->script = s.script;
-        this->typeCode = s.typeCode;
+    cls_AttrImpl(M C::*member, cls_RowOptions options, M (*initial)()) : member(member), initial(initial) {
+        this->key = {0, options.StoredName()};
+        this->script = options.ScriptName();
+        this->typeCode = options.typeCode ? options.typeCode : Codec::TypeCode;
         this->typeIdArg = Codec::TypeIdArg();
         this->collectionKind = Codec::CollectionKind;
-        this->readRank = s.readRank;
-        this->registerRank = s.registerRank;
     }
     void Write(C const& object, cls_WriteVisitor const& w) const override {
         w.Put(this->key, Codec::ToValue(w, object.*member));
@@ -122,16 +137,60 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
         else
             Reset(object);
     }
-    void Reset(C& object) const override {
-        if constexpr (std::is_copy_assignable_v<M>)
-            object.*member = def;
-        else
-            object.*member = M{};
-    }
+    void Reset(C& object) const override { object.*member = initial(); }
 
     M C::*member;
-    M def;
+    M (*initial)();
 };
+
+// A row as the class description makes it; `NameOnly` is kept for the table to number.
+template <class C>
+struct cls_Row {
+    std::unique_ptr<cls_AttrEntry<C>> entry;
+    bool nameOnly;
+};
+
+template <class C, class M, bool AsArray>
+cls_Row<C> cls_MakeRow(M C::*member, cls_RowOptions options, M (*initial)()) {
+    using Codec = std::conditional_t<AsArray, cls_ArrayCodec<M>, cls_Codec<M>>;
+    return {std::make_unique<cls_AttrImpl<C, M, Codec>>(member, options, initial), options.nameOnly};
+}
+
+// A list of attribute names, tagged with the class that states it (a derived class
+// inherits the static function but not the list).
+template <class C, std::size_t N>
+struct cls_NameList {
+    using Owner = C;
+    std::array<std::string_view, N> names;
+};
+
+struct cls_NamesTag {};
+
+template <class C, class... S>
+constexpr cls_NameList<C, sizeof...(S)> cls_Names(cls_NamesTag, S... names) {
+    return {{std::string_view(names)...}};
+}
+
+// True when `list` names every one of `rows` exactly once.
+template <class L, class R>
+constexpr bool cls_IsPermutation(L const& list, R const& rows) {
+    if (list.size() != rows.size()) return false;
+    for (auto const& row : rows) {
+        std::size_t hits = 0;
+        for (auto const& name : list) hits += name == row;
+        if (hits != 1) return false;
+    }
+    return true;
+}
+
+#define CLS_DEFINE_ORDER_CONCEPT_(Kind)                                                         \
+    template <class C>                                                                         \
+    concept cls_HasOwn##Kind##Order = requires { C::cls_##Kind##Order(); } &&                  \
+                                      std::same_as<typename decltype(C::cls_##Kind##Order())::Owner, C>;
+CLS_DEFINE_ORDER_CONCEPT_(Write)
+CLS_DEFINE_ORDER_CONCEPT_(Register)
+CLS_DEFINE_ORDER_CONCEPT_(Read)
+#undef CLS_DEFINE_ORDER_CONCEPT_
 
 struct cls_RowsTag {};
 
@@ -144,21 +203,37 @@ inline std::string cls_TableName(std::uint32_t typeId) {
 template <class C>
 class cls_AttributeTable {
 public:
-    template <class... Specs>
-    explicit cls_AttributeTable(cls_RowsTag, Specs&&... specs) {
-        (Add(std::move(specs)), ...);
-        for (auto const& e : entries_) readOrder_.push_back(e.get());
-        registerOrder_ = readOrder_;
-        std::stable_sort(readOrder_.begin(), readOrder_.end(), [this](auto const* a, auto const* b) {
-            return Rank(a, a->readRank) < Rank(b, b->readRank);
-        });
-        std::stable_sort(registerOrder_.begin(), registerOrder_.end(), [this](auto const* a, auto const* b) {
-            return Rank(a, a->registerRank) < Rank(b, b->registerRank);
-        });
+    using Entry = cls_AttrEntry<C>;
+    using Order = std::vector<Entry const*>;
+
+    explicit cls_AttributeTable(std::vector<cls_Row<C>> rows) {
+        int position = 0;
+        for (auto& row : rows) {
+            row.entry->position = position;
+            row.entry->key.ordinal = row.nameOnly ? -1 : position;
+            ++position;
+            entries_.push_back(std::move(row.entry));
+        }
+        for (auto const& e : entries_) writeOrder_.push_back(e.get());
+        readOrder_ = registerOrder_ = writeOrder_;
+    }
+
+    // The orders a class states; each list has been checked to name every row once.
+    template <class List>
+    void SetWriteOrder(List const& list) {
+        writeOrder_ = registerOrder_ = ByNames(list);
+    }
+    template <class List>
+    void SetRegisterOrder(List const& list) {
+        registerOrder_ = ByNames(list);
+    }
+    template <class List>
+    void SetReadOrder(List const& list) {
+        readOrder_ = ByNames(list);
     }
 
     void Write(C const& object, cls_WriteVisitor const& w) const {
-        for (auto const& e : entries_) e->Write(object, w);
+        for (auto const* e : writeOrder_) e->Write(object, w);
     }
     void Read(C& object, cls_ReadVisitor const& r) const {
         for (auto const* e : readOrder_) e->Read(object, r);
@@ -170,32 +245,61 @@ public:
         for (auto const& e : entries_) e->Reset(object);
     }
 
-    std::vector<std::unique_ptr<cls_AttrEntry<C>>> const& Entries() const { return entries_; }
-    cls_AttrEntry<C> const* FindScript(std::string_view script) const {
+    // The rows in declaration order, and the three orders.
+    std::vector<std::unique_ptr<Entry>> const& Entries() const { return entries_; }
+    Order const& WriteOrder() const { return writeOrder_; }
+    Order const& RegisterOrder() const { return registerOrder_; }
+    Order const& ReadOrder() const { return readOrder_; }
+    Entry const* Find(std::string_view name) const {
+        for (auto const& e : entries_)
+            if (name == e->key.name) return e.get();
+        return nullptr;
+    }
+    Entry const* FindScript(std::string_view script) const {
         for (auto const& e : entries_)
             if (script == e->script) return e.get();
         return nullptr;
     }
 
 private:
-    template <class M, class Codec>
-    void Add(cls_AttrSpec<C, M, Codec>&& row) {
-        int ordinal = row.ordinal == cls_AutoOrdinal ? next_ : row.ordinal;
-        if (ordinal >= 0) next_ = ordinal + 1;
-        entries_.push_back(std::make_unique<cls_AttrImpl<C, M, Codec>>(std::move(row), ordinal));
-    }
-    int Rank(cls_AttrEntry<C> const* e, int rank) const {
-        if (rank != cls_NoRank) return rank;
-        for (std::size_t i = 0; i < entries_.size(); ++i)
-            if (entries_[i].get() == e) return int(i);
-        return 0;
+    template <class List>
+    Order ByNames(List const& list) const {
+        Order order;
+        for (auto name : list.names) order.push_back(Find(name));
+        return order;
     }
 
-    std::vector<std::unique_ptr<cls_AttrEntry<C>>> entries_;
-    std::vector<cls_AttrEntry<C> const*> readOrder_;
-    std::vector<cls_AttrEntry<C> const*> registerOrder_;
-    int next_ = 0;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    Order writeOrder_;
+    Order registerOrder_;
+    Order readOrder_;
 };
+
+// Builds a class's table from its rows and the orders it states. Runs once the class is
+// complete, so that the lists are checked against the rows when compiling.
+template <class C, class... Rows>
+cls_AttributeTable<C> cls_BuildTable(cls_RowsTag, Rows... rows) {
+    std::vector<cls_Row<C>> list;
+    (list.push_back(std::move(rows)), ...);
+    cls_AttributeTable<C> table(std::move(list));
+    constexpr auto names = C::cls_RowNames();
+    if constexpr (cls_HasOwnWriteOrder<C>) {
+        static_assert(cls_IsPermutation(C::cls_WriteOrder().names, names.names),
+                      "CLS_WRITE_ORDER must name every attribute of the class exactly once");
+        table.SetWriteOrder(C::cls_WriteOrder());
+    }
+    if constexpr (cls_HasOwnRegisterOrder<C>) {
+        static_assert(cls_IsPermutation(C::cls_RegisterOrder().names, names.names),
+                      "CLS_REGISTER_ORDER must name every attribute of the class exactly once");
+        table.SetRegisterOrder(C::cls_RegisterOrder());
+    }
+    if constexpr (cls_HasOwnReadOrder<C>) {
+        static_assert(cls_IsPermutation(C::cls_ReadOrder().names, names.names),
+                      "CLS_READ_ORDER must name every attribute of the class exactly once");
+        table.SetReadOrder(C::cls_ReadOrder());
+    }
+    return table;
+}
 
 // Whether C itself (not only a base) declares the hook.
 #define CLS_OWN_HOOK_(C, hook, Sig) \
@@ -238,11 +342,19 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
     }
 }
 
-#define CLS_ATTR_ROW_(stem, member, key, def, ...) , cls_Attr(&cls_Self::member, key, #stem, def) __VA_ARGS__
-#define CLS_NAME_ROW_(stem, member, key, def, ...) \
-    static constexpr char const* stem##Cmd() { return #stem; }
+#define CLS_OPTIONS_(name, ...) (cls_RowOptions{#name} __VA_ARGS__)
+#define CLS_ENTRY_ROW_(Type, name, initial, ...)                                                   \
+    , cls_MakeRow<cls_Self, Type, CLS_OPTIONS_(name, __VA_ARGS__).asArray>(                        \
+          &cls_Self::name##_, CLS_OPTIONS_(name, __VA_ARGS__), []() -> Type { return initial; })
+#define CLS_ROW_NAME_(Type, name, initial, ...) , CLS_OPTIONS_(name, __VA_ARGS__).StoredName()
+#define CLS_MEMBER_ROW_(Type, name, initial, ...) Type name##_ = initial;
+#define CLS_ACCESSOR_ROW_(Type, name, initial, ...)              \
+    Type const& name() const { return name##_; }                 \
+    void name(Type value) { name##_ = std::move(value); }
+#define CLS_NAME_ROW_(Type, name, initial, ...) \
+    static constexpr omn_FixedString name##Cmd() { return CLS_OPTIONS_(name, __VA_ARGS__).ScriptName(); }
 
-#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, name) \
+#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName) \
 public: \
     using cls_Self = Class; \
     using cls_Base = Base; \
@@ -250,11 +362,13 @@ public: \
     static constexpr int ClassVersion() { return version; } \
     std::uint32_t DynTypeId() const override { return TypeId(); } \
     void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
-    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, name, factory); } \
+    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, registeredName, factory); } \
+    static constexpr auto cls_RowNames() { return cls_Names<Class>(cls_NamesTag {} ROWS(CLS_ROW_NAME_)); } \
     static cls_AttributeTable<Class> const& Attributes() { \
-        static cls_AttributeTable<Class> const table(cls_RowsTag {} ROWS(CLS_ATTR_ROW_)); \
+        static cls_AttributeTable<Class> const table = cls_BuildTable<Class>(cls_RowsTag {} ROWS(CLS_ENTRY_ROW_)); \
         return table; \
     } \
+    ROWS(CLS_ACCESSOR_ROW_) \
     ROWS(CLS_NAME_ROW_) \
     explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
         cls_ReadLevel<Class>(*this, r); \
@@ -264,9 +378,14 @@ public: \
         Base::NewUid(); \
         cls_uid_.Renew(); \
     } \
-    cls_InstanceUid cls_uid_;
+    cls_InstanceUid cls_uid_; \
+\
+private: \
+    ROWS(CLS_MEMBER_ROW_) \
+\
+public:
 
-#define CLS_PERSISTENT(Class, Base, typeId, version, ROWS) \
+#define CLS_PERSISTENT(Class, Base, typeId, version, ROWS)                                     \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class) \
     Class* Copy() const override { return new Class(*this); }
 
@@ -275,7 +394,7 @@ public: \
 
 // For instances of templates: the registered name is the one the class table gives the
 // type identifier (for example "kprC_StepRepositoryBase"), not the C++ spelling.
-#define CLS_TEMPLATE_PERSISTENT(Class, Base, typeId, version, ROWS) \
+#define CLS_TEMPLATE_PERSISTENT(Class, Base, typeId, version, ROWS)                                          \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), cls_TableName(typeId)) \
     Class* Copy() const override { return new Class(*this); }
 
@@ -283,6 +402,17 @@ public: \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, cls_TableName(typeId))
 
 // For instances of templates given their registered name explicitly (usually by a traits class).
-#define CLS_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS) \
+#define CLS_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS)                  \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name) \
     Class* Copy() const override { return new Class(*this); }
+
+// A class level without stored attributes of its own.
+#define CLS_NO_ATTRIBUTES(A)
+
+// The orders a class states where they differ from its declaration order.
+#define CLS_WRITE_ORDER(...) \
+    static constexpr auto cls_WriteOrder() { return cls_Names<cls_Self>(cls_NamesTag{}, __VA_ARGS__); }
+#define CLS_REGISTER_ORDER(...) \
+    static constexpr auto cls_RegisterOrder() { return cls_Names<cls_Self>(cls_NamesTag{}, __VA_ARGS__); }
+#define CLS_READ_ORDER(...) \
+    static constexpr auto cls_ReadOrder() { return cls_Names<cls_Self>(cls_NamesTag{}, __VA_ARGS__); }

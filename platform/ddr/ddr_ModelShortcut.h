@@ -5,10 +5,8 @@
 
 class ddr_Model;
 
-#define DDR_MODELSHORTCUT_ATTRIBUTES(A)
-
 class ddr_ModelShortcut : public cls_Persistent {
-    CLS_PERSISTENT(ddr_ModelShortcut, cls_Persistent, ddr_ModelShortcut_TypeId, 1, DDR_MODELSHORTCUT_ATTRIBUTES)
+    CLS_PERSISTENT(ddr_ModelShortcut, cls_Persistent, ddr_ModelShortcut_TypeId, 1, CLS_NO_ATTRIBUTES)
 
     ddr_ModelShortcut() = default;
     ddr_ModelShortcut(ddr_ModelShortcut const&) = default;

@@ -15,12 +15,10 @@
 
 inline constexpr int ddr_ShortcutVersion = 203;
 
-#define DDR_NO_ATTRIBUTES(A)
-
 // How to find a T in a model.
 template <class T, std::uint32_t Id>
 class ddr_ShortcutImpl : public cls_Persistent {
-    CLS_TEMPLATE_ABSTRACT_PERSISTENT(ddr_ShortcutImpl, cls_Persistent, Id, ddr_ShortcutVersion, DDR_NO_ATTRIBUTES)
+    CLS_TEMPLATE_ABSTRACT_PERSISTENT(ddr_ShortcutImpl, cls_Persistent, Id, ddr_ShortcutVersion, CLS_NO_ATTRIBUTES)
 
     using Target = T;
     ddr_ShortcutImpl() = default;
@@ -30,7 +28,8 @@ class ddr_ShortcutImpl : public cls_Persistent {
     virtual T const* Find(ddr_Model const& model) const = 0;
 };
 
-#define DDR_SHORTCUT_ATTRIBUTES(A) A(impl, impl_, "impl", {})
+// The implementation is never changed once set, so copies share it.
+#define DDR_SHORTCUT_ATTRIBUTES(A) A(std::shared_ptr<Impl>, impl, {})
 
 // A shortcut to a T: the handle that model objects hold.
 template <class T, std::uint32_t Id, class Impl>
@@ -42,13 +41,9 @@ class ddr_Shortcut : public cls_Persistent {
     explicit ddr_Shortcut(Impl const& impl) : impl_(impl.Copy()) {}
 
     T const* Find(ddr_Model const& model) const { return impl_ ? impl_->Find(model) : nullptr; }
-    Impl const* GetImpl() const { return impl_.get(); }
-
-private:
-    std::shared_ptr<Impl> impl_;  // never changed once set, so copies share it
 };
 
-#define DDR_EXTENSIONINMODEL_ATTRIBUTES(A) A(parent, parent_, "parent", {})
+#define DDR_EXTENSIONINMODEL_ATTRIBUTES(A) A(ddr_ModelShortcut, parent, {})
 
 // The extension of the model under Key(), if it is a C.
 template <class C, std::uint32_t Id, class ImplBase, cow_String (*Key)()>
@@ -67,14 +62,11 @@ class ddr_ExtensionInModelShortcut : public ImplBase {
         if (!typ_ArchCompTable::IsA(extension.DynTypeId(), C::TypeId())) return nullptr;
         return static_cast<C const*>(&extension);
     }
-
-private:
-    ddr_ModelShortcut parent_;
 };
 
 #define DDR_OBJECTINCONTAINER_ATTRIBUTES(A) \
-    A(name, name_, "name", "")              \
-    A(parent, parent_, "parent", {})
+    A(cow_String, name, "")                 \
+    A(ParentShortcut, parent, {})
 
 // The object under a name in the container that another shortcut leads to.
 template <class T, std::uint32_t Id, class ImplBase, class ParentShortcut>
@@ -87,19 +79,14 @@ class ddr_ObjectInContainerShortcut : public ImplBase {
     ddr_ObjectInContainerShortcut(cow_String name, ParentShortcut parent)
         : name_(std::move(name)), parent_(std::move(parent)) {}
 
-    cow_String const& Name() const { return name_; }
     T const* Find(ddr_Model const& model) const override {
         auto const* container = parent_.Find(model);
         if (!container || !container->IsMember(name_)) return nullptr;
         return &container->ConstGet(name_);
     }
-
-private:
-    cow_String name_;
-    ParentShortcut parent_;
 };
 
-#define MDL_EXTENSIONWRAPPER_ATTRIBUTES(A) A(extension, extension_, "extension", {})
+#define MDL_EXTENSIONWRAPPER_ATTRIBUTES(A) A(std::shared_ptr<C>, extension, {})
 
 // The wrapper under which a module registers the prototype of a per-model container.
 template <class C, std::uint32_t Id>
@@ -110,8 +97,4 @@ class mdl_ExtensionWrapper : public cls_Persistent {
     mdl_ExtensionWrapper(mdl_ExtensionWrapper const&) = default;
     explicit mdl_ExtensionWrapper(C const& extension) : extension_(std::make_shared<C>(extension)) {}
 
-    C const* Extension() const { return extension_.get(); }
-
-private:
-    std::shared_ptr<C> extension_;
 };

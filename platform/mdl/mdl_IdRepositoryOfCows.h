@@ -17,32 +17,33 @@
 #include "platform/omu/omu_ChangeHistory.h"
 #include "platform/thr/thr_ThreadSingleton.h"
 
-#define MDL_IDREPOSITORY_ATTRIBUTES(A)             \
-    A(nameToID, nameToID_, "nameToID", {})         \
-    A(IDToObj, idToObj_, "IDToObj", {})            \
-    A(lastID, lastID_, "lastID", 0u)
+#define MDL_IDREPOSITORY_ATTRIBUTES(A) \
+    A(KeyToId, nameToID, {})           \
+    A(IdToObject, IDToObj, {})         \
+    A(unsigned int, lastID, 0u)
 
 template <class K, class T, std::uint32_t Id, int Version>
 class mdl_IdRepositoryOfCows : public mdl_Extension {
-    CLS_TEMPLATE_ABSTRACT_PERSISTENT(mdl_IdRepositoryOfCows, mdl_Extension, Id, Version, MDL_IDREPOSITORY_ATTRIBUTES)
-
+public:
     using KeyToId = std::map<K, unsigned int>;
     using IdToObject = std::map<unsigned int, cow_COW<T>>;
+
+    CLS_TEMPLATE_ABSTRACT_PERSISTENT(mdl_IdRepositoryOfCows, mdl_Extension, Id, Version, MDL_IDREPOSITORY_ATTRIBUTES)
 
     mdl_IdRepositoryOfCows() = default;
     mdl_IdRepositoryOfCows(mdl_IdRepositoryOfCows const&) = default;
     mdl_IdRepositoryOfCows& operator=(mdl_IdRepositoryOfCows const&) = default;
 
-    unsigned int Size() const { return static_cast<unsigned int>(idToObj_.size()); }
-    bool IsEmpty() const { return idToObj_.empty(); }
-    bool IsMember(unsigned int id) const { return idToObj_.contains(id); }
+    unsigned int Size() const { return static_cast<unsigned int>(IDToObj_.size()); }
+    bool IsEmpty() const { return IDToObj_.empty(); }
+    bool IsMember(unsigned int id) const { return IDToObj_.contains(id); }
     bool IsMember(K const& key) const { return nameToID_.contains(key); }
 
     // False when nothing has that key.
     virtual bool Remove(K const& key) {
         auto it = nameToID_.find(key);
         if (it == nameToID_.end()) return false;
-        idToObj_.erase(it->second);
+        IDToObj_.erase(it->second);
         nameToID_.erase(it);
         Record({"Remove", key});
         return true;
@@ -51,14 +52,14 @@ class mdl_IdRepositoryOfCows : public mdl_Extension {
     virtual bool Insert(K const& key, T* object) {
         Remove(key);
         nameToID_[key] = ++lastID_;
-        idToObj_[lastID_] = cow_COW<T>(object);
+        IDToObj_[lastID_] = cow_COW<T>(object);
         Record({"Insert", key, -99});
         return true;
     }
     virtual bool Insert(K const& key, T const& object) { return Insert(key, Clone(object)); }
     virtual void Clear() {
         nameToID_.clear();
-        idToObj_.clear();
+        IDToObj_.clear();
     }
 
     // The object under an id or key; omu_KeyErrorException when there is none.
@@ -67,8 +68,8 @@ class mdl_IdRepositoryOfCows : public mdl_Extension {
     T& Get(unsigned int id) { return Mutable(id); }
     T& Get(K const& key) { return Mutable(GetID(key)); }
     cow_COW<T> const& Handle(unsigned int id) const {
-        auto it = idToObj_.find(id);
-        if (it == idToObj_.end()) throw omu_KeyErrorException(std::to_string(id));
+        auto it = IDToObj_.find(id);
+        if (it == IDToObj_.end()) throw omu_KeyErrorException(std::to_string(id));
         return it->second;
     }
     cow_COW<T> const& Handle(K const& key) const { return Handle(GetID(key)); }
@@ -99,15 +100,14 @@ class mdl_IdRepositoryOfCows : public mdl_Extension {
     }
     cow_List<cow_COW<T>> Values() const {
         cow_List<cow_COW<T>> values;
-        for (auto const& entry : idToObj_) values.push_back(entry.second);
+        for (auto const& entry : IDToObj_) values.push_back(entry.second);
         return values;
     }
     cow_List<unsigned int> IDs() const {
         cow_List<unsigned int> ids;
-        for (auto const& entry : idToObj_) ids.push_back(entry.first);
+        for (auto const& entry : IDToObj_) ids.push_back(entry.first);
         return ids;
     }
-    unsigned int LastID() const { return lastID_; }
 
 protected:
     static T* Clone(T const& object) {
@@ -118,12 +118,19 @@ protected:
     }
     static void Record(omu_PrimTuple change) { thr_ThreadSingleton<omu_ChangeHistory>::Instance().addChange(std::move(change)); }
     T& Mutable(unsigned int id) {
-        auto it = idToObj_.find(id);
-        if (it == idToObj_.end()) throw omu_KeyErrorException(std::to_string(id));
+        auto it = IDToObj_.find(id);
+        if (it == IDToObj_.end()) throw omu_KeyErrorException(std::to_string(id));
         return it->second.GetMutable();
     }
-
-    KeyToId nameToID_;
-    IdToObject idToObj_;
-    unsigned int lastID_ = 0;
+    // Places an object under a key that holds none, with the next id; false when the id is taken.
+    bool Place(K const& key, cow_COW<T> object) {
+        nameToID_[key] = ++lastID_;
+        return IDToObj_.emplace(lastID_, std::move(object)).second;
+    }
+    // Moves the id of `oldKey` to `newKey`, which holds none.
+    void Rekey(K const& oldKey, K const& newKey) {
+        auto node = nameToID_.extract(oldKey);
+        node.key() = newKey;
+        nameToID_.insert(std::move(node));
+    }
 };

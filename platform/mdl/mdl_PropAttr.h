@@ -37,9 +37,9 @@ struct mdl_PropAttrClass<bool> {
     static constexpr char const* Name = "mdl_PropAttrBool";
 };
 
-#define MDL_PROPATTR_ATTRIBUTES(A)    \
-    A(value, value_, "value", V{})    \
-    A(state, state_, "state", mdl_PropAttributeStateEnm::UNSET)
+#define MDL_PROPATTR_ATTRIBUTES(A) \
+    A(V, value, V{})               \
+    A(mdl_PropAttributeStateEnm, state, mdl_PropAttributeStateEnm::UNSET)
 
 template <class V>
 class mdl_PropAttr : public cls_Persistent {
@@ -50,6 +50,13 @@ class mdl_PropAttr : public cls_Persistent {
 
     mdl_PropAttr() = default;
     mdl_PropAttr(V value, StateEnm state) : value_(std::move(value)), state_(state) {}
+    // A value given is set in this step, as by assignment.
+    mdl_PropAttr(V value) : value_(std::move(value)), state_(StateEnm::SET) {}
+    // ... also from what converts to a value, so that load.amplitude("Amp-1") reads as it says.
+    template <class U, class = std::enable_if_t<!std::is_same_v<std::decay_t<U>, V> &&
+                                                !std::is_base_of_v<mdl_PropAttr, std::decay_t<U>> &&
+                                                std::is_convertible_v<U, V>>>
+    mdl_PropAttr(U&& value) : value_(std::forward<U>(value)), state_(StateEnm::SET) {}
     mdl_PropAttr(mdl_PropAttr const&) = default;
     mdl_PropAttr& operator=(mdl_PropAttr const&) = default;
 
@@ -60,13 +67,11 @@ class mdl_PropAttr : public cls_Persistent {
         return *this;
     }
 
-    V const& Value() const { return value_; }
     // Mutable access counts as setting the value.
     V& MutableValue() {
         state_ = StateEnm::SET;
         return value_;
     }
-    StateEnm State() const { return state_; }
     // UNSET and CLEARED also put the default value back.
     void SetState(StateEnm state) {
         state_ = state;
@@ -100,8 +105,4 @@ class mdl_PropAttr : public cls_Persistent {
     }
 
     bool operator==(mdl_PropAttr const& other) const { return value_ == other.value_ && state_ == other.state_; }
-
-private:
-    V value_{};
-    StateEnm state_ = StateEnm::UNSET;
 };

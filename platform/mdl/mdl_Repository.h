@@ -5,10 +5,8 @@
 #include "platform/mdl/mdl_Extension.h"
 #include "platform/typ/typ_PlatformTable.h"
 
-#define MDL_REPOSITORY_ATTRIBUTES(A)
-
 class mdl_Repository : public mdl_Extension {
-    CLS_ABSTRACT_PERSISTENT(mdl_Repository, mdl_Extension, mdl_Repository_TypeId, 1, MDL_REPOSITORY_ATTRIBUTES)
+    CLS_ABSTRACT_PERSISTENT(mdl_Repository, mdl_Extension, mdl_Repository_TypeId, 1, CLS_NO_ATTRIBUTES)
 
     mdl_Repository() = default;
     mdl_Repository(mdl_Repository const&) = default;

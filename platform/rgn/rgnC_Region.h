@@ -14,11 +14,13 @@ enum rgnC_ModelSpace : int { rgnC_THREE_D = 1, rgnC_TWO_D = 2, rgnC_AXISYMMETRIC
 // Which regions a region query returns: 0 those with the flag set, 1 those with it clear, 2 all.
 using rgnC_RegionType = int;
 
-#define RGNC_REGION_ATTRIBUTES(A)                   \
-    A(names, names_, "names", {})                   \
-    A(entityCount, entityCount_, "entityCount", 0)  \
-    A(modelSpace, modelSpace_, "modelSpace", rgnC_THREE_D) \
-    A(flag, flag_, "flag", false)
+using rgnC_NameList = cow_List<cow_String>;
+
+#define RGNC_REGION_ATTRIBUTES(A)          \
+    A(rgnC_NameList, names, {})            \
+    A(int, entityCount, 0)                 \
+    A(int, modelSpace, rgnC_THREE_D)       \
+    A(bool, flag, false)
 
 class rgnC_Region : public cls_Persistent {
     CLS_PERSISTENT(rgnC_Region, cls_Persistent, rgnC_Region_TypeId, 1, RGNC_REGION_ATTRIBUTES)
@@ -29,10 +31,6 @@ class rgnC_Region : public cls_Persistent {
     rgnC_Region(rgnC_Region const&) = default;
     rgnC_Region& operator=(rgnC_Region const&) = default;
 
-    cow_List<cow_String> const& Names() const { return names_; }
-    int EntityCount() const { return entityCount_; }
-    int ModelSpace() const { return modelSpace_; }
-    bool Flag() const { return flag_; }
     bool IsEmpty() const { return names_.empty() && entityCount_ == 0; }
     // "Set-1, Surf-2", or "(empty)".
     cow_String Describe() const;
@@ -41,10 +39,4 @@ class rgnC_Region : public cls_Persistent {
         return names_ == other.names_ && entityCount_ == other.entityCount_ && modelSpace_ == other.modelSpace_ &&
                flag_ == other.flag_;
     }
-
-private:
-    cow_List<cow_String> names_;
-    int entityCount_ = 0;
-    int modelSpace_ = rgnC_THREE_D;
-    bool flag_ = false;
 };

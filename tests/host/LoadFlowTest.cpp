@@ -42,7 +42,7 @@ protected:
     }
     std::vector<cow_String> RecordNames(cow_String const& name) {
         std::vector<cow_String> names;
-        for (auto const& r : Loads().ConstGet(name).States()) names.push_back(r.StepName());
+        for (auto const& r : Loads().ConstGet(name).States()) names.push_back(r.stepName());
         return names;
     }
 
@@ -62,7 +62,7 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
     flow->Rename("S3", "Last");
     EXPECT_EQ(History("Force"), "NNCM");
     EXPECT_EQ(Loads().ConstGet("Force").CreateStepName(), "S2");
-    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(Loads().ConstGet("Force").StateIn("Last")).Component(1).Value(), 5.0);
+    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(Loads().ConstGet("Force").StateIn("Last")).Component(1).value(), 5.0);
 
     EXPECT_TRUE(flow->Remove("Last"));  // the step where the force is modified
     EXPECT_EQ(History("Force"), "NNC");
@@ -76,7 +76,7 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
     EXPECT_EQ(History("Pressure"), "CPB");
     // Each record holds the step container's own step object.
     auto const& records = Loads().ConstGet("Pressure").States();
-    EXPECT_TRUE(records[2].Procedure().SharesWith(Steps().Handle("S2")));
+    EXPECT_TRUE(records[2].procedure().SharesWith(Steps().Handle("S2")));
 
     // Removing the creation step removes the pressure.
     flow->InsertAfter("S2", "S4", tst_Step(STATIC));
@@ -97,7 +97,7 @@ TEST_F(LoadFlow, DeactivationWhereTheNewProcedureRefusesTheLoadIsKept) {
     EXPECT_EQ(History("Pressure"), "CVD");
     flow->Rename("S3", "Later");  // propagates again
     EXPECT_EQ(History("Pressure"), "CVD");
-    EXPECT_TRUE(Loads().ConstGet("Pressure").ConstGetStateQuad("S2").State()->IsDeactivated());
+    EXPECT_TRUE(Loads().ConstGet("Pressure").ConstGetStateQuad("S2").state()->deactivate());
 }
 
 // A listener that refuses a step change after the loads have followed it: steps and
@@ -117,7 +117,7 @@ TEST_F(LoadFlow, ARefusedStepChangeLeavesStepsAndLoads) {
     EXPECT_EQ(Steps().Keys(), order);
     EXPECT_TRUE(Loads().IsMember("Force"));
     EXPECT_EQ(&Loads().ConstGet("Force"), force);
-    EXPECT_EQ(Loads().Procedures().size(), 3u);
+    EXPECT_EQ(Loads().procedures().size(), 3u);
     EXPECT_EQ(History("Force"), "NCM");
     EXPECT_EQ(Changes().Entries().size(), changes);
 }
@@ -135,8 +135,8 @@ TEST_F(LoadFlow, ModelFileRoundTripKeepsLoadsAndSharedSteps) {
         EXPECT_EQ(loads.ConstGet(name).History(), Loads().ConstGet(name).History()) << name;
         auto const& records = loads.ConstGet(name).States();
         for (std::size_t i = 0; i < records.size(); ++i) {
-            EXPECT_TRUE(records[i].Procedure().SharesWith(steps.Handle(records[i].StepName()))) << name << i;
-            EXPECT_TRUE(records[i].Procedure().SharesWith(loads.Procedures()[i].Procedure())) << name << i;
+            EXPECT_TRUE(records[i].procedure().SharesWith(steps.Handle(records[i].stepName()))) << name << i;
+            EXPECT_TRUE(records[i].procedure().SharesWith(loads.procedures()[i].procedure())) << name << i;
         }
     }
     // The read model goes on following its steps.

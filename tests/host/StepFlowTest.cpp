@@ -18,7 +18,7 @@ public:
     bool WantsInitialStep() const override { return initial_; }
     void UpdateSteps(kprC_StepList const& steps) override {
         Names names;
-        for (auto const& pair : steps) names.push_back(pair.StepName());
+        for (auto const& pair : steps) names.push_back(pair.stepName());
         received.push_back(names);
         last = steps;
     }
@@ -56,7 +56,7 @@ protected:
         bool operator==(Snapshot const&) const = default;
     };
     Snapshot Take() {
-        Snapshot s{Steps().Keys(), Ids(Steps()), {}, Steps().LastID(), Changes().Entries().size()};
+        Snapshot s{Steps().Keys(), Ids(Steps()), {}, Steps().lastID(), Changes().Entries().size()};
         for (auto const& name : s.order) s.objects.push_back(&Steps().ConstGet(name));
         return s;
     }
@@ -111,8 +111,8 @@ TEST_F(StepFlow, ListenersReceiveBothListsAfterEveryChange) {
         EXPECT_EQ(constraints->received[i], withInitial) << i;
     }
     // The pairs hold the container's own step objects.
-    EXPECT_TRUE(loads->last[0].Procedure().SharesWith(Steps().Handle("S1")));
-    EXPECT_EQ(loads->last[0].Procedure()->ProcedureType(), kprC_GEOSTATIC_STEP_ID);
+    EXPECT_TRUE(loads->last[0].procedure().SharesWith(Steps().Handle("S1")));
+    EXPECT_EQ(loads->last[0].procedure()->ProcedureType(), kprC_GEOSTATIC_STEP_ID);
     EXPECT_EQ(Steps().GetID("S1"), 6u);  // replaced under its name with a new id
     EXPECT_EQ(Steps().GetID("S2"), frequencyId);
 }
@@ -127,7 +127,7 @@ TEST_F(StepFlow, ModelFileRoundTripKeepsStepsIdsAndSharing) {
     auto const& steps = read.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
     EXPECT_EQ(steps.Keys(), Steps().Keys());
     EXPECT_EQ(Ids(steps), Ids(Steps()));
-    EXPECT_EQ(steps.LastID(), Steps().LastID());
+    EXPECT_EQ(steps.lastID(), Steps().lastID());
     EXPECT_TRUE(steps.Nlgeom("S3"));
     for (auto const& name : steps.Keys())
         EXPECT_EQ(steps.ConstGet(name).ProcedureType(), Steps().ConstGet(name).ProcedureType()) << name;

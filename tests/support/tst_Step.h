@@ -13,8 +13,8 @@
 #include "platform/thr/thr_ThreadSingleton.h"
 
 #define TST_STEP_ATTRIBUTES(A)                \
-    A(code, code_, "code", 0u)                \
-    A(nlgeom, nlgeom_, "nlgeom", 2u)
+    A(unsigned int, code, 0u)                 \
+    A(unsigned int, nlgeom, 2u)
 
 class tst_Step : public kprC_AnalysisStep {
     CLS_PERSISTENT(tst_Step, kprC_AnalysisStep, 0x7F000201, 1, TST_STEP_ATTRIBUTES)
@@ -27,9 +27,6 @@ class tst_Step : public kprC_AnalysisStep {
     NlgeomEnm Nlgeom() const override { return static_cast<NlgeomEnm>(nlgeom_); }
     double TimePeriod() const override { return 1.0; }
     void AssertValid() const override {}
-
-    unsigned int code_;
-    unsigned int nlgeom_;
 };
 
 inline constexpr unsigned STATIC = kprC_STATIC_STEP_ID, FREQUENCY = kprC_FREQUENCY_STEP_ID,

@@ -57,7 +57,7 @@ protected:
         steps.InsertAfter("Initial", "Preload", kprC_StaticStep());
         steps.InsertAfter("Preload", "Heat", kprC_HeatTransferStep(), true);
         kprC_StaticStep unload;
-        unload.initialInc_ = 0.1, unload.minInc_ = 1e-5, unload.maxInc_ = 1.0;
+        unload.initialInc(0.1), unload.minInc(1e-5), unload.maxInc(1.0);
         steps.InsertAfter("Heat", "Unload", unload, true);
         auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
         loads.UpdateSteps(hst_StepFlow::StepList(steps, false));

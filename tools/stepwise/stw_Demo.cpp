@@ -7,10 +7,10 @@
 namespace {
 kprC_StaticStep Static(kprC_Step::NlgeomEnm nlgeom, double timePeriod, char const* description) {
     kprC_StaticStep step;
-    step.nlgeom_ = nlgeom;
-    step.timePeriod_ = timePeriod;
-    step.initialInc_ = 0.1 * timePeriod, step.minInc_ = 1e-5 * timePeriod, step.maxInc_ = timePeriod;
-    step.SetDescription(description);
+    step.nlgeom(nlgeom);
+    step.timePeriod(timePeriod);
+    step.initialInc(0.1 * timePeriod), step.minInc(1e-5 * timePeriod), step.maxInc(timePeriod);
+    step.description(description);
     return step;
 }
 }  // namespace
@@ -24,11 +24,11 @@ ddr_Model stw_DemoModel() {
     flow.InsertAfter("Initial", "Step-1", Static(Nlgeom::ON, 1.0, "Preload"));
     kprC_FrequencyStep frequency;
     frequency.numEigen(10);
-    frequency.SetDescription("Natural frequencies about the preloaded state");
+    frequency.description("Natural frequencies about the preloaded state");
     flow.InsertAfter("Step-1", "Step-2", frequency);
     flow.InsertAfter("Step-2", "Step-3", Static(Nlgeom::OFF, 2.0, "Service load"));
     kprC_StaticLinearPerturbationStep perturbation;
-    perturbation.SetDescription("Stiffness about the service state");
+    perturbation.description("Stiffness about the service state");
     flow.InsertAfter("Step-3", "Step-4", perturbation);
     flow.InsertAfter("Step-4", "Step-5", Static(Nlgeom::OFF, 1.0, "Unload"));
     stw_AddDemoLoads(model);

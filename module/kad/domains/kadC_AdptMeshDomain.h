@@ -4,10 +4,8 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "module/kad/kadC_TypeIds.h"
 
-#define KADC_ADPTMESHDOMAIN_ATTRIBUTES(A)
-
 class kadC_AdptMeshDomain : public cls_Persistent {
-    CLS_PERSISTENT(kadC_AdptMeshDomain, cls_Persistent, kadC_AdptMeshDomain_TypeId, 1, KADC_ADPTMESHDOMAIN_ATTRIBUTES)
+    CLS_PERSISTENT(kadC_AdptMeshDomain, cls_Persistent, kadC_AdptMeshDomain_TypeId, 1, CLS_NO_ATTRIBUTES)
     kadC_AdptMeshDomain() = default;
     kadC_AdptMeshDomain(kadC_AdptMeshDomain const&) = default;
     static constexpr char const* constructorCmd() { return "AdaptiveMeshDomain"; }

@@ -4,10 +4,8 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "module/klc/klcC_TypeIds.h"
 
-#define KLCC_LOADCASE_ATTRIBUTES(A)
-
 class klcC_LoadCase : public cls_Persistent {
-    CLS_PERSISTENT(klcC_LoadCase, cls_Persistent, klcC_LoadCase_TypeId, 1, KLCC_LOADCASE_ATTRIBUTES)
+    CLS_PERSISTENT(klcC_LoadCase, cls_Persistent, klcC_LoadCase_TypeId, 1, CLS_NO_ATTRIBUTES)
     klcC_LoadCase() = default;
     klcC_LoadCase(klcC_LoadCase const&) = default;
     static constexpr char const* constructorCmd() { return "LoadCase"; }

@@ -40,7 +40,7 @@ void kloC_Load::Commit(Records const& records) {
 }
 
 int kloC_Load::CreationType() const {
-    auto const& step = ConstGetStateQuad(CreateStepName()).Procedure();
+    auto const& step = ConstGetStateQuad(CreateStepName()).procedure();
     return step ? int(kprC_ValidityType(*step)) : -1;
 }
 
@@ -52,7 +52,7 @@ void kloC_Load::SwitchComplex(bool& useComplex, std::initializer_list<ComplexPar
     useComplex = !useComplex;
     for (auto const& p : parts) {
         if (useComplex) {
-            p.complexReal = p.real.Value();
+            p.complexReal = p.real.value();
             p.complexImag = 0.0;
             p.real = 0.0;
         } else {
@@ -65,8 +65,8 @@ void kloC_Load::SwitchComplex(bool& useComplex, std::initializer_list<ComplexPar
 
 bool kloC_Load::Insert(cow_String const& stepName, kloC_LoadState const& state) {
     if (auto* r = Recs::Find(states_, stepName)) {
-        r->SetState(CopyOf(state));
-        bool const inContainer = bool(r->Procedure());
+        r->state(CopyOf(state));
+        bool const inContainer = bool(r->procedure());
         SetStateStatusChecks();
         if (inContainer) Propagate();
         return true;
@@ -80,14 +80,14 @@ bool kloC_Load::Insert(cow_String const& stepName, kloC_LoadState const& state) 
 void kloC_Load::Deactivate(cow_String const& stepName) {
     Record const* r = Recs::Find(states_, stepName);
     kloC_Assert(r != nullptr, kloC_NO_SUCH_STEP);
-    if (!r->HasState() || r->State()->IsDeactivated()) return;
-    kloC_Assert(IsActive(r->GetStatus()), kloC_NOT_ACTIVE);
+    if (!r->HasState() || r->state()->deactivate()) return;
+    kloC_Assert(IsActive(r->status()), kloC_NOT_ACTIVE);
     // Deactivating the creation would turn the creation state itself into a deactivated
     // one that later steps keep carrying: a load is removed, not deactivated, there.
     kloC_Assert(stepName != CreateStepName(), kloC_CANNOT_DEACTIVATE);
-    kloC_Assert(!(r->Procedure() && r->Procedure()->Perturbation()), kloC_DEACTIVATE_IN_BASE_STATE);
+    kloC_Assert(!(r->procedure() && r->procedure()->Perturbation()), kloC_DEACTIVATE_IN_BASE_STATE);
     Records next = states_;
-    Recs::Get(next, stepName).MutableState().SetDeactivate(true);
+    Recs::Get(next, stepName).MutableState().deactivate(true);
     Commit(next);
 }
 
@@ -98,26 +98,26 @@ void kloC_Load::Move(cow_String const& from, cow_String const& to) {
     Records next = states_;
     bool between = false;
     for (auto& r : next) {
-        bool const isFrom = r.StepName() == from, isTo = r.StepName() == to;
-        if (isTo) kloC_Assert(!IsIllegalMove(r.GetStatus()), kloC_MOVE_DESTINATION);
+        bool const isFrom = r.stepName() == from, isTo = r.stepName() == to;
+        if (isTo) kloC_Assert(!IsIllegalMove(r.status()), kloC_MOVE_DESTINATION);
         if (isFrom || isTo) {
             between = !between;
         } else if (between) {
-            kloC_Assert(!IsIllegalMove(r.GetStatus()), kloC_MOVE_INTERMEDIATE);
+            kloC_Assert(!IsIllegalMove(r.status()), kloC_MOVE_INTERMEDIATE);
             r.ClearState();
         }
     }
     Record& source = Recs::Get(next, from);
     Record& target = Recs::Get(next, to);
-    kloC_Assert(IsActive(source.GetStatus()), kloC_MOVE_NOT_ACTIVE);
-    kloC_Assert(!IsPropagated(source.GetStatus()), kloC_NOTHING_TO_MOVE);
-    kloC_Assert(!(source.Procedure() && source.Procedure()->Perturbation()), kloC_MOVE_FROM_PERTURBATION);
-    unsigned int const type = target.Procedure() ? kprC_ValidityType(*target.Procedure()) : 0;
+    kloC_Assert(IsActive(source.status()), kloC_MOVE_NOT_ACTIVE);
+    kloC_Assert(!IsPropagated(source.status()), kloC_NOTHING_TO_MOVE);
+    kloC_Assert(!(source.procedure() && source.procedure()->Perturbation()), kloC_MOVE_FROM_PERTURBATION);
+    unsigned int const type = target.procedure() ? kprC_ValidityType(*target.procedure()) : 0;
     kloC_Assert(!kprC_Step::Perturbation(type), kloC_MOVE_INTO_PERTURBATION);
     for (auto const& [procedure, code] : moveRefusals) kloC_Assert(type != procedure, code);
     kloC_Assert(ValidInStepButRelaxCheckOnInitial(int(type), false), kloC_MOVE_TYPE_INVALID);
-    target.SetStatus(source.GetStatus());
-    target.SetState(source.HasState() ? CopyOf(*source.State()) : cow_COW<kloC_LoadState>());
+    target.status(source.status());
+    target.state(source.HasState() ? CopyOf(*source.state()) : cow_COW<kloC_LoadState>());
     source.ClearState();
     Commit(next);
 }
@@ -180,12 +180,12 @@ bool kloC_Load::ClearState(cow_String const& stepName) {
 kloC_LoadState const& kloC_Load::StateIn(cow_String const& stepName) const {
     Record const& r = ConstGetStateQuad(stepName);
     kloC_Assert(r.HasState(), kloC_NOT_IN_STEP);
-    return *r.State();
+    return *r.state();
 }
 
 bool kloC_Load::HasStep(cow_String const& stepName) const {
     Record const* r = Recs::Find(states_, stepName);
-    return !suppress_ && r && IsActive(r->GetStatus()) && r->HasState();
+    return !suppress_ && r && IsActive(r->status()) && r->HasState();
 }
 
 void kloC_Load::CheckStep(cow_String const& stepName) const { kloC_Assert(HasStep(stepName), kloC_NOT_IN_STEP); }
@@ -193,7 +193,7 @@ void kloC_Load::CheckStep(cow_String const& stepName) const { kloC_Assert(HasSte
 bool kloC_Load::ValidInALoadCase(cow_String const& stepName, bool raise) const {
     Record const* r = Recs::Find(states_, stepName);
     std::pair<bool, kloC_ErrorEnm> const rules[] = {
-        {r && r->HasState() && IsActive(r->GetStatus()), kloC_NOT_ACTIVE_FOR_LOAD_CASE},
+        {r && r->HasState() && IsActive(r->status()), kloC_NOT_ACTIVE_FOR_LOAD_CASE},
         {AllowedInALoadCase(), kloC_TYPE_NOT_ALLOWED_IN_LOAD_CASE},
         {!NYIForLoadCase(), kloC_CONNECTOR_IN_LOAD_CASE},
     };
@@ -219,26 +219,26 @@ void kloC_Load::AssertValid() const {
 void kloC_Load::AssertValidAnyMagnitude() const {
     auto checkStates = [](Records const& records) {
         for (auto const& r : records)
-            if (r.HasState()) r.State()->AssertValid();
+            if (r.HasState()) r.state()->AssertValid();
     };
     checkStates(states_);
     if (!Recs::HasProcedure(states_)) return;
     checkStates(kloC_LoadPropagator::Run(states_, *this));
-    auto const& step = ConstGetStateQuad(CreateStepName()).Procedure();
+    auto const& step = ConstGetStateQuad(CreateStepName()).procedure();
     if (!step) return;
     kloC_Assert(step->ProcedureType() != kprC_ANNEAL_STEP_ID, kloC_IN_ANNEAL_STEP);
     kloC_Assert(ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*step)), false), kloC_TYPE_INVALID_IN_STEP);
 }
 
 cow_List<rgnC_Region> kloC_Load::Regions(rgnC_RegionType type) const {
-    if (type == 2 || (type == 0) == region_.Flag()) return {region_};
+    if (type == 2 || (type == 0) == region_.flag()) return {region_};
     return {};
 }
 
 cow_List<cow_String> kloC_Load::Amplitudes() const {
     cow_List<cow_String> names;
     for (auto const& r : states_)
-        if (r.HasState()) names.push_back(r.State()->Amplitude().Value());
+        if (r.HasState()) names.push_back(r.state()->amplitude().value());
     return names;
 }
 

@@ -13,18 +13,21 @@
 #include "module/kpr/steps/kprC_StepNameProcedurePair.h"
 #include "platform/rgn/rgnC_Region.h"
 
-#define KLOC_LOAD_ATTRIBUTES(A)                   \
-    A(region, region_, "region", {})              \
-    A(suppress, suppress_, "suppress", false)     \
-    A(states, states_, "states", {})              \
-    A(field, fieldName_, "fieldName", "")
+using kloC_LoadRecords = std::vector<kloC_StateQuad>;
+
+#define KLOC_LOAD_ATTRIBUTES(A)                           \
+    A(rgnC_Region, region, {})                            \
+    A(bool, suppress, false)                              \
+    A(cow_String, fieldName, "", .Script("field"))        \
+    A(kloC_LoadRecords, states, {})
 
 class kloC_Load : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kloC_Load, cls_Persistent, kloC_Load_TypeId, 815, KLOC_LOAD_ATTRIBUTES)
+    CLS_WRITE_ORDER("region", "suppress", "states", "fieldName")
 
     using StatusEnm = mdl_PropagationStatusEnm;
     using Record = kloC_StateQuad;
-    using Records = std::vector<Record>;
+    using Records = kloC_LoadRecords;
     using DistribTypeEnum = kloC_Load_DistribTypeEnum;
 
     KLOC_NAME(copyConstructorCmd, "Load")
@@ -88,7 +91,7 @@ class kloC_Load : public cls_Persistent {
     Record& GetStateQuad(cow_String const& stepName) { return Recs::Get(states_, stepName); }
     Record const& ConstGetStateQuad(cow_String const& stepName) const { return Recs::Get(states_, stepName); }
     Records const& States() const { return states_; }
-    StatusEnm Status(cow_String const& stepName) const { return ConstGetStateQuad(stepName).GetStatus(); }
+    StatusEnm Status(cow_String const& stepName) const { return ConstGetStateQuad(stepName).status(); }
     cow_List<StatusEnm> History() const { return Recs::History(states_); }
     cow_String CreateStepName() const { return Recs::CreateStepName(states_); }
     // The state in force in a step (its definition before the load joins a container).
@@ -102,11 +105,7 @@ class kloC_Load : public cls_Persistent {
     static bool IsPropagated(StatusEnm s) { return kloC_LoadKind::IsPropagated(s); }
 
     // --- Queries ---
-    rgnC_Region const& Region() const { return region_; }
-    void SetRegion(rgnC_Region region) { region_ = std::move(region); }
     bool IsSuppressed() const { return suppress_; }
-    cow_String const& FieldName() const { return fieldName_; }
-    void SetFieldName(cow_String name) { fieldName_ = std::move(name); }
 
     virtual bool AllowedInALoadCase() const { return false; }
     virtual bool NYIForLoadCase() const { return false; }
@@ -159,11 +158,6 @@ protected:
     // records are propagated again so that later steps see the moved values.
     void SwitchComplex(bool& useComplex, std::initializer_list<ComplexPart> parts);
 
-private:
-    rgnC_Region region_;
-    bool suppress_ = false;
-    Records states_;
-    cow_String fieldName_;
 };
 
 // The relaxed admission every concrete load type answers from the shared table.

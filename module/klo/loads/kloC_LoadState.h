@@ -9,12 +9,9 @@
 // A static scripting-name function of the loads module.
 #define KLOC_NAME(function, text) KPRC_NAME(function, text)
 
-// A class level without stored attributes of its own.
-#define KLOC_NO_ATTRIBUTES(A)
-
-#define KLOC_LOADSTATE_ATTRIBUTES(A)                 \
-    A(deactivate, deactivate_, "deactivate", false)  \
-    A(amplitude, amplitude_, "amplitude", {})
+#define KLOC_LOADSTATE_ATTRIBUTES(A) \
+    A(bool, deactivate, false)       \
+    A(mdl_PropAttr<cow_String>, amplitude, {})
 
 class kloC_LoadState : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kloC_LoadState, cls_Persistent, kloC_LoadState_TypeId, 203, KLOC_LOADSTATE_ATTRIBUTES)
@@ -42,11 +39,7 @@ class kloC_LoadState : public cls_Persistent {
     virtual bool UseComplex(unsigned int procedureType) const;
     virtual void ChangeProcedureType(unsigned int procedureType);
 
-    bool IsDeactivated() const { return deactivate_; }
-    void SetDeactivate(bool value) { deactivate_ = value; }
-    mdl_PropAttr<cow_String> const& Amplitude() const { return amplitude_; }
     mdl_PropAttr<cow_String>& MutableAmplitude() { return amplitude_; }
-    void SetAmplitude(cow_String name) { amplitude_ = std::move(name); }
 
 protected:
     // `other` as the derived state D (the states of one load are all of its type).
@@ -56,10 +49,6 @@ protected:
         NEX_ASSERT(d != nullptr);
         return *d;
     }
-
-private:
-    bool deactivate_ = false;
-    mdl_PropAttr<cow_String> amplitude_;
 };
 
 // The overrides of Modify, Propagate and IsModified for a state level whose own

@@ -5,7 +5,7 @@
 #include "module/klo/loads/kloC_Vector.h"
 
 class kloC_MomentState : public kloC_VectorState {
-    CLS_PERSISTENT(kloC_MomentState, kloC_VectorState, kloC_MomentState_TypeId, 203, KLOC_NO_ATTRIBUTES)
+    CLS_PERSISTENT(kloC_MomentState, kloC_VectorState, kloC_MomentState_TypeId, 203, CLS_NO_ATTRIBUTES)
     KLOC_NAME(pythonTypeName, "MomentState")
 
     kloC_MomentState() = default;
@@ -13,9 +13,9 @@ class kloC_MomentState : public kloC_VectorState {
     kloC_MomentState(kloC_MomentState const&) = default;
 };
 
-#define KLOC_MOMENT_ATTRIBUTES(A)            \
-    A(follower, follower_, "follower", false)   \
-    A(localCsys, csys_, "csys", {})
+#define KLOC_MOMENT_ATTRIBUTES(A) \
+    A(bool, follower, false)       \
+    A(dtmC_DatumRef, csys, {}, .Script("localCsys"))
 
 class kloC_Moment : public kloC_Vector {
     CLS_PERSISTENT(kloC_Moment, kloC_Vector, kloC_Moment_TypeId, 203, KLOC_MOMENT_ATTRIBUTES)
@@ -36,13 +36,4 @@ class kloC_Moment : public kloC_Vector {
     kloC_Moment(kloC_Moment const&) = default;
 
     bool AllowedInALoadCase() const override { return true; }
-
-    bool Follower() const { return follower_; }
-    void SetFollower(bool value) { follower_ = value; }
-    dtmC_DatumRef const& Csys() const { return csys_; }
-    void SetCsys(dtmC_DatumRef csys) { csys_ = std::move(csys); }
-
-private:
-    bool follower_ = false;
-    dtmC_DatumRef csys_;
 };

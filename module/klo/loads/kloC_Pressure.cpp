@@ -8,7 +8,7 @@ kloC_PressureState const& PressureState(kloC_LoadState const& state) {
 
 bool kloC_Pressure::UsesField(cow_String& name) const {
     bool const uses = distType_ == PressureTypeEnum::FIELD;
-    name = uses ? FieldName() : cow_String();
+    name = uses ? fieldName() : cow_String();
     return uses;
 }
 
@@ -20,27 +20,27 @@ void kloC_Pressure::ChangeProcedureType(unsigned int procedureType) {
 
 void kloC_Pressure::AssertValid() const {
     if (IsSuppressed()) return;
-    kloC_Assert(distType_ != PressureTypeEnum::FIELD || !FieldName().empty(), kloC_FIELD_NAME_REQUIRED);
+    kloC_Assert(distType_ != PressureTypeEnum::FIELD || !fieldName().empty(), kloC_FIELD_NAME_REQUIRED);
     kloC_Load::AssertValid();
     if (distType_ != PressureTypeEnum::HYDROSTATIC) return;
     for (auto const& r : States())
-        kloC_Assert(!(r.Procedure() && r.Procedure()->Explicit()), kloC_HYDROSTATIC_IN_EXPLICIT_STEP);
+        kloC_Assert(!(r.procedure() && r.procedure()->Explicit()), kloC_HYDROSTATIC_IN_EXPLICIT_STEP);
     for (auto const& r : States()) {
-        if (!r.HasState() || !r.State()->IsModified()) continue;
-        auto const& s = PressureState(*r.State());
-        kloC_Assert(s.HZero().Value() != s.HReference().Value(), kloC_HYDROSTATIC_ELEVATIONS_EQUAL);
+        if (!r.HasState() || !r.state()->IsModified()) continue;
+        auto const& s = PressureState(*r.state());
+        kloC_Assert(s.hZero().value() != s.hReference().value(), kloC_HYDROSTATIC_ELEVATIONS_EQUAL);
     }
 }
 
 void kloC_Pressure::SetStateStatusChecks() {
     bool const hydrostatic = distType_ == PressureTypeEnum::HYDROSTATIC;
     for (auto& r : MutableRecords())
-        if (r.HasState() && PressureState(*r.State()).UseHydrostatic() != hydrostatic)
-            dynamic_cast<kloC_PressureState&>(r.MutableState()).SetUseHydrostatic(hydrostatic);
+        if (r.HasState() && PressureState(*r.state()).useHydrostatic() != hydrostatic)
+            dynamic_cast<kloC_PressureState&>(r.MutableState()).useHydrostatic(hydrostatic);
 }
 
 bool kloC_Pressure::CheckForZero(cow_String const& stepName) const {
     if (distType_ == PressureTypeEnum::USER_DEFINED) return false;
     if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
-    return PressureState(StateIn(stepName)).Magnitude().Value() == 0.0;
+    return PressureState(StateIn(stepName)).magnitude().value() == 0.0;
 }

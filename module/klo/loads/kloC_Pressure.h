@@ -4,11 +4,13 @@
 // stagnation or viscous pressure.
 #include "module/klo/loads/kloC_Load.h"
 
-#define KLOC_PRESSURESTATE_ATTRIBUTES(A)                       \
-    A(magnitude, magnitude_, "magnitude", {})                  \
-    A(hZero, hZero_, "hZero", {})                              \
-    A(hReference, hReference_, "hReference", {})               \
-    A(useHydrostatic, useHydrostatic_, "useHydrostatic", false)
+// hZero and hReference are the zero-pressure and the reference-pressure elevations of a
+// hydrostatic pressure.
+#define KLOC_PRESSURESTATE_ATTRIBUTES(A)     \
+    A(mdl_PropAttr<double>, magnitude, {})   \
+    A(mdl_PropAttr<double>, hZero, {})       \
+    A(mdl_PropAttr<double>, hReference, {})  \
+    A(bool, useHydrostatic, false)
 
 class kloC_PressureState : public kloC_LoadState {
     CLS_PERSISTENT(kloC_PressureState, kloC_LoadState, kloC_PressureState_TypeId, 203, KLOC_PRESSURESTATE_ATTRIBUTES)
@@ -19,32 +21,19 @@ class kloC_PressureState : public kloC_LoadState {
     explicit kloC_PressureState(double magnitude) { magnitude_ = magnitude; }
     kloC_PressureState(kloC_PressureState const&) = default;
 
-    mdl_PropAttr<double> const& Magnitude() const { return magnitude_; }
     mdl_PropAttr<double>& MutableMagnitude() { return magnitude_; }
-    void SetMagnitude(double value) { magnitude_ = value; }
-    // The zero-pressure and the reference-pressure elevations of a hydrostatic pressure.
-    mdl_PropAttr<double> const& HZero() const { return hZero_; }
-    mdl_PropAttr<double> const& HReference() const { return hReference_; }
     void SetElevations(double zero, double reference) {
         hZero_ = zero;
         hReference_ = reference;
     }
-    bool UseHydrostatic() const { return useHydrostatic_; }
-    void SetUseHydrostatic(bool value) { useHydrostatic_ = value; }
-
-private:
-    mdl_PropAttr<double> magnitude_;
-    mdl_PropAttr<double> hZero_;
-    mdl_PropAttr<double> hReference_;
-    bool useHydrostatic_ = false;
 };
 
-#define KLOC_PRESSURE_ATTRIBUTES(A)                                                  \
-    A(distributionType, distType_, "distType", kloC_Pressure_PressureTypeEnum::UNIFORM) \
-    A(useComplex, useComplex_, "useComplex", false)                                  \
-    A(complexMagReal, complexMagReal_, "complexMagReal", 0.0)                         \
-    A(complexMagImag, complexMagImag_, "complexMagImag", 0.0)                         \
-    A(refPoint, referencePoint_, "referencePoint", {})
+#define KLOC_PRESSURE_ATTRIBUTES(A)                                                                  \
+    A(kloC_Pressure_PressureTypeEnum, distType, kloC_Pressure_PressureTypeEnum::UNIFORM, .Script("distributionType")) \
+    A(bool, useComplex, false)                                                                       \
+    A(double, complexMagReal, 0.0)                                                                   \
+    A(double, complexMagImag, 0.0)                                                                   \
+    A(rgnC_Region, referencePoint, {}, .Script("refPoint"))
 
 class kloC_Pressure : public kloC_Load {
     CLS_PERSISTENT(kloC_Pressure, kloC_Load, kloC_Pressure_TypeId, 844, KLOC_PRESSURE_ATTRIBUTES)
@@ -70,26 +59,14 @@ class kloC_Pressure : public kloC_Load {
     // Marks every state hydrostatic or not, as the distribution says.
     void SetStateStatusChecks() override;
 
-    PressureTypeEnum DistType() const { return distType_; }
-    // Takes effect on the states with the next insertion, as every distribution change.
-    void SetDistType(PressureTypeEnum value) { distType_ = value; }
-    bool UseComplex() const { return useComplex_; }
-    void SetUseComplex(bool value) { useComplex_ = value; }
+    // A distribution change (distType) takes effect on the states with the next insertion.
     std::pair<double, double> ComplexMagnitude() const { return {complexMagReal_, complexMagImag_}; }
     void SetComplexMagnitude(double real, double imag) {
         complexMagReal_ = real;
         complexMagImag_ = imag;
     }
-    rgnC_Region const& ReferencePoint() const { return referencePoint_; }
-    void SetReferencePoint(rgnC_Region point) { referencePoint_ = std::move(point); }
 
 protected:
     bool CheckForZero(cow_String const& stepName) const override;
 
-private:
-    PressureTypeEnum distType_ = PressureTypeEnum::UNIFORM;
-    bool useComplex_ = false;
-    double complexMagReal_ = 0.0;
-    double complexMagImag_ = 0.0;
-    rgnC_Region referencePoint_;
 };

@@ -8,5 +8,5 @@ void kloC_Scalar::ChangeProcedureType(unsigned int procedureType) {
 
 bool kloC_Scalar::CheckForZero(cow_String const& stepName) const {
     if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
-    return dynamic_cast<kloC_ScalarState const&>(StateIn(stepName)).Magnitude().Value() == 0.0;
+    return dynamic_cast<kloC_ScalarState const&>(StateIn(stepName)).magnitude().value() == 0.0;
 }

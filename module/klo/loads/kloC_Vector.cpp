@@ -41,5 +41,5 @@ bool kloC_Vector::CheckForZero(cow_String const& stepName) const {
         return complexC1Real_ == 0.0 && complexC1Imag_ == 0.0 && complexC2Real_ == 0.0 && complexC2Imag_ == 0.0 &&
                complexC3Real_ == 0.0 && complexC3Imag_ == 0.0;
     auto const& s = dynamic_cast<kloC_VectorState const&>(StateIn(stepName));
-    return s.Component(1).Value() == 0.0 && s.Component(2).Value() == 0.0 && s.Component(3).Value() == 0.0;
+    return s.Component(1).value() == 0.0 && s.Component(2).value() == 0.0 && s.Component(3).value() == 0.0;
 }

@@ -4,11 +4,9 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
-#define KPRC_CONTACTCONTROLS_ATTRIBUTES(A)
-
 class kprC_ContactControls : public cls_Persistent {
     CLS_PERSISTENT(kprC_ContactControls, cls_Persistent, kprC_ContactControls_TypeId, 1,
-                   KPRC_CONTACTCONTROLS_ATTRIBUTES)
+                   CLS_NO_ATTRIBUTES)
     kprC_ContactControls() = default;
     kprC_ContactControls(kprC_ContactControls const&) = default;
     static constexpr char const* constructorCmd() { return "ContactControl"; }

@@ -4,10 +4,8 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
-#define KPRC_CONTROLS_ATTRIBUTES(A)
-
 class kprC_Controls : public cls_Persistent {
-    CLS_ABSTRACT_PERSISTENT(kprC_Controls, cls_Persistent, kprC_Controls_TypeId, 1, KPRC_CONTROLS_ATTRIBUTES)
+    CLS_ABSTRACT_PERSISTENT(kprC_Controls, cls_Persistent, kprC_Controls_TypeId, 1, CLS_NO_ATTRIBUTES)
     kprC_Controls() = default;
     kprC_Controls(kprC_Controls const&) = default;
     kprC_Controls* Copy() const override = 0;

@@ -4,10 +4,8 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "module/kpr/kprC_TypeIds.h"
 
-#define KPRC_LINEARCTRL_ATTRIBUTES(A)
-
 class kprC_LinearCtrl : public cls_Persistent {
-    CLS_PERSISTENT(kprC_LinearCtrl, cls_Persistent, kprC_LinearCtrl_TypeId, 1, KPRC_LINEARCTRL_ATTRIBUTES)
+    CLS_PERSISTENT(kprC_LinearCtrl, cls_Persistent, kprC_LinearCtrl_TypeId, 1, CLS_NO_ATTRIBUTES)
     kprC_LinearCtrl() = default;
     kprC_LinearCtrl(kprC_LinearCtrl const&) = default;
     static constexpr char const* constructorCmd() { return "SolverControl"; }

@@ -7,8 +7,8 @@
 #include "platform/rgn/rgnC_Region.h"
 
 #define KPRC_MONITOR_ATTRIBUTES(A) \
-    A(dof, dof_, "dof", 0)         \
-    A(node, node_, "node", {})
+    A(int, dof, 0)                 \
+    A(rgnC_Region, node, {})
 
 class kprC_Monitor : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kprC_Monitor, cls_Persistent, kprC_Monitor_TypeId, 203, KPRC_MONITOR_ATTRIBUTES)
@@ -21,22 +21,14 @@ class kprC_Monitor : public cls_Persistent {
     static constexpr char const* constructorCmd() { return "Monitor"; }
     static constexpr char const* setValuesCmd() { return "setValues"; }
 
-    int Dof() const { return dof_; }
-    void SetDof(int value) { dof_ = value; }
-    rgnC_Region const& Node() const { return node_; }
-    void SetNode(rgnC_Region value) { node_ = std::move(value); }
 
 protected:
     explicit kprC_Monitor(int dof = 0, rgnC_Region node = {}) : dof_(dof), node_(std::move(node)) {}
     kprC_Monitor& operator=(kprC_Monitor const&) = default;
-
-private:
-    int dof_ = 0;
-    rgnC_Region node_;
 };
 
 // Monitor settings of the implicit procedures, written every `frequency` increments.
-#define KPRC_STANDARDMONITOR_ATTRIBUTES(A) A(frequency, frequency_, "frequency", 1)
+#define KPRC_STANDARDMONITOR_ATTRIBUTES(A) A(int, frequency, 1)
 
 class kprC_StandardMonitor : public kprC_Monitor {
     CLS_PERSISTENT(kprC_StandardMonitor, kprC_Monitor, kprC_StandardMonitor_TypeId, 203,
@@ -50,23 +42,16 @@ class kprC_StandardMonitor : public kprC_Monitor {
     void AssertValid() const override;
     bool Explicit() const override { return false; }
 
-    int Frequency() const { return frequency_; }
-    void SetFrequency(int value) { frequency_ = value; }
-
-private:
-    int frequency_ = 1;
 };
 
 // Monitor settings of the explicit procedures.
-#define KPRC_EXPLICITMONITOR_ATTRIBUTES(A)
-
 class kprC_ExplicitMonitor : public kprC_Monitor {
     CLS_PERSISTENT(kprC_ExplicitMonitor, kprC_Monitor, kprC_ExplicitMonitor_TypeId, 203,
-                   KPRC_EXPLICITMONITOR_ATTRIBUTES)
+                   CLS_NO_ATTRIBUTES)
     explicit kprC_ExplicitMonitor(int dof = 0, rgnC_Region node = {}) : kprC_Monitor(dof, std::move(node)) {}
     kprC_ExplicitMonitor(kprC_ExplicitMonitor const&) = default;
     kprC_ExplicitMonitor& operator=(kprC_ExplicitMonitor const&) = default;
-    KPRC_OUTPUT_EQUALITY(kprC_ExplicitMonitor, KPRC_EXPLICITMONITOR_ATTRIBUTES)
+    KPRC_OUTPUT_EQUALITY(kprC_ExplicitMonitor, CLS_NO_ATTRIBUTES)
 
     void AssertValid() const override;
     bool Explicit() const override { return true; }

@@ -5,7 +5,7 @@
 #include <utility>
 
 // One row of an attribute table as a term of a field comparison with `other`.
-#define KPRC_FIELD_EQ_ROW_(stem, member, key, def, ...) &&member == other.member
+#define KPRC_FIELD_EQ_ROW_(Type, name, initial, ...) &&name##_ == other.name##_
 
 // Equality of a root's own fields, for the concrete classes' IsEqual.
 #define KPRC_OUTPUT_ROOT_EQUALITY(Class, ROWS) \

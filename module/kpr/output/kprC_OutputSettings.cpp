@@ -12,10 +12,10 @@ void kprC_ExplicitRestart::AssertValid() const { kprC_Assert(numberIntervals_ >=
 
 void kprC_StandardMonitor::AssertValid() const {
     kprC_Assert(frequency_ >= 0, kprC_FREQUENCY_NEGATIVE);
-    kprC_Assert(Dof() >= 1, kprC_DOF_NOT_POSITIVE);
+    kprC_Assert(dof() >= 1, kprC_DOF_NOT_POSITIVE);
 }
 
-void kprC_ExplicitMonitor::AssertValid() const { kprC_Assert(Dof() >= 1, kprC_DOF_NOT_POSITIVE); }
+void kprC_ExplicitMonitor::AssertValid() const { kprC_Assert(dof() >= 1, kprC_DOF_NOT_POSITIVE); }
 
 void kprC_StandardDiagnosticPrint::AssertValid() const { kprC_Assert(frequency_ >= 0, kprC_FREQUENCY_NEGATIVE); }
 

@@ -4,7 +4,7 @@
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/output/kprC_OutputFields.h"
 
-#define KPRC_RESTART_ATTRIBUTES(A) A(overlay, overlay_, "overlay", false)
+#define KPRC_RESTART_ATTRIBUTES(A) A(bool, overlay, false)
 
 class kprC_Restart : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kprC_Restart, cls_Persistent, kprC_Restart_TypeId, 203, KPRC_RESTART_ATTRIBUTES)
@@ -16,27 +16,23 @@ class kprC_Restart : public cls_Persistent {
     virtual bool Explicit() const = 0;
     static constexpr char const* constructorCmd() { return "Restart"; }
 
-    bool Overlay() const { return overlay_; }
-    void SetOverlay(bool value) { overlay_ = value; }
 
 protected:
     explicit kprC_Restart(bool overlay = false) : overlay_(overlay) {}
     kprC_Restart& operator=(kprC_Restart const&) = default;
-
-private:
-    bool overlay_ = false;
 };
 
 // Restart settings of the implicit procedures: by increment frequency or by a number of
-// intervals (never both), optionally at exact time marks. Stored in an order of its own.
-#define KPRC_STANDARDRESTART_ATTRIBUTES(A)       \
-    A(frequency, frequency_, "frequency", 0)     \
-    A(timeMarks, timeMarks_, "timeMarks", false) \
-    A(numberIntervals, numberIntervals_, "numberIntervals", 0)
+// intervals (never both), optionally at exact time marks.
+#define KPRC_STANDARDRESTART_ATTRIBUTES(A) \
+    A(int, frequency, 0)                   \
+    A(int, numberIntervals, 0)             \
+    A(bool, timeMarks, false)
 
 class kprC_StandardRestart : public kprC_Restart {
     CLS_PERSISTENT(kprC_StandardRestart, kprC_Restart, kprC_StandardRestart_TypeId, 809,
                    KPRC_STANDARDRESTART_ATTRIBUTES)
+    CLS_WRITE_ORDER("frequency", "timeMarks", "numberIntervals")
     // Arguments in the order of the scripting constructor.
     explicit kprC_StandardRestart(bool overlay = false, int frequency = 0, int numberIntervals = 0, bool timeMarks = false)
         : kprC_Restart(overlay), frequency_(frequency), numberIntervals_(numberIntervals), timeMarks_(timeMarks) {}
@@ -47,23 +43,12 @@ class kprC_StandardRestart : public kprC_Restart {
     void AssertValid() const override;
     bool Explicit() const override { return false; }
 
-    int Frequency() const { return frequency_; }
-    void SetFrequency(int value) { frequency_ = value; }
-    int NumberIntervals() const { return numberIntervals_; }
-    void SetNumberIntervals(int value) { numberIntervals_ = value; }
-    bool TimeMarks() const { return timeMarks_; }
-    void SetTimeMarks(bool value) { timeMarks_ = value; }
-
-private:
-    int frequency_ = 0;
-    int numberIntervals_ = 0;
-    bool timeMarks_ = false;
 };
 
 // Restart settings of the explicit procedures: a number of intervals, at least one.
-#define KPRC_EXPLICITRESTART_ATTRIBUTES(A)                     \
-    A(numberIntervals, numberIntervals_, "numberIntervals", 1) \
-    A(timeMarks, timeMarks_, "timeMarks", false)
+#define KPRC_EXPLICITRESTART_ATTRIBUTES(A) \
+    A(int, numberIntervals, 1)             \
+    A(bool, timeMarks, false)
 
 class kprC_ExplicitRestart : public kprC_Restart {
     CLS_PERSISTENT(kprC_ExplicitRestart, kprC_Restart, kprC_ExplicitRestart_TypeId, 203,
@@ -77,12 +62,4 @@ class kprC_ExplicitRestart : public kprC_Restart {
     void AssertValid() const override;
     bool Explicit() const override { return true; }
 
-    int NumberIntervals() const { return numberIntervals_; }
-    void SetNumberIntervals(int value) { numberIntervals_ = value; }
-    bool TimeMarks() const { return timeMarks_; }
-    void SetTimeMarks(bool value) { timeMarks_ = value; }
-
-private:
-    int numberIntervals_ = 1;
-    bool timeMarks_ = false;
 };

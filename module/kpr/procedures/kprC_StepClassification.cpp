@@ -18,14 +18,14 @@ T const& As(kprC_Step const& step) {
 
 template <class T>
 bool Fixed(kprC_Step const& step) {
-    return As<T>(step).timeIncrementationMethod_ == kprC_Step::TimeIncrementationMethodEnm::FIXED;
+    return As<T>(step).timeIncrementationMethod() == kprC_Step::TimeIncrementationMethodEnm::FIXED;
 }
 
 // Automatic incrementation with an end criterion set (`end` moved off its initial value).
 template <class T>
 bool EndsOnSteadyState(kprC_Step const& step, double initialEnd) {
     auto const& s = As<T>(step);
-    return s.timeIncrementationMethod_ == kprC_Step::TimeIncrementationMethodEnm::AUTOMATIC && s.end_ != initialEnd;
+    return s.timeIncrementationMethod() == kprC_Step::TimeIncrementationMethodEnm::AUTOMATIC && s.end() != initialEnd;
 }
 
 bool Transient(kprC_Step const& step) { return step.Response() == kprC_Step::ResponseEnm::TRANSIENT; }

@@ -36,18 +36,19 @@ inline double kprC_TimeCounter() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-#define KPRC_PROPAGATINGCONTAINER_ATTRIBUTES(A)      \
-    A(map, map_, "map", {})                          \
-    A(procedures, procedures_, "procedures", {})     \
-    A(danglingRegions, danglingRegions_, "danglingRegions", {})
+#define KPRC_PROPAGATINGCONTAINER_ATTRIBUTES(A) \
+    A(Map, map, {})                             \
+    A(kprC_StepList, procedures, {})            \
+    A(Regions, danglingRegions, {})
 
 template <class T>
 class kprC_PropagatingContainer : public mdl_Repository {
-    CLS_PERSISTENT_NAMED(kprC_PropagatingContainer, mdl_Repository, kprC_PropagatingContainerClass<T>::TypeId,
-                         kprC_PropagatingContainerClass<T>::Name, 510, KPRC_PROPAGATINGCONTAINER_ATTRIBUTES)
-
+public:
     using Map = std::map<cow_String, cow_COW<T>>;
     using Regions = cow_List<rgnC_Region>;
+
+    CLS_PERSISTENT_NAMED(kprC_PropagatingContainer, mdl_Repository, kprC_PropagatingContainerClass<T>::TypeId,
+                         kprC_PropagatingContainerClass<T>::Name, 510, KPRC_PROPAGATINGCONTAINER_ATTRIBUTES)
 
     kprC_PropagatingContainer() = default;
     kprC_PropagatingContainer(kprC_PropagatingContainer const&) = default;
@@ -101,7 +102,6 @@ class kprC_PropagatingContainer : public mdl_Repository {
     // The regions left dangling by the last removal; they are handed out once.
     Regions DanglingRegions() { return std::exchange(danglingRegions_, {}); }
 
-    kprC_StepList const& Procedures() const { return procedures_; }
     cow_List<cow_String> const& SuppressedByStepChange() const { return suppressedByStepChange_; }
     cow_List<cow_String> const& TouchedNames() const { return touchedNames_; }
     double TimeStamp() const { return timeStamp_; }
@@ -195,7 +195,7 @@ private:
     std::size_t FirstNameDifference(kprC_StepList const& newSteps) const {
         std::size_t const n = std::min(newSteps.size(), procedures_.size());
         for (std::size_t i = 0; i < n; ++i)
-            if (procedures_[i].StepName() != newSteps[i].StepName()) return i;
+            if (procedures_[i].stepName() != newSteps[i].stepName()) return i;
         return n;
     }
 
@@ -208,7 +208,7 @@ private:
     }
 
     void RemoveStep(kprC_StepList const& newSteps) {
-        cow_String const removed = procedures_[FirstNameDifference(newSteps)].StepName();
+        cow_String const removed = procedures_[FirstNameDifference(newSteps)].stepName();
         for (auto const& name : Keys()) {
             if (map_.at(name)->CreateStepName() == removed) {
                 Drop(name);
@@ -221,7 +221,7 @@ private:
 
     void Rename(kprC_StepList const& newSteps) {
         std::size_t const i = FirstNameDifference(newSteps);
-        for (auto& [name, member] : map_) member.GetMutable().RenameStepState(procedures_[i].StepName(), newSteps[i].StepName());
+        for (auto& [name, member] : map_) member.GetMutable().RenameStepState(procedures_[i].stepName(), newSteps[i].stepName());
     }
 
     // Members created in the changed step (or in the Initial step) that its new procedure
@@ -229,21 +229,21 @@ private:
     void ChangeProcedureType(kprC_StepList const& newSteps) {
         std::size_t i = 0;
         for (; i < newSteps.size(); ++i) {
-            auto const &before = procedures_[i].Procedure(), &after = newSteps[i].Procedure();
+            auto const &before = procedures_[i].procedure(), &after = newSteps[i].procedure();
             if (before && after && before->ProcedureType() != after->ProcedureType()) break;
         }
         if (i == newSteps.size()) return;
-        kprC_Step const& changed = *newSteps[i].Procedure();
+        kprC_Step const& changed = *newSteps[i].procedure();
         unsigned int const type = changed.ProcedureType();
         bool const noSecond = newSteps.size() < 2;
-        bool const secondExplicit = !noSecond && newSteps[1].Procedure() && newSteps[1].Procedure()->Explicit();
+        bool const secondExplicit = !noSecond && newSteps[1].procedure() && newSteps[1].procedure()->Explicit();
         for (auto& [name, handle] : map_) {
             if (handle->IsSuppressed()) continue;
             cow_String const created = handle->CreateStepName();
             bool valid = true;
             if (created == kprC_Step::initialCmd())
                 valid = handle->ValidInStep(0, false, noSecond, secondExplicit);
-            else if (created == newSteps[i].StepName())
+            else if (created == newSteps[i].stepName())
                 valid = handle->ValidInStep(changed, false, type == 0, kprC_IsExplicit(type));
             if (valid) continue;
             Regions const regions = handle->Regions(0);
@@ -254,9 +254,6 @@ private:
         }
     }
 
-    Map map_;
-    kprC_StepList procedures_;
-    Regions danglingRegions_;
     double timeStamp_ = kprC_TimeCounter();
     cow_List<cow_String> touchedNames_;
     cow_List<cow_String> suppressedByStepChange_;

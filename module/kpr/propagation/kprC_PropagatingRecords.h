@@ -18,7 +18,7 @@ struct kprC_PropagatingRecords {
     // The first record of the step (exact name comparison), or null.
     static Record* Find(Records& records, cow_String const& stepName) {
         for (auto& r : records)
-            if (r.StepName() == stepName) return &r;
+            if (r.stepName() == stepName) return &r;
         return nullptr;
     }
     static Record const* Find(Records const& records, cow_String const& stepName) {
@@ -36,30 +36,30 @@ struct kprC_PropagatingRecords {
     // The step of the first record holding a state.
     static cow_String const& CreateStepName(Records const& records) {
         for (auto const& r : records)
-            if (r.HasState()) return r.StepName();
+            if (r.HasState()) return r.stepName();
         NEX_FAIL("All states are empty");
     }
     static bool HasProcedure(Records const& records) {
         for (auto const& r : records)
-            if (r.Procedure()) return true;
+            if (r.procedure()) return true;
         return false;
     }
     static cow_List<mdl_PropagationStatusEnm> History(Records const& records) {
         cow_List<mdl_PropagationStatusEnm> history;
-        for (auto const& r : records) history.push_back(r.GetStatus());
+        for (auto const& r : records) history.push_back(r.status());
         return history;
     }
 
     // One empty record per step; a step whose name had a record takes over its state.
     static void Adopt(Records& records, kprC_StepList const& steps) {
         std::map<cow_String, cow_COW<T>> states;
-        for (auto const& r : records) states[r.StepName()] = r.State();
+        for (auto const& r : records) states[r.stepName()] = r.state();
         Records adopted;
         adopted.reserve(steps.size());
         for (auto const& step : steps) {
-            auto found = states.find(step.StepName());
-            adopted.emplace_back(step.StepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
-                                 found == states.end() ? cow_COW<T>() : found->second, step.Procedure());
+            auto found = states.find(step.stepName());
+            adopted.emplace_back(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
+                                 found == states.end() ? cow_COW<T>() : found->second, step.procedure());
         }
         records = std::move(adopted);
     }
@@ -67,25 +67,25 @@ struct kprC_PropagatingRecords {
     static void InsertStep(Records& records, std::size_t index, kprC_StepNameProcedurePair const& step) {
         NEX_ASSERT(index <= records.size());
         records.insert(records.begin() + std::ptrdiff_t(index),
-                       Record(step.StepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, {}, step.Procedure()));
+                       Record(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, {}, step.procedure()));
     }
     // Drops the first record of the step; false when there is none.
     static bool Remove(Records& records, cow_String const& stepName) {
         for (auto it = records.begin(); it != records.end(); ++it)
-            if (it->StepName() == stepName) {
+            if (it->stepName() == stepName) {
                 records.erase(it);
                 return true;
             }
         return false;
     }
     static void Rename(Records& records, cow_String const& oldName, cow_String const& newName) {
-        Get(records, oldName).SetStepName(newName);
+        Get(records, oldName).stepName(newName);
     }
     // Empties the step's record: no state, no step object, NOT_YET_CREATED.
     static void Clear(Records& records, cow_String const& stepName) {
         Record& r = Get(records, stepName);
         r.ClearState();
-        r.SetProcedure({});
-        r.SetStatus(mdl_PropagationStatusEnm::NOT_YET_CREATED);
+        r.procedure({});
+        r.status(mdl_PropagationStatusEnm::NOT_YET_CREATED);
     }
 };

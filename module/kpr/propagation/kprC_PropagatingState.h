@@ -16,11 +16,11 @@
 template <class T>
 struct kprC_PropagatingStateClass;
 
-#define KPRC_PROPAGATINGSTATE_ATTRIBUTES(A)                                  \
-    A(stepName, stepName_, "stepName", "")                                   \
-    A(status, status_, "status", mdl_PropagationStatusEnm::NOT_YET_CREATED)  \
-    A(state, state_, "state", {})                                            \
-    A(procedure, procedure_, "procedure", {})
+#define KPRC_PROPAGATINGSTATE_ATTRIBUTES(A)                                   \
+    A(cow_String, stepName, "")                                               \
+    A(mdl_PropagationStatusEnm, status, mdl_PropagationStatusEnm::NOT_YET_CREATED) \
+    A(cow_COW<T>, state, {})                                                  \
+    A(cow_COW<kprC_Step>, procedure, {})
 
 template <class T>
 class kprC_PropagatingState : public cls_Persistent {
@@ -35,24 +35,8 @@ class kprC_PropagatingState : public cls_Persistent {
     kprC_PropagatingState(kprC_PropagatingState const&) = default;
     kprC_PropagatingState& operator=(kprC_PropagatingState const&) = default;
 
-    cow_String const& StepName() const { return stepName_; }
-    void SetStepName(cow_String name) { stepName_ = std::move(name); }
-    Status GetStatus() const { return status_; }
-    void SetStatus(Status status) { status_ = status; }
-
     bool HasState() const { return !state_.IsNull(); }
-    cow_COW<T> const& State() const { return state_; }
     // The record's own copy of its state, unshared first.
     T& MutableState() { return state_.GetMutable(); }
-    void SetState(cow_COW<T> state) { state_ = std::move(state); }
     void ClearState() { state_ = {}; }
-
-    cow_COW<kprC_Step> const& Procedure() const { return procedure_; }
-    void SetProcedure(cow_COW<kprC_Step> procedure) { procedure_ = std::move(procedure); }
-
-private:
-    cow_String stepName_;
-    Status status_ = Status::NOT_YET_CREATED;
-    cow_COW<T> state_;
-    cow_COW<kprC_Step> procedure_;
 };

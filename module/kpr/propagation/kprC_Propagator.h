@@ -11,7 +11,7 @@
 //       [[noreturn]] static void Raise(kprC_PropagatorError); // the kind's error for a flag
 //   };
 //
-// State must offer IsDeactivated(), SetDeactivate(bool), IsModified(), Modify(State const&),
+// State must offer deactivate(), deactivate(bool), IsModified(), Modify(State const&),
 // Propagate(), NewUid() and Copy() (the copy-on-write handles unshare through it). The
 // object handed to Run must offer ValidInStepButRelaxCheckOnInitial(int procedureType, bool relax).
 //
@@ -58,7 +58,7 @@ public:
                 break;
             }
         if (!creation) Kind::Raise(kprC_PropagatorError::NO_STATE);
-        if (creation->Procedure() && creation->Procedure()->Perturbation()) return Perturbation(records);
+        if (creation->procedure() && creation->procedure()->Perturbation()) return Perturbation(records);
         kprC_Propagator run;
         Records out;
         out.reserve(records.size());
@@ -73,10 +73,10 @@ private:
         bool created = false;
         for (auto& r : out) {
             if (!created && r.HasState()) {
-                r.SetStatus(Status::CREATED);
+                r.status(Status::CREATED);
                 created = true;
             } else {
-                r.SetStatus(Status::OUTSIDE_PERTURBATION_STEP);
+                r.status(Status::OUTSIDE_PERTURBATION_STEP);
                 r.ClearState();
             }
         }
@@ -84,7 +84,7 @@ private:
     }
 
     static bool IsBaseStateStep(Record const& r) {
-        auto const& step = r.Procedure();
+        auto const& step = r.procedure();
         return step && (step->Perturbation() || Kind::TakesBaseState(step->ProcedureType()));
     }
     static bool Is(Status s, unsigned int value) { return mdl_Value(s) == value; }
@@ -92,19 +92,19 @@ private:
     template <class Object>
     Record Step(Record const& r, Object const& object) {
         if (created_) IsBaseStateStep(r) ? EnterBase() : LeaveBase();
-        if (r.HasState()) Define(r.State());
+        if (r.HasState()) Define(r.state());
 
         Status shown = running_;
         cow_COW<State> held = state_;
-        if (r.Procedure() && running_ != Status::NOT_YET_CREATED &&
-            !object.ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*r.Procedure())), true)) {
+        if (r.procedure() && running_ != Status::NOT_YET_CREATED &&
+            !object.ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*r.procedure())), true)) {
             shown = Status::NOT_VALID_IN_STEP;
             if (running_ == Status::DEACTIVATED) {
                 // The deactivation shows in the next step that would show INACTIVE. Only the
                 // running copy loses its flag: this record keeps its deactivating state, so
                 // that propagating again finds the deactivation here again.
                 deferred_ = true;
-                if (state_) state_.GetMutable().SetDeactivate(false);
+                if (state_) state_.GetMutable().deactivate(false);
             }
         }
         if (shown == Status::DEACTIVATED) {
@@ -112,12 +112,12 @@ private:
         } else if (!deactivationShown_ && deferred_ && shown == Status::INACTIVE) {
             shown = running_ = Status::DEACTIVATED;
             deactivationShown_ = true;
-            if (state_) state_.GetMutable().SetDeactivate(true);
+            if (state_) state_.GetMutable().deactivate(true);
             held = state_;
         }
         Record out = r;
-        out.SetStatus(shown);
-        out.SetState(std::move(held));
+        out.status(shown);
+        out.state(std::move(held));
         return out;
     }
 
@@ -135,9 +135,9 @@ private:
         }
         if (!created_) Kind::Raise(kprC_PropagatorError::INVALID_STATE_OR_CREATE);
         if (!state_) {
-            if (s.IsDeactivated() || !inBase_) Kind::Raise(kprC_PropagatorError::INVALID_STATE_OR_CREATE);
+            if (s.deactivate() || !inBase_) Kind::Raise(kprC_PropagatorError::INVALID_STATE_OR_CREATE);
             running_ = Status::BUILT_INTO_BASE_STATE;
-        } else if (s.IsDeactivated()) {
+        } else if (s.deactivate()) {
             DeactivateInStep();
         } else if (s.IsModified()) {
             State& running = state_.GetMutable();
@@ -154,7 +154,7 @@ private:
         case 0: case 6: case 7: case 11: case 14:
             Kind::Raise(kprC_PropagatorError::CANNOT_DEACTIVATE);
         case 1: case 2: case 3: case 13:
-            state_.GetMutable().SetDeactivate(true);
+            state_.GetMutable().deactivate(true);
             running_ = Status::DEACTIVATED;
             return;
         case 4: case 5: case 15:

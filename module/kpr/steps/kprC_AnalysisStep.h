@@ -17,24 +17,33 @@
 #include "module/kpr/steps/kprC_Step.h"
 #include "platform/cow/cow_COW.h"
 
-// Ordinals 4 and 5 are unused; the two maps are stored by name only and read last.
-#define KPRC_ANALYSISSTEP_ATTRIBUTES(A)                                                   \
-    A(restart, restart_, "restart", {})                                                   \
-    A(monitor, monitor_, "monitor", {})                                                   \
-    A(diagnosticPrint, diagnosticPrint_, "diagnosticPrint", {})                           \
-    A(contactControls, contactControls_, "contactControls", {})                           \
-    A(lcc, lcc_, "lcc", {}, .NameOnly().ReadRank(100))                                    \
-    A(amd, amd_, "amd", {}, .NameOnly().ReadRank(101))                                    \
-    A(controls, controls_, "controls", {}, .Ordinal(6))                                   \
-    A(linearCtrl, linearCtrl_, "linearCtrl", {})                                          \
-    A(matrixSolver, matrixSolver_, "matrixSolver", kprC_Step_MatrixSolverEnm::SOLVER_DEFAULT) \
-    A(convertSDI, convertSDI_, "convertSDI", kprC_Step_ConvertSDIEnm::PROPAGATED)
+using kprC_AdptMeshDomainMap = std::map<cow_String, cow_COW<kadC_AdptMeshDomain>>;
+using kprC_LoadCaseMap = std::map<cow_String, cow_COW<klcC_LoadCase>>;
+using kprC_ContactControlsList = std::vector<cow_COW<kprC_ContactControls>>;
+
+// Ordinals 4 and 5 belong to the two maps, which are stored by name only (ordinal -1),
+// load cases first, and read last.
+#define KPRC_ANALYSISSTEP_ATTRIBUTES(A)                                              \
+    A(cow_COW<kprC_Restart>, restart, {})                                            \
+    A(cow_COW<kprC_Monitor>, monitor, {})                                            \
+    A(cow_COW<kprC_DiagnosticPrint>, diagnosticPrint, {})                            \
+    A(kprC_ContactControlsList, contactControls, {})                                 \
+    A(kprC_AdptMeshDomainMap, amd, {}, .NameOnly())                                  \
+    A(kprC_LoadCaseMap, lcc, {}, .NameOnly())                                        \
+    A(cow_COW<kprC_Controls>, controls, {})                                          \
+    A(cow_COW<kprC_LinearCtrl>, linearCtrl, {})                                      \
+    A(kprC_Step_MatrixSolverEnm, matrixSolver, kprC_Step_MatrixSolverEnm::SOLVER_DEFAULT) \
+    A(kprC_Step_ConvertSDIEnm, convertSDI, kprC_Step_ConvertSDIEnm::PROPAGATED)
 
 class kprC_AnalysisStep : public kprC_Step {
     CLS_ABSTRACT_PERSISTENT(kprC_AnalysisStep, kprC_Step, kprC_AnalysisStep_TypeId, 867, KPRC_ANALYSISSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER("restart", "monitor", "diagnosticPrint", "contactControls", "lcc", "amd", "controls", "linearCtrl",
+                    "matrixSolver", "convertSDI")
+    CLS_READ_ORDER("restart", "monitor", "diagnosticPrint", "contactControls", "controls", "linearCtrl",
+                   "matrixSolver", "convertSDI", "lcc", "amd")
 
-    using DomainMap = std::map<cow_String, cow_COW<kadC_AdptMeshDomain>>;
-    using LoadCaseMap = std::map<cow_String, cow_COW<klcC_LoadCase>>;
+    using DomainMap = kprC_AdptMeshDomainMap;
+    using LoadCaseMap = kprC_LoadCaseMap;
 
     kprC_AnalysisStep() = default;
     kprC_AnalysisStep(kprC_AnalysisStep const&) = default;
@@ -54,26 +63,10 @@ class kprC_AnalysisStep : public kprC_Step {
     NlgeomEnm Nlgeom() const override { return NlgeomEnm::NOT_AVAILABLE; }
     virtual SolutionTechniqueEnm SolutionTechnique() const { return SolutionTechniqueEnm::FULL_NEWTON; }
 
-    cow_COW<kprC_Restart> const& Restart() const { return restart_; }
-    void SetRestart(cow_COW<kprC_Restart> value) { restart_ = std::move(value); }
-    cow_COW<kprC_Monitor> const& Monitor() const { return monitor_; }
-    void SetMonitor(cow_COW<kprC_Monitor> value) { monitor_ = std::move(value); }
-    cow_COW<kprC_DiagnosticPrint> const& DiagnosticPrint() const { return diagnosticPrint_; }
-    void SetDiagnosticPrint(cow_COW<kprC_DiagnosticPrint> value) { diagnosticPrint_ = std::move(value); }
-    std::vector<cow_COW<kprC_ContactControls>> const& ContactControls() const { return contactControls_; }
-    std::vector<cow_COW<kprC_ContactControls>>& ContactControls() { return contactControls_; }
-    cow_COW<kprC_Controls> const& Controls() const { return controls_; }
-    void SetControls(cow_COW<kprC_Controls> value) { controls_ = std::move(value); }
-    cow_COW<kprC_LinearCtrl> const& LinearCtrl() const { return linearCtrl_; }
-    void SetLinearCtrl(cow_COW<kprC_LinearCtrl> value) { linearCtrl_ = std::move(value); }
-    DomainMap const& Amd() const { return amd_; }
-    DomainMap& Amd() { return amd_; }
-    LoadCaseMap const& Lcc() const { return lcc_; }
-    LoadCaseMap& Lcc() { return lcc_; }
-    MatrixSolverEnm MatrixSolver() const { return matrixSolver_; }
-    void SetMatrixSolver(MatrixSolverEnm value) { matrixSolver_ = value; }
-    ConvertSDIEnm ConvertSDI() const { return convertSDI_; }
-    void SetConvertSDI(ConvertSDIEnm value) { convertSDI_ = value; }
+    // In-place access to the collections the step owns.
+    kprC_ContactControlsList& MutableContactControls() { return contactControls_; }
+    DomainMap& MutableAmd() { return amd_; }
+    LoadCaseMap& MutableLcc() { return lcc_; }
 
     KPRC_NAME(constructorCmd, "AnalysisStep")
     KPRC_NAME(previousCmd, "previous")
@@ -90,16 +83,4 @@ class kprC_AnalysisStep : public kprC_Step {
 protected:
     // Concrete classes whose constructor picks another solver.
     explicit kprC_AnalysisStep(MatrixSolverEnm matrixSolver) : matrixSolver_(matrixSolver) {}
-
-private:
-    cow_COW<kprC_Restart> restart_;
-    cow_COW<kprC_Monitor> monitor_;
-    cow_COW<kprC_DiagnosticPrint> diagnosticPrint_;
-    std::vector<cow_COW<kprC_ContactControls>> contactControls_;
-    LoadCaseMap lcc_;
-    DomainMap amd_;
-    cow_COW<kprC_Controls> controls_;
-    cow_COW<kprC_LinearCtrl> linearCtrl_;
-    MatrixSolverEnm matrixSolver_ = MatrixSolverEnm::SOLVER_DEFAULT;
-    ConvertSDIEnm convertSDI_ = ConvertSDIEnm::PROPAGATED;
 };

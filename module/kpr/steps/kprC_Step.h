@@ -11,10 +11,10 @@
 #define KPRC_NAME(function, text) \
     static constexpr omn_FixedString function() { return text; }
 
-#define KPRC_STEP_ATTRIBUTES(A)                          \
-    A(_solverInput, solverInput_, "solverInput", "")     \
-    A(description, description_, "description", "")     \
-    A(stepId, stepId_, "stepId", 0u)
+#define KPRC_STEP_ATTRIBUTES(A)                           \
+    A(cow_String, solverInput, "", .Script("_solverInput")) \
+    A(cow_String, description, "")                          \
+    A(unsigned int, stepId, 0u)
 
 class kprC_Step : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kprC_Step, cls_Persistent, kprC_Step_TypeId, 439, KPRC_STEP_ATTRIBUTES)
@@ -52,20 +52,12 @@ class kprC_Step : public cls_Persistent {
     // Whether a procedure type code is a perturbation procedure.
     static bool Perturbation(unsigned int procedureType);
 
-    cow_String const& SolverInput() const { return solverInput_; }
-    void SetSolverInput(cow_String value) { solverInput_ = std::move(value); }
-    cow_String const& Description() const { return description_; }
-    void SetDescription(cow_String value) { description_ = std::move(value); }
-    unsigned int StepId() const { return stepId_; }
-    void SetStepId(unsigned int value) { stepId_ = value; }
-
     KPRC_NAME(initialCmd, "Initial")
     KPRC_NAME(stepCmd, "step")
     KPRC_NAME(stepRepositoryCmd, "steps")
     KPRC_NAME(nameCmd, "name")
     KPRC_NAME(copyCmd, "Step")
     KPRC_NAME(setParametersCmd, "setValues")
-    KPRC_NAME(solverInputCmd, "_solverInput")
     KPRC_NAME(generalStepsCmd, "_generalSteps")
     KPRC_NAME(perturbationStepsCmd, "_perturbationSteps")
     KPRC_NAME(generalReplacementStepsCmd, "_generalReplacementSteps")
@@ -77,9 +69,4 @@ class kprC_Step : public cls_Persistent {
     KPRC_NAME(NLGEOM_ON, "ON")
     KPRC_NAME(NLGEOM_OFF, "OFF")
     KPRC_NAME(NLGEOM_NA, "N/A")
-
-private:
-    cow_String solverInput_;
-    cow_String description_;
-    unsigned int stepId_ = 0;
 };

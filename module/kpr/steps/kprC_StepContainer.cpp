@@ -72,8 +72,7 @@ bool kprC_StepContainer::InsertAfter(cow_String const& afterName, cow_String con
     }
     // Appending and inserting in the middle come to the same: existing steps keep their ids.
     order_.insert(std::ranges::find(order_, after) + 1, name);
-    nameToID_[name] = ++lastID_;
-    bool inserted = idToObj_.emplace(lastID_, cow_COW<kprC_Step>(step.Copy())).second;
+    bool inserted = Place(name, cow_COW<kprC_Step>(step.Copy()));
     if (order_.size() != Size()) NEX_FAIL("Step insertion failure.  Map and list sizes differ.");
     if (!skipCheck) Check(false);
     if (inserted) RecordInsert(name);
@@ -93,20 +92,19 @@ void kprC_StepContainer::Clear() {
 }
 
 void kprC_StepContainer::ChangeKey(cow_String const& oldName, cow_String const& newName) {
-    if (oldName == newName || !nameToID_.contains(oldName)) return;
+    if (oldName == newName || !IsMember(oldName)) return;
     // The step already carrying the new name goes first, so that the order entry dropped
     // is its own, wherever it stands.
-    if (nameToID_.contains(newName)) Remove(newName);
+    if (IsMember(newName)) Remove(newName);
     *std::ranges::find(order_, oldName) = newName;
-    unsigned int id = nameToID_.at(oldName);
-    nameToID_[newName] = id;
-    nameToID_.erase(oldName);
+    unsigned int id = GetID(oldName);
+    Rekey(oldName, newName);
 
     auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&ConstGet(id));
-    if (analysis && analysis->Amd().contains(oldName)) {
+    if (analysis && analysis->amd().contains(oldName)) {
         // Changes made while re-keying belong to no user command.
         MarkerCommand marker("DUMMY");
-        auto& amd = static_cast<kprC_AnalysisStep&>(Get(id)).Amd();
+        auto& amd = static_cast<kprC_AnalysisStep&>(Get(id)).MutableAmd();
         auto domain = amd.at(oldName);
         amd.erase(oldName);
         amd.emplace(newName, std::move(domain));
@@ -150,7 +148,7 @@ void kprC_StepContainer::AssertValid() const {
 
 bool kprC_StepContainer::HasLoadCase(cow_String const& name) const {
     auto const* analysis = AnalysisStep(name);
-    return analysis && !analysis->Lcc().empty();
+    return analysis && !analysis->lcc().empty();
 }
 
 kprC_StepContainer kprC_StepContainer::Load(cls_ReadVisitor const& reader) {
@@ -189,12 +187,14 @@ void kprC_StepContainer::AddFlatFormMetadata(cls_ClassMetadata& md) {
 }
 
 void kprC_StepContainer::cls_ReadMore(cls_ReadVisitor const&) {
-    bool valid = order_.size() == nameToID_.size() && nameToID_.size() == idToObj_.size() &&
+    auto const& names = nameToID();
+    auto const& steps = IDToObj();
+    bool valid = order_.size() == names.size() && names.size() == steps.size() &&
                  std::set<cow_String>(order_.begin(), order_.end()).size() == order_.size();
     for (std::size_t i = 0; valid && i < order_.size(); ++i) {
-        auto id = nameToID_.find(order_[i]);
-        auto step = id == nameToID_.end() ? idToObj_.end() : idToObj_.find(id->second);
-        valid = step != idToObj_.end() && step->second && id->second <= lastID_ &&
+        auto id = names.find(order_[i]);
+        auto step = id == names.end() ? steps.end() : steps.find(id->second);
+        valid = step != steps.end() && step->second && id->second <= lastID() &&
                 (i == 0 ? dynamic_cast<kprC_InitialStep const*>(step->second.operator->()) != nullptr
                         : dynamic_cast<kprC_AnalysisStep const*>(step->second.operator->()) != nullptr);
     }

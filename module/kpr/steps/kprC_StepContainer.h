@@ -11,7 +11,7 @@
 
 using kprC_StepRepositoryBase = mdl_IdRepositoryOfCows<cow_String, kprC_Step, kprC_StepRepositoryBase_TypeId, 831>;
 
-#define KPRC_STEPCONTAINER_ATTRIBUTES(A) A(order, order_, "order", {})
+#define KPRC_STEPCONTAINER_ATTRIBUTES(A) A(cow_List<cow_String>, order, {})
 
 class kprC_StepContainer : public kprC_StepRepositoryBase {
     CLS_PERSISTENT(kprC_StepContainer, kprC_StepRepositoryBase, kprC_StepContainer_TypeId, 831,
@@ -59,8 +59,6 @@ private:
     void RecordInsert(cow_String const& name) const;
     int Position(cow_String const& name) const;
     kprC_AnalysisStep const* AnalysisStep(cow_String const& name) const;
-
-    cow_List<cow_String> order_;
 };
 
 // The steps of a container in history order, over a copy of its names taken at construction.

@@ -7,8 +7,8 @@
 #include "platform/cow/cow_COW.h"
 
 #define KPRC_STEPNAMEPROCEDUREPAIR_ATTRIBUTES(A) \
-    A(stepName, stepName_, "stepName", "")       \
-    A(procedure, procedure_, "procedure", {})
+    A(cow_String, stepName, "")                  \
+    A(cow_COW<kprC_Step>, procedure, {})
 
 class kprC_StepNameProcedurePair : public cls_Persistent {
     CLS_PERSISTENT(kprC_StepNameProcedurePair, cls_Persistent, kprC_StepNameProcedurePair_TypeId, 831,
@@ -19,13 +19,6 @@ class kprC_StepNameProcedurePair : public cls_Persistent {
         : stepName_(std::move(stepName)), procedure_(std::move(procedure)) {}
     kprC_StepNameProcedurePair(kprC_StepNameProcedurePair const&) = default;
     kprC_StepNameProcedurePair& operator=(kprC_StepNameProcedurePair const&) = default;
-
-    cow_String const& StepName() const { return stepName_; }
-    cow_COW<kprC_Step> const& Procedure() const { return procedure_; }
-
-private:
-    cow_String stepName_;
-    cow_COW<kprC_Step> procedure_;
 };
 
 using kprC_StepList = std::vector<kprC_StepNameProcedurePair>;

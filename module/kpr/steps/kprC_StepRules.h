@@ -50,5 +50,5 @@ void kprC_AssertCoupledSolver(kprC_Step_SolutionTechniqueEnm technique, kprC_Ste
 // The increment attributes of a step class that has the usual five.
 template <class Step>
 kprC_Increments kprC_IncrementsOf(Step const& step) {
-    return {step.timePeriod_, step.maxNumInc_, step.initialInc_, step.minInc_, step.maxInc_};
+    return {step.timePeriod(), step.maxNumInc(), step.initialInc(), step.minInc(), step.maxInc()};
 }

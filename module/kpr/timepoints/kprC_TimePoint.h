@@ -6,7 +6,7 @@
 #include "platform/cls/cls_Codec2DArray.h"
 
 // "points" is stored as a list with one double array per row.
-#define KPRC_TIMEPOINT_ATTRIBUTES(A) A(points, points_, "points", {})
+#define KPRC_TIMEPOINT_ATTRIBUTES(A) A(cow_2DArray<double>, points, {})
 
 class kprC_TimePoint : public cls_Persistent {
     CLS_PERSISTENT(kprC_TimePoint, cls_Persistent, kprC_TimePoint_TypeId, 203, KPRC_TIMEPOINT_ATTRIBUTES)
@@ -21,14 +21,9 @@ class kprC_TimePoint : public cls_Persistent {
     // not ending before they start (their order and increments are free).
     void AssertValid() const;
 
-    Points const& GetPoints() const { return points_; }
-    void SetPoints(Points value) { points_ = std::move(value); }
     bool operator==(kprC_TimePoint const& other) const { return points_ == other.points_; }
 
     static constexpr char const* constructorCmd() { return "TimePoint"; }
     static constexpr char const* repositoryCmd() { return "timePoints"; }
     static constexpr char const* keyCmd() { return "name"; }
-
-private:
-    Points points_;
 };

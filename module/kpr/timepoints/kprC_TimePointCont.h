@@ -11,20 +11,21 @@
 #include "platform/cow/cow_String.h"
 #include "platform/mdl/mdl_Extension.h"
 
-#define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(timePoints, items_, "timePoints", {})
+using kprC_TimePointMap = std::map<cow_String, cow_COW<kprC_TimePoint>>;
+
+#define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(kprC_TimePointMap, timePoints, {})
 
 class kprC_TimePointCont : public mdl_Extension {
     CLS_PERSISTENT(kprC_TimePointCont, mdl_Extension, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
-    using Map = std::map<cow_String, cow_COW<kprC_TimePoint>>;
+    using Map = kprC_TimePointMap;
 
     kprC_TimePointCont() = default;
     kprC_TimePointCont(kprC_TimePointCont const&) = default;
     kprC_TimePointCont& operator=(kprC_TimePointCont const&) = default;
 
-    std::size_t Size() const { return items_.size(); }
-    bool Has(cow_String const& name) const { return items_.contains(name); }
+    std::size_t Size() const { return timePoints_.size(); }
+    bool Has(cow_String const& name) const { return timePoints_.contains(name); }
     cow_List<cow_String> Keys() const;
-    Map const& Items() const { return items_; }
     // The list under `name`; omu_KeyErrorException when there is none.
     kprC_TimePoint const& Get(cow_String const& name) const;
     // Adds or replaces the list under `name` after checking it; a refused list (the
@@ -32,8 +33,5 @@ class kprC_TimePointCont : public mdl_Extension {
     void Set(cow_String const& name, cow_COW<kprC_TimePoint> points);
     void Set(cow_String const& name, kprC_TimePoint const& points);
     // False when there is no list under `name`.
-    bool Remove(cow_String const& name) { return items_.erase(name) > 0; }
-
-private:
-    Map items_;
+    bool Remove(cow_String const& name) { return timePoints_.erase(name) > 0; }
 };

@@ -9,15 +9,13 @@
 namespace {
 
 // A holder of references by value, as loads and constraints hold them.
-#define TST_DATUM_HOLDER_ATTRIBUTES(A)       \
-    A(axis, axis_, "axis", {})              \
-    A(others, others_, "others", {})
+#define TST_DATUM_HOLDER_ATTRIBUTES(A)      \
+    A(dtmC_DatumRef, axis, {})              \
+    A(std::vector<dtmC_DatumRef>, others, {})
 
 class tst_DatumHolder : public cls_Persistent {
     CLS_PERSISTENT(tst_DatumHolder, cls_Persistent, 0x7F000101, 1, TST_DATUM_HOLDER_ATTRIBUTES)
     tst_DatumHolder() = default;
-    dtmC_DatumRef axis_;
-    std::vector<dtmC_DatumRef> others_;
 };
 
 class DatumRef : public ::testing::Test {
@@ -30,14 +28,14 @@ protected:
 TEST_F(DatumRef, NullReferenceAndOwnerNames) {
     dtmC_DatumRef null;
     EXPECT_TRUE(null.IsNullRef());
-    EXPECT_TRUE(null.OwnerNames().empty());
+    EXPECT_TRUE(null.ownerNames().empty());
     dtmC_DatumRef five(5, 0, "", 0);
     EXPECT_FALSE(five.IsNullRef());
-    EXPECT_TRUE(five.OwnerNames().empty());
+    EXPECT_TRUE(five.ownerNames().empty());
     dtmC_DatumRef owned(5, 2, "Part-1", 3);
-    EXPECT_EQ(owned.OwnerNames(), (cow_List<cow_String>{"Part-1"}));
-    EXPECT_EQ(owned.InstanceId(), 2);
-    EXPECT_EQ(owned.AxisId(), 3);
+    EXPECT_EQ(owned.ownerNames(), (cow_List<cow_String>{"Part-1"}));
+    EXPECT_EQ(owned.instanceId(), 2);
+    EXPECT_EQ(owned.axisId(), 3);
     EXPECT_EQ(omu_ReturnPrim(owned), (omu_PrimTuple{5, 2}));
 }
 
@@ -64,12 +62,12 @@ TEST_F(DatumRef, CopiesCarryAllFieldsAndANewIdentity) {
     dtmC_DatumRef a(5, 1, "A", 2);
     dtmC_DatumRef b(a);
     EXPECT_EQ(b, a);
-    EXPECT_EQ(b.OwnerNames(), a.OwnerNames());
+    EXPECT_EQ(b.ownerNames(), a.ownerNames());
     EXPECT_NE(b.Uid(), a.Uid());
     dtmC_DatumRef c;
     auto uid = c.Uid();
     c = a;
-    EXPECT_EQ(c.DatumId(), 5);
+    EXPECT_EQ(c.datumId(), 5);
     EXPECT_EQ(c.Uid(), uid);
     std::unique_ptr<dtmC_DatumRef> copy(a.Copy());
     EXPECT_EQ(*copy, a);
@@ -92,26 +90,26 @@ TEST_F(DatumRef, StoredFormAndRoundTrip) {
     auto back = cls_ReadVisitor(db).ReadRoot<dtmC_DatumRef>("datum");
     ASSERT_TRUE(back);
     EXPECT_EQ(*back, ref);
-    EXPECT_EQ(back->OwnerNames(), ref.OwnerNames());
-    EXPECT_EQ(back->InstanceId(), 3);
+    EXPECT_EQ(back->ownerNames(), ref.ownerNames());
+    EXPECT_EQ(back->instanceId(), 3);
 }
 
 TEST_F(DatumRef, ReferencesHeldByValueRoundTripAsTheirOwnRows) {
     cls_MetadataRegistrar::initClassMetadata(tst_DatumHolder::InitializeMetadata, 7);
     tst_DatumHolder h;
-    h.axis_ = dtmC_DatumRef(3, 1, "P", 2);
-    h.others_ = {dtmC_DatumRef(4, 0, "", 0), dtmC_DatumRef(4, 0, "", 0)};
+    h.axis(dtmC_DatumRef(3, 1, "P", 2));
+    h.others({dtmC_DatumRef(4, 0, "", 0), dtmC_DatumRef(4, 0, "", 0)});
     dbs_Database db;
     cls_WriteVisitor(db).WriteRoot("h", h);
     EXPECT_EQ(db.Tables().at(dtmC_DatumRef::TypeId()).rows.size(), 3u);
     EXPECT_EQ(cls_MetadataRegistrar::Find(tst_DatumHolder::TypeId())->Attributes()[0],
               (dbs_Attribute{0, "axis", 15, 0x02480001, 0}));
     auto back = cls_ReadVisitor(db).ReadRoot<tst_DatumHolder>("h");
-    EXPECT_EQ(back->axis_, h.axis_);
-    EXPECT_EQ(back->axis_.OwnerNames(), (cow_List<cow_String>{"P"}));
-    EXPECT_EQ(back->others_.size(), 2u);
-    EXPECT_EQ(back->others_[1], h.others_[1]);
-    EXPECT_NE(back->others_[0].Uid(), back->others_[1].Uid());
+    EXPECT_EQ(back->axis(), h.axis());
+    EXPECT_EQ(back->axis().ownerNames(), (cow_List<cow_String>{"P"}));
+    EXPECT_EQ(back->others().size(), 2u);
+    EXPECT_EQ(back->others()[1], h.others()[1]);
+    EXPECT_NE(back->others()[0].Uid(), back->others()[1].Uid());
 }
 
 TEST_F(DatumRef, ModuleRegistersMetadataAndOldVersionsOnceAndCountsCalls) {
@@ -163,9 +161,9 @@ TEST_F(DatumRef, OlderStoredVersionsReadWithZeroInstanceAndAxis) {
         EXPECT_EQ(db.Tables().at(0x02480001).version, 320);
         EXPECT_EQ(db.Tables().at(0x02480001).schema, cls_MetadataRegistrar::Find(0x02480001)->Attributes());
         auto ref = cls_ReadVisitor(db).ReadRoot<dtmC_DatumRef>("datum");
-        EXPECT_EQ(ref->DatumId(), 4);
-        EXPECT_EQ(ref->InstanceId(), c.instance);
-        EXPECT_EQ(ref->AxisId(), 0);
+        EXPECT_EQ(ref->datumId(), 4);
+        EXPECT_EQ(ref->instanceId(), c.instance);
+        EXPECT_EQ(ref->axisId(), 0);
         EXPECT_TRUE(db.Tables().at(0x02480001).rows[0].fields[3] == dbs_Value(0));  // set by the 209 conversion
     }
 }

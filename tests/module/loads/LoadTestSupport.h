@@ -55,8 +55,8 @@ struct tst_LoadSnapshot {
 inline tst_LoadSnapshot tst_Snapshot(kloC_Load const& load) {
     tst_LoadSnapshot s{tst_LoadHistory(load), {}, {}, load.IsSuppressed()};
     for (auto const& r : load.States()) {
-        s.states.push_back(r.State().Shared().get());
-        s.steps.push_back(r.Procedure().Shared().get());
+        s.states.push_back(r.state().Shared().get());
+        s.steps.push_back(r.procedure().Shared().get());
     }
     return s;
 }
@@ -64,12 +64,12 @@ inline tst_LoadSnapshot tst_Snapshot(kloC_Load const& load) {
 inline std::size_t tst_DistinctLoadStates(kloC_Load const& load) {
     std::set<void const*> objects;
     for (auto const& r : load.States())
-        if (r.HasState()) objects.insert(r.State().Shared().get());
+        if (r.HasState()) objects.insert(r.state().Shared().get());
     return objects.size();
 }
 
 inline double tst_C1(kloC_Load const& load, cow_String const& step) {
-    return dynamic_cast<kloC_VectorState const&>(load.StateIn(step)).Component(1).Value();
+    return dynamic_cast<kloC_VectorState const&>(load.StateIn(step)).Component(1).value();
 }
 
 // The message of the library error `action` raises, or "" when it raises none.

@@ -14,7 +14,7 @@ TEST_F(Loads, StatusTableOverARealisticHistory) {
     Change const forceChange = [](kloC_Load& l, cow_String const& step, double v) { l.Insert(step, tst_ForceChange(v)); };
     Change const pressureChange = [](kloC_Load& l, cow_String const& step, double v) {
         kloC_PressureState s;
-        s.SetMagnitude(v);
+        s.magnitude(v);
         l.Insert(step, s);
     };
     struct Case {
@@ -54,8 +54,8 @@ TEST_F(Loads, StatusTableOverARealisticHistory) {
     force.Insert("Step-2", tst_ForceChange(7.0));
     EXPECT_EQ(tst_LoadHistory(force), "CMBP");
     EXPECT_EQ(tst_C1(force, "Step-4"), 7.0);
-    EXPECT_EQ(force.StateIn("Step-4").Amplitude().State(), mdl_PropAttributeStateEnm::UNSET);
-    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-4")).Component(1).State(),
+    EXPECT_EQ(force.StateIn("Step-4").amplitude().state(), mdl_PropAttributeStateEnm::UNSET);
+    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-4")).Component(1).state(),
               mdl_PropAttributeStateEnm::INHERITED);
     EXPECT_FALSE(force.HasStep("Step-3"));
     EXPECT_TRUE(force.HasStep("Step-4"));
@@ -150,7 +150,7 @@ TEST_F(Loads, MoveResetAndClearChangeTheHistoryAsDefined) {
     // Clearing a step's record empties it without propagating.
     base.ClearStepState("Step-3");
     EXPECT_EQ(tst_LoadHistory(base), "CBN");
-    EXPECT_FALSE(base.States()[2].Procedure());
+    EXPECT_FALSE(base.States()[2].procedure());
     EXPECT_THROW(base.ClearStepState("Nope"), omu_KeyErrorException);
     EXPECT_THROW(base.Status("Nope"), omu_KeyErrorException);
 }
@@ -170,7 +170,7 @@ TEST_F(Loads, PropagationIsIdempotent) {
         std::string const history = tst_LoadHistory(force);
         std::size_t const distinct = tst_DistinctLoadStates(force);
         std::vector<double> values;
-        for (auto const& r : force.States()) values.push_back(r.HasState() ? tst_C1(force, r.StepName()) : -1.0);
+        for (auto const& r : force.States()) values.push_back(r.HasState() ? tst_C1(force, r.stepName()) : -1.0);
         for (int again = 0; again < 3; ++again) {
             force.UpdateStates();
             force.AdoptSteps(tst_LoadSteps(i == 3 ? "SHSFSL" : "SSSFSL"));
@@ -178,7 +178,7 @@ TEST_F(Loads, PropagationIsIdempotent) {
         EXPECT_EQ(tst_LoadHistory(force), history) << i;
         EXPECT_EQ(tst_DistinctLoadStates(force), distinct) << i;
         for (std::size_t k = 0; k < values.size(); ++k)
-            EXPECT_EQ(force.States()[k].HasState() ? tst_C1(force, force.States()[k].StepName()) : -1.0, values[k]) << i << k;
+            EXPECT_EQ(force.States()[k].HasState() ? tst_C1(force, force.States()[k].stepName()) : -1.0, values[k]) << i << k;
     }
 }
 
@@ -191,7 +191,7 @@ TEST_F(Loads, StatesAreSharedAcrossSteps) {
     auto const& records = force.States();
     for (std::size_t i = 2; i < records.size(); ++i)
         if (i != 19 && i != 20) {
-            EXPECT_TRUE(records[i].State().SharesWith(records[i - 1].State())) << i;
+            EXPECT_TRUE(records[i].state().SharesWith(records[i - 1].state())) << i;
         }
     force.Deactivate("Step-30");
     EXPECT_EQ(tst_DistinctLoadStates(force), 5u);
@@ -201,7 +201,7 @@ TEST_F(Loads, ChecksAndAdmission) {
     kloC_ConcentratedForce zero(tst_Set("Set-1"), "Step-1", kloC_ConcentratedForceState(0.0, 0.0, 0.0));
     EXPECT_EQ(tst_LoadError([&] { zero.AdoptSteps(tst_LoadSteps("SS")); }),
               "Load must be created with a non-zero magnitudes unless utilizing a user subroutine.");
-    zero.SetUseComplex(true);
+    zero.useComplex(true);
     zero.SetComplexComponent(2, 0.0, 0.5);
     EXPECT_NO_THROW(zero.AssertValid());
     zero.SetComplexComponent(2, 0.0, 0.0);
@@ -258,11 +258,11 @@ TEST_F(Loads, StatusPredicatesRegionsAmplitudesAndNames) {
     EXPECT_TRUE(picked.Regions(1).empty());
     EXPECT_EQ(picked.Regions(2).size(), 1u);
     kloC_MomentState withAmplitude;
-    withAmplitude.SetAmplitude("Amp-2");
+    withAmplitude.amplitude("Amp-2");
     picked.Insert("Step-2", withAmplitude);
     EXPECT_EQ(tst_LoadHistory(picked), "CMP");
     EXPECT_EQ(picked.Amplitudes(), (cow_List<cow_String>{"", "Amp-2", "Amp-2"}));
-    EXPECT_EQ(picked.StateIn("Step-3").Amplitude().State(), mdl_PropAttributeStateEnm::INHERITED);
+    EXPECT_EQ(picked.StateIn("Step-3").amplitude().state(), mdl_PropAttributeStateEnm::INHERITED);
     EXPECT_EQ(picked.CreateStepName(), "Step-1");
     cow_String field = "x";
     EXPECT_FALSE(picked.UsesField(field));
@@ -270,14 +270,14 @@ TEST_F(Loads, StatusPredicatesRegionsAmplitudesAndNames) {
 
     EXPECT_EQ(std::string_view(kloC_Load::loadRepositoryCmd()), "loads");
     EXPECT_EQ(std::string_view(kloC_Load::modifyParametersCmd()), "setValuesInStep");
-    EXPECT_EQ(std::string_view(kloC_Load::fieldCmd()), "field");
+    EXPECT_EQ(std::string_view(kloC_Load::fieldNameCmd()), "field");
     EXPECT_EQ(std::string_view(kloC_LoadState::pythonTypeName()), "LoadState");
     EXPECT_EQ(std::string_view(kloC_LoadState::loadStateRepositoryCmd()), "loadStates");
-    EXPECT_EQ(std::string_view(kloC_VectorState::comp2Cmd()), "comp2");
+    EXPECT_EQ(std::string_view(kloC_VectorState::c2Cmd()), "comp2");
     EXPECT_EQ(std::string_view(kloC_ConcentratedForce::cf3StateCmd()), "cf3State");
-    EXPECT_EQ(std::string_view(kloC_ConcentratedForce::localCsysCmd()), "localCsys");
+    EXPECT_EQ(std::string_view(kloC_ConcentratedForce::csysCmd()), "localCsys");
     EXPECT_EQ(std::string_view(kloC_Moment::cm1Cmd()), "cm1");
-    EXPECT_EQ(std::string_view(kloC_Pressure::refPointCmd()), "refPoint");
+    EXPECT_EQ(std::string_view(kloC_Pressure::referencePointCmd()), "refPoint");
     EXPECT_EQ(std::string_view(kloC_PressureState::pythonTypeName()), "PressureState");
 }
 

@@ -11,12 +11,12 @@ namespace {
 // A scalar load for the scalar family's own rules, admitted in every step and
 // refused by load cases as not yet supported.
 class tst_ScalarLoadState : public kloC_ScalarState {
-    CLS_PERSISTENT(tst_ScalarLoadState, kloC_ScalarState, 0x7F000402, 1, KLOC_NO_ATTRIBUTES)
+    CLS_PERSISTENT(tst_ScalarLoadState, kloC_ScalarState, 0x7F000402, 1, CLS_NO_ATTRIBUTES)
     tst_ScalarLoadState() = default;
     tst_ScalarLoadState(tst_ScalarLoadState const&) = default;
 };
 class tst_ScalarLoad : public kloC_Scalar {
-    CLS_PERSISTENT(tst_ScalarLoad, kloC_Scalar, 0x7F000401, 1, KLOC_NO_ATTRIBUTES)
+    CLS_PERSISTENT(tst_ScalarLoad, kloC_Scalar, 0x7F000401, 1, CLS_NO_ATTRIBUTES)
     tst_ScalarLoad() = default;
     tst_ScalarLoad(cow_String const& step, double magnitude) : kloC_Scalar(tst_Set("Set-9"), step, State(magnitude)) {}
     tst_ScalarLoad(tst_ScalarLoad const&) = default;
@@ -25,7 +25,7 @@ class tst_ScalarLoad : public kloC_Scalar {
     bool NYIForLoadCase() const override { return true; }
     static tst_ScalarLoadState State(double magnitude) {
         tst_ScalarLoadState s;
-        s.SetMagnitude(magnitude);
+        s.magnitude(magnitude);
         return s;
     }
 };
@@ -44,7 +44,7 @@ protected:
 };
 
 double Magnitude(kloC_Load const& load, cow_String const& step) {
-    return dynamic_cast<kloC_PressureState const&>(load.StateIn(step)).Magnitude().Value();
+    return dynamic_cast<kloC_PressureState const&>(load.StateIn(step)).magnitude().value();
 }
 
 TEST_F(MechanicalLoads, PressureChecks) {
@@ -67,7 +67,7 @@ TEST_F(MechanicalLoads, PressureChecks) {
         {"zero user defined", make(T::USER_DEFINED, "SSS", 0.0), none, ""},
         {"field without a name", make(T::FIELD, "SSS", 0.0), none,
          "A field name must be supplied when the distribution type is set to FIELD."},
-        {"field with a name", make(T::FIELD, "SSS"), [](auto& p) { p.SetFieldName("F-1"); }, ""},
+        {"field with a name", make(T::FIELD, "SSS"), [](auto& p) { p.fieldName("F-1"); }, ""},
         {"hydrostatic with equal elevations", make(T::HYDROSTATIC, "SSS"), none,
          "The zero pressure elevation (z0) and the reference\npressure elevation (z1) must be distinct."},
         {"hydrostatic with an explicit step before it", make(T::HYDROSTATIC, "ESS"),
@@ -94,7 +94,7 @@ TEST_F(MechanicalLoads, PressureChecks) {
     kloC_Pressure& hydro = cases[7].pressure.first;
     for (auto const& r : hydro.States())
         if (r.HasState()) {
-            EXPECT_TRUE(dynamic_cast<kloC_PressureState const&>(*r.State()).UseHydrostatic());
+            EXPECT_TRUE(dynamic_cast<kloC_PressureState const&>(*r.state()).useHydrostatic());
         }
     cow_String field;
     EXPECT_FALSE(hydro.UsesField(field));
@@ -109,12 +109,12 @@ TEST_F(MechanicalLoads, RealAndComplexMagnitudesSwitchWithTheProcedure) {
     kloC_ConcentratedForce force(tst_Set("Set-1"), "Step-1", kloC_ConcentratedForceState(1.0, 2.0, 3.0));
     force.AdoptSteps(tst_LoadSteps("SS"));
     force.ChangeProcedureType(kprC_STATIC_STEP_ID);
-    EXPECT_FALSE(force.UseComplex());
+    EXPECT_FALSE(force.useComplex());
     force.ChangeProcedureType(kprC_STEADY_STATE_DIRECT_STEP_ID);
-    EXPECT_TRUE(force.UseComplex());
+    EXPECT_TRUE(force.useComplex());
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(force.ComplexComponent(i), std::make_pair(double(i), 0.0)) << i;
-        EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-1")).Component(i).Value(), 0.0) << i;
+        EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-1")).Component(i).value(), 0.0) << i;
     }
     EXPECT_EQ(tst_C1(force, "Step-2"), 0.0);  // later steps follow
     EXPECT_NO_THROW(force.AssertValid());   // the complex parts are not zero
@@ -122,8 +122,8 @@ TEST_F(MechanicalLoads, RealAndComplexMagnitudesSwitchWithTheProcedure) {
     EXPECT_EQ(force.ComplexComponent(2), std::make_pair(2.0, 0.0));
     force.SetComplexComponent(2, 5.0, 7.0);
     force.ChangeProcedureType(kprC_STATIC_STEP_ID);
-    EXPECT_FALSE(force.UseComplex());
-    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-1")).Component(2).Value(), 5.0);
+    EXPECT_FALSE(force.useComplex());
+    EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-1")).Component(2).value(), 5.0);
     EXPECT_EQ(force.ComplexComponent(2), std::make_pair(0.0, 0.0));
 
     kloC_Pressure pressure(tst_Set("Surf-1"), "Step-1", kloC_PressureState(4.0));
@@ -145,12 +145,12 @@ TEST_F(MechanicalLoads, RealAndComplexMagnitudesSwitchWithTheProcedure) {
 
     // The amplitude goes where the procedure has none.
     kloC_ConcentratedForceState s(1.0, 0.0, 0.0);
-    s.SetAmplitude("Amp-1");
+    s.amplitude("Amp-1");
     s.ChangeProcedureType(kprC_STATIC_STEP_ID);
-    EXPECT_EQ(s.Amplitude().Value(), "Amp-1");
+    EXPECT_EQ(s.amplitude().value(), "Amp-1");
     s.ChangeProcedureType(kprC_FREQUENCY_STEP_ID);
-    EXPECT_EQ(s.Amplitude().Value(), "");
-    EXPECT_EQ(s.Amplitude().State(), mdl_PropAttributeStateEnm::UNSET);
+    EXPECT_EQ(s.amplitude().value(), "");
+    EXPECT_EQ(s.amplitude().state(), mdl_PropAttributeStateEnm::UNSET);
 }
 
 // The loads container written to and read from the database: versions, stored names,
@@ -159,7 +159,7 @@ TEST_F(MechanicalLoads, StoredFormRoundTrip) {
     kloC_LoadContainer loads;
     loads.UpdateSteps(tst_LoadSteps("SSFSSL"));
     kloC_ConcentratedForce force(tst_Set("Set-1"), "Step-1", kloC_ConcentratedForceState(1.0, 2.0, 3.0));
-    force.SetFollower(true);
+    force.follower(true);
     loads.Insert("Force", force);
     loads.Get("Force").Insert("Step-4", tst_ForceChange(9.0));
     loads.Get("Force").Deactivate("Step-5");
@@ -202,23 +202,23 @@ TEST_F(MechanicalLoads, StoredFormRoundTrip) {
         EXPECT_EQ(typeid(is), typeid(was)) << name;
         EXPECT_EQ(tst_LoadHistory(is), tst_LoadHistory(was)) << name;
         EXPECT_EQ(tst_DistinctLoadStates(is), tst_DistinctLoadStates(was)) << name;
-        EXPECT_EQ(is.Region(), was.Region()) << name;
+        EXPECT_EQ(is.region(), was.region()) << name;
         for (std::size_t i = 0; i < is.States().size(); ++i) {
-            EXPECT_EQ(is.States()[i].Procedure().Shared(), back->Procedures()[i].Procedure().Shared()) << name << i;
-            bool const shared = i > 0 && was.States()[i].HasState() && was.States()[i].State().SharesWith(was.States()[i - 1].State());
-            EXPECT_EQ(i > 0 && is.States()[i].HasState() && is.States()[i].State().SharesWith(is.States()[i - 1].State()), shared)
+            EXPECT_EQ(is.States()[i].procedure().Shared(), back->procedures()[i].procedure().Shared()) << name << i;
+            bool const shared = i > 0 && was.States()[i].HasState() && was.States()[i].state().SharesWith(was.States()[i - 1].state());
+            EXPECT_EQ(i > 0 && is.States()[i].HasState() && is.States()[i].state().SharesWith(is.States()[i - 1].state()), shared)
                 << name << i;
         }
     }
     auto const& force2 = dynamic_cast<kloC_ConcentratedForce const&>(back->ConstGet("Force"));
     EXPECT_EQ(tst_LoadHistory(force2), "CPBMDI");
-    EXPECT_TRUE(force2.Follower());
+    EXPECT_TRUE(force2.follower());
     EXPECT_EQ(tst_C1(force2, "Step-4"), 9.0);
     EXPECT_EQ(tst_LoadHistory(back->ConstGet("Scalar")), "OOOOOC");
     auto const& pressure2 = dynamic_cast<kloC_Pressure const&>(back->ConstGet("Pressure"));
-    EXPECT_EQ(pressure2.DistType(), kloC_Pressure::PressureTypeEnum::STAGNATION);
+    EXPECT_EQ(pressure2.distType(), kloC_Pressure::PressureTypeEnum::STAGNATION);
     EXPECT_EQ(Magnitude(pressure2, "Step-4"), 3.0);
-    EXPECT_TRUE(back->ConstGet("Force").StateIn("Step-5").IsDeactivated());
+    EXPECT_TRUE(back->ConstGet("Force").StateIn("Step-5").deactivate());
 }
 
 // The container follows step changes: removal of the creation step drops a load, a

@@ -20,34 +20,34 @@ rgnC_Region const someNode({"Set-1", "Set-2"}, 3, rgnC_TWO_D, true);
 TEST_F(Settings, RestartEdits) {
     ExpectEdits<kprC_StandardRestart>({
         {"default", [](auto&) {}, ""},
-        {"frequency only", [](auto& r) { r.SetFrequency(5); }, ""},
-        {"intervals with time marks", [](auto& r) { r.SetNumberIntervals(2), r.SetTimeMarks(true); }, ""},
-        {"overlay", [](auto& r) { r.SetOverlay(true); }, ""},
-        {"both", [](auto& r) { r.SetFrequency(5), r.SetNumberIntervals(2); }, msg166},
-        {"both, one negative", [](auto& r) { r.SetFrequency(-1), r.SetNumberIntervals(2); }, msg166},
-        {"negative frequency", [](auto& r) { r.SetFrequency(-1); }, msg57},
-        {"negative intervals", [](auto& r) { r.SetNumberIntervals(-3); }, msg57},
+        {"frequency only", [](auto& r) { r.frequency(5); }, ""},
+        {"intervals with time marks", [](auto& r) { r.numberIntervals(2), r.timeMarks(true); }, ""},
+        {"overlay", [](auto& r) { r.overlay(true); }, ""},
+        {"both", [](auto& r) { r.frequency(5), r.numberIntervals(2); }, msg166},
+        {"both, one negative", [](auto& r) { r.frequency(-1), r.numberIntervals(2); }, msg166},
+        {"negative frequency", [](auto& r) { r.frequency(-1); }, msg57},
+        {"negative intervals", [](auto& r) { r.numberIntervals(-3); }, msg57},
     });
     ExpectEdits<kprC_ExplicitRestart>({
         {"default", [](auto&) {}, ""},
-        {"many intervals, overlay, time marks", [](auto& r) { r.SetNumberIntervals(9), r.SetOverlay(true), r.SetTimeMarks(true); }, ""},
-        {"zero intervals", [](auto& r) { r.SetNumberIntervals(0); }, msg118},
-        {"negative intervals", [](auto& r) { r.SetNumberIntervals(-2); }, msg118},
+        {"many intervals, overlay, time marks", [](auto& r) { r.numberIntervals(9), r.overlay(true), r.timeMarks(true); }, ""},
+        {"zero intervals", [](auto& r) { r.numberIntervals(0); }, msg118},
+        {"negative intervals", [](auto& r) { r.numberIntervals(-2); }, msg118},
     });
 }
 
 TEST_F(Settings, MonitorEdits) {
     ExpectEdits<kprC_StandardMonitor>({
         {"default", [](auto&) {}, msg119},
-        {"dof 1", [](auto& m) { m.SetDof(1); }, ""},
-        {"dof and node, frequency 0", [](auto& m) { m.SetDof(6), m.SetNode(someNode), m.SetFrequency(0); }, ""},
-        {"negative frequency is checked first", [](auto& m) { m.SetFrequency(-1); }, msg117},
-        {"negative frequency with dof", [](auto& m) { m.SetFrequency(-1), m.SetDof(2); }, msg117},
-        {"negative dof", [](auto& m) { m.SetDof(-4); }, msg119},
+        {"dof 1", [](auto& m) { m.dof(1); }, ""},
+        {"dof and node, frequency 0", [](auto& m) { m.dof(6), m.node(someNode), m.frequency(0); }, ""},
+        {"negative frequency is checked first", [](auto& m) { m.frequency(-1); }, msg117},
+        {"negative frequency with dof", [](auto& m) { m.frequency(-1), m.dof(2); }, msg117},
+        {"negative dof", [](auto& m) { m.dof(-4); }, msg119},
     });
     ExpectEdits<kprC_ExplicitMonitor>({
         {"default", [](auto&) {}, msg119},
-        {"dof 3", [](auto& m) { m.SetDof(3), m.SetNode(someNode); }, ""},
+        {"dof 3", [](auto& m) { m.dof(3), m.node(someNode); }, ""},
     });
 }
 
@@ -56,20 +56,20 @@ TEST_F(Settings, DiagnosticPrintEdits) {
         {"default", [](auto&) {}, ""},
         {"frequency 0, every flag flipped",
          [](auto& d) {
-             d.SetFrequency(0), d.SetContact(true), d.SetModelChange(true), d.SetAdaptiveMesh(true);
-             d.SetPlasticity(true), d.SetResidual(false), d.SetSolve(true);
+             d.frequency(0), d.contact(true), d.modelChange(true), d.adaptiveMesh(true);
+             d.plasticity(true), d.residual(false), d.solve(true);
          },
          ""},
-        {"negative frequency", [](auto& d) { d.SetFrequency(-1); }, msg117},
+        {"negative frequency", [](auto& d) { d.frequency(-1); }, msg117},
     });
     ExpectEdits<kprC_PerturbationDiagnosticPrint>({
         {"default", [](auto&) {}, ""},
-        {"solve", [](auto& d) { d.SetSolve(true), d.SetFrequency(7); }, ""},
-        {"negative frequency", [](auto& d) { d.SetFrequency(-2); }, msg117},
+        {"solve", [](auto& d) { d.solve(true), d.frequency(7); }, ""},
+        {"negative frequency", [](auto& d) { d.frequency(-2); }, msg117},
     });
     ExpectEdits<kprC_ExplicitDiagnosticPrint>({
         {"every flag flipped",
-         [](auto& d) { d.SetAllke(false), d.SetCriticalElement(false), d.SetEtotal(true), d.SetDmass(true); }, ""},
+         [](auto& d) { d.allke(false), d.criticalElement(false), d.etotal(true), d.dmass(true); }, ""},
     });
 }
 
@@ -113,24 +113,24 @@ void ExpectEveryFieldCompared(std::vector<std::function<void(T&)>> const& change
 
 TEST_F(Settings, EqualityComparesEveryField) {
     ExpectEveryFieldCompared<kprC_StandardDiagnosticPrint>({
-        [](auto& d) { d.SetContact(true); }, [](auto& d) { d.SetFrequency(2); },
-        [](auto& d) { d.SetModelChange(true); }, [](auto& d) { d.SetAdaptiveMesh(true); },
-        [](auto& d) { d.SetPlasticity(true); }, [](auto& d) { d.SetResidual(false); },
-        [](auto& d) { d.SetSolve(true); }});
+        [](auto& d) { d.contact(true); }, [](auto& d) { d.frequency(2); },
+        [](auto& d) { d.modelChange(true); }, [](auto& d) { d.adaptiveMesh(true); },
+        [](auto& d) { d.plasticity(true); }, [](auto& d) { d.residual(false); },
+        [](auto& d) { d.solve(true); }});
     ExpectEveryFieldCompared<kprC_ExplicitDiagnosticPrint>({
-        [](auto& d) { d.SetAllke(false); }, [](auto& d) { d.SetCriticalElement(false); },
-        [](auto& d) { d.SetEtotal(true); }, [](auto& d) { d.SetDmass(true); }});
+        [](auto& d) { d.allke(false); }, [](auto& d) { d.criticalElement(false); },
+        [](auto& d) { d.etotal(true); }, [](auto& d) { d.dmass(true); }});
     ExpectEveryFieldCompared<kprC_PerturbationDiagnosticPrint>(
-        {[](auto& d) { d.SetFrequency(0); }, [](auto& d) { d.SetSolve(true); }});
+        {[](auto& d) { d.frequency(0); }, [](auto& d) { d.solve(true); }});
     ExpectEveryFieldCompared<kprC_StandardRestart>({
-        [](auto& r) { r.SetOverlay(true); }, [](auto& r) { r.SetFrequency(1); },
-        [](auto& r) { r.SetNumberIntervals(1); }, [](auto& r) { r.SetTimeMarks(true); }});
+        [](auto& r) { r.overlay(true); }, [](auto& r) { r.frequency(1); },
+        [](auto& r) { r.numberIntervals(1); }, [](auto& r) { r.timeMarks(true); }});
     ExpectEveryFieldCompared<kprC_ExplicitRestart>({
-        [](auto& r) { r.SetOverlay(true); }, [](auto& r) { r.SetNumberIntervals(2); },
-        [](auto& r) { r.SetTimeMarks(true); }});
+        [](auto& r) { r.overlay(true); }, [](auto& r) { r.numberIntervals(2); },
+        [](auto& r) { r.timeMarks(true); }});
     ExpectEveryFieldCompared<kprC_StandardMonitor>({
-        [](auto& m) { m.SetDof(1); }, [](auto& m) { m.SetNode(someNode); }, [](auto& m) { m.SetFrequency(0); }});
-    ExpectEveryFieldCompared<kprC_ExplicitMonitor>({[](auto& m) { m.SetDof(1); }, [](auto& m) { m.SetNode(someNode); }});
+        [](auto& m) { m.dof(1); }, [](auto& m) { m.node(someNode); }, [](auto& m) { m.frequency(0); }});
+    ExpectEveryFieldCompared<kprC_ExplicitMonitor>({[](auto& m) { m.dof(1); }, [](auto& m) { m.node(someNode); }});
 }
 
 // The stored form of each class level: its table's name, version and base, its
@@ -168,7 +168,7 @@ TEST_F(Settings, StoredOrderVersionsAndDefaults) {
     ExpectLevels(kprC_StandardRestart(),
                  {restart,
                   {0x023C0031, "kprC_StandardRestart", 809, 0x023C0030,
-                   {Int(0, "frequency"), Bool(1, "timeMarks"), Int(2, "numberIntervals")}, {0, false, 0}}});
+                   {Int(0, "frequency"), Bool(2, "timeMarks"), Int(1, "numberIntervals")}, {0, false, 0}}});
     ExpectLevels(kprC_ExplicitRestart(),
                  {restart,
                   {0x023C0032, "kprC_ExplicitRestart", 203, 0x023C0030,
@@ -219,13 +219,13 @@ TEST_F(Settings, EveryKindRoundTripsThroughTheDatabase) {
     ExpectRoundTrip<kprC_Monitor>(kprC_ExplicitMonitor(4, someNode));
 
     kprC_StandardDiagnosticPrint standard;
-    standard.SetContact(true), standard.SetFrequency(0), standard.SetAdaptiveMesh(true), standard.SetResidual(false);
+    standard.contact(true), standard.frequency(0), standard.adaptiveMesh(true), standard.residual(false);
     ExpectRoundTrip<kprC_DiagnosticPrint>(standard);
     kprC_ExplicitDiagnosticPrint explicitPrint;
-    explicitPrint.SetAllke(false), explicitPrint.SetDmass(true);
+    explicitPrint.allke(false), explicitPrint.dmass(true);
     ExpectRoundTrip<kprC_DiagnosticPrint>(explicitPrint);
     kprC_PerturbationDiagnosticPrint perturbation;
-    perturbation.SetFrequency(3), perturbation.SetSolve(true);
+    perturbation.frequency(3), perturbation.solve(true);
     ExpectRoundTrip<kprC_DiagnosticPrint>(perturbation);
 }
 
@@ -233,21 +233,21 @@ TEST_F(Settings, MonitorNodeIsStoredAsItsOwnRegionRow) {
     dbs_Database db;
     auto back = RoundTrip<kprC_Monitor>(kprC_StandardMonitor(2, someNode, 5), db);
     EXPECT_EQ(db.FindTable(rgnC_Region_TypeId)->rows.size(), 1u);
-    EXPECT_EQ(back->Node().Names(), (cow_List<cow_String>{"Set-1", "Set-2"}));
-    EXPECT_EQ(back->Node().EntityCount(), 3);
-    EXPECT_EQ(back->Node().ModelSpace(), rgnC_TWO_D);
-    EXPECT_TRUE(back->Node().Flag());
+    EXPECT_EQ(back->node().names(), (cow_List<cow_String>{"Set-1", "Set-2"}));
+    EXPECT_EQ(back->node().entityCount(), 3);
+    EXPECT_EQ(back->node().modelSpace(), rgnC_TWO_D);
+    EXPECT_TRUE(back->node().flag());
 }
 
 TEST_F(Settings, CopyOnWriteHandlesCloneTheConcreteKind) {
     cow_COW<kprC_Restart> first(new kprC_ExplicitRestart(true, 4));
     cow_COW<kprC_Restart> second = first;
-    second.GetMutable().SetOverlay(false);
+    second.GetMutable().overlay(false);
     EXPECT_FALSE(second.SharesWith(first));
-    EXPECT_TRUE(first->Overlay());
+    EXPECT_TRUE(first->overlay());
     auto const* clone = dynamic_cast<kprC_ExplicitRestart const*>(&second.Get());
     ASSERT_TRUE(clone);
-    EXPECT_EQ(clone->NumberIntervals(), 4);
+    EXPECT_EQ(clone->numberIntervals(), 4);
 }
 
 TEST_F(Settings, ScriptingNames) {
@@ -255,9 +255,9 @@ TEST_F(Settings, ScriptingNames) {
     EXPECT_STREQ(kprC_Monitor::constructorCmd(), "Monitor");
     EXPECT_STREQ(kprC_Monitor::setValuesCmd(), "setValues");
     EXPECT_STREQ(kprC_DiagnosticPrint::constructorCmd(), "DiagnosticPrint");
-    EXPECT_STREQ(kprC_StandardRestart::numberIntervalsCmd(), "numberIntervals");
-    EXPECT_STREQ(kprC_ExplicitDiagnosticPrint::criticalElementCmd(), "criticalElement");
-    EXPECT_STREQ(kprC_Monitor::nodeCmd(), "node");
+    EXPECT_EQ(kprC_StandardRestart::numberIntervalsCmd(), "numberIntervals");
+    EXPECT_EQ(kprC_ExplicitDiagnosticPrint::criticalElementCmd(), "criticalElement");
+    EXPECT_EQ(kprC_Monitor::nodeCmd(), "node");
 }
 
 }  // namespace

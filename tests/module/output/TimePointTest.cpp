@@ -60,9 +60,9 @@ TEST_F(TimePoints, ShapesRoundTripExactly) {
         dbs_Database db;
         auto back = RoundTrip<kprC_TimePoint>(kprC_TimePoint(points), db);
         ASSERT_TRUE(back);
-        EXPECT_EQ(back->GetPoints().Rows(), points.Rows());
-        EXPECT_EQ(back->GetPoints().Columns(), points.Columns());
-        EXPECT_EQ(back->GetPoints(), points);
+        EXPECT_EQ(back->points().Rows(), points.Rows());
+        EXPECT_EQ(back->points().Columns(), points.Columns());
+        EXPECT_EQ(back->points(), points);
     }
 }
 
@@ -91,7 +91,7 @@ TEST_F(TimePoints, TheMapChecksWhatItKeeps) {
     for (auto const& r : refusals) {
         EXPECT_EQ(RaisedText([&] { map.Set(r.name, kprC_TimePoint(r.points)); }), r.message) << r.name;
         EXPECT_EQ(map.Keys(), (cow_List<cow_String>{"TP-1"}));
-        EXPECT_EQ(map.Get("TP-1").GetPoints(), (Points{{0.4}, {0.5}}));
+        EXPECT_EQ(map.Get("TP-1").points(), (Points{{0.4}, {0.5}}));
     }
     EXPECT_THROW(map.Get("TP-2"), omu_KeyErrorException);
     EXPECT_FALSE(map.Remove("TP-2"));
@@ -116,9 +116,9 @@ TEST_F(TimePoints, MapWithTwoEntriesRoundTripsKeepingSharing) {
 
     ASSERT_TRUE(back);
     EXPECT_EQ(back->Keys(), (cow_List<cow_String>{"Ranges", "RangesAgain", "Times"}));
-    EXPECT_EQ(back->Get("Ranges").GetPoints(), (Points{{0.0, 1.0, 0.25}}));
-    EXPECT_EQ(back->Get("Times").GetPoints(), (Points{{0.1}, {0.7}}));
-    EXPECT_TRUE(back->Items().at("Ranges").SharesWith(back->Items().at("RangesAgain")));
+    EXPECT_EQ(back->Get("Ranges").points(), (Points{{0.0, 1.0, 0.25}}));
+    EXPECT_EQ(back->Get("Times").points(), (Points{{0.1}, {0.7}}));
+    EXPECT_TRUE(back->timePoints().at("Ranges").SharesWith(back->timePoints().at("RangesAgain")));
 }
 
 TEST_F(TimePoints, ANewModelHoldsAnEmptyMapThatCopiesWithTheModel) {
@@ -134,7 +134,7 @@ TEST_F(TimePoints, ANewModelHoldsAnEmptyMapThatCopiesWithTheModel) {
     copied.Set("TP", kprC_TimePoint({{2.0}}));
     copied.Set("Other", kprC_TimePoint({{3.0}}));
     EXPECT_EQ(map.Keys(), (cow_List<cow_String>{"TP"}));
-    EXPECT_EQ(map.Get("TP").GetPoints(), (Points{{1.0}}));
+    EXPECT_EQ(map.Get("TP").points(), (Points{{1.0}}));
     EXPECT_EQ(ddr_Model().Extension<kprC_TimePointCont>(ddr_Model::timePointCmd()).Size(), 0u);
 }
 

@@ -8,21 +8,21 @@ using S = mdl_PropAttributeStateEnm;
 
 TEST(MdlPropAttr, AssigningOrTakingMutableAccessSetsAndUnsetOrClearedRestoreTheDefault) {
     mdl_PropAttr<double> a;
-    EXPECT_EQ(a.State(), S::UNSET);
-    EXPECT_EQ(a.Value(), 0.0);
+    EXPECT_EQ(a.state(), S::UNSET);
+    EXPECT_EQ(a.value(), 0.0);
     a = 2.5;
-    EXPECT_EQ(a.State(), S::SET);
+    EXPECT_EQ(a.state(), S::SET);
     a.SetState(S::INHERITED);
     a.MutableValue() += 1.0;
-    EXPECT_EQ(a.State(), S::SET);
-    EXPECT_EQ(a.Value(), 3.5);
+    EXPECT_EQ(a.state(), S::SET);
+    EXPECT_EQ(a.value(), 3.5);
     a.SetState(S::INHERITED);
-    EXPECT_EQ(a.Value(), 3.5);
+    EXPECT_EQ(a.value(), 3.5);
     for (S reset : {S::UNSET, S::CLEARED}) {
         mdl_PropAttr<cow_String> s("Amp-1", S::SET);
         s.SetState(reset);
-        EXPECT_EQ(s.Value(), "");
-        EXPECT_EQ(s.State(), reset);
+        EXPECT_EQ(s.value(), "");
+        EXPECT_EQ(s.state(), reset);
     }
 }
 
@@ -40,7 +40,7 @@ TEST(MdlPropAttr, ModifiedPropagatedAndModifyFollowTheAttributeState) {
         target.Modify(other);
         EXPECT_EQ(target, c.modified ? other : mdl_PropAttr<double>(1.0, S::INHERITED)) << int(c.state);
         other.Propagate();
-        EXPECT_EQ(other.State(), c.propagated) << int(c.state);
+        EXPECT_EQ(other.state(), c.propagated) << int(c.state);
     }
 }
 
@@ -56,7 +56,7 @@ TEST(MdlPropAttr, SetStatusAdmitsPerStepKindAndNamesTheAttributeWhenRefusing) {
         mdl_PropAttr<double> a(4.0, S::SET);
         if (c.admitted) {
             a.SetStatus("u1", c.state, c.creation);
-            EXPECT_EQ(a.State(), c.state);
+            EXPECT_EQ(a.state(), c.state);
             continue;
         }
         try {

@@ -44,7 +44,7 @@ template <class Records>
 std::size_t tst_DistinctStates(Records const& records) {
     std::set<void const*> objects;
     for (auto const& r : records)
-        if (r.HasState()) objects.insert(r.State().Shared().get());
+        if (r.HasState()) objects.insert(r.state().Shared().get());
     return objects.size();
 }
 
@@ -53,7 +53,7 @@ template <class Records>
 std::string tst_SharingPattern(Records const& records) {
     std::string out;
     for (std::size_t i = 1; i < records.size(); ++i)
-        out += records[i].HasState() && records[i].State().SharesWith(records[i - 1].State()) ? '=' : '|';
+        out += records[i].HasState() && records[i].state().SharesWith(records[i - 1].state()) ? '=' : '|';
     return out;
 }
 

@@ -15,33 +15,30 @@
 #include "module/kpr/steps/kprC_InitialStep.h"
 
 // A step of any procedure type.
-#define TST_STEP_ATTRIBUTES(A) A(procedureType, type_, "procedureType", 0u)
+#define TST_STEP_ATTRIBUTES(A) A(unsigned int, procedureType, 0u)
 
 class tst_ToyStep : public kprC_Step {
     CLS_PERSISTENT(tst_ToyStep, kprC_Step, 0x7F000301, 1, TST_STEP_ATTRIBUTES)
     tst_ToyStep() = default;
-    explicit tst_ToyStep(unsigned int type) : type_(type) {}
+    explicit tst_ToyStep(unsigned int type) : procedureType_(type) {}
     tst_ToyStep(tst_ToyStep const&) = default;
     bool IsAdiabatic() const override { return false; }
     bool AllowLoadCases() const override { return false; }
     bool AllowAdaptiveMeshDomains() const override { return false; }
-    unsigned int ProcedureType() const override { return type_; }
+    unsigned int ProcedureType() const override { return procedureType_; }
     bool Nonmechanical() const override { return false; }
-    bool Explicit() const override { return kprC_IsExplicit(type_); }
+    bool Explicit() const override { return kprC_IsExplicit(procedureType_); }
     ResponseEnm Response() const override { return ResponseEnm::NOT_APPLICABLE; }
     double TimePeriod() const override { return 1.0; }
     NlgeomEnm Nlgeom() const override { return NlgeomEnm::OFF; }
-    bool Perturbation() const override { return kprC_Step::Perturbation(type_); }
+    bool Perturbation() const override { return kprC_Step::Perturbation(procedureType_); }
     using kprC_Step::Perturbation;
     void AssertValid() const override {}
-
-private:
-    unsigned int type_ = 0;
 };
 
 #define TST_STATE_ATTRIBUTES(A)                          \
-    A(deactivate, deactivate_, "deactivate", false)      \
-    A(magnitude, magnitude_, "magnitude", {})
+    A(bool, deactivate, false)                           \
+    A(mdl_PropAttr<double>, magnitude, {})
 
 class tst_State : public cls_Persistent {
     CLS_PERSISTENT(tst_State, cls_Persistent, 0x7F000202, 1, TST_STATE_ATTRIBUTES)
@@ -49,28 +46,21 @@ class tst_State : public cls_Persistent {
     tst_State(tst_State const&) = default;
     static tst_State Set(double value) {
         tst_State s;
-        s.magnitude_ = value;
+        s.magnitude(value);
         return s;
     }
     static tst_State Deactivating() {
         tst_State s;
-        s.deactivate_ = true;
+        s.deactivate(true);
         return s;
     }
 
-    bool IsDeactivated() const { return deactivate_; }
-    void SetDeactivate(bool value) { deactivate_ = value; }
-    mdl_PropAttr<double> const& Magnitude() const { return magnitude_; }
     void Modify(tst_State const& other) {
         deactivate_ = other.deactivate_;
         if (!deactivate_) magnitude_.Modify(other.magnitude_);
     }
     void Propagate() { magnitude_.Propagate(); }
     bool IsModified() const { return magnitude_.IsModified(); }
-
-private:
-    bool deactivate_ = false;
-    mdl_PropAttr<double> magnitude_;
 };
 
 template <>
@@ -96,12 +86,13 @@ struct tst_Kind {
     }
 };
 
+using tst_LoadRecords = kprC_PropagatingRecords<tst_State>::Records;
 #define TST_LOAD_ATTRIBUTES(A)                         \
-    A(suppress, suppress_, "suppress", false)          \
-    A(region, region_, "region", {})                   \
-    A(states, states_, "states", {})                   \
-    A(refused, refused_, "refused", {})                \
-    A(relaxed, relaxed_, "relaxed", {})
+    A(bool, suppress, false)                           \
+    A(rgnC_Region, region, {})                         \
+    A(tst_LoadRecords, states, {})                     \
+    A(std::vector<unsigned int>, refused, {})          \
+    A(std::vector<unsigned int>, relaxed, {})
 
 class tst_Load : public cls_Persistent {
     CLS_PERSISTENT(tst_Load, cls_Persistent, 0x7F000203, 1, TST_LOAD_ATTRIBUTES)
@@ -120,7 +111,7 @@ class tst_Load : public cls_Persistent {
 
     // Defines `state` in a step and propagates.
     void Define(cow_String const& stepName, tst_State const& state) {
-        Records::Get(states_, stepName).SetState(cow_COW<tst_State>(new tst_State(state)));
+        Records::Get(states_, stepName).state(cow_COW<tst_State>(new tst_State(state)));
         Propagate();
     }
     void Propagate() {
@@ -149,7 +140,7 @@ class tst_Load : public cls_Persistent {
     }
     cow_String CreateStepName() const { return Records::CreateStepName(states_); }
     cow_List<rgnC_Region> Regions(rgnC_RegionType type) const {
-        if (type == 2 || (type == 0) == region_.Flag()) return {region_};
+        if (type == 2 || (type == 0) == region_.flag()) return {region_};
         return {};
     }
     void Suppress() { suppress_ = true; }
@@ -167,7 +158,7 @@ class tst_Load : public cls_Persistent {
     }
     void AssertValid() const {
         if (suppress_ || !Records::HasProcedure(states_)) return;
-        auto const& step = Records::Get(states_, CreateStepName()).Procedure();
+        auto const& step = Records::Get(states_, CreateStepName()).procedure();
         if (step && !ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*step)), false))
             throw nex_TextException("not valid in its creation step");
     }
@@ -175,14 +166,6 @@ class tst_Load : public cls_Persistent {
     Records::Records const& States() const { return states_; }
     Records::Records& MutableStates() { return states_; }
     cow_List<mdl_PropagationStatusEnm> History() const { return Records::History(states_); }
-    rgnC_Region const& Region() const { return region_; }
-
-private:
-    bool suppress_ = false;
-    rgnC_Region region_;
-    Records::Records states_;
-    std::vector<unsigned int> refused_;
-    std::vector<unsigned int> relaxed_;
 };
 
 template <>

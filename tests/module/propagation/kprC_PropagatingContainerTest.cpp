@@ -62,21 +62,21 @@ TEST_F(Container, MembersAreSharedByCopiesUntilFetchedForChange) {
 
 TEST_F(Container, InsertedStepGetsARecordInEveryMember) {
     SetPath();
-    auto steps = c.Procedures();
+    auto steps = c.procedures();
     steps.insert(steps.begin() + 1, kprC_StepNameProcedurePair("Freq", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID))));
     c.UpdateSteps(steps);
     EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"RedoSummary"}}, Under("a"), Under("b")}));
     EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CVPP");
     EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), "NNCP");
-    EXPECT_EQ(c.ConstGet("b").States()[1].StepName(), "Freq");
-    EXPECT_EQ(c.Procedures().size(), 4u);
+    EXPECT_EQ(c.ConstGet("b").States()[1].stepName(), "Freq");
+    EXPECT_EQ(c.procedures().size(), 4u);
 }
 
 TEST_F(Container, RemovedStepTakesItsMembersAlongAndLeavesTheirRegionsDangling) {
     c.Insert("c", tst_Load("Step-2", tst_State::Set(3.0), {}, {}, Picked("Rc")));
     History().Clear();
     SetPath();
-    kprC_StepList steps = c.Procedures();
+    kprC_StepList steps = c.procedures();
     steps.erase(steps.begin() + 1);
     c.UpdateSteps(steps);
     EXPECT_EQ(c.Keys(), (cow_List<cow_String>{"a"}));
@@ -89,8 +89,8 @@ TEST_F(Container, RemovedStepTakesItsMembersAlongAndLeavesTheirRegionsDangling) 
 
 TEST_F(Container, RenamedStepKeepsTheRecordsAndFilesAModifyPerMember) {
     SetPath();
-    auto steps = c.Procedures();
-    steps[1] = kprC_StepNameProcedurePair("Load", steps[1].Procedure());
+    auto steps = c.procedures();
+    steps[1] = kprC_StepNameProcedurePair("Load", steps[1].procedure());
     c.UpdateSteps(steps);
     EXPECT_EQ(c.ConstGet("b").CreateStepName(), "Load");
     EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), "NCP");
@@ -99,7 +99,7 @@ TEST_F(Container, RenamedStepKeepsTheRecordsAndFilesAModifyPerMember) {
 
 TEST_F(Container, ProcedureChangeSuppressesMembersCreatedThereThatTheNewProcedureRefuses) {
     SetPath();
-    auto steps = c.Procedures();
+    auto steps = c.procedures();
     steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID)));
     c.UpdateSteps(steps);
     EXPECT_TRUE(c.ConstGet("b").IsSuppressed());
@@ -110,7 +110,7 @@ TEST_F(Container, ProcedureChangeSuppressesMembersCreatedThereThatTheNewProcedur
     EXPECT_TRUE(c.DanglingRegions().empty());  // the suppressed member still uses its region
     c.UpdateSteps(steps);  // the same list again: nothing to suppress, every member re-adopted
     EXPECT_TRUE(c.SuppressedByStepChange().empty());
-    EXPECT_EQ(c.ConstGet("a").States()[1].Procedure().Shared(), steps[1].Procedure().Shared());
+    EXPECT_EQ(c.ConstGet("a").States()[1].procedure().Shared(), steps[1].procedure().Shared());
 }
 
 TEST_F(Container, InitialStepMembersAreCheckedAgainstTheInitialProcedure) {
@@ -118,7 +118,7 @@ TEST_F(Container, InitialStepMembersAreCheckedAgainstTheInitialProcedure) {
     amc.UpdateSteps(tst_Steps("IS"));
     amc.Insert("i", tst_Load("Initial", tst_State::Set(1.0), {kprC_HEAT_TRANSFER_STEP_ID}));
     EXPECT_EQ(tst_Letters(amc.ConstGet("i").History()), "CP");
-    auto steps = amc.Procedures();
+    auto steps = amc.procedures();
     steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_HEAT_TRANSFER_STEP_ID)));
     amc.UpdateSteps(steps);
     EXPECT_TRUE(amc.SuppressedByStepChange().empty());  // still valid in the Initial step
@@ -134,15 +134,15 @@ TEST_F(Container, ClearStepEmptiesRecordsAndRemovesMembersCreatedThere) {
     c.ClearStep("Step-2");
     EXPECT_EQ(c.Keys(), (cow_List<cow_String>{"a"}));
     auto const& r = c.ConstGet("a").States()[1];
-    EXPECT_EQ(r.GetStatus(), mdl_PropagationStatusEnm::NOT_YET_CREATED);
+    EXPECT_EQ(r.status(), mdl_PropagationStatusEnm::NOT_YET_CREATED);
     EXPECT_FALSE(r.HasState());
-    EXPECT_FALSE(r.Procedure());
+    EXPECT_FALSE(r.procedure());
     EXPECT_EQ(c.DanglingRegions(), (cow_List<rgnC_Region>{Picked("Rb")}));
     c.ClearStep("Nowhere");  // a member without the step only loses nothing
     EXPECT_EQ(c.ConstGet("a").States().size(), 3u);
     c.ClearSteps();
     EXPECT_TRUE(c.IsEmpty());
-    EXPECT_TRUE(c.Procedures().empty());
+    EXPECT_TRUE(c.procedures().empty());
 }
 
 TEST_F(Container, DanglingRegionsAreTheCandidatesNoMemberUses) {
@@ -192,8 +192,8 @@ TEST_F(Container, StoredFormRoundTripKeepsMembersStepsAndStateSharing) {
         EXPECT_EQ(tst_SharingPattern(is.States()), tst_SharingPattern(was.States())) << name;
         EXPECT_EQ(tst_DistinctStates(is.States()), tst_DistinctStates(was.States())) << name;
         for (std::size_t i = 0; i < is.States().size(); ++i) {
-            auto const& expected = was.States()[i].Procedure() ? back->Procedures()[i].Procedure() : cow_COW<kprC_Step>();
-            EXPECT_EQ(is.States()[i].Procedure().Shared(), expected.Shared()) << name << i;
+            auto const& expected = was.States()[i].procedure() ? back->procedures()[i].procedure() : cow_COW<kprC_Step>();
+            EXPECT_EQ(is.States()[i].procedure().Shared(), expected.Shared()) << name << i;
         }
     }
     EXPECT_EQ(tst_DistinctStates(back->ConstGet("a").States()), 4u);

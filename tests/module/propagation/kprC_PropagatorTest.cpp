@@ -18,7 +18,7 @@ Records Build(std::string const& steps, std::string const& defs) {
         case 'P': state = cow_COW<tst_State>(new tst_State()); break;
         case 'D': state = cow_COW<tst_State>(new tst_State(tst_State::Deactivating())); break;
         }
-        records.emplace_back(list[i].StepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, state, list[i].Procedure());
+        records.emplace_back(list[i].stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, state, list[i].procedure());
     }
     return records;
 }
@@ -70,8 +70,8 @@ TEST_F(tst_PropagationTest, PropagatingTheResultAgainChangesNothing) {
         for (std::size_t i = 0; i < once.size(); ++i) {
             ASSERT_EQ(twice[i].HasState(), once[i].HasState()) << c.what << i;
             if (!once[i].HasState()) continue;
-            EXPECT_EQ(twice[i].State()->Magnitude(), once[i].State()->Magnitude()) << c.what << i;
-            EXPECT_EQ(twice[i].State()->IsDeactivated(), once[i].State()->IsDeactivated()) << c.what << i;
+            EXPECT_EQ(twice[i].state()->magnitude(), once[i].state()->magnitude()) << c.what << i;
+            EXPECT_EQ(twice[i].state()->deactivate(), once[i].state()->deactivate()) << c.what << i;
         }
     }
 }
@@ -85,24 +85,24 @@ TEST_F(tst_PropagationTest, StateInForceCarriesValuesForwardAsInherited) {
     for (std::size_t i = 0; i < out.size(); ++i) {
         ASSERT_EQ(out[i].HasState(), i != 4) << i;  // none of its own in the base state
         if (i != 4) {
-            EXPECT_EQ(out[i].State()->Magnitude(), expected[i]) << i;
+            EXPECT_EQ(out[i].state()->magnitude(), expected[i]) << i;
         }
     }
     EXPECT_EQ(tst_SharingPattern(out), "|||||");
-    EXPECT_TRUE(out[5].State().SharesWith(out[3].State()));  // across the base-state run
+    EXPECT_TRUE(out[5].state().SharesWith(out[3].state()));  // across the base-state run
 }
 
 TEST_F(tst_PropagationTest, DeferredDeactivationKeepsTheDeactivatingDefinitionInItsRecord) {
     tst_Load load("", tst_State(), {kprC_HEAT_TRANSFER_STEP_ID});
     auto const once = Propagator::Run(Build("SHSS", "CD.."), load);
     ASSERT_TRUE(once[1].HasState());
-    EXPECT_TRUE(once[1].State()->IsDeactivated());
-    EXPECT_FALSE(once[0].State()->IsDeactivated());
+    EXPECT_TRUE(once[1].state()->deactivate());
+    EXPECT_FALSE(once[0].state()->deactivate());
     EXPECT_FALSE(once[2].HasState());
     EXPECT_FALSE(once[3].HasState());
     auto const again = Propagator::Run(once, load);
     EXPECT_EQ(tst_Letters(tst_Load::Records::History(again)), "CVDI");
-    EXPECT_TRUE(again[1].State()->IsDeactivated());
+    EXPECT_TRUE(again[1].state()->deactivate());
 }
 
 TEST_F(tst_PropagationTest, BaseStateStatusesFromADefinitionInTheRunNeverArise) {
@@ -122,8 +122,8 @@ TEST_F(tst_PropagationTest, OneStateObjectPerDistinctDefinitionOverManySteps) {
     auto const out = Propagator::Run(Build(steps, defs), load);
     // creation, its propagated form, the modification, its propagated form
     EXPECT_EQ(tst_DistinctStates(out), 4u);
-    EXPECT_EQ(mdl_Value(out[150].GetStatus()), 8u);
-    EXPECT_TRUE(out[151].State().SharesWith(out[101].State()));
+    EXPECT_EQ(mdl_Value(out[150].status()), 8u);
+    EXPECT_TRUE(out[151].state().SharesWith(out[101].state()));
     EXPECT_EQ(tst_DistinctStates(Propagator::Run(out, load)), 4u);
 }
 
@@ -148,7 +148,7 @@ TEST_F(tst_PropagationTest, TheRecordsStoredFormRoundTripsKeepingStateSharing) {
     tst_Load load("", tst_State());
     auto const steps = tst_Steps("SSSFSS");
     load.MutableStates() = Build("SSSFSS", "C..M..");
-    for (std::size_t i = 0; i < steps.size(); ++i) load.MutableStates()[i].SetProcedure(steps[i].Procedure());
+    for (std::size_t i = 0; i < steps.size(); ++i) load.MutableStates()[i].procedure(steps[i].procedure());
     load.Propagate();
     dbs_Database db;
     cls_WriteVisitor(db).WriteRoot("load", load);
@@ -166,7 +166,7 @@ TEST_F(tst_PropagationTest, TheRecordsStoredFormRoundTripsKeepingStateSharing) {
     EXPECT_EQ(back->History(), load.History());
     EXPECT_EQ(tst_SharingPattern(back->States()), tst_SharingPattern(load.States()));
     EXPECT_EQ(tst_DistinctStates(back->States()), tst_DistinctStates(load.States()));
-    EXPECT_EQ(back->States()[5].State()->Magnitude(), load.States()[5].State()->Magnitude());
+    EXPECT_EQ(back->States()[5].state()->magnitude(), load.States()[5].state()->magnitude());
 }
 
 }  // namespace

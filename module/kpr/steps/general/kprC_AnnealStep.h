@@ -4,9 +4,10 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepRules.h"
 
-#define KPRC_ANNEALSTEP_ATTRIBUTES(A)           \
-    A(refTemp, refTemp_, "refTemp", kprC_UNSET) \
-    A(timePeriod, timePeriod_, "timePeriod", 0.0)
+// `refTemp` is the reference temperature.
+#define KPRC_ANNEALSTEP_ATTRIBUTES(A)     \
+    A(double, refTemp, kprC_UNSET)        \
+    A(double, timePeriod, 0.0)
 
 class kprC_AnnealStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_AnnealStep, kprC_AnalysisStep, kprC_AnnealStep_TypeId, 831, KPRC_ANNEALSTEP_ATTRIBUTES)
@@ -20,7 +21,4 @@ class kprC_AnnealStep : public kprC_AnalysisStep {
     void AssertValid() const override {}
 
     KPRC_NAME(constructorCmd, "AnnealStep")
-
-    double refTemp_ = kprC_UNSET;  // reference temperature
-    double timePeriod_ = 0.0;
 };

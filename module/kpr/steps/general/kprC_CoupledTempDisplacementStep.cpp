@@ -3,7 +3,7 @@
 #include "module/kpr/kprC_assert.h"
 
 void kprC_CoupledTempDisplacementStep::AssertValid() const {
-    kprC_AssertCoupledSolver(solutionTechnique_, MatrixSolver(), true);
+    kprC_AssertCoupledSolver(solutionTechnique_, matrixSolver(), true);
     auto const increments = kprC_IncrementsOf(*this);
     kprC_AssertIncrements(increments, "AB");
     kprC_Assert(creepIntegration_ != CreepIntegrationEnm::IMPLICIT, kprC_INVALID_CREEP_INTEGRATION);

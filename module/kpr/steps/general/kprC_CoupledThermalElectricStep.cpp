@@ -3,7 +3,7 @@
 #include "module/kpr/kprC_assert.h"
 
 void kprC_CoupledThermalElectricStep::AssertValid() const {
-    kprC_AssertCoupledSolver(solutionTechnique_, MatrixSolver(), false);
+    kprC_AssertCoupledSolver(solutionTechnique_, matrixSolver(), false);
     auto const increments = kprC_IncrementsOf(*this);
     kprC_AssertIncrements(increments, "A");
     kprC_Assert(mxdem_ >= 0.0, kprC_INVALID_MXDEM);

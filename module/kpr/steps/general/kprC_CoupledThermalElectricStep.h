@@ -5,13 +5,12 @@
 #include "module/kpr/steps/general/kprC_ThermalStepLayout.h"
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 
-#define KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES(A) \
-    KPRC_THERMALSTEP_ROWS(A)                          \
-    A(solutionTechnique, solutionTechnique_, "solutionTechnique", kprC_Step_SolutionTechniqueEnm::FULL_NEWTON)
+#define KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES(A) KPRC_THERMALSTEP_ROWS(A)
 
 class kprC_CoupledThermalElectricStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_CoupledThermalElectricStep, kprC_AnalysisStep, kprC_CoupledThermalElectricStep_TypeId, 831,
                    KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER(KPRC_THERMALSTEP_STORED_HEAD, "solutionTechnique")
 
     kprC_CoupledThermalElectricStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
     kprC_CoupledThermalElectricStep(kprC_CoupledThermalElectricStep const&) = default;
@@ -20,6 +19,4 @@ class kprC_CoupledThermalElectricStep : public kprC_AnalysisStep {
     void AssertValid() const override;
 
     KPRC_NAME(constructorCmd, "CoupledThermalElectricStep")
-
-    KPRC_THERMALSTEP_MEMBERS
 };

@@ -4,16 +4,17 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-// Rows in stored order; ranks give the reading (declaration) order.
-#define KPRC_GEOSTATICSTEP_ATTRIBUTES(A)                   \
-    A(nlgeom, nlgeom_, "nlgeom", kprC_Step_NlgeomEnm::OFF) \
-    A(timePeriod, timePeriod_, "timePeriod", 0.0)          \
-    KPRC_CONTACT_ROWS(A, 2)                                \
-    KPRC_KERNEL_TECHNIQUE_ROWS(A, 5)
+#define KPRC_GEOSTATICSTEP_ATTRIBUTES(A)                         \
+    A(kprC_Step_NlgeomEnm, nlgeom, kprC_Step_NlgeomEnm::OFF)     \
+    A(double, timePeriod, 0.0)                                   \
+    KPRC_CONTACT_ROWS(A)                                         \
+    KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_GeostaticStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_GeostaticStep, kprC_AnalysisStep, kprC_GeostaticStep_TypeId, 851,
                    KPRC_GEOSTATICSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER("nlgeom", "timePeriod", "applyContactIterations", "contactSolutions", "contactIterations",
+                    "reformKernel", "solutionTechnique")
 
     kprC_GeostaticStep() = default;
     kprC_GeostaticStep(kprC_GeostaticStep const&) = default;
@@ -24,10 +25,4 @@ class kprC_GeostaticStep : public kprC_AnalysisStep {
     SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
 
     KPRC_NAME(constructorCmd, "GeostaticStep")
-
-    NlgeomEnm nlgeom_ = NlgeomEnm::OFF;
-    double timePeriod_ = 0.0;
-    KPRC_CONTACT_MEMBERS
-    SolutionTechniqueEnm solutionTechnique_ = SolutionTechniqueEnm::FULL_NEWTON;
-    int reformKernel_ = 8;
 };

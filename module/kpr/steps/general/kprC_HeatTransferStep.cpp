@@ -4,7 +4,7 @@
 
 void kprC_HeatTransferStep::AssertValid() const {
     bool const transient = response_ == ResponseEnm::TRANSIENT;
-    kprC_Assert(MatrixSolver() != MatrixSolverEnm::DDM_ITERATIVE || response_ == ResponseEnm::STEADY_STATE,
+    kprC_Assert(matrixSolver() != MatrixSolverEnm::DDM_ITERATIVE || response_ == ResponseEnm::STEADY_STATE,
                 kprC_ITERATIVE_SOLVER_TRANSIENT_HEAT);
     auto const increments = kprC_IncrementsOf(*this);
     kprC_AssertIncrements(increments, "A");
@@ -17,5 +17,5 @@ void kprC_HeatTransferStep::AssertValid() const {
         kprC_AssertIncrements(increments, "CDEFGIHK");
         if (transient && end_ == kprC_UNSET) kprC_Assert(deltmx_ > 0.0, kprC_DELTMX_REQUIRED);
     }
-    kprC_AssertQuasiNewton(solutionTechnique_, MatrixSolver());
+    kprC_AssertQuasiNewton(solutionTechnique_, matrixSolver());
 }

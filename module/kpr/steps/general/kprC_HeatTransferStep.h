@@ -4,14 +4,14 @@
 #include "module/kpr/steps/general/kprC_ThermalStepLayout.h"
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 
-// Rows in stored order; ranks give the reading (declaration) order.
 #define KPRC_HEATTRANSFERSTEP_ATTRIBUTES(A) \
     KPRC_THERMALSTEP_ROWS(A)                \
-    KPRC_KERNEL_TECHNIQUE_ROWS(A, 12)
+    A(int, reformKernel, 8)
 
 class kprC_HeatTransferStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_HeatTransferStep, kprC_AnalysisStep, kprC_HeatTransferStep_TypeId, 851,
                    KPRC_HEATTRANSFERSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER(KPRC_THERMALSTEP_STORED_HEAD, "reformKernel", "solutionTechnique")
 
     kprC_HeatTransferStep() = default;
     kprC_HeatTransferStep(kprC_HeatTransferStep const&) = default;
@@ -20,7 +20,4 @@ class kprC_HeatTransferStep : public kprC_AnalysisStep {
     void AssertValid() const override;
 
     KPRC_NAME(constructorCmd, "HeatTransferStep")
-
-    KPRC_THERMALSTEP_MEMBERS
-    int reformKernel_ = 8;
 };

@@ -15,10 +15,10 @@ void kprC_MassDiffusionStep::AssertValid() const {
     }
     if (response_ == ResponseEnm::STEADY_STATE) {
         if (end_ == 0.0) {
-            kprC_Assert(kprC_IsUnsymmetricOrDefault(MatrixSolver()), kprC_INVALID_SOLVER);
+            kprC_Assert(kprC_IsUnsymmetricOrDefault(matrixSolver()), kprC_INVALID_SOLVER);
             return;
         }
         kprC_Assert(end_ > 0.0, kprC_INVALID_END_RATE);
     }
-    kprC_Assert(kprC_IsUnsymmetricOrDefault(MatrixSolver()), kprC_INVALID_SOLVER);
+    kprC_Assert(kprC_IsUnsymmetricOrDefault(matrixSolver()), kprC_INVALID_SOLVER);
 }

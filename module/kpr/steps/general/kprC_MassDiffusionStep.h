@@ -4,14 +4,17 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-#define KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES(A)                             \
-    A(response, response_, "response", kprC_Step_ResponseEnm::TRANSIENT) \
-    A(end, end_, "end", 0.0)                                             \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                        \
-    KPRC_INCREMENT_ROWS(A)                                               \
-    A(dcmax, dcmax_, "dcmax", 0.0)                                       \
-    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::STEP)  \
-    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR)
+// `end` is the end rate of change of normalized concentration: unlike the thermal steps
+// it starts at 0.0, which is what "no steady-state end criterion" means here. `dcmax` is
+// the maximum normalized concentration change per increment.
+#define KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES(A)                                         \
+    A(kprC_Step_ResponseEnm, response, kprC_Step_ResponseEnm::TRANSIENT)             \
+    A(double, end, 0.0)                                                              \
+    A(double, timePeriod, 1.0)                                                       \
+    KPRC_INCREMENT_ROWS(A)                                                           \
+    A(double, dcmax, 0.0)                                                            \
+    A(kprC_Step_AmplitudeEnm, amplitude, kprC_Step_AmplitudeEnm::STEP)               \
+    A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR)
 
 class kprC_MassDiffusionStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_MassDiffusionStep, kprC_AnalysisStep, kprC_MassDiffusionStep_TypeId, 831,
@@ -26,14 +29,4 @@ class kprC_MassDiffusionStep : public kprC_AnalysisStep {
     void AssertValid() const override;
 
     KPRC_NAME(constructorCmd, "MassDiffusionStep")
-
-    ResponseEnm response_ = ResponseEnm::TRANSIENT;
-    // End rate of change of normalized concentration. Unlike the thermal steps it starts
-    // at 0.0, which is what "no steady-state end criterion" means here.
-    double end_ = 0.0;
-    double timePeriod_ = 1.0;
-    KPRC_INCREMENT_MEMBERS
-    double dcmax_ = 0.0;  // maximum normalized concentration change per increment
-    AmplitudeEnm amplitude_ = AmplitudeEnm::STEP;
-    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;
 };

@@ -8,9 +8,9 @@ void kprC_SoilsStep::AssertValid() const {
     bool const consolidation = response_ == SoilsResponseEnm::CONSOLIDATION;
     if (consolidation) {
         kprC_Assert(end_ > 0.0, kprC_CHANGE_RATE_NOT_POSITIVE);
-        kprC_AssertNotIterative(MatrixSolver());
+        kprC_AssertNotIterative(matrixSolver());
     } else {
-        kprC_Assert(kprC_IsUnsymmetricOrDefault(MatrixSolver()), kprC_INVALID_SOLVER);
+        kprC_Assert(kprC_IsUnsymmetricOrDefault(matrixSolver()), kprC_INVALID_SOLVER);
     }
     if (timeIncrementationMethod_ == TimeIncrementationMethodEnm::FIXED) {
         kprC_Assert(initialInc_ > 0.0, kprC_INVALID_FIXED_INC_SIZE);
@@ -25,5 +25,5 @@ void kprC_SoilsStep::AssertValid() const {
         else if (consolidation)
             kprC_Assert(utol_ > 0.0, kprC_UTOL_REQUIRED);
     }
-    kprC_AssertContactIterations(applyContactIterations_, MatrixSolver());
+    kprC_AssertContactIterations(applyContactIterations_, matrixSolver());
 }

@@ -4,24 +4,33 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-// Rows in registration order; ranks give the reading (declaration) order.
+// `end` is the change-rate limit that ends a consolidation step.
 #define KPRC_SOILSSTEP_ATTRIBUTES(A)                                                      \
-    A(nlgeom, nlgeom_, "nlgeom", kprC_Step_NlgeomEnm::OFF)                                \
-    A(response, response_, "response", kprC_SoilsStep_SoilsResponseEnm::CONSOLIDATION)    \
-    A(end, end_, "end", kprC_UNSET)                                                       \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                                         \
-    KPRC_STABILIZATION_ROWS(A, kprC_SoilsStep_StabilizationMethodEnm, 4)                  \
+    A(kprC_Step_NlgeomEnm, nlgeom, kprC_Step_NlgeomEnm::OFF)                              \
+    A(kprC_SoilsStep_SoilsResponseEnm, response, kprC_SoilsStep_SoilsResponseEnm::CONSOLIDATION) \
+    A(double, end, kprC_UNSET)                                                            \
+    A(double, timePeriod, 1.0)                                                            \
+    KPRC_STABILIZATION_ROWS(A, kprC_SoilsStep_StabilizationMethodEnm)                     \
     KPRC_INCREMENT_ROWS(A)                                                                \
-    A(creep, creepBehavior_, "creepBehavior", true)                                       \
-    A(cetol, cetol_, "cetol", 0.0)                                                        \
-    A(utol, utol_, "utol", 0.0)                                                           \
-    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::STEP)                   \
-    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR) \
-    KPRC_CONTACT_ROWS(A, 16)                                                              \
-    KPRC_KERNEL_TECHNIQUE_ROWS(A, 19)
+    A(bool, creepBehavior, true, .Script("creep"))                                        \
+    A(double, cetol, 0.0)                                                                 \
+    A(double, utol, 0.0)                                                                  \
+    A(kprC_Step_AmplitudeEnm, amplitude, kprC_Step_AmplitudeEnm::STEP)                    \
+    A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR)      \
+    KPRC_CONTACT_ROWS(A)                                                                  \
+    KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_SoilsStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_SoilsStep, kprC_AnalysisStep, kprC_SoilsStep_TypeId, 851, KPRC_SOILSSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER("nlgeom", "response", "end", "timePeriod", "stabilizationMagnitude", "stabilizationMethod",
+                    "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc", "maxInc", "creepBehavior",
+                    "cetol", "utol", "applyContactIterations", "contactSolutions", "contactIterations",
+                    "amplitude", "extrapolation", "reformKernel", "solutionTechnique")
+    CLS_REGISTER_ORDER("nlgeom", "response", "end", "timePeriod", "stabilizationMagnitude",
+                       "stabilizationMethod", "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc",
+                       "maxInc", "creepBehavior", "cetol", "utol", "amplitude", "extrapolation",
+                       "applyContactIterations", "contactSolutions", "contactIterations", "reformKernel",
+                       "solutionTechnique")
 
     using SoilsResponseEnm = kprC_SoilsStep_SoilsResponseEnm;
     using StabilizationMethodEnm = kprC_SoilsStep_StabilizationMethodEnm;
@@ -44,22 +53,5 @@ class kprC_SoilsStep : public kprC_AnalysisStep {
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
 
     KPRC_NAME(constructorCmd, "SoilsStep")
-    KPRC_NAME(creepBehaviorCmd, "creep")
     KPRC_NAME(stabilizationCmd, "stabilization")
-
-    NlgeomEnm nlgeom_ = NlgeomEnm::OFF;
-    SoilsResponseEnm response_ = SoilsResponseEnm::CONSOLIDATION;
-    double end_ = kprC_UNSET;  // change-rate limit that ends a consolidation step
-    double timePeriod_ = 1.0;
-    StabilizationMethodEnm stabilizationMethod_ = StabilizationMethodEnm::NONE;
-    double stabilizationMagnitude_ = kprC_UNSET;
-    KPRC_INCREMENT_MEMBERS
-    bool creepBehavior_ = true;
-    double cetol_ = 0.0;
-    double utol_ = 0.0;
-    AmplitudeEnm amplitude_ = AmplitudeEnm::STEP;
-    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;
-    KPRC_CONTACT_MEMBERS
-    SolutionTechniqueEnm solutionTechnique_ = SolutionTechniqueEnm::FULL_NEWTON;
-    int reformKernel_ = 8;
 };

@@ -4,23 +4,26 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-// Rows in stored order; ranks give the reading (declaration) order.
-#define KPRC_STATICSTEP_ATTRIBUTES(A)                                                     \
-    A(nlgeom, nlgeom_, "nlgeom", kprC_Step_NlgeomEnm::OFF)                                \
-    A(adiabatic, adiabatic_, "adiabatic", false)                                          \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                                         \
-    KPRC_STABILIZATION_ROWS(A, kprC_StaticStep_StabilizationEnm, 3)                       \
-    KPRC_INCREMENT_ROWS(A)                                                                \
-    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::RAMP)                   \
-    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR) \
-    A(noStop, noStop_, "noStop", false)                                                   \
-    A(fullyPlastic, fullyPlastic_, "fullyPlastic", "")                                    \
-    KPRC_CONTACT_ROWS(A, 14)                                                              \
-    A(useLongTermSolution, useLongTermSolution_, "useLongTermSolution", false)            \
-    KPRC_KERNEL_TECHNIQUE_ROWS(A, 18)
+#define KPRC_STATICSTEP_ATTRIBUTES(A)                                                 \
+    A(kprC_Step_NlgeomEnm, nlgeom, kprC_Step_NlgeomEnm::OFF)                          \
+    A(bool, adiabatic, false)                                                         \
+    A(double, timePeriod, 1.0)                                                        \
+    KPRC_STABILIZATION_ROWS(A, kprC_StaticStep_StabilizationEnm)                      \
+    KPRC_INCREMENT_ROWS(A)                                                            \
+    A(kprC_Step_AmplitudeEnm, amplitude, kprC_Step_AmplitudeEnm::RAMP)                \
+    A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR)  \
+    A(bool, noStop, false)                                                            \
+    A(cow_String, fullyPlastic, "")                                                   \
+    KPRC_CONTACT_ROWS(A)                                                              \
+    A(bool, useLongTermSolution, false)                                               \
+    KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_StaticStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_StaticStep, kprC_AnalysisStep, kprC_StaticStep_TypeId, 851, KPRC_STATICSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER("nlgeom", "adiabatic", "timePeriod", "stabilizationMagnitude", "stabilizationMethod",
+                    "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc", "maxInc", "amplitude",
+                    "extrapolation", "noStop", "fullyPlastic", "applyContactIterations", "contactSolutions",
+                    "contactIterations", "useLongTermSolution", "reformKernel", "solutionTechnique")
 
     using StabilizationEnm = kprC_StaticStep_StabilizationEnm;
 
@@ -40,19 +43,4 @@ class kprC_StaticStep : public kprC_AnalysisStep {
 
     KPRC_NAME(constructorCmd, "StaticStep")
     KPRC_NAME(stabilizationCmd, "stabilization")
-
-    NlgeomEnm nlgeom_ = NlgeomEnm::OFF;
-    bool adiabatic_ = false;
-    double timePeriod_ = 1.0;
-    StabilizationEnm stabilizationMethod_ = StabilizationEnm::NONE;
-    double stabilizationMagnitude_ = kprC_UNSET;
-    KPRC_INCREMENT_MEMBERS
-    AmplitudeEnm amplitude_ = AmplitudeEnm::RAMP;
-    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;
-    bool noStop_ = false;
-    cow_String fullyPlastic_;
-    KPRC_CONTACT_MEMBERS
-    bool useLongTermSolution_ = false;
-    SolutionTechniqueEnm solutionTechnique_ = SolutionTechniqueEnm::FULL_NEWTON;
-    int reformKernel_ = 8;
 };

@@ -1,30 +1,26 @@
 #pragma once
 // The attributes that the heat transfer and coupled thermal-electric steps share, as rows
-// of their attribute tables and as members, in the same order.
+// of their attribute tables in declaration order, and the answers both give alike.
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-#define KPRC_THERMALSTEP_ROWS(A)                                         \
-    A(response, response_, "response", kprC_Step_ResponseEnm::TRANSIENT) \
-    A(end, end_, "end", kprC_UNSET)                                      \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                        \
-    KPRC_INCREMENT_ROWS(A)                                               \
-    A(deltmx, deltmx_, "deltmx", 0.0)                                    \
-    A(mxdem, mxdem_, "mxdem", 0.1)                                       \
-    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::STEP)  \
-    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR)
+// `end` is the temperature change rate that ends a transient step; `mxdem` the maximum
+// allowable emissivity change.
+#define KPRC_THERMALSTEP_ROWS(A)                                            \
+    A(kprC_Step_ResponseEnm, response, kprC_Step_ResponseEnm::TRANSIENT)    \
+    A(double, end, kprC_UNSET)                                              \
+    A(double, timePeriod, 1.0)                                              \
+    KPRC_INCREMENT_ROWS(A)                                                  \
+    A(double, deltmx, 0.0)                                                  \
+    A(double, mxdem, 0.1)                                                   \
+    A(kprC_Step_AmplitudeEnm, amplitude, kprC_Step_AmplitudeEnm::STEP)      \
+    A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR) \
+    A(kprC_Step_SolutionTechniqueEnm, solutionTechnique, kprC_Step_SolutionTechniqueEnm::FULL_NEWTON)
 
-#define KPRC_THERMALSTEP_MEMBERS                                                       \
-    ResponseEnm response_ = ResponseEnm::TRANSIENT;                                    \
-    double end_ = kprC_UNSET; /* temperature change rate that ends a transient step */ \
-    double timePeriod_ = 1.0;                                                          \
-    KPRC_INCREMENT_MEMBERS                                                             \
-    double deltmx_ = 0.0;                                                              \
-    double mxdem_ = 0.1; /* maximum allowable emissivity change */                     \
-    AmplitudeEnm amplitude_ = AmplitudeEnm::STEP;                                      \
-    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;                        \
-    SolutionTechniqueEnm solutionTechnique_ = SolutionTechniqueEnm::FULL_NEWTON;
+// The stored order up to the extrapolation.
+#define KPRC_THERMALSTEP_STORED_HEAD                                                                 \
+    "response", "end", "timePeriod", "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc", \
+        "maxInc", "deltmx", "mxdem", "amplitude", "extrapolation"
 
-// The answers both classes give alike.
 #define KPRC_THERMALSTEP_ANSWERS                                                           \
     bool Nonmechanical() const override { return true; }                                   \
     ResponseEnm Response() const override { return response_; }                            \

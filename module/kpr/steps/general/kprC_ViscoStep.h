@@ -4,21 +4,28 @@
 #include "module/kpr/steps/kprC_AnalysisStep.h"
 #include "module/kpr/steps/kprC_StepAttributeGroups.h"
 
-// Rows in registration order; ranks give the reading (declaration) order.
-#define KPRC_VISCOSTEP_ATTRIBUTES(A)                                                              \
-    A(nlgeom, nlgeom_, "nlgeom", kprC_Step_NlgeomEnm::OFF)                                        \
-    A(integration, integration_, "integration", kprC_ViscoStep_IntegrationEnm::IMPLICIT_EXPLICIT) \
-    A(cetol, cetol_, "cetol", 0.0)                                                                \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                                                 \
-    KPRC_STABILIZATION_ROWS(A, kprC_ViscoStep_StabilizationMethodEnm, 4)                          \
-    KPRC_INCREMENT_ROWS(A)                                                                        \
-    A(amplitude, amplitude_, "amplitude", kprC_Step_AmplitudeEnm::STEP)                           \
-    A(extrapolation, extrapolation_, "extrapolation", kprC_Step_ExtrapolationEnm::LINEAR)         \
-    KPRC_CONTACT_ROWS(A, 13)                                                                      \
-    KPRC_KERNEL_TECHNIQUE_ROWS(A, 16)
+#define KPRC_VISCOSTEP_ATTRIBUTES(A)                                                             \
+    A(kprC_Step_NlgeomEnm, nlgeom, kprC_Step_NlgeomEnm::OFF)                                     \
+    A(kprC_ViscoStep_IntegrationEnm, integration, kprC_ViscoStep_IntegrationEnm::IMPLICIT_EXPLICIT) \
+    A(double, cetol, 0.0)                                                                        \
+    A(double, timePeriod, 1.0)                                                                   \
+    KPRC_STABILIZATION_ROWS(A, kprC_ViscoStep_StabilizationMethodEnm)                            \
+    KPRC_INCREMENT_ROWS(A)                                                                       \
+    A(kprC_Step_AmplitudeEnm, amplitude, kprC_Step_AmplitudeEnm::STEP)                           \
+    A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR)             \
+    KPRC_CONTACT_ROWS(A)                                                                         \
+    KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_ViscoStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_ViscoStep, kprC_AnalysisStep, kprC_ViscoStep_TypeId, 851, KPRC_VISCOSTEP_ATTRIBUTES)
+    CLS_WRITE_ORDER("nlgeom", "integration", "cetol", "timePeriod", "stabilizationMagnitude",
+                    "stabilizationMethod", "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc",
+                    "maxInc", "applyContactIterations", "contactSolutions", "contactIterations", "amplitude",
+                    "extrapolation", "reformKernel", "solutionTechnique")
+    CLS_REGISTER_ORDER("nlgeom", "integration", "cetol", "timePeriod", "stabilizationMagnitude",
+                       "stabilizationMethod", "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc",
+                       "maxInc", "amplitude", "extrapolation", "applyContactIterations", "contactSolutions",
+                       "contactIterations", "reformKernel", "solutionTechnique")
 
     using StabilizationMethodEnm = kprC_ViscoStep_StabilizationMethodEnm;
     using IntegrationEnm = kprC_ViscoStep_IntegrationEnm;
@@ -37,17 +44,4 @@ class kprC_ViscoStep : public kprC_AnalysisStep {
 
     KPRC_NAME(constructorCmd, "ViscoStep")
     KPRC_NAME(stabilizationCmd, "stabilization")
-
-    NlgeomEnm nlgeom_ = NlgeomEnm::OFF;
-    IntegrationEnm integration_ = IntegrationEnm::IMPLICIT_EXPLICIT;
-    double cetol_ = 0.0;
-    double timePeriod_ = 1.0;
-    StabilizationMethodEnm stabilizationMethod_ = StabilizationMethodEnm::NONE;
-    double stabilizationMagnitude_ = kprC_UNSET;
-    KPRC_INCREMENT_MEMBERS
-    AmplitudeEnm amplitude_ = AmplitudeEnm::STEP;
-    ExtrapolationEnm extrapolation_ = ExtrapolationEnm::LINEAR;
-    KPRC_CONTACT_MEMBERS
-    SolutionTechniqueEnm solutionTechnique_ = SolutionTechniqueEnm::FULL_NEWTON;
-    int reformKernel_ = 8;
 };

@@ -4,7 +4,7 @@
 
 void kprC_BuckleStep::AssertValid() const {
     kprC_AssertEigenRange(maxEigen_, numEigen_);
-    kprC_AssertSymmetricDirectSolver(MatrixSolver());
+    kprC_AssertSymmetricDirectSolver(matrixSolver());
     switch (eigensolver_) {
         case EigensolverEnm::LANCZOS:
             return kprC_AssertLanczosBlocks(blockSize_, maxBlocks_);

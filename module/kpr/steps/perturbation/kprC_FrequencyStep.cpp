@@ -2,14 +2,9 @@
 
 #include "module/kpr/kprC_assert.h"
 
-// The defaults are the rows' own; only the solver differs from the analysis step's.
-kprC_FrequencyStep::kprC_FrequencyStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_SYMMETRIC) {
-    Attributes().ApplyDefaults(*this);
-}
-
 void kprC_FrequencyStep::AssertValid() const {
     kprC_AssertEigenRange(maxEigen_, numEigen_);
-    kprC_AssertSymmetricDirectSolver(MatrixSolver());
+    kprC_AssertSymmetricDirectSolver(matrixSolver());
     kprC_Assert(propertyEvaluationFrequency_ > 0.0, kprC_PROPERTY_EVALUATION_FREQUENCY);
     kprC_Assert(secondCutoffMultiplier_ > 1.0, kprC_SECOND_CUTOFF_NOT_ABOVE_ONE);
     kprC_Assert(firstCutoffMultiplier_ <= substructureCutoffMultiplier_, kprC_FIRST_CUTOFF_ABOVE_SUBSTRUCTURE_CUTOFF);

@@ -6,9 +6,9 @@
 #include "platform/cow/cow_String.h"
 #include "platform/rgn/rgnC_Region.h"
 
-#define KPRC_RETAINEDDOFS_ATTRIBUTES(A)       \
-    A(region, region_, "region", {})          \
-    A(dofs, dofs_, "dofs", {}, .AsArray())
+#define KPRC_RETAINEDDOFS_ATTRIBUTES(A) \
+    A(rgnC_Region, region, {})          \
+    A(cow_1DArrayList<int>, dofs, {}, .AsArray())
 
 class kprC_RetainedDofs : public cls_Persistent {
     CLS_PERSISTENT(kprC_RetainedDofs, cls_Persistent, kprC_RetainedDofs_TypeId, 403, KPRC_RETAINEDDOFS_ATTRIBUTES)
@@ -18,12 +18,5 @@ class kprC_RetainedDofs : public cls_Persistent {
     kprC_RetainedDofs(kprC_RetainedDofs const&) = default;
     kprC_RetainedDofs& operator=(kprC_RetainedDofs const&) = default;
 
-    rgnC_Region const& Region() const { return region_; }
-    cow_1DArrayList<int> const& Dofs() const { return dofs_; }
-
     bool operator==(kprC_RetainedDofs const& other) const { return region_ == other.region_ && dofs_ == other.dofs_; }
-
-private:
-    rgnC_Region region_;
-    cow_1DArrayList<int> dofs_;
 };

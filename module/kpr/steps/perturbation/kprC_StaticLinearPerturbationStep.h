@@ -2,21 +2,14 @@
 // The linear perturbation step about the base state: a static response to the step's
 // loads or load cases. Every state is valid.
 #include "module/kpr/steps/kprC_AnalysisStep.h"
-#include "module/kpr/steps/kprC_StepAccessors.h"
 
-#define KPRC_STATICLINEARPERTURBATIONSTEP_ATTRIBUTES(A) A(timePeriod, timePeriod_, "timePeriod", 0.0)
+#define KPRC_STATICLINEARPERTURBATIONSTEP_ATTRIBUTES(A) A(double, timePeriod, 0.0)
 
 class kprC_StaticLinearPerturbationStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_StaticLinearPerturbationStep, kprC_AnalysisStep, kprC_StaticLinearPerturbationStep_TypeId,
                    831, KPRC_STATICLINEARPERTURBATIONSTEP_ATTRIBUTES)
 
-private:
-    double timePeriod_;
-
-public:
-    KPRC_ACCESSORS(KPRC_STATICLINEARPERTURBATIONSTEP_ATTRIBUTES)
-
-    kprC_StaticLinearPerturbationStep() { Attributes().ApplyDefaults(*this); }
+    kprC_StaticLinearPerturbationStep() = default;
     kprC_StaticLinearPerturbationStep(kprC_StaticLinearPerturbationStep const&) = default;
 
     bool AllowLoadCases() const override { return true; }

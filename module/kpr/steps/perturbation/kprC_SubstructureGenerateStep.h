@@ -3,29 +3,21 @@
 // eliminates and the eigenmodes it keeps. The lists come from callers and are stored
 // unchanged; every state is valid. Scripts do not create it.
 #include "module/kpr/steps/kprC_AnalysisStep.h"
-#include "module/kpr/steps/kprC_StepAccessors.h"
 #include "module/kpr/steps/perturbation/kprC_RetainedDofs.h"
 
-#define KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES(A)                          \
-    A(timePeriod, timePeriod_, "timePeriod", 1.0)                            \
-    A(retainedDofsList, retainedDofsList_, "retainedDofsList", {})           \
-    A(eliminatedDofsList, eliminatedDofsList_, "eliminatedDofsList", {})     \
-    A(retainedEigenmodes, retainedEigenmodes_, "retainedEigenmodes", {}, .AsArray())
+using kprC_RetainedDofsList = cow_List<kprC_RetainedDofs>;
+
+#define KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES(A)     \
+    A(double, timePeriod, 1.0)                          \
+    A(kprC_RetainedDofsList, retainedDofsList, {})      \
+    A(kprC_RetainedDofsList, eliminatedDofsList, {})    \
+    A(cow_List<int>, retainedEigenmodes, {}, .AsArray())
 
 class kprC_SubstructureGenerateStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_SubstructureGenerateStep, kprC_AnalysisStep, kprC_SubstructureGenerateStep_TypeId, 831,
                    KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
 
-private:
-    double timePeriod_;
-    cow_List<kprC_RetainedDofs> retainedDofsList_;
-    cow_List<kprC_RetainedDofs> eliminatedDofsList_;
-    cow_List<int> retainedEigenmodes_;
-
-public:
-    KPRC_ACCESSORS(KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
-
-    kprC_SubstructureGenerateStep() { Attributes().ApplyDefaults(*this); }
+    kprC_SubstructureGenerateStep() = default;
     kprC_SubstructureGenerateStep(kprC_SubstructureGenerateStep const&) = default;
 
     bool Nonmechanical() const override { return true; }

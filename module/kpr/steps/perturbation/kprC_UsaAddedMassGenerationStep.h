@@ -2,24 +2,16 @@
 // The step that generates the added mass of a surrounding fluid (USA) for the structure.
 // It carries its own nonlinear-geometry setting; every state is valid.
 #include "module/kpr/steps/kprC_AnalysisStep.h"
-#include "module/kpr/steps/kprC_StepAccessors.h"
 
-#define KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES(A)              \
-    A(nlgeom, nlgeom_, "nlgeom", kprC_Step_NlgeomEnm::OFF)         \
-    A(timePeriod, timePeriod_, "timePeriod", 0.0)
+#define KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES(A)       \
+    A(kprC_Step_NlgeomEnm, nlgeom, kprC_Step_NlgeomEnm::OFF) \
+    A(double, timePeriod, 0.0)
 
 class kprC_UsaAddedMassGenerationStep : public kprC_AnalysisStep {
     CLS_PERSISTENT(kprC_UsaAddedMassGenerationStep, kprC_AnalysisStep, kprC_UsaAddedMassGenerationStep_TypeId, 831,
                    KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES)
 
-private:
-    NlgeomEnm nlgeom_;
-    double timePeriod_;
-
-public:
-    KPRC_ACCESSORS(KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES)
-
-    kprC_UsaAddedMassGenerationStep() { Attributes().ApplyDefaults(*this); }
+    kprC_UsaAddedMassGenerationStep() = default;
     kprC_UsaAddedMassGenerationStep(kprC_UsaAddedMassGenerationStep const&) = default;
 
     NlgeomEnm Nlgeom() const override { return nlgeom_; }

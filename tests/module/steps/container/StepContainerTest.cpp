@@ -69,7 +69,7 @@ TEST_F(StepContainer, RefusalsLeaveTheContainerUnchanged) {
             EXPECT_EQ(tst_MessageOf<nex_TextException>(c.action), c.message);
         EXPECT_EQ(steps.Keys(), names) << c.message;
         EXPECT_EQ(Ids(steps), ids) << c.message;
-        EXPECT_EQ(steps.LastID(), 2u) << c.message;
+        EXPECT_EQ(steps.lastID(), 2u) << c.message;
     }
     EXPECT_FALSE(steps.Remove("Nope"));
     EXPECT_EQ(steps.Keys(), names);
@@ -129,8 +129,8 @@ TEST_F(StepContainer, ChangeHistoryRecords) {
 TEST_F(StepContainer, RenameKeepsIdAndPositionAndRekeysTheDomainUnderADummyCommand) {
     kprC_StepContainer steps = Build({STATIC, STATIC});
     tst_Step withDomain;
-    withDomain.Amd().emplace("S3", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
-    withDomain.Amd().emplace("Other", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
+    withDomain.MutableAmd().emplace("S3", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
+    withDomain.MutableAmd().emplace("Other", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
     steps.InsertAfter("S1", "S3", withDomain);
     kprC_StepContainer const before = steps;
     Commands().Add("rename");
@@ -139,12 +139,12 @@ TEST_F(StepContainer, RenameKeepsIdAndPositionAndRekeysTheDomainUnderADummyComma
     EXPECT_EQ(steps.Keys(), (Names{"Initial", "S1", "Renamed", "S2"}));
     EXPECT_EQ(steps.GetID("Renamed"), 4u);
     EXPECT_FALSE(steps.IsMember(cow_String("S3")));
-    auto const& amd = static_cast<kprC_AnalysisStep const&>(steps.ConstGet("Renamed")).Amd();
+    auto const& amd = static_cast<kprC_AnalysisStep const&>(steps.ConstGet("Renamed")).amd();
     EXPECT_TRUE(amd.contains("Renamed"));
     EXPECT_TRUE(amd.contains("Other"));
     EXPECT_FALSE(amd.contains("S3"));
     // The copy taken before keeps its own step untouched.
-    EXPECT_TRUE(static_cast<kprC_AnalysisStep const&>(before.ConstGet("S3")).Amd().contains("S3"));
+    EXPECT_TRUE(static_cast<kprC_AnalysisStep const&>(before.ConstGet("S3")).amd().contains("S3"));
 
     // Onto an existing name: that step goes, the renamed one keeps its place.
     steps.ChangeKey("S1", "S2");
@@ -191,7 +191,7 @@ TEST_F(StepContainer, NlgeomFollowsTheHistory) {
 TEST_F(StepContainer, LoadCasesIterationAndCopies) {
     kprC_StepContainer steps = Build({STATIC, FREQUENCY});
     tst_Step withCase;
-    withCase.Lcc().emplace("LC", cow_COW<klcC_LoadCase>(new klcC_LoadCase()));
+    withCase.MutableLcc().emplace("LC", cow_COW<klcC_LoadCase>(new klcC_LoadCase()));
     steps.InsertAfter("S2", "S3", withCase);
     EXPECT_FALSE(steps.HasLoadCase("Initial"));
     EXPECT_FALSE(steps.HasLoadCase("S1"));
@@ -207,7 +207,7 @@ TEST_F(StepContainer, LoadCasesIterationAndCopies) {
     std::unique_ptr<mdl_Extension> copy(steps.Copy());
     auto const& copied = static_cast<kprC_StepContainer const&>(*copy);
     EXPECT_EQ(copied.Keys(), steps.Keys());
-    EXPECT_EQ(copied.LastID(), steps.LastID());
+    EXPECT_EQ(copied.lastID(), steps.lastID());
     for (auto const& name : steps.Keys()) EXPECT_TRUE(copied.Handle(name).SharesWith(steps.Handle(name))) << name;
 }
 
@@ -267,7 +267,7 @@ TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
     auto readCopy = reader.ReadRoot<kprC_StepContainer>("copy");
     EXPECT_EQ(read->Keys(), steps.Keys());
     EXPECT_EQ(Ids(*read), Ids(steps));
-    EXPECT_EQ(read->LastID(), 5u);
+    EXPECT_EQ(read->lastID(), 5u);
     EXPECT_TRUE(read->Nlgeom("First"));
     for (auto const& name : steps.Keys()) {
         EXPECT_EQ(Code(*read, name), Code(steps, name));

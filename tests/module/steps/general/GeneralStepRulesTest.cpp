@@ -61,7 +61,7 @@ void CheckRules(std::function<void(T&)> makeValid, std::vector<Case<T>> const& c
 // initialInc 0.1, minInc 1e-5, maxInc 1.0 within the time period 1.0.
 template <class T>
 void UsualIncrements(T& s) {
-    s.initialInc_ = 0.1, s.minInc_ = 1e-5, s.maxInc_ = 1.0;
+    s.initialInc(0.1), s.minInc(1e-5), s.maxInc(1.0);
 }
 
 using GeneralStepRules = StepTest;
@@ -90,128 +90,128 @@ TEST_F(GeneralStepRules, DefaultStepsStopAtTheirMissingIncrement) {
 TEST_F(GeneralStepRules, Static) {
     using S = kprC_StaticStep;
     CheckRules<S>(UsualIncrements<S>, {
-        {"stabilized, iterative, no period", [](S& s) { s.stabilizationMethod_ = S::StabilizationEnm::DAMPING_FACTOR, s.SetMatrixSolver(MS::DDM_ITERATIVE), s.timePeriod_ = 0; }, STABILIZED},
-        {"iterative without stabilization", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE); }, OK},
-        {"stabilization magnitude with method NONE", [](S& s) { s.stabilizationMagnitude_ = 2e-4; }, OK},
-        {"A, also D and K", [](S& s) { s.timePeriod_ = 0; }, TIME_PERIOD},
-        {"C, also H", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"D, also I", [](S& s) { s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"D, also B", [](S& s) { s.initialInc_ = 2, s.maxNumInc_ = 0; }, INIT_LE_PERIOD},
-        {"B, also E", [](S& s) { s.maxNumInc_ = 0, s.minInc_ = 0; }, NUM_INC},
-        {"E, also G and F", [](S& s) { s.minInc_ = 0, s.maxInc_ = -1; }, MIN_POS},
-        {"G, also H and I", [](S& s) { s.minInc_ = 0.5, s.maxInc_ = 0.05; }, MIN_LE_MAX},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"I", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"K", [](S& s) { s.maxInc_ = 2; }, MAX_LE_PERIOD},
-        {"initial = period = max", [](S& s) { s.initialInc_ = s.maxInc_ = 1.0; }, OK},
-        {"FIXED ignores min and max", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.minInc_ = 0, s.maxInc_ = -1; }, OK},
-        {"FIXED still needs C", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 0; }, INIT_POS},
-        {"contact iterations, iterative", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::DDM_ITERATIVE), s.solutionTechnique_ = ST::QUASI_NEWTON; }, CONTACT},
-        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::SYMMETRIC); }, CONTACT},
-        {"contact iterations, direct", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
-        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations_ = true, s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, TECHNIQUES},
-        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
-        {"quasi-Newton, default solver", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON; }, OK},
+        {"stabilized, iterative, no period", [](S& s) { s.stabilizationMethod(S::StabilizationEnm::DAMPING_FACTOR), s.matrixSolver(MS::DDM_ITERATIVE), s.timePeriod(0); }, STABILIZED},
+        {"iterative without stabilization", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE); }, OK},
+        {"stabilization magnitude with method NONE", [](S& s) { s.stabilizationMagnitude(2e-4); }, OK},
+        {"A, also D and K", [](S& s) { s.timePeriod(0); }, TIME_PERIOD},
+        {"C, also H", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"D, also I", [](S& s) { s.initialInc(2); }, INIT_LE_PERIOD},
+        {"D, also B", [](S& s) { s.initialInc(2), s.maxNumInc(0); }, INIT_LE_PERIOD},
+        {"B, also E", [](S& s) { s.maxNumInc(0), s.minInc(0); }, NUM_INC},
+        {"E, also G and F", [](S& s) { s.minInc(0), s.maxInc(-1); }, MIN_POS},
+        {"G, also H and I", [](S& s) { s.minInc(0.5), s.maxInc(0.05); }, MIN_LE_MAX},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"I", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"K", [](S& s) { s.maxInc(2); }, MAX_LE_PERIOD},
+        {"initial = period = max", [](S& s) { s.initialInc(1.0), s.maxInc(1.0); }, OK},
+        {"FIXED ignores min and max", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.minInc(0), s.maxInc(-1); }, OK},
+        {"FIXED still needs C", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, INIT_POS},
+        {"contact iterations, iterative", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::DDM_ITERATIVE), s.solutionTechnique(ST::QUASI_NEWTON); }, CONTACT},
+        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::SYMMETRIC); }, CONTACT},
+        {"contact iterations, direct", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
+        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations(true), s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, TECHNIQUES},
+        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
+        {"quasi-Newton, default solver", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, StaticRiks) {
     using S = kprC_StaticRiksStep;
-    auto const node = [](S& s) { s.monitorNodeOn_ = true, s.region_ = rgnC_Region({"Node-1"}, 1), s.monitorDof_ = 1, s.monitorDisplacement_ = -0.5; };
-    CheckRules<S>([](S& s) { s.initialArcInc_ = 0.1; }, {
-        {"iterative, bad LPF", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE), s.maxLPF_ = -1; }, SOLVER},
-        {"LPF zero, no arc length", [](S& s) { s.maxLPF_ = 0, s.totalArcLength_ = 0; }, "Invalid maximum Load Proportionality Factor"},
-        {"LPF given", [](S& s) { s.maxLPF_ = 3; }, OK},
-        {"total arc length", [](S& s) { s.totalArcLength_ = 0; }, "Total arc length must be greater than zero"},
-        {"initial arc increment", [](S& s) { s.initialArcInc_ = 0, s.minArcInc_ = -1; }, "Initial arc increment must be greater than zero"},
-        {"initial above total", [](S& s) { s.initialArcInc_ = 2; }, "Initial arc increment must be less than or equal to total arc length"},
-        {"negative minimum", [](S& s) { s.minArcInc_ = -1; }, "Minimum arc increment must be greater than or equal to zero"},
-        {"negative maximum, also min above max", [](S& s) { s.maxArcInc_ = -1; }, "Maximum arc increment must be greater than or equal to zero"},
-        {"min above max", [](S& s) { s.minArcInc_ = 2, s.maxArcInc_ = 1; }, "Minimum arc increment must be less than or equal to maximum arc increment"},
-        {"FIXED ignores the arc bounds", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.minArcInc_ = -1; }, OK},
-        {"monitor without node", [node](S& s) { node(s), s.region_ = rgnC_Region(), s.monitorDof_ = 0; }, "Invalid Riks monitor node"},
-        {"monitor without dof", [node](S& s) { node(s), s.monitorDof_ = 0, s.monitorDisplacement_ = 0; }, "Invalid Riks monitor degree of freedom"},
-        {"monitor displacement zero", [node](S& s) { node(s), s.monitorDisplacement_ = 0; }, "Riks monitor displacment cannot be zero"},
+    auto const node = [](S& s) { s.monitorNodeOn(true), s.region(rgnC_Region({"Node-1"}, 1)), s.monitorDof(1), s.monitorDisplacement(-0.5); };
+    CheckRules<S>([](S& s) { s.initialArcInc(0.1); }, {
+        {"iterative, bad LPF", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE), s.maxLPF(-1); }, SOLVER},
+        {"LPF zero, no arc length", [](S& s) { s.maxLPF(0), s.totalArcLength(0); }, "Invalid maximum Load Proportionality Factor"},
+        {"LPF given", [](S& s) { s.maxLPF(3); }, OK},
+        {"total arc length", [](S& s) { s.totalArcLength(0); }, "Total arc length must be greater than zero"},
+        {"initial arc increment", [](S& s) { s.initialArcInc(0), s.minArcInc(-1); }, "Initial arc increment must be greater than zero"},
+        {"initial above total", [](S& s) { s.initialArcInc(2); }, "Initial arc increment must be less than or equal to total arc length"},
+        {"negative minimum", [](S& s) { s.minArcInc(-1); }, "Minimum arc increment must be greater than or equal to zero"},
+        {"negative maximum, also min above max", [](S& s) { s.maxArcInc(-1); }, "Maximum arc increment must be greater than or equal to zero"},
+        {"min above max", [](S& s) { s.minArcInc(2), s.maxArcInc(1); }, "Minimum arc increment must be less than or equal to maximum arc increment"},
+        {"FIXED ignores the arc bounds", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.minArcInc(-1); }, OK},
+        {"monitor without node", [node](S& s) { node(s), s.region(rgnC_Region()), s.monitorDof(0); }, "Invalid Riks monitor node"},
+        {"monitor without dof", [node](S& s) { node(s), s.monitorDof(0), s.monitorDisplacement(0); }, "Invalid Riks monitor degree of freedom"},
+        {"monitor displacement zero", [node](S& s) { node(s), s.monitorDisplacement(0); }, "Riks monitor displacment cannot be zero"},
         {"monitor complete", node, OK},
-        {"monitor off ignores its settings", [](S& s) { s.monitorDof_ = 0; }, OK},
-        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::SYMMETRIC); }, CONTACT},
-        {"contact iterations, direct", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, OK},
+        {"monitor off ignores its settings", [](S& s) { s.monitorDof(0); }, OK},
+        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::SYMMETRIC); }, CONTACT},
+        {"contact iterations, direct", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, Visco) {
     using S = kprC_ViscoStep;
-    CheckRules<S>([](S& s) { UsualIncrements(s), s.cetol_ = 1e-3; }, {
-        {"stabilized, iterative, no period", [](S& s) { s.stabilizationMethod_ = S::StabilizationMethodEnm::DISSIPATED_ENERGY_FRACTION, s.SetMatrixSolver(MS::DDM_ITERATIVE), s.timePeriod_ = 0; }, STABILIZED},
-        {"A", [](S& s) { s.timePeriod_ = 0; }, TIME_PERIOD},
-        {"C", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"D", [](S& s) { s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"B, also cetol", [](S& s) { s.maxNumInc_ = 0, s.cetol_ = 0; }, NUM_INC},
-        {"E, also F", [](S& s) { s.minInc_ = 0, s.maxInc_ = 0; }, MIN_POS},
-        {"F, also G", [](S& s) { s.maxInc_ = 0; }, MAX_POS},
-        {"G, also H and I", [](S& s) { s.minInc_ = 0.5, s.maxInc_ = 0.05; }, MIN_LE_MAX},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"I", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"K, also cetol", [](S& s) { s.maxInc_ = 2, s.cetol_ = 0; }, MAX_LE_PERIOD},
-        {"cetol", [](S& s) { s.cetol_ = 0; }, CETOL},
-        {"FIXED needs no cetol", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.cetol_ = 0, s.minInc_ = 0; }, OK},
-        {"contact iterations, iterative", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::DDM_ITERATIVE); }, CONTACT},
-        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations_ = true, s.solutionTechnique_ = ST::QUASI_NEWTON; }, TECHNIQUES},
-        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
+    CheckRules<S>([](S& s) { UsualIncrements(s), s.cetol(1e-3); }, {
+        {"stabilized, iterative, no period", [](S& s) { s.stabilizationMethod(S::StabilizationMethodEnm::DISSIPATED_ENERGY_FRACTION), s.matrixSolver(MS::DDM_ITERATIVE), s.timePeriod(0); }, STABILIZED},
+        {"A", [](S& s) { s.timePeriod(0); }, TIME_PERIOD},
+        {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"D", [](S& s) { s.initialInc(2); }, INIT_LE_PERIOD},
+        {"B, also cetol", [](S& s) { s.maxNumInc(0), s.cetol(0); }, NUM_INC},
+        {"E, also F", [](S& s) { s.minInc(0), s.maxInc(0); }, MIN_POS},
+        {"F, also G", [](S& s) { s.maxInc(0); }, MAX_POS},
+        {"G, also H and I", [](S& s) { s.minInc(0.5), s.maxInc(0.05); }, MIN_LE_MAX},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"I", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"K, also cetol", [](S& s) { s.maxInc(2), s.cetol(0); }, MAX_LE_PERIOD},
+        {"cetol", [](S& s) { s.cetol(0); }, CETOL},
+        {"FIXED needs no cetol", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.cetol(0), s.minInc(0); }, OK},
+        {"contact iterations, iterative", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::DDM_ITERATIVE); }, CONTACT},
+        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations(true), s.solutionTechnique(ST::QUASI_NEWTON); }, TECHNIQUES},
+        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
     });
 }
 
 TEST_F(GeneralStepRules, Soils) {
     using S = kprC_SoilsStep;
-    auto const steady = [](S& s) { s.response_ = S::SoilsResponseEnm::STEADY_STATE; };
-    CheckRules<S>([](S& s) { UsualIncrements(s), s.utol_ = 0.1; }, {
-        {"A, also B", [](S& s) { s.timePeriod_ = 0, s.maxNumInc_ = 0; }, TIME_PERIOD},
-        {"B, also change rate", [](S& s) { s.maxNumInc_ = 0, s.end_ = 0; }, NUM_INC},
-        {"change rate, also iterative", [](S& s) { s.end_ = 0, s.SetMatrixSolver(MS::DDM_ITERATIVE); }, CHANGE_RATE},
-        {"change rate given", [](S& s) { s.end_ = 0.5; }, OK},
-        {"consolidation, iterative", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE); }, SOLVER},
-        {"consolidation, symmetric", [](S& s) { s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
-        {"steady state, symmetric", [steady](S& s) { steady(s), s.SetMatrixSolver(MS::DIRECT_SYMMETRIC), s.initialInc_ = 0; }, SOLVER},
-        {"steady state, unsymmetric, no change rate", [steady](S& s) { steady(s), s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC), s.end_ = 0; }, OK},
-        {"FIXED, no increment", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 0; }, "Invalid fixed increment size"},
-        {"FIXED, increment above period", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 2; }, "Invalid fixed increment size"},
-        {"FIXED needs no tolerance", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.utol_ = 0, s.minInc_ = 0; }, OK},
-        {"C", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"E, also D", [](S& s) { s.minInc_ = 0, s.initialInc_ = 2; }, MIN_POS},
-        {"F, also D", [](S& s) { s.maxInc_ = 0, s.initialInc_ = 2; }, MAX_POS},
-        {"D, also I", [](S& s) { s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"G", [](S& s) { s.minInc_ = 0.5, s.maxInc_ = 0.05; }, MIN_LE_MAX},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"I", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"K, also tolerance", [](S& s) { s.maxInc_ = 2, s.utol_ = 0; }, MAX_LE_PERIOD},
-        {"steady state with creep accepts cetol 0", [steady](S& s) { steady(s), s.cetol_ = 0, s.utol_ = 0; }, OK},
-        {"steady state with creep, negative cetol", [steady](S& s) { steady(s), s.cetol_ = -1; }, CETOL},
-        {"steady state without creep", [steady](S& s) { steady(s), s.creepBehavior_ = false, s.cetol_ = -1, s.utol_ = 0; }, OK},
-        {"consolidation with creep, no tolerance", [](S& s) { s.cetol_ = 0, s.utol_ = 0; }, "CETOL or UTOL are required for automatic incrementation and must be greater than zero"},
-        {"consolidation with creep, cetol", [](S& s) { s.cetol_ = 0.1, s.utol_ = 0; }, OK},
-        {"consolidation without creep needs utol", [](S& s) { s.creepBehavior_ = false, s.cetol_ = 1, s.utol_ = 0; }, "UTOL is required for automatic incrementation with no creep and must be greater than zero"},
-        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::SYMMETRIC); }, CONTACT},
-        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations_ = true, s.solutionTechnique_ = ST::QUASI_NEWTON; }, OK},
-        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, OK},
+    auto const steady = [](S& s) { s.response(S::SoilsResponseEnm::STEADY_STATE); };
+    CheckRules<S>([](S& s) { UsualIncrements(s), s.utol(0.1); }, {
+        {"A, also B", [](S& s) { s.timePeriod(0), s.maxNumInc(0); }, TIME_PERIOD},
+        {"B, also change rate", [](S& s) { s.maxNumInc(0), s.end(0); }, NUM_INC},
+        {"change rate, also iterative", [](S& s) { s.end(0), s.matrixSolver(MS::DDM_ITERATIVE); }, CHANGE_RATE},
+        {"change rate given", [](S& s) { s.end(0.5); }, OK},
+        {"consolidation, iterative", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE); }, SOLVER},
+        {"consolidation, symmetric", [](S& s) { s.matrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
+        {"steady state, symmetric", [steady](S& s) { steady(s), s.matrixSolver(MS::DIRECT_SYMMETRIC), s.initialInc(0); }, SOLVER},
+        {"steady state, unsymmetric, no change rate", [steady](S& s) { steady(s), s.matrixSolver(MS::DIRECT_UNSYMMETRIC), s.end(0); }, OK},
+        {"FIXED, no increment", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, "Invalid fixed increment size"},
+        {"FIXED, increment above period", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(2); }, "Invalid fixed increment size"},
+        {"FIXED needs no tolerance", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.utol(0), s.minInc(0); }, OK},
+        {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"E, also D", [](S& s) { s.minInc(0), s.initialInc(2); }, MIN_POS},
+        {"F, also D", [](S& s) { s.maxInc(0), s.initialInc(2); }, MAX_POS},
+        {"D, also I", [](S& s) { s.initialInc(2); }, INIT_LE_PERIOD},
+        {"G", [](S& s) { s.minInc(0.5), s.maxInc(0.05); }, MIN_LE_MAX},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"I", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"K, also tolerance", [](S& s) { s.maxInc(2), s.utol(0); }, MAX_LE_PERIOD},
+        {"steady state with creep accepts cetol 0", [steady](S& s) { steady(s), s.cetol(0), s.utol(0); }, OK},
+        {"steady state with creep, negative cetol", [steady](S& s) { steady(s), s.cetol(-1); }, CETOL},
+        {"steady state without creep", [steady](S& s) { steady(s), s.creepBehavior(false), s.cetol(-1), s.utol(0); }, OK},
+        {"consolidation with creep, no tolerance", [](S& s) { s.cetol(0), s.utol(0); }, "CETOL or UTOL are required for automatic incrementation and must be greater than zero"},
+        {"consolidation with creep, cetol", [](S& s) { s.cetol(0.1), s.utol(0); }, OK},
+        {"consolidation without creep needs utol", [](S& s) { s.creepBehavior(false), s.cetol(1), s.utol(0); }, "UTOL is required for automatic incrementation with no creep and must be greater than zero"},
+        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::SYMMETRIC); }, CONTACT},
+        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations(true), s.solutionTechnique(ST::QUASI_NEWTON); }, OK},
+        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, Geostatic) {
     using S = kprC_GeostaticStep;
     CheckRules<S>([](S&) {}, {
-        {"iterative, with contact iterations", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE), s.applyContactIterations_ = true; }, SOLVER},
-        {"no time period", [](S& s) { s.timePeriod_ = -1; }, OK},
-        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations_ = true, s.SetMatrixSolver(MS::SYMMETRIC), s.solutionTechnique_ = ST::QUASI_NEWTON; }, CONTACT},
-        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations_ = true, s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, TECHNIQUES},
-        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
-        {"quasi-Newton, symmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
+        {"iterative, with contact iterations", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE), s.applyContactIterations(true); }, SOLVER},
+        {"no time period", [](S& s) { s.timePeriod(-1); }, OK},
+        {"contact iterations, symmetric", [](S& s) { s.applyContactIterations(true), s.matrixSolver(MS::SYMMETRIC), s.solutionTechnique(ST::QUASI_NEWTON); }, CONTACT},
+        {"contact iterations with quasi-Newton", [](S& s) { s.applyContactIterations(true), s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, TECHNIQUES},
+        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
+        {"quasi-Newton, symmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_SYMMETRIC); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, CoupledTempDisplacement) {
     using S = kprC_CoupledTempDisplacementStep;
-    auto const pair = [](ST technique, MS solver) { return [=](S& s) { s.solutionTechnique_ = technique, s.SetMatrixSolver(solver); }; };
-    CheckRules<S>([](S& s) { UsualIncrements(s), s.deltmx_ = 5; }, {
+    auto const pair = [](ST technique, MS solver) { return [=](S& s) { s.solutionTechnique(technique), s.matrixSolver(solver); }; };
+    CheckRules<S>([](S& s) { UsualIncrements(s), s.deltmx(5); }, {
         {"contact iterations, symmetric", pair(ST::CONTACT_ITERATIONS, MS::SYMMETRIC), CONTACT},
         {"contact iterations, direct symmetric", pair(ST::CONTACT_ITERATIONS, MS::DIRECT_SYMMETRIC), OK},
         {"full Newton, direct symmetric", pair(ST::FULL_NEWTON, MS::DIRECT_SYMMETRIC), SOLVER},
@@ -219,27 +219,27 @@ TEST_F(GeneralStepRules, CoupledTempDisplacement) {
         {"separated, symmetric", pair(ST::SEPARATED, MS::SYMMETRIC), OK},
         {"separated, iterative", pair(ST::SEPARATED, MS::DDM_ITERATIVE), SOLVER},
         {"quasi-Newton, default", pair(ST::QUASI_NEWTON, MS::SOLVER_DEFAULT), SOLVER},
-        {"quasi-Newton, symmetric, no period", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_SYMMETRIC), s.timePeriod_ = 0; }, SOLVER},
-        {"A", [](S& s) { s.timePeriod_ = 0; }, TIME_PERIOD},
-        {"B, also creep integration", [](S& s) { s.maxNumInc_ = 0, s.creepIntegration_ = S::CreepIntegrationEnm::IMPLICIT; }, NUM_INC},
-        {"implicit creep, also C", [](S& s) { s.creepIntegration_ = S::CreepIntegrationEnm::IMPLICIT, s.initialInc_ = 0; }, "An invalid creepIntegration value was specified."},
-        {"FIXED, C", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 0; }, INIT_POS},
-        {"FIXED, D", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"FIXED ignores min, max and deltmx", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.minInc_ = 0, s.deltmx_ = 0; }, OK},
-        {"C", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"E, also D", [](S& s) { s.minInc_ = 0, s.initialInc_ = 2; }, MIN_POS},
-        {"F, also D", [](S& s) { s.maxInc_ = 0, s.initialInc_ = 2; }, MAX_POS},
-        {"D", [](S& s) { s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"G", [](S& s) { s.minInc_ = 0.5, s.maxInc_ = 0.05; }, MIN_LE_MAX},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"I", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"K, also deltmx", [](S& s) { s.maxInc_ = 2, s.deltmx_ = 0; }, MAX_LE_PERIOD},
-        {"creep, neither cetol nor deltmx", [](S& s) { s.creepIntegration_ = S::CreepIntegrationEnm::EXPLICIT, s.deltmx_ = 0; }, "CETOL or DELTMX must be specified for automatic incrementation and must be greater than zero"},
-        {"creep with cetol", [](S& s) { s.creepIntegration_ = S::CreepIntegrationEnm::IMPLICIT_EXPLICIT, s.deltmx_ = 0, s.cetol_ = 0.1; }, OK},
-        {"no creep, no deltmx", [](S& s) { s.deltmx_ = 0; }, DELTMX},
-        {"steady state needs no deltmx", [](S& s) { s.response_ = RE::STEADY_STATE, s.deltmx_ = 0; }, OK},
-        {"magnitude without method", [](S& s) { s.stabilizationMagnitude_ = 2e-4; }, "The stabilization method must be specified."},
-        {"magnitude with method", [](S& s) { s.stabilizationMagnitude_ = 2e-4, s.stabilizationMethod_ = S::StabilizationMethodEnm::DAMPING_FACTOR; }, OK},
+        {"quasi-Newton, symmetric, no period", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_SYMMETRIC), s.timePeriod(0); }, SOLVER},
+        {"A", [](S& s) { s.timePeriod(0); }, TIME_PERIOD},
+        {"B, also creep integration", [](S& s) { s.maxNumInc(0), s.creepIntegration(S::CreepIntegrationEnm::IMPLICIT); }, NUM_INC},
+        {"implicit creep, also C", [](S& s) { s.creepIntegration(S::CreepIntegrationEnm::IMPLICIT), s.initialInc(0); }, "An invalid creepIntegration value was specified."},
+        {"FIXED, C", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, INIT_POS},
+        {"FIXED, D", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(2); }, INIT_LE_PERIOD},
+        {"FIXED ignores min, max and deltmx", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.minInc(0), s.deltmx(0); }, OK},
+        {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"E, also D", [](S& s) { s.minInc(0), s.initialInc(2); }, MIN_POS},
+        {"F, also D", [](S& s) { s.maxInc(0), s.initialInc(2); }, MAX_POS},
+        {"D", [](S& s) { s.initialInc(2); }, INIT_LE_PERIOD},
+        {"G", [](S& s) { s.minInc(0.5), s.maxInc(0.05); }, MIN_LE_MAX},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"I", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"K, also deltmx", [](S& s) { s.maxInc(2), s.deltmx(0); }, MAX_LE_PERIOD},
+        {"creep, neither cetol nor deltmx", [](S& s) { s.creepIntegration(S::CreepIntegrationEnm::EXPLICIT), s.deltmx(0); }, "CETOL or DELTMX must be specified for automatic incrementation and must be greater than zero"},
+        {"creep with cetol", [](S& s) { s.creepIntegration(S::CreepIntegrationEnm::IMPLICIT_EXPLICIT), s.deltmx(0), s.cetol(0.1); }, OK},
+        {"no creep, no deltmx", [](S& s) { s.deltmx(0); }, DELTMX},
+        {"steady state needs no deltmx", [](S& s) { s.response(RE::STEADY_STATE), s.deltmx(0); }, OK},
+        {"magnitude without method", [](S& s) { s.stabilizationMagnitude(2e-4); }, "The stabilization method must be specified."},
+        {"magnitude with method", [](S& s) { s.stabilizationMagnitude(2e-4), s.stabilizationMethod(S::StabilizationMethodEnm::DAMPING_FACTOR); }, OK},
     });
 }
 
@@ -247,25 +247,25 @@ TEST_F(GeneralStepRules, CoupledTempDisplacement) {
 template <class S>
 std::vector<Case<S>> ThermalCases() {
     return {
-        {"A, also mxdem", [](S& s) { s.timePeriod_ = 0, s.mxdem_ = -1; }, TIME_PERIOD},
-        {"mxdem, also B", [](S& s) { s.mxdem_ = -0.1, s.maxNumInc_ = 0; }, MXDEM},
-        {"mxdem zero", [](S& s) { s.mxdem_ = 0; }, OK},
-        {"B, also change rate", [](S& s) { s.maxNumInc_ = 0, s.end_ = 0; }, NUM_INC},
-        {"transient change rate, also C", [](S& s) { s.end_ = 0, s.initialInc_ = 0; }, CHANGE_RATE},
-        {"steady state ignores the change rate and deltmx", [](S& s) { s.response_ = RE::STEADY_STATE, s.end_ = 0, s.deltmx_ = 0; }, OK},
-        {"FIXED, C", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 0; }, INIT_POS},
-        {"FIXED, D", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"FIXED ignores min, max and deltmx", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.minInc_ = 0, s.deltmx_ = 0; }, OK},
-        {"C", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"D, also E", [](S& s) { s.initialInc_ = 2, s.minInc_ = 0; }, INIT_LE_PERIOD},
-        {"E, also F", [](S& s) { s.minInc_ = 0, s.maxInc_ = 0; }, MIN_POS},
-        {"F, also G", [](S& s) { s.maxInc_ = 0; }, MAX_POS},
-        {"G", [](S& s) { s.minInc_ = 0.5, s.maxInc_ = 0.05; }, MIN_LE_MAX},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"I", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"K, also deltmx", [](S& s) { s.maxInc_ = 2, s.deltmx_ = 0; }, MAX_LE_PERIOD},
-        {"no end criterion needs deltmx", [](S& s) { s.deltmx_ = 0; }, DELTMX},
-        {"end criterion replaces deltmx", [](S& s) { s.deltmx_ = 0, s.end_ = 2; }, OK},
+        {"A, also mxdem", [](S& s) { s.timePeriod(0), s.mxdem(-1); }, TIME_PERIOD},
+        {"mxdem, also B", [](S& s) { s.mxdem(-0.1), s.maxNumInc(0); }, MXDEM},
+        {"mxdem zero", [](S& s) { s.mxdem(0); }, OK},
+        {"B, also change rate", [](S& s) { s.maxNumInc(0), s.end(0); }, NUM_INC},
+        {"transient change rate, also C", [](S& s) { s.end(0), s.initialInc(0); }, CHANGE_RATE},
+        {"steady state ignores the change rate and deltmx", [](S& s) { s.response(RE::STEADY_STATE), s.end(0), s.deltmx(0); }, OK},
+        {"FIXED, C", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, INIT_POS},
+        {"FIXED, D", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(2); }, INIT_LE_PERIOD},
+        {"FIXED ignores min, max and deltmx", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.minInc(0), s.deltmx(0); }, OK},
+        {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"D, also E", [](S& s) { s.initialInc(2), s.minInc(0); }, INIT_LE_PERIOD},
+        {"E, also F", [](S& s) { s.minInc(0), s.maxInc(0); }, MIN_POS},
+        {"F, also G", [](S& s) { s.maxInc(0); }, MAX_POS},
+        {"G", [](S& s) { s.minInc(0.5), s.maxInc(0.05); }, MIN_LE_MAX},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"I", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"K, also deltmx", [](S& s) { s.maxInc(2), s.deltmx(0); }, MAX_LE_PERIOD},
+        {"no end criterion needs deltmx", [](S& s) { s.deltmx(0); }, DELTMX},
+        {"end criterion replaces deltmx", [](S& s) { s.deltmx(0), s.end(2); }, OK},
     };
 }
 
@@ -273,14 +273,14 @@ template <class S>
 void CheckThermal(std::vector<Case<S>> cases) {
     auto shared = ThermalCases<S>();
     cases.insert(cases.end(), shared.begin(), shared.end());
-    CheckRules<S>([](S& s) { UsualIncrements(s), s.deltmx_ = 5; }, cases);
+    CheckRules<S>([](S& s) { UsualIncrements(s), s.deltmx(5); }, cases);
 }
 
 TEST_F(GeneralStepRules, CoupledThermalElectric) {
     using S = kprC_CoupledThermalElectricStep;
-    auto const pair = [](ST technique, MS solver) { return [=](S& s) { s.solutionTechnique_ = technique, s.SetMatrixSolver(solver); }; };
+    auto const pair = [](ST technique, MS solver) { return [=](S& s) { s.solutionTechnique(technique), s.matrixSolver(solver); }; };
     CheckThermal<S>({
-        {"full Newton, direct symmetric, no period", [](S& s) { s.SetMatrixSolver(MS::DIRECT_SYMMETRIC), s.timePeriod_ = 0; }, SOLVER},
+        {"full Newton, direct symmetric, no period", [](S& s) { s.matrixSolver(MS::DIRECT_SYMMETRIC), s.timePeriod(0); }, SOLVER},
         {"full Newton, default", pair(ST::FULL_NEWTON, MS::SOLVER_DEFAULT), OK},
         {"separated, symmetric", pair(ST::SEPARATED, MS::SYMMETRIC), OK},
         {"separated, iterative", pair(ST::SEPARATED, MS::DDM_ITERATIVE), SOLVER},
@@ -292,47 +292,47 @@ TEST_F(GeneralStepRules, CoupledThermalElectric) {
 TEST_F(GeneralStepRules, HeatTransfer) {
     using S = kprC_HeatTransferStep;
     CheckThermal<S>({
-        {"transient, iterative, no period", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE), s.timePeriod_ = 0; }, "Iterative solver cannot be used with Transient heat transfer analysis."},
-        {"steady state, iterative", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE), s.response_ = RE::STEADY_STATE; }, OK},
-        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON, s.SetMatrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
-        {"quasi-Newton, default", [](S& s) { s.solutionTechnique_ = ST::QUASI_NEWTON; }, OK},
+        {"transient, iterative, no period", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE), s.timePeriod(0); }, "Iterative solver cannot be used with Transient heat transfer analysis."},
+        {"steady state, iterative", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE), s.response(RE::STEADY_STATE); }, OK},
+        {"quasi-Newton, unsymmetric", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON), s.matrixSolver(MS::DIRECT_UNSYMMETRIC); }, SOLVER},
+        {"quasi-Newton, default", [](S& s) { s.solutionTechnique(ST::QUASI_NEWTON); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, MassDiffusion) {
     using S = kprC_MassDiffusionStep;
-    auto const steady = [](S& s) { s.response_ = RE::STEADY_STATE; };
-    CheckRules<S>([](S& s) { UsualIncrements(s), s.dcmax_ = 0.1; }, {
-        {"A, also B", [](S& s) { s.timePeriod_ = 0, s.maxNumInc_ = 0; }, TIME_PERIOD},
-        {"B, also dcmax", [](S& s) { s.maxNumInc_ = 0, s.dcmax_ = 0; }, NUM_INC},
-        {"FIXED, C", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 0; }, INIT_POS},
-        {"FIXED, D", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.initialInc_ = 2; }, INIT_LE_PERIOD},
-        {"FIXED needs no dcmax", [](S& s) { s.timeIncrementationMethod_ = TI::FIXED, s.dcmax_ = 0, s.minInc_ = 0; }, OK},
-        {"dcmax, also C", [](S& s) { s.dcmax_ = 0, s.initialInc_ = 0; }, "DCMAX is required for automatic incrementation"},
-        {"steady state needs no dcmax", [steady](S& s) { steady(s), s.dcmax_ = 0; }, OK},
-        {"C", [](S& s) { s.initialInc_ = 0; }, INIT_POS},
-        {"E, also D", [](S& s) { s.minInc_ = 0, s.initialInc_ = 2; }, MIN_POS},
-        {"F, also D", [](S& s) { s.maxInc_ = 0, s.initialInc_ = 2; }, MAX_POS},
-        {"D", [](S& s) { s.initialInc_ = 2, s.maxInc_ = 1; }, INIT_LE_PERIOD},
-        {"H", [](S& s) { s.minInc_ = 0.2; }, MIN_LE_INIT},
-        {"K", [](S& s) { s.maxInc_ = 2; }, MAX_LE_PERIOD},
-        {"G without end", [](S& s) { s.minInc_ = 0.05, s.maxInc_ = 0.04; }, MIN_LE_MAX},
-        {"I without end", [](S& s) { s.maxInc_ = 0.05; }, INIT_LE_MAX},
-        {"G and I skipped with an end", [](S& s) { s.minInc_ = 0.05, s.maxInc_ = 0.04, s.end_ = 0.5; }, OK},
-        {"steady state without end, symmetric", [steady](S& s) { steady(s), s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, SOLVER},
-        {"steady state without end, default", [steady](S& s) { steady(s), s.SetMatrixSolver(MS::SOLVER_DEFAULT); }, OK},
-        {"steady state, negative end", [steady](S& s) { steady(s), s.end_ = -1, s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, "Invalid value for end rate of change in normalized concentration"},
-        {"steady state with end, symmetric", [steady](S& s) { steady(s), s.end_ = 2, s.SetMatrixSolver(MS::DIRECT_SYMMETRIC); }, SOLVER},
-        {"transient, iterative", [](S& s) { s.SetMatrixSolver(MS::DDM_ITERATIVE); }, SOLVER},
-        {"transient, default", [](S& s) { s.SetMatrixSolver(MS::SOLVER_DEFAULT); }, OK},
+    auto const steady = [](S& s) { s.response(RE::STEADY_STATE); };
+    CheckRules<S>([](S& s) { UsualIncrements(s), s.dcmax(0.1); }, {
+        {"A, also B", [](S& s) { s.timePeriod(0), s.maxNumInc(0); }, TIME_PERIOD},
+        {"B, also dcmax", [](S& s) { s.maxNumInc(0), s.dcmax(0); }, NUM_INC},
+        {"FIXED, C", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, INIT_POS},
+        {"FIXED, D", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(2); }, INIT_LE_PERIOD},
+        {"FIXED needs no dcmax", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.dcmax(0), s.minInc(0); }, OK},
+        {"dcmax, also C", [](S& s) { s.dcmax(0), s.initialInc(0); }, "DCMAX is required for automatic incrementation"},
+        {"steady state needs no dcmax", [steady](S& s) { steady(s), s.dcmax(0); }, OK},
+        {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
+        {"E, also D", [](S& s) { s.minInc(0), s.initialInc(2); }, MIN_POS},
+        {"F, also D", [](S& s) { s.maxInc(0), s.initialInc(2); }, MAX_POS},
+        {"D", [](S& s) { s.initialInc(2), s.maxInc(1); }, INIT_LE_PERIOD},
+        {"H", [](S& s) { s.minInc(0.2); }, MIN_LE_INIT},
+        {"K", [](S& s) { s.maxInc(2); }, MAX_LE_PERIOD},
+        {"G without end", [](S& s) { s.minInc(0.05), s.maxInc(0.04); }, MIN_LE_MAX},
+        {"I without end", [](S& s) { s.maxInc(0.05); }, INIT_LE_MAX},
+        {"G and I skipped with an end", [](S& s) { s.minInc(0.05), s.maxInc(0.04), s.end(0.5); }, OK},
+        {"steady state without end, symmetric", [steady](S& s) { steady(s), s.matrixSolver(MS::DIRECT_SYMMETRIC); }, SOLVER},
+        {"steady state without end, default", [steady](S& s) { steady(s), s.matrixSolver(MS::SOLVER_DEFAULT); }, OK},
+        {"steady state, negative end", [steady](S& s) { steady(s), s.end(-1), s.matrixSolver(MS::DIRECT_SYMMETRIC); }, "Invalid value for end rate of change in normalized concentration"},
+        {"steady state with end, symmetric", [steady](S& s) { steady(s), s.end(2), s.matrixSolver(MS::DIRECT_SYMMETRIC); }, SOLVER},
+        {"transient, iterative", [](S& s) { s.matrixSolver(MS::DDM_ITERATIVE); }, SOLVER},
+        {"transient, default", [](S& s) { s.matrixSolver(MS::SOLVER_DEFAULT); }, OK},
     });
 }
 
 TEST_F(GeneralStepRules, AnnealAcceptsEveryState) {
     using S = kprC_AnnealStep;
     CheckRules<S>([](S&) {}, {
-        {"negative period", [](S& s) { s.timePeriod_ = -1; }, OK},
-        {"iterative solver", [](S& s) { s.refTemp_ = -300, s.SetMatrixSolver(MS::DDM_ITERATIVE); }, OK},
+        {"negative period", [](S& s) { s.timePeriod(-1); }, OK},
+        {"iterative solver", [](S& s) { s.refTemp(-300), s.matrixSolver(MS::DDM_ITERATIVE); }, OK},
     });
 }
 

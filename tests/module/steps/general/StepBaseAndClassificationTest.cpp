@@ -23,38 +23,38 @@ using StepBase = StepTest;
 
 TEST_F(StepBase, DefaultAnalysisStepHoldsNoOutputSettingsAndTheBaseSolvers) {
     kprC_StaticStep step;
-    EXPECT_TRUE(step.Restart().IsNull());
-    EXPECT_TRUE(step.Monitor().IsNull());
-    EXPECT_TRUE(step.DiagnosticPrint().IsNull());
-    EXPECT_TRUE(step.Controls().IsNull());
-    EXPECT_TRUE(step.LinearCtrl().IsNull());
-    EXPECT_TRUE(step.ContactControls().empty());
-    EXPECT_TRUE(step.Lcc().empty());
-    EXPECT_TRUE(step.Amd().empty());
-    EXPECT_EQ(step.MatrixSolver(), kprC_Step::MatrixSolverEnm::SOLVER_DEFAULT);
-    EXPECT_EQ(step.ConvertSDI(), kprC_Step::ConvertSDIEnm::PROPAGATED);
-    EXPECT_EQ(step.StepId(), 0u);
-    EXPECT_EQ(step.Description(), "");
-    EXPECT_EQ(step.SolverInput(), "");
+    EXPECT_TRUE(step.restart().IsNull());
+    EXPECT_TRUE(step.monitor().IsNull());
+    EXPECT_TRUE(step.diagnosticPrint().IsNull());
+    EXPECT_TRUE(step.controls().IsNull());
+    EXPECT_TRUE(step.linearCtrl().IsNull());
+    EXPECT_TRUE(step.contactControls().empty());
+    EXPECT_TRUE(step.lcc().empty());
+    EXPECT_TRUE(step.amd().empty());
+    EXPECT_EQ(step.matrixSolver(), kprC_Step::MatrixSolverEnm::SOLVER_DEFAULT);
+    EXPECT_EQ(step.convertSDI(), kprC_Step::ConvertSDIEnm::PROPAGATED);
+    EXPECT_EQ(step.stepId(), 0u);
+    EXPECT_EQ(step.description(), "");
+    EXPECT_EQ(step.solverInput(), "");
 }
 
 TEST_F(StepBase, AbsentRestartIsStoredAsNullAndReadBackAbsent) {
     kprC_HeatTransferStep step;
-    step.Amd()["Domain-1"] = cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain);
-    step.Lcc()["Case-1"] = cow_COW<klcC_LoadCase>(new klcC_LoadCase);
-    step.SetStepId(12);
+    step.MutableAmd()["Domain-1"] = cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain);
+    step.MutableLcc()["Case-1"] = cow_COW<klcC_LoadCase>(new klcC_LoadCase);
+    step.stepId(12);
     auto db = Written(step);
     auto const baseRow = db.Tables().at(kprC_HeatTransferStep::TypeId()).rows[0].baseOid;
     EXPECT_EQ(Field(db, kprC_AnalysisStep::TypeId(), "restart", baseRow), dbs_Value(dbs_Null{}));
     EXPECT_EQ(Field(db, kprC_AnalysisStep::TypeId(), "controls", baseRow), dbs_Value(dbs_Null{}));
     auto back = cls_ReadVisitor(db).ReadRoot<kprC_HeatTransferStep>("step");
     ASSERT_TRUE(back);
-    EXPECT_TRUE(back->Restart().IsNull());
-    EXPECT_TRUE(back->Controls().IsNull());
-    EXPECT_EQ(back->StepId(), 12u);
-    ASSERT_EQ(back->Amd().size(), 1u);
-    EXPECT_TRUE(back->Amd().contains("Domain-1"));
-    EXPECT_TRUE(back->Lcc().contains("Case-1"));
+    EXPECT_TRUE(back->restart().IsNull());
+    EXPECT_TRUE(back->controls().IsNull());
+    EXPECT_EQ(back->stepId(), 12u);
+    ASSERT_EQ(back->amd().size(), 1u);
+    EXPECT_TRUE(back->amd().contains("Domain-1"));
+    EXPECT_TRUE(back->lcc().contains("Case-1"));
 }
 
 TEST_F(StepBase, StoredSolverOutsideThePermittedStringsIsRefusedByName) {
@@ -78,19 +78,19 @@ TEST_F(StepBase, StoredSolverOutsideThePermittedStringsIsRefusedByName) {
 
 TEST_F(StepBase, CopiesAreIndependent) {
     kprC_StaticStep original;
-    original.SetDescription("first");
-    original.fullyPlastic_ = "Set-1";
+    original.description("first");
+    original.fullyPlastic("Set-1");
     kprC_StaticStep copy(original);
     std::unique_ptr<kprC_Step> cloned(original.Copy());
     EXPECT_EQ(cloned->DynTypeId(), kprC_StaticStep::TypeId());
-    copy.SetDescription("second");
-    copy.fullyPlastic_ = "Set-2";
-    copy.timePeriod_ = 5.0;
-    cloned->SetDescription("third");
-    EXPECT_EQ(original.Description(), "first");
-    EXPECT_EQ(original.fullyPlastic_, "Set-1");
+    copy.description("second");
+    copy.fullyPlastic("Set-2");
+    copy.timePeriod(5.0);
+    cloned->description("third");
+    EXPECT_EQ(original.description(), "first");
+    EXPECT_EQ(original.fullyPlastic(), "Set-1");
     EXPECT_EQ(original.TimePeriod(), 1.0);
-    EXPECT_EQ(dynamic_cast<kprC_StaticStep&>(*cloned).fullyPlastic_, "Set-1");
+    EXPECT_EQ(dynamic_cast<kprC_StaticStep&>(*cloned).fullyPlastic(), "Set-1");
     EXPECT_NE(copy.Uid(), original.Uid());
 }
 
@@ -114,7 +114,7 @@ std::function<std::unique_ptr<kprC_Step>()> With(std::function<void(T&)> change)
 
 template <class T>
 void Fixed(T& s) {
-    s.timeIncrementationMethod_ = TI::FIXED;
+    s.timeIncrementationMethod(TI::FIXED);
 }
 
 using StepClassification = StepTest;
@@ -127,19 +127,19 @@ TEST_F(StepClassification, StepFormsReadIncrementationAndEndCriterion) {
     using CTD = kprC_CoupledTempDisplacementStep;
     using ST = kprC_StaticStep;
     Classified const cases[] = {
-        {"heat transfer, automatic, finite end", With<HT>([](HT& s) { s.end_ = 0.5; }), "11100"},
-        {"heat transfer, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end_ = 0.5; }), "00011"},
+        {"heat transfer, automatic, finite end", With<HT>([](HT& s) { s.end(0.5); }), "11100"},
+        {"heat transfer, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end(0.5); }), "00011"},
         {"heat transfer, default", With<HT>([](HT&) {}), "11111"},
-        {"heat transfer, steady, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end_ = 0.5, s.response_ = RE::STEADY_STATE; }), "11111"},
+        {"heat transfer, steady, fixed, finite end", With<HT>([](HT& s) { Fixed(s), s.end(0.5), s.response(RE::STEADY_STATE); }), "11111"},
         {"mass diffusion, end 0.0", With<MD>([](MD&) {}), "11111"},
-        {"mass diffusion, automatic, end set", With<MD>([](MD& s) { s.end_ = 0.5; }), "11100"},
-        {"mass diffusion, fixed", With<MD>([](MD& s) { Fixed(s), s.end_ = 0.5; }), "00011"},
-        {"soils, consolidation, end set", With<SO>([](SO& s) { s.end_ = 0.5; }), "11100"},
-        {"soils, steady state, fixed, end set", With<SO>([](SO& s) { Fixed(s), s.end_ = 0.5, s.response_ = SO::SoilsResponseEnm::STEADY_STATE; }), "00011"},
-        {"coupled thermal-electric, end set", With<CTE>([](CTE& s) { s.end_ = 0.5; }), "11100"},
+        {"mass diffusion, automatic, end set", With<MD>([](MD& s) { s.end(0.5); }), "11100"},
+        {"mass diffusion, fixed", With<MD>([](MD& s) { Fixed(s), s.end(0.5); }), "00011"},
+        {"soils, consolidation, end set", With<SO>([](SO& s) { s.end(0.5); }), "11100"},
+        {"soils, steady state, fixed, end set", With<SO>([](SO& s) { Fixed(s), s.end(0.5), s.response(SO::SoilsResponseEnm::STEADY_STATE); }), "00011"},
+        {"coupled thermal-electric, end set", With<CTE>([](CTE& s) { s.end(0.5); }), "11100"},
         {"coupled thermal-electric, fixed", With<CTE>([](CTE& s) { Fixed(s); }), "00011"},
         {"coupled temp-displacement, transient, fixed", With<CTD>([](CTD& s) { Fixed(s); }), "00011"},
-        {"coupled temp-displacement, steady, fixed", With<CTD>([](CTD& s) { Fixed(s), s.response_ = RE::STEADY_STATE; }), "11111"},
+        {"coupled temp-displacement, steady, fixed", With<CTD>([](CTD& s) { Fixed(s), s.response(RE::STEADY_STATE); }), "11111"},
         {"static, fixed", With<ST>([](ST& s) { Fixed(s); }), "00011"},
         {"static, automatic", With<ST>([](ST&) {}), "11111"},
         {"visco, fixed", With<kprC_ViscoStep>([](kprC_ViscoStep& s) { Fixed(s); }), "11111"},
