@@ -1,6 +1,6 @@
 #include "module/klo/loads/kloC_LoadPropagator.h"
 
-#include "module/kpr/procedures/kprC_ProcedureCodes.h"
+#include "module/kpr/procedures/kprC_Procedures.h"
 #include "platform/nex/nex_Exception.h"
 
 namespace {
@@ -17,10 +17,7 @@ bool kloC_LoadKind::IsBuiltIn(Status s) { return Holds(s, 1u << 8); }
 bool kloC_LoadKind::IsIllegalMove(Status s) { return Holds(s, 1u << 1 | 1u << 3 | 1u << 4); }
 bool kloC_LoadKind::IsPropagated(Status s) { return Holds(s, 1u << 2); }
 
-bool kloC_LoadKind::TakesBaseState(unsigned int p) {
-    return p == kprC_MODAL_DYNAMICS_STEP_ID || p == kprC_RANDOM_RESPONSE_STEP_ID || p == kprC_RESPONSE_SPECTRUM_STEP_ID ||
-           p == kprC_STEADY_STATE_MODAL_STEP_ID || p == kprC_COMPLEX_FREQUENCY_STEP_ID;
-}
+bool kloC_LoadKind::TakesBaseState(unsigned int p) { return kprC_ProcedureIs(p, kprC_LOAD_BASE_STATE); }
 
 void kloC_LoadKind::Raise(kprC_PropagatorError flag) {
     static constexpr kloC_ErrorEnm codes[] = {kloC_NO_SUCH_STEP, kloC_CANNOT_DEACTIVATE, kloC_DEACTIVATE_IN_BASE_STATE,

@@ -1,137 +1,152 @@
 #include "module/klo/loads/kloC_LoadTypes.h"
 
-#include <algorithm>
+#include <array>
+#include <bitset>
 #include <initializer_list>
 
 #include "module/klo/kloC_TypeIds.h"
 #include "module/klo/loads/kloC_LoadTypeLabelMap.h"
-#include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/procedures/kprC_Procedures.h"
 
 namespace {
 
-using Codes = std::initializer_list<unsigned>;
+using kprC_procedureRows::BUCKLE, kprC_procedureRows::MODAL, kprC_procedureRows::SLP, kprC_procedureRows::SS_DIRECT,
+    kprC_procedureRows::SS_MODAL, kprC_procedureRows::DYN_SUBSPACE, kprC_procedureRows::SS_SUBSPACE,
+    kprC_procedureRows::CTD, kprC_procedureRows::GEOSTATIC, kprC_procedureRows::DYN_IMPLICIT, kprC_procedureRows::SOILS,
+    kprC_procedureRows::STATIC, kprC_procedureRows::RIKS, kprC_procedureRows::VISCO, kprC_procedureRows::DYN_EXPLICIT,
+    kprC_procedureRows::TEMP_DISP, kprC_procedureRows::CTE, kprC_procedureRows::HEAT,
+    kprC_procedureRows::MASS_DIFFUSION, kprC_procedureRows::FREQUENCY, kprC_procedureRows::RANDOM,
+    kprC_procedureRows::SPECTRUM, kprC_procedureRows::COMPLEX_FREQUENCY;
+using Set = kprC_ProcedureSet;
 
-bool In(unsigned code, Codes set) { return std::find(set.begin(), set.end(), code) != set.end(); }
-
-// A label that belongs to a list only in some of the list's procedures.
+// A load type of a list, admitted in every procedure of the list or only in some.
 struct Entry {
-    char const* label;
-    Codes only = {};  // empty: every procedure of the list
+    unsigned type;
+    Set only = {};
+    bool everywhere = true;
+    constexpr Entry(unsigned t) : type(t) {}
+    constexpr Entry(unsigned t, Set o) : type(t), only(o), everywhere(false) {}
+    constexpr bool In(unsigned procedure) const { return everywhere || only.Has(procedure); }
 };
 
-cow_List<cow_String> Labels(unsigned procedure, std::initializer_list<Entry> entries) {
+// The load types of one family valid in a set of procedures, in their display order.
+struct List {
+    Set procedures;
+    std::initializer_list<Entry> entries;
+};
+
+enum Family { MECHANICAL, THERMAL, FLUID, ELECTRICAL, MASS_DIFFUSION_LOADS, ACOUSTIC, FAMILIES };
+
+constexpr unsigned CF = kloC_ConcentratedForce_TypeId, MOMENT = kloC_Moment_TypeId, PRESSURE = kloC_Pressure_TypeId,
+                   EDGE = kloC_ShellEdgeLoad_TypeId, TRACTION = kloC_SurfaceTraction_TypeId,
+                   BODY = kloC_BodyForce_TypeId, LINE = kloC_LineLoad_TypeId, GRAVITY = kloC_Gravity_TypeId,
+                   PIPE = kloC_PipePressure_TypeId, PEG = kloC_PEGLoad_TypeId,
+                   ROTATIONAL = kloC_RotationalBodyForce_TypeId, CORIOLIS = kloC_CoriolisForce_TypeId,
+                   CONN_FORCE = kloC_ConnectorForce_TypeId, CONN_MOMENT = kloC_ConnectorMoment_TypeId,
+                   INERTIA = kloC_InertiaRelief_TypeId, BOLT = kloC_BoltLoad_TypeId;
+
+// Per family, the lists in the order they are searched: a procedure takes the first that holds it.
+constexpr List lists[FAMILIES][3] = {
+    {{{BUCKLE, MODAL, SLP, SS_DIRECT, SS_MODAL, DYN_SUBSPACE, SS_SUBSPACE},
+      {CF, MOMENT, PRESSURE, EDGE, TRACTION, BODY, LINE, GRAVITY, PIPE, PEG, {ROTATIONAL, {SLP}}, CORIOLIS, CONN_FORCE,
+       CONN_MOMENT, {INERTIA, {SLP, BUCKLE}}}},
+     {{CTD, GEOSTATIC, DYN_IMPLICIT, SOILS, STATIC, RIKS, VISCO},
+      {CF, MOMENT, PRESSURE, EDGE, TRACTION, PIPE, BODY, LINE, GRAVITY, BOLT, {PEG, {DYN_IMPLICIT, STATIC, RIKS, VISCO}},
+       ROTATIONAL, CORIOLIS, CONN_FORCE, CONN_MOMENT, {INERTIA, {DYN_IMPLICIT, STATIC, RIKS}}}},
+     {{DYN_EXPLICIT, TEMP_DISP}, {CF, MOMENT, PRESSURE, EDGE, TRACTION, BODY, LINE, GRAVITY, CONN_FORCE, CONN_MOMENT}}},
+    {{{CTD, CTE, HEAT, TEMP_DISP},
+      {kloC_SurfaceHeatFlux_TypeId, kloC_BodyHeatFlux_TypeId, kloC_ConcentratedHeatFlux_TypeId}}},
+    {{{GEOSTATIC, SOILS}, {kloC_ConcentratedPoreFluid_TypeId, kloC_SurfacePoreFluid_TypeId}}},
+    {{{CTE}, {kloC_ConcentratedCurrent_TypeId, kloC_SurfaceCurrent_TypeId, kloC_BodyCurrent_TypeId}},
+     {{DYN_IMPLICIT, STATIC, SLP, SS_DIRECT},
+      {kloC_ConcentratedCharge_TypeId, kloC_SurfaceCharge_TypeId, kloC_BodyCharge_TypeId}}},
+    {{{MASS_DIFFUSION},
+      {kloC_ConcentratedConcentrationFlux_TypeId, kloC_SurfaceConcentrationFlux_TypeId,
+       kloC_BodyConcentrationFlux_TypeId}}},
+    {{{BUCKLE, MODAL, SLP, SS_DIRECT, SS_MODAL, DYN_SUBSPACE, SS_SUBSPACE, DYN_EXPLICIT, DYN_IMPLICIT, TEMP_DISP},
+      {kloC_InwardVolAccel_TypeId}}},
+};
+
+List const* ListOf(Family family, unsigned procedure) {
+    for (auto const& list : lists[family])
+        if (list.procedures.Has(procedure)) return &list;
+    return nullptr;
+}
+
+cow_List<cow_String> Labels(Family family, int procedureType) {
+    unsigned const p = static_cast<unsigned>(procedureType);
     cow_List<cow_String> out;
-    for (auto const& e : entries)
-        if (e.only.size() == 0 || In(procedure, e.only)) out.emplace_back(e.label);
+    if (auto const* list = ListOf(family, p))
+        for (auto const& e : list->entries)
+            if (e.In(p)) out.push_back(kloC_LoadTypeLabelMap::Instance().Label(e.type));
     return out;
 }
 
-constexpr unsigned BUCKLE = kprC_BuckleStep_TypeId, MODAL = kprC_ModalDynamicsStep_TypeId,
-                   SLP = kprC_StaticLinearPerturbationStep_TypeId, SS_DIRECT = kprC_SteadyStateDirectStep_TypeId,
-                   SS_MODAL = kprC_SteadyStateModalStep_TypeId, DYN_SUBSPACE = kprC_SubspaceDynamicsStep_TypeId,
-                   SS_SUBSPACE = kprC_SteadyStateSubspaceStep_TypeId, CTD = kprC_CoupledTempDisplacementStep_TypeId,
-                   GEOSTATIC = kprC_GeostaticStep_TypeId, DYN_IMPLICIT = kprC_ImplicitDynamicsStep_TypeId,
-                   SOILS = kprC_SoilsStep_TypeId, STATIC = kprC_StaticStep_TypeId, RIKS = kprC_StaticRiksStep_TypeId,
-                   VISCO = kprC_ViscoStep_TypeId, DYN_EXPLICIT = kprC_ExplicitDynamicsStep_TypeId,
-                   TEMP_DISP = kprC_TempDisplacementDynamicsStep_TypeId, CTE = kprC_CoupledThermalElectricStep_TypeId,
-                   HEAT = kprC_HeatTransferStep_TypeId, MASS_DIFFUSION = kprC_MassDiffusionStep_TypeId,
-                   FREQUENCY = kprC_FrequencyStep_TypeId, RANDOM = kprC_RandomResponseStep_TypeId,
-                   SPECTRUM = kprC_ResponseSpectrumStep_TypeId, COMPLEX_FREQUENCY = kprC_ComplexFrequencyStep_TypeId;
+// The admitted load types of each procedure, by class index within the loads module,
+// built once from the lists.
+using Admitted = std::bitset<128>;
+std::array<Admitted, Set::count> const& AdmittedByProcedure() {
+    static std::array<Admitted, Set::count> const admitted = [] {
+        std::array<Admitted, Set::count> a{};
+        for (unsigned i = 0; i < Set::count; ++i) {
+            unsigned const p = Set::first + i;
+            for (int f = 0; f < FAMILIES; ++f)
+                if (auto const* list = ListOf(Family(f), p))
+                    for (auto const& e : list->entries)
+                        if (e.In(p)) a[i].set(e.type & 0xFFFFu);
+        }
+        return a;
+    }();
+    return admitted;
+}
 
 }  // namespace
 
-cow_List<cow_String> kloC_getMechanicalLoadTypesforStep(int procedureType) {
-    unsigned p = static_cast<unsigned>(procedureType);
-    if (In(p, {BUCKLE, MODAL, SLP, SS_DIRECT, SS_MODAL, DYN_SUBSPACE, SS_SUBSPACE}))
-        return Labels(p, {{"Concentrated force"}, {"Moment"}, {"Pressure"}, {"Shell edge load"},
-                          {"Surface traction"}, {"Body force"}, {"Line load"}, {"Gravity"}, {"Pipe pressure"},
-                          {"Generalized plane strain"}, {"Rotational body force", {SLP}}, {"Coriolis force"},
-                          {"Connector force"}, {"Connector moment"}, {"Inertia relief", {SLP, BUCKLE}}});
-    if (In(p, {CTD, GEOSTATIC, DYN_IMPLICIT, SOILS, STATIC, RIKS, VISCO}))
-        return Labels(p, {{"Concentrated force"}, {"Moment"}, {"Pressure"}, {"Shell edge load"},
-                          {"Surface traction"}, {"Pipe pressure"}, {"Body force"}, {"Line load"}, {"Gravity"},
-                          {"Bolt load"}, {"Generalized plane strain", {DYN_IMPLICIT, STATIC, RIKS, VISCO}},
-                          {"Rotational body force"}, {"Coriolis force"}, {"Connector force"}, {"Connector moment"},
-                          {"Inertia relief", {DYN_IMPLICIT, STATIC, RIKS}}});
-    if (In(p, {DYN_EXPLICIT, TEMP_DISP}))
-        return Labels(p, {{"Concentrated force"}, {"Moment"}, {"Pressure"}, {"Shell edge load"},
-                          {"Surface traction"}, {"Body force"}, {"Line load"}, {"Gravity"}, {"Connector force"},
-                          {"Connector moment"}});
-    return {};
-}
-
-cow_List<cow_String> kloC_getThermalLoadTypesforStep(int procedureType) {
-    if (!In(static_cast<unsigned>(procedureType), {CTD, CTE, HEAT, TEMP_DISP})) return {};
-    return {"Surface heat flux", "Body heat flux", "Concentrated heat flux"};
-}
-
-cow_List<cow_String> kloC_getFluidLoadTypesforStep(int procedureType) {
-    if (!In(static_cast<unsigned>(procedureType), {GEOSTATIC, SOILS})) return {};
-    return {"Concentrated pore fluid", "Surface pore fluid"};
-}
-
-cow_List<cow_String> kloC_getElectricalLoadTypesforStep(int procedureType) {
-    unsigned p = static_cast<unsigned>(procedureType);
-    if (p == CTE) return {"Concentrated current", "Surface current", "Body current"};
-    if (In(p, {DYN_IMPLICIT, STATIC, SLP, SS_DIRECT})) return {"Concentrated charge", "Surface charge", "Body charge"};
-    return {};
-}
-
+cow_List<cow_String> kloC_getMechanicalLoadTypesforStep(int procedureType) { return Labels(MECHANICAL, procedureType); }
+cow_List<cow_String> kloC_getThermalLoadTypesforStep(int procedureType) { return Labels(THERMAL, procedureType); }
+cow_List<cow_String> kloC_getFluidLoadTypesforStep(int procedureType) { return Labels(FLUID, procedureType); }
+cow_List<cow_String> kloC_getElectricalLoadTypesforStep(int procedureType) { return Labels(ELECTRICAL, procedureType); }
 cow_List<cow_String> kloC_getMassDiffusionLoadTypesforStep(int procedureType) {
-    if (static_cast<unsigned>(procedureType) != MASS_DIFFUSION) return {};
-    return {"Concentrated concentration flux", "Surface concentration flux", "Body concentration flux"};
+    return Labels(MASS_DIFFUSION_LOADS, procedureType);
 }
-
-cow_List<cow_String> kloC_getAcousticLoadTypesforStep(int procedureType) {
-    if (!In(static_cast<unsigned>(procedureType),
-            {BUCKLE, MODAL, SLP, SS_DIRECT, SS_MODAL, DYN_SUBSPACE, SS_SUBSPACE, DYN_EXPLICIT, DYN_IMPLICIT, TEMP_DISP}))
-        return {};
-    return {"Inward volume acceleration"};
-}
+cow_List<cow_String> kloC_getAcousticLoadTypesforStep(int procedureType) { return Labels(ACOUSTIC, procedureType); }
 
 bool kloC_isValidLoadTypeforStep(int loadTypeId, int procedureType) {
-    cow_String const label = kloC_LoadTypeLabelMap::Instance().Label(static_cast<unsigned>(loadTypeId));
-    if (label.empty()) return false;
-    for (auto family : {kloC_getMechanicalLoadTypesforStep, kloC_getThermalLoadTypesforStep,
-                        kloC_getFluidLoadTypesforStep, kloC_getElectricalLoadTypesforStep,
-                        kloC_getMassDiffusionLoadTypesforStep, kloC_getAcousticLoadTypesforStep}) {
-        auto const labels = family(procedureType);
-        if (std::find(labels.begin(), labels.end(), label) != labels.end()) return true;
-    }
-    return false;
+    unsigned const type = static_cast<unsigned>(loadTypeId), p = static_cast<unsigned>(procedureType);
+    if (type >> 16 != kloC_ModuleNumber || (type & 0xFFFFu) >= Admitted().size()) return false;
+    if (p < Set::first || p - Set::first >= Set::count) return false;
+    return AdmittedByProcedure()[p - Set::first].test(type & 0xFFFFu);
 }
 
 bool kloC_RelaxedAdmission(unsigned loadTypeId, unsigned procedureType) {
-    static constexpr Codes modalResponse = {FREQUENCY, RANDOM, SPECTRUM, COMPLEX_FREQUENCY};
-    static constexpr Codes ruleA = {BUCKLE, FREQUENCY, MODAL,       RANDOM,       SPECTRUM,         SLP,
-                                    SS_DIRECT, SS_MODAL, DYN_SUBSPACE, COMPLEX_FREQUENCY, SS_SUBSPACE};
-    static constexpr Codes ruleB = {BUCKLE, FREQUENCY, MODAL, RANDOM, SPECTRUM, SLP,
-                                    SS_DIRECT, SS_MODAL, DYN_SUBSPACE, COMPLEX_FREQUENCY};
-    static constexpr Codes rotational = {BUCKLE,   FREQUENCY,    MODAL,             RANDOM,     SPECTRUM,
-                                         SS_DIRECT, SS_MODAL, DYN_SUBSPACE, COMPLEX_FREQUENCY, SS_SUBSPACE};
-    static constexpr Codes inertiaRelief = {FREQUENCY, MODAL,    RANDOM,            SPECTRUM,
-                                            SS_DIRECT, SS_MODAL, COMPLEX_FREQUENCY, SS_SUBSPACE};
-    static constexpr Codes coriolis = {SS_SUBSPACE};
+    static constexpr Set modalResponse = {FREQUENCY, RANDOM, SPECTRUM, COMPLEX_FREQUENCY};
+    static constexpr Set ruleB = {BUCKLE, FREQUENCY, MODAL, RANDOM, SPECTRUM, SLP,
+                                  SS_DIRECT, SS_MODAL, DYN_SUBSPACE, COMPLEX_FREQUENCY};
+    static constexpr Set ruleA = ruleB | Set{SS_SUBSPACE};
+    static constexpr Set rotational = {BUCKLE,   FREQUENCY,    MODAL,             RANDOM,     SPECTRUM,
+                                       SS_DIRECT, SS_MODAL, DYN_SUBSPACE, COMPLEX_FREQUENCY, SS_SUBSPACE};
+    static constexpr Set inertiaRelief = {FREQUENCY, MODAL,    RANDOM,            SPECTRUM,
+                                          SS_DIRECT, SS_MODAL, COMPLEX_FREQUENCY, SS_SUBSPACE};
+    static constexpr Set coriolis = {SS_SUBSPACE};
     struct Rule {
-        Codes types;
-        Codes procedures;
+        std::initializer_list<unsigned> types;
+        Set procedures;
     };
     static constexpr Rule rules[] = {
-        {{kloC_ConcentratedForce_TypeId, kloC_Moment_TypeId, kloC_Pressure_TypeId, kloC_PipePressure_TypeId,
-          kloC_SurfaceTraction_TypeId, kloC_ShellEdgeLoad_TypeId, kloC_Traction_TypeId, kloC_LineLoad_TypeId,
-          kloC_BodyForce_TypeId, kloC_Gravity_TypeId, kloC_PEGLoad_TypeId, kloC_ConnectorForce_TypeId,
-          kloC_ConnectorMoment_TypeId, kloC_InwardVolAccel_TypeId, kloC_PressurePenetration_TypeId},
+        {{CF, MOMENT, PRESSURE, PIPE, TRACTION, EDGE, kloC_Traction_TypeId, LINE, BODY, GRAVITY, PEG, CONN_FORCE,
+          CONN_MOMENT, kloC_InwardVolAccel_TypeId, kloC_PressurePenetration_TypeId},
          modalResponse},
-        {{kloC_BoltLoad_TypeId, kloC_BodyCurrent_TypeId, kloC_BodyHeatFlux_TypeId, kloC_ConcentratedHeatFlux_TypeId,
+        {{BOLT, kloC_BodyCurrent_TypeId, kloC_BodyHeatFlux_TypeId, kloC_ConcentratedHeatFlux_TypeId,
           kloC_ConcentratedConcentrationFlux_TypeId, kloC_ConcentratedPoreFluid_TypeId, kloC_HydroFluidFlow_TypeId,
           kloC_SurfaceConcentrationFlux_TypeId, kloC_SurfaceHeatFlux_TypeId},
          ruleA},
         {{kloC_ConcentratedCurrent_TypeId, kloC_SurfaceCurrent_TypeId, kloC_SurfacePoreFluid_TypeId}, ruleB},
-        {{kloC_RotationalBodyForce_TypeId}, rotational},
-        {{kloC_InertiaRelief_TypeId}, inertiaRelief},
-        {{kloC_CoriolisForce_TypeId}, coriolis},
+        {{ROTATIONAL}, rotational},
+        {{INERTIA}, inertiaRelief},
+        {{CORIOLIS}, coriolis},
     };
     for (auto const& rule : rules)
-        if (In(loadTypeId, rule.types)) return In(procedureType, rule.procedures);
+        for (unsigned type : rule.types)
+            if (type == loadTypeId) return rule.procedures.Has(procedureType);
     return false;
 }

@@ -1,11 +1,12 @@
 #pragma once
 // Procedure type codes: the class type identifier of the step class that runs each
 // procedure, named after that class. The Initial step runs no procedure and reports 1.
-// Also the scripting enumeration of the codes, omu_PrimEnum<unsigned int, 602>.
-#include "platform/omu/omu_PrimEnum.h"
+// Also the scripting enumeration of the codes, omu_PrimEnum<unsigned int, 602>, in the
+// order of the procedure table's scripting ranks.
 #include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/procedures/kprC_Procedures.h"
+#include "platform/omu/omu_PrimEnum.h"
 
-inline constexpr unsigned int kprC_INITIAL_STEP_PROCEDURE = 1;  // what the Initial step reports
 inline constexpr unsigned int kprC_INITIAL_STEP_ID = kprC_InitialStep_TypeId;  // its class type identifier
 
 inline constexpr unsigned int kprC_ANNEAL_STEP_ID = kprC_AnnealStep_TypeId;
@@ -35,8 +36,8 @@ inline constexpr unsigned int kprC_SUBSTRUCTURE_GENERATE_STEP_ID = kprC_Substruc
 inline constexpr unsigned int kprC_COMPLEX_FREQUENCY_STEP_ID = kprC_ComplexFrequencyStep_TypeId;
 inline constexpr unsigned int kprC_STEADY_STATE_SUBSPACE_STEP_ID = kprC_SteadyStateSubspaceStep_TypeId;
 
-inline constexpr unsigned int kprC_FIRST_PROCEDURE = kprC_ANNEAL_STEP_ID;
-inline constexpr unsigned int kprC_PROCEDURE_COUNT = 26;
+inline constexpr unsigned int kprC_FIRST_PROCEDURE = kprC_ProcedureSet::first;
+inline constexpr unsigned int kprC_PROCEDURE_COUNT = kprC_ProcedureSet::count;
 
 // Class type identifiers of the solution-controls classes.
 inline constexpr unsigned int kprC_TYPICAL_CONTROLS_ID = kprC_TypicalControls_TypeId;
@@ -47,38 +48,10 @@ inline constexpr unsigned int kprC_HEAT_TRANSFER_CONTROLS_ID = kprC_HeatTransfer
 inline constexpr unsigned int kprC_CTE_CONTROLS_ID = kprC_CTEControls_TypeId;
 inline constexpr unsigned int kprC_ELECTRICAL_CONTROLS_ID = kprC_ElectricalControls_TypeId;
 
-// Substructure generation has no scripting string.
 template <>
 struct omu_EnumTable<unsigned int, 602> {
-    static constexpr omu_EnumEntry entries[] = {
-        {"NONE", kprC_INITIAL_STEP_PROCEDURE},
-        {"ANNEAL", kprC_ANNEAL_STEP_ID},
-        {"BUCKLE", kprC_BUCKLE_STEP_ID},
-        {"COUPLED_TEMP_DISPLACEMENT", kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID},
-        {"COUPLED_THERMAL_ELECTRIC", kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID},
-        {"DYNAMIC_IMPLICIT", kprC_IMPLICIT_DYNAMICS_STEP_ID},
-        {"DYNAMIC_EXPLICIT", kprC_EXPLICIT_DYNAMICS_STEP_ID},
-        {"DYNAMIC_SUBSPACE", kprC_SUBSPACE_DYNAMICS_STEP_ID},
-        {"DYNAMIC_TEMP_DISPLACEMENT", kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID},
-        {"COMPLEX_FREQUENCY", kprC_COMPLEX_FREQUENCY_STEP_ID},
-        {"FREQUENCY", kprC_FREQUENCY_STEP_ID},
-        {"GEOSTATIC", kprC_GEOSTATIC_STEP_ID},
-        {"HEAT_TRANSFER", kprC_HEAT_TRANSFER_STEP_ID},
-        {"MASS_DIFFUSION", kprC_MASS_DIFFUSION_STEP_ID},
-        {"MODAL_DYNAMICS", kprC_MODAL_DYNAMICS_STEP_ID},
-        {"RANDOM_RESPONSE", kprC_RANDOM_RESPONSE_STEP_ID},
-        {"RESPONSE_SPECTRUM", kprC_RESPONSE_SPECTRUM_STEP_ID},
-        {"SOILS", kprC_SOILS_STEP_ID},
-        {"STATIC_GENERAL", kprC_STATIC_STEP_ID},
-        {"STATIC_LINEAR_PERTURBATION", kprC_STATIC_LINEAR_PERTURBATION_STEP_ID},
-        {"STATIC_RIKS", kprC_STATIC_RIKS_STEP_ID},
-        {"STEADY_STATE_DIRECT", kprC_STEADY_STATE_DIRECT_STEP_ID},
-        {"STEADY_STATE_SUBSPACE", kprC_STEADY_STATE_SUBSPACE_STEP_ID},
-        {"STEADY_STATE_MODAL", kprC_STEADY_STATE_MODAL_STEP_ID},
-        {"USA_ADDED_MASS_GENERATION", kprC_USA_ADDED_MASS_GENERATION_STEP_ID},
-        {"VISCO", kprC_VISCO_STEP_ID},
-        {nullptr, 0},
-    };
+    static constexpr auto storage = kprC_ProcedureScriptEntries();
+    static constexpr omu_EnumEntry const* entries = storage.data();
 };
 
 using kprC_ProcedureTypeEnum = omu_PrimEnum<unsigned int, 602>;

@@ -1,98 +1,41 @@
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 
 #include <algorithm>
-#include <initializer_list>
 
 #include "module/kpr/kprC_assert.h"
-#include "module/kpr/procedures/kprC_ProcedureClassification.h"
-#include "module/kpr/procedures/kprC_ProcedureCodes.h"
+#include "module/kpr/procedures/kprC_Procedures.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/thr/thr_GlobalSingleton.h"
 
 namespace {
 
-constexpr unsigned ANNEAL = kprC_ANNEAL_STEP_ID, BUCKLE = kprC_BUCKLE_STEP_ID,
-                   CTD = kprC_COUPLED_TEMP_DISPLACEMENT_STEP_ID, CTE = kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID,
-                   DYN_EXPLICIT = kprC_EXPLICIT_DYNAMICS_STEP_ID, FREQUENCY = kprC_FREQUENCY_STEP_ID,
-                   GEOSTATIC = kprC_GEOSTATIC_STEP_ID, HEAT = kprC_HEAT_TRANSFER_STEP_ID,
-                   DYN_IMPLICIT = kprC_IMPLICIT_DYNAMICS_STEP_ID, MASS_DIFFUSION = kprC_MASS_DIFFUSION_STEP_ID,
-                   MODAL = kprC_MODAL_DYNAMICS_STEP_ID, RANDOM = kprC_RANDOM_RESPONSE_STEP_ID,
-                   SPECTRUM = kprC_RESPONSE_SPECTRUM_STEP_ID, SOILS = kprC_SOILS_STEP_ID,
-                   STATIC = kprC_STATIC_STEP_ID, RIKS = kprC_STATIC_RIKS_STEP_ID,
-                   SLP = kprC_STATIC_LINEAR_PERTURBATION_STEP_ID, SS_DIRECT = kprC_STEADY_STATE_DIRECT_STEP_ID,
-                   SS_MODAL = kprC_STEADY_STATE_MODAL_STEP_ID, DYN_SUBSPACE = kprC_SUBSPACE_DYNAMICS_STEP_ID,
-                   USA = kprC_USA_ADDED_MASS_GENERATION_STEP_ID, VISCO = kprC_VISCO_STEP_ID,
-                   TEMP_DISP = kprC_TEMP_DISPLACEMENT_DYNAMICS_STEP_ID,
-                   COMPLEX_FREQUENCY = kprC_COMPLEX_FREQUENCY_STEP_ID, SS_SUBSPACE = kprC_STEADY_STATE_SUBSPACE_STEP_ID;
-
-bool In(unsigned code, std::initializer_list<unsigned> set) {
-    return std::find(set.begin(), set.end(), code) != set.end();
+kprC_Procedure const& Row(unsigned code) {
+    static constexpr kprC_Procedure none{0, "", nullptr, -1, 0, {}};
+    auto const* p = kprC_FindProcedure(code);
+    return p ? *p : none;
 }
 
-bool IsExplicitSolver(unsigned code) { return In(code, {ANNEAL, DYN_EXPLICIT, TEMP_DISP}); }
-
-// What may open a history.
-bool MayOpen(unsigned code, bool usa) {
-    if (code == USA) return usa;
-    return In(code, {BUCKLE, CTD, CTE, DYN_EXPLICIT, FREQUENCY, GEOSTATIC, HEAT, DYN_IMPLICIT, MASS_DIFFUSION,
-                     SOILS, STATIC, RIKS, SLP, SS_DIRECT, VISCO, TEMP_DISP});
-}
+bool Admitted(unsigned code, bool usa) { return usa || !Row(code).Is(kprC_NEEDS_USA_PERMISSION); }
 
 // What may follow `last` directly.
 bool MayFollowDirectly(unsigned last, unsigned code, bool usa) {
-    if (IsExplicitSolver(last)) return IsExplicitSolver(code);
-    if (last == USA && !usa) return false;
-    switch (last) {
-    case CTD:
-        return In(code, {BUCKLE, CTD, FREQUENCY, DYN_IMPLICIT, STATIC, SLP, SS_DIRECT, VISCO});
-    case CTE:
-    case HEAT:
-        return In(code, {CTE, HEAT});
-    case GEOSTATIC:
-    case SOILS:
-        return In(code, {BUCKLE, FREQUENCY, GEOSTATIC, DYN_IMPLICIT, SOILS, STATIC, RIKS, SLP, SS_DIRECT, VISCO});
-    case STATIC:
-    case VISCO:
-        return In(code, {BUCKLE, CTD, FREQUENCY, GEOSTATIC, DYN_IMPLICIT, SOILS, STATIC, RIKS, SLP, SS_DIRECT, VISCO});
-    case DYN_IMPLICIT:
-    case DYN_SUBSPACE:
-    case USA:
-        return In(code, {DYN_IMPLICIT, STATIC, RIKS, VISCO}) || (code == DYN_SUBSPACE && last == DYN_IMPLICIT) ||
-               (code == USA && usa);
-    case MASS_DIFFUSION:
-        return code == MASS_DIFFUSION;
-    case FREQUENCY:
-        return In(code, {BUCKLE, FREQUENCY, MODAL, RANDOM, SPECTRUM, SLP, SS_DIRECT, SS_MODAL, DYN_SUBSPACE,
-                         COMPLEX_FREQUENCY, SS_SUBSPACE});
-    case BUCKLE:
-    case MODAL:
-    case RANDOM:
-    case SPECTRUM:
-    case SLP:
-    case SS_DIRECT:
-    case SS_MODAL:
-    case COMPLEX_FREQUENCY:
-    case SS_SUBSPACE:
-        return In(code, {BUCKLE, FREQUENCY, SLP, SS_DIRECT});
-    default:  // Static Riks, substructure generation: nothing follows directly
-        return false;
-    }
+    return Admitted(last, usa) && Admitted(code, usa) && Row(last).follows.Has(code);
 }
 
 }  // namespace
 
 bool kprC_StepSequencer::MayAppend(cow_List<unsigned int> const& sequence, std::size_t length, unsigned int code,
                                    bool usa, bool hasFrequency) {
-    if (length == 0) return MayOpen(code, usa);
+    if (length == 0) return Row(code).Is(kprC_MAY_OPEN) && Admitted(code, usa);
     unsigned last = sequence[length - 1];
     if (MayFollowDirectly(last, code, usa)) return true;
     // A run of perturbation steps is transparent to what follows it, except for the
     // explicit-solver procedures, and for USA added mass generation unless admitted.
-    bool lookThrough = kprC_IsPerturbation(last) && !IsExplicitSolver(code) && (code != USA || usa);
+    bool lookThrough = Row(last).Is(kprC_PERTURBATION) && !Row(code).Is(kprC_EXPLICIT_SOLVER) && Admitted(code, usa);
     if (lookThrough && MayAppend(sequence, length - 1, code, true, hasFrequency)) return true;
-    if (In(last, {CTE, HEAT, MASS_DIFFUSION, RIKS})) return false;
-    return code == COMPLEX_FREQUENCY && hasFrequency;
+    if (Row(last).Is(kprC_ENDS_LOOK_BACK)) return false;
+    return Row(code).Is(kprC_AFTER_ANY_FREQUENCY) && hasFrequency;
 }
 
 kprC_StepSequencer::kprC_StepSequencer(bool usaAddedMassAllowed)
@@ -120,7 +63,7 @@ void kprC_StepSequencer::Append(unsigned int code) {
                 kprC_INVALID_STEP_SEQUENCE);
     sequence_.push_back(code);
     appendableStale_ = true;
-    if (code == FREQUENCY) hasFrequency_ = true;
+    if (Row(code).Is(kprC_MARKS_FREQUENCY)) hasFrequency_ = true;
 }
 
 void kprC_StepSequencer::Run() {
@@ -167,14 +110,14 @@ cow_List<unsigned int> const& kprC_StepSequencer::Appendable() {
 cow_List<unsigned int> kprC_StepSequencer::AppendableGeneral() {
     cow_List<unsigned int> out;
     for (unsigned code : Appendable())
-        if (!kprC_IsPerturbation(code)) out.push_back(code);
+        if (!Row(code).Is(kprC_PERTURBATION)) out.push_back(code);
     return out;
 }
 
 cow_List<unsigned int> kprC_StepSequencer::AppendablePerturbation() {
     cow_List<unsigned int> out;
     for (unsigned code : Appendable())
-        if (kprC_IsPerturbation(code)) out.push_back(code);
+        if (Row(code).Is(kprC_PERTURBATION)) out.push_back(code);
     return out;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // The abstract base of the step classes that run a procedure: output settings, solver
 // controls, the step's adaptive mesh domains and load cases, and the solver choices every
-// procedure shares. It answers the classification operations with what most procedures
-// answer; each procedure class overrides where it differs.
+// procedure shares. The classification operations that are facts of the procedure come
+// from the procedure table; those that come from a step's attributes, from the
+// KPRC_ANALYSIS_STEP description of its class.
+#include <concepts>
 #include <map>
 #include <vector>
 
@@ -53,9 +55,9 @@ class kprC_AnalysisStep : public kprC_Step {
     // The procedure type code is the class type identifier of the concrete step class.
     unsigned int ProcedureType() const override { return DynTypeId(); }
     bool IsAdiabatic() const override { return false; }
-    bool AllowLoadCases() const override { return false; }
-    bool AllowAdaptiveMeshDomains() const override { return false; }
-    bool Nonmechanical() const override { return false; }
+    bool AllowLoadCases() const override;
+    bool AllowAdaptiveMeshDomains() const override;
+    bool Nonmechanical() const override;
     bool Explicit() const override;
     bool Perturbation() const override { return kprC_Step::Perturbation(ProcedureType()); }
     using kprC_Step::Perturbation;
@@ -84,3 +86,45 @@ protected:
     // Concrete classes whose constructor picks another solver.
     explicit kprC_AnalysisStep(MatrixSolverEnm matrixSolver) : matrixSolver_(matrixSolver) {}
 };
+
+// The description of a concrete analysis step: CLS_PERSISTENT over kprC_AnalysisStep
+// with the class's type id, plus the operations answered by the step's own attributes
+// where it has them (TimePeriod from timePeriod, Nlgeom from nlgeom, Response from
+// response, or through the class's static ResponseOf(response) where the attribute has
+// its own enumeration, SolutionTechnique from solutionTechnique, IsAdiabatic from
+// adiabatic), and constructorCmd(), the class name without its prefix.
+#define KPRC_ANALYSIS_STEP(Class, Version, ROWS)                                  \
+    CLS_PERSISTENT(Class, kprC_AnalysisStep, Class##_TypeId, Version, ROWS)        \
+    KPRC_ANSWER_(double, TimePeriod, timePeriod)                                    \
+    KPRC_ANSWER_(NlgeomEnm, Nlgeom, nlgeom)                                         \
+    KPRC_ANSWER_(SolutionTechniqueEnm, SolutionTechnique, solutionTechnique)        \
+    KPRC_ANSWER_(bool, IsAdiabatic, adiabatic)                                      \
+    template <class S = cls_Self>                                                   \
+    ResponseEnm ResponseOf_() const {                                               \
+        S const& s = static_cast<S const&>(*this);                                  \
+        if constexpr (requires { S::ResponseOf(s.response_); })                     \
+            return S::ResponseOf(s.response_);                                      \
+        else if constexpr (requires { { s.response_ } -> std::same_as<ResponseEnm const&>; }) \
+            return s.response_;                                                     \
+        else                                                                        \
+            return kprC_AnalysisStep::Response();                                   \
+    }                                                                               \
+    ResponseEnm Response() const override { return ResponseOf_(); }                 \
+    static constexpr omn_FixedString constructorCmd() { return #Class + 5; }
+
+// Templated on the class, so that a missing attribute selects the base's answer.
+#define KPRC_ANSWER_(Type, Op, attribute)                                           \
+    template <class S = cls_Self>                                                   \
+    Type Op##Of_() const {                                                          \
+        S const& s = static_cast<S const&>(*this);                                  \
+        if constexpr (requires { { s.attribute##_ } -> std::same_as<Type const&>; }) \
+            return s.attribute##_;                                                  \
+        else                                                                        \
+            return kprC_AnalysisStep::Op();                                         \
+    }                                                                               \
+    Type Op() const override { return Op##Of_(); }
+
+// The stabilization answers of the steps that carry stabilization rows.
+#define KPRC_STABILIZATION_ANSWERS(Enm)                                                \
+    virtual Enm StabilizationMethod() const { return stabilizationMethod_; }        \
+    virtual double StabilizationMagnitude() const { return stabilizationMagnitude_; }

@@ -76,11 +76,7 @@ struct tst_Kind {
         unsigned int const v = mdl_Value(s);
         return v == 1 || v == 2 || v == 3 || v == 8;
     }
-    static bool TakesBaseState(unsigned int p) {
-        return p == kprC_MODAL_DYNAMICS_STEP_ID || p == kprC_RANDOM_RESPONSE_STEP_ID ||
-               p == kprC_RESPONSE_SPECTRUM_STEP_ID || p == kprC_STEADY_STATE_MODAL_STEP_ID ||
-               p == kprC_COMPLEX_FREQUENCY_STEP_ID;
-    }
+    static bool TakesBaseState(unsigned int p) { return kprC_ProcedureIs(p, kprC_LOAD_BASE_STATE); }
     [[noreturn]] static void Raise(kprC_PropagatorError flag) {
         throw nex_TextException("flag " + std::to_string(int(flag)));
     }

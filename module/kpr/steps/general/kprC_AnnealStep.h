@@ -10,15 +10,11 @@
     A(double, timePeriod, 0.0)
 
 class kprC_AnnealStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_AnnealStep, kprC_AnalysisStep, kprC_AnnealStep_TypeId, 831, KPRC_ANNEALSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_AnnealStep, 831, KPRC_ANNEALSTEP_ATTRIBUTES)
 
     using MaintainCurrentEnm = kprC_AnnealStep_MaintainCurrentEnm;
 
     kprC_AnnealStep() = default;
-    kprC_AnnealStep(kprC_AnnealStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override {}
-
-    KPRC_NAME(constructorCmd, "AnnealStep")
 };

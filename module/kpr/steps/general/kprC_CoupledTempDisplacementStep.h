@@ -26,8 +26,7 @@
 // Contact iterations are chosen with the solution technique CONTACT_ITERATIONS: this step
 // has no applyContactIterations.
 class kprC_CoupledTempDisplacementStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_CoupledTempDisplacementStep, kprC_AnalysisStep, kprC_CoupledTempDisplacementStep_TypeId, 831,
-                   KPRC_COUPLEDTEMPDISPLACEMENTSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_CoupledTempDisplacementStep, 831, KPRC_COUPLEDTEMPDISPLACEMENTSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "response", "timePeriod", "stabilizationMagnitude", "stabilizationMethod",
                     "timeIncrementationMethod", "contactSolutions", "contactIterations", "maxNumInc",
                     "initialInc", "minInc", "maxInc", "deltmx", "cetol", "creepIntegration", "amplitude",
@@ -41,18 +40,9 @@ class kprC_CoupledTempDisplacementStep : public kprC_AnalysisStep {
     using CreepIntegrationEnm = kprC_CoupledTempDisplacementStep_CreepIntegrationEnm;
 
     kprC_CoupledTempDisplacementStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
-    kprC_CoupledTempDisplacementStep(kprC_CoupledTempDisplacementStep const&) = default;
 
-    bool AllowAdaptiveMeshDomains() const override { return true; }
-    ResponseEnm Response() const override { return response_; }
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
-    virtual StabilizationMethodEnm StabilizationMethod() const { return stabilizationMethod_; }
-    virtual double StabilizationMagnitude() const { return stabilizationMagnitude_; }
+    KPRC_STABILIZATION_ANSWERS(StabilizationMethodEnm)
 
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
-
-    KPRC_NAME(constructorCmd, "CoupledTempDisplacementStep")
 };

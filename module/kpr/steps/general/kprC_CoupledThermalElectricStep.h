@@ -8,15 +8,11 @@
 #define KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES(A) KPRC_THERMALSTEP_ROWS(A)
 
 class kprC_CoupledThermalElectricStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_CoupledThermalElectricStep, kprC_AnalysisStep, kprC_CoupledThermalElectricStep_TypeId, 831,
-                   KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_CoupledThermalElectricStep, 831, KPRC_COUPLEDTHERMALELECTRICSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER(KPRC_THERMALSTEP_STORED_HEAD, "solutionTechnique")
 
     kprC_CoupledThermalElectricStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
-    kprC_CoupledThermalElectricStep(kprC_CoupledThermalElectricStep const&) = default;
 
     KPRC_THERMALSTEP_ANSWERS
     void AssertValid() const override;
-
-    KPRC_NAME(constructorCmd, "CoupledThermalElectricStep")
 };

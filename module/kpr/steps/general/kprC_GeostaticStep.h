@@ -11,18 +11,11 @@
     KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_GeostaticStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_GeostaticStep, kprC_AnalysisStep, kprC_GeostaticStep_TypeId, 851,
-                   KPRC_GEOSTATICSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_GeostaticStep, 851, KPRC_GEOSTATICSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "timePeriod", "applyContactIterations", "contactSolutions", "contactIterations",
                     "reformKernel", "solutionTechnique")
 
     kprC_GeostaticStep() = default;
-    kprC_GeostaticStep(kprC_GeostaticStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
-
-    KPRC_NAME(constructorCmd, "GeostaticStep")
 };

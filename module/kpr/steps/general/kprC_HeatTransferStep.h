@@ -9,15 +9,11 @@
     A(int, reformKernel, 8)
 
 class kprC_HeatTransferStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_HeatTransferStep, kprC_AnalysisStep, kprC_HeatTransferStep_TypeId, 851,
-                   KPRC_HEATTRANSFERSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_HeatTransferStep, 851, KPRC_HEATTRANSFERSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER(KPRC_THERMALSTEP_STORED_HEAD, "reformKernel", "solutionTechnique")
 
     kprC_HeatTransferStep() = default;
-    kprC_HeatTransferStep(kprC_HeatTransferStep const&) = default;
 
     KPRC_THERMALSTEP_ANSWERS
     void AssertValid() const override;
-
-    KPRC_NAME(constructorCmd, "HeatTransferStep")
 };

@@ -17,16 +17,9 @@
     A(kprC_Step_ExtrapolationEnm, extrapolation, kprC_Step_ExtrapolationEnm::LINEAR)
 
 class kprC_MassDiffusionStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_MassDiffusionStep, kprC_AnalysisStep, kprC_MassDiffusionStep_TypeId, 831,
-                   KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_MassDiffusionStep, 831, KPRC_MASSDIFFUSIONSTEP_ATTRIBUTES)
 
     kprC_MassDiffusionStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
-    kprC_MassDiffusionStep(kprC_MassDiffusionStep const&) = default;
 
-    bool Nonmechanical() const override { return true; }
-    ResponseEnm Response() const override { return response_; }
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override;
-
-    KPRC_NAME(constructorCmd, "MassDiffusionStep")
 };

@@ -21,7 +21,7 @@
     KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_SoilsStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_SoilsStep, kprC_AnalysisStep, kprC_SoilsStep_TypeId, 851, KPRC_SOILSSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_SoilsStep, 851, KPRC_SOILSSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "response", "end", "timePeriod", "stabilizationMagnitude", "stabilizationMethod",
                     "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc", "maxInc", "creepBehavior",
                     "cetol", "utol", "applyContactIterations", "contactSolutions", "contactIterations",
@@ -36,22 +36,14 @@ class kprC_SoilsStep : public kprC_AnalysisStep {
     using StabilizationMethodEnm = kprC_SoilsStep_StabilizationMethodEnm;
 
     kprC_SoilsStep() = default;
-    kprC_SoilsStep(kprC_SoilsStep const&) = default;
 
-    bool AllowLoadCases() const override { return true; }
-    bool AllowAdaptiveMeshDomains() const override { return true; }
-    ResponseEnm Response() const override {
-        return response_ == SoilsResponseEnm::CONSOLIDATION ? ResponseEnm::TRANSIENT : ResponseEnm::STEADY_STATE;
+    static ResponseEnm ResponseOf(SoilsResponseEnm r) {
+        return r == SoilsResponseEnm::CONSOLIDATION ? ResponseEnm::TRANSIENT : ResponseEnm::STEADY_STATE;
     }
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
-    virtual StabilizationMethodEnm StabilizationMethod() const { return stabilizationMethod_; }
-    virtual double StabilizationMagnitude() const { return stabilizationMagnitude_; }
+    KPRC_STABILIZATION_ANSWERS(StabilizationMethodEnm)
 
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
 
-    KPRC_NAME(constructorCmd, "SoilsStep")
     KPRC_NAME(stabilizationCmd, "stabilization")
 };

@@ -29,8 +29,7 @@
     A(bool, useLongTermSolution, false)
 
 class kprC_StaticRiksStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_StaticRiksStep, kprC_AnalysisStep, kprC_StaticRiksStep_TypeId, 831,
-                   KPRC_STATICRIKSSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_StaticRiksStep, 831, KPRC_STATICRIKSSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "adiabatic", "timeIncrementationMethod", "maxNumInc", "initialArcInc",
                     "totalArcLength", "minArcInc", "maxArcInc", "maxLPF", "extrapolation", "noStop",
                     "fullyPlastic", "monitorNodeOn", "region", "monitorDof", "monitorDisplacement",
@@ -38,15 +37,9 @@ class kprC_StaticRiksStep : public kprC_AnalysisStep {
                     "useLongTermSolution")
 
     kprC_StaticRiksStep() = default;
-    kprC_StaticRiksStep(kprC_StaticRiksStep const&) = default;
 
-    bool IsAdiabatic() const override { return adiabatic_; }
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
     virtual double TotalArcLength() const { return totalArcLength_; }
 
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
-
-    KPRC_NAME(constructorCmd, "StaticRiksStep")
 };

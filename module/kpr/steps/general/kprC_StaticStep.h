@@ -19,7 +19,7 @@
     KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_StaticStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_StaticStep, kprC_AnalysisStep, kprC_StaticStep_TypeId, 851, KPRC_STATICSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_StaticStep, 851, KPRC_STATICSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "adiabatic", "timePeriod", "stabilizationMagnitude", "stabilizationMethod",
                     "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc", "maxInc", "amplitude",
                     "extrapolation", "noStop", "fullyPlastic", "applyContactIterations", "contactSolutions",
@@ -28,19 +28,11 @@ class kprC_StaticStep : public kprC_AnalysisStep {
     using StabilizationEnm = kprC_StaticStep_StabilizationEnm;
 
     kprC_StaticStep() = default;
-    kprC_StaticStep(kprC_StaticStep const&) = default;
 
-    bool IsAdiabatic() const override { return adiabatic_; }
-    bool AllowAdaptiveMeshDomains() const override { return true; }
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
-    virtual StabilizationEnm StabilizationMethod() const { return stabilizationMethod_; }
-    virtual double StabilizationMagnitude() const { return stabilizationMagnitude_; }
+    KPRC_STABILIZATION_ANSWERS(StabilizationEnm)
 
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
 
-    KPRC_NAME(constructorCmd, "StaticStep")
     KPRC_NAME(stabilizationCmd, "stabilization")
 };

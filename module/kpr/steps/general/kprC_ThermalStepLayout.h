@@ -22,8 +22,4 @@
         "maxInc", "deltmx", "mxdem", "amplitude", "extrapolation"
 
 #define KPRC_THERMALSTEP_ANSWERS                                                           \
-    bool Nonmechanical() const override { return true; }                                   \
-    ResponseEnm Response() const override { return response_; }                            \
-    double TimePeriod() const override { return timePeriod_; }                             \
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; } \
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }

@@ -17,7 +17,7 @@
     KPRC_TECHNIQUE_ROWS(A)
 
 class kprC_ViscoStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_ViscoStep, kprC_AnalysisStep, kprC_ViscoStep_TypeId, 851, KPRC_VISCOSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_ViscoStep, 851, KPRC_VISCOSTEP_ATTRIBUTES)
     CLS_WRITE_ORDER("nlgeom", "integration", "cetol", "timePeriod", "stabilizationMagnitude",
                     "stabilizationMethod", "timeIncrementationMethod", "maxNumInc", "initialInc", "minInc",
                     "maxInc", "applyContactIterations", "contactSolutions", "contactIterations", "amplitude",
@@ -31,17 +31,11 @@ class kprC_ViscoStep : public kprC_AnalysisStep {
     using IntegrationEnm = kprC_ViscoStep_IntegrationEnm;
 
     kprC_ViscoStep() = default;
-    kprC_ViscoStep(kprC_ViscoStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
     void AssertValid() const override;
-    SolutionTechniqueEnm SolutionTechnique() const override { return solutionTechnique_; }
-    virtual StabilizationMethodEnm StabilizationMethod() const { return stabilizationMethod_; }
-    virtual double StabilizationMagnitude() const { return stabilizationMagnitude_; }
+    KPRC_STABILIZATION_ANSWERS(StabilizationMethodEnm)
 
     static double MinimumDef(double, double timePeriod) { return kprC_MinimumIncrement(timePeriod); }
 
-    KPRC_NAME(constructorCmd, "ViscoStep")
     KPRC_NAME(stabilizationCmd, "stabilization")
 };

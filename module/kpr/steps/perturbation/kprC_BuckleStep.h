@@ -16,15 +16,11 @@
     A(double, timePeriod, 0.0)
 
 class kprC_BuckleStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_BuckleStep, kprC_AnalysisStep, kprC_BuckleStep_TypeId, 831, KPRC_BUCKLESTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_BuckleStep, 831, KPRC_BUCKLESTEP_ATTRIBUTES)
 
     kprC_BuckleStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_SYMMETRIC) {}
-    kprC_BuckleStep(kprC_BuckleStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override;
 
     static constexpr int VectorsDef(int n) { return kprC_EigenVectorsDef(n); }
-
-    KPRC_NAME(constructorCmd, "BuckleStep")
 };

@@ -14,18 +14,13 @@
     A(double, propertyEvaluationFrequency, kprC_EigenUnsetFloat)
 
 class kprC_ComplexFrequencyStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_ComplexFrequencyStep, kprC_AnalysisStep, kprC_ComplexFrequencyStep_TypeId, 881,
-                   KPRC_COMPLEXFREQUENCYSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_ComplexFrequencyStep, 881, KPRC_COMPLEXFREQUENCYSTEP_ATTRIBUTES)
 
     using AllEnm = kprC_ComplexFrequencyStep_AllEnm;
     // numEigen for all eigenvalues.
     static constexpr int ALL = kprC_EigenUnsetInt;
 
     kprC_ComplexFrequencyStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_UNSYMMETRIC) {}
-    kprC_ComplexFrequencyStep(kprC_ComplexFrequencyStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override;
-
-    KPRC_NAME(constructorCmd, "ComplexFrequencyStep")
 };

@@ -32,8 +32,7 @@
     A(rgnC_Region, limitSavedEigenvectorRegion, {})
 
 class kprC_FrequencyStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_FrequencyStep, kprC_AnalysisStep, kprC_FrequencyStep_TypeId, 881,
-                   KPRC_FREQUENCYSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_FrequencyStep, 881, KPRC_FREQUENCYSTEP_ATTRIBUTES)
     // Stored with residualModes after maxIterations and the region before the residual-mode
     // lists; residualModes, added to the layout later, is registered first.
     CLS_WRITE_ORDER("numEigen", "maxEigen", "shift", "vectors", "maxIterations", "residualModes", "eigensolver",
@@ -53,12 +52,8 @@ class kprC_FrequencyStep : public kprC_AnalysisStep {
     static constexpr int ALL = kprC_EigenUnsetInt;
 
     kprC_FrequencyStep() : kprC_AnalysisStep(MatrixSolverEnm::DIRECT_SYMMETRIC) {}
-    kprC_FrequencyStep(kprC_FrequencyStep const&) = default;
 
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override;
 
     static constexpr int VectorsDef(int n) { return kprC_EigenVectorsDef(n); }
-
-    KPRC_NAME(constructorCmd, "FrequencyStep")
 };

@@ -14,14 +14,10 @@ using kprC_RetainedDofsList = cow_List<kprC_RetainedDofs>;
     A(cow_List<int>, retainedEigenmodes, {}, .AsArray())
 
 class kprC_SubstructureGenerateStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_SubstructureGenerateStep, kprC_AnalysisStep, kprC_SubstructureGenerateStep_TypeId, 831,
-                   KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_SubstructureGenerateStep, 831, KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
 
     kprC_SubstructureGenerateStep() = default;
-    kprC_SubstructureGenerateStep(kprC_SubstructureGenerateStep const&) = default;
 
-    bool Nonmechanical() const override { return true; }
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override {}
 
     virtual cow_List<kprC_RetainedDofs> const& RetainedDofs() const { return retainedDofsList_; }

@@ -8,15 +8,9 @@
     A(double, timePeriod, 0.0)
 
 class kprC_UsaAddedMassGenerationStep : public kprC_AnalysisStep {
-    CLS_PERSISTENT(kprC_UsaAddedMassGenerationStep, kprC_AnalysisStep, kprC_UsaAddedMassGenerationStep_TypeId, 831,
-                   KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES)
+    KPRC_ANALYSIS_STEP(kprC_UsaAddedMassGenerationStep, 831, KPRC_USAADDEDMASSGENERATIONSTEP_ATTRIBUTES)
 
     kprC_UsaAddedMassGenerationStep() = default;
-    kprC_UsaAddedMassGenerationStep(kprC_UsaAddedMassGenerationStep const&) = default;
 
-    NlgeomEnm Nlgeom() const override { return nlgeom_; }
-    double TimePeriod() const override { return timePeriod_; }
     void AssertValid() const override {}
-
-    KPRC_NAME(constructorCmd, "UsaAddedMassGenerationStep")
 };
