@@ -21,6 +21,7 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindReserved, Buckle, 0x06, kprC_PerturbationProcedure_TypeId) \
     X(typ_KindReserved, CoupledTempDisplacement, 0x07, kprC_GeneralProcedure_TypeId) \
     X(typ_KindReserved, CoupledThermalElectric, 0x08, kprC_GeneralProcedure_TypeId) \
+    X(typ_KindClass, ExplicitDynamics, 0x09, kprC_GeneralProcedure_TypeId) \
     X(typ_KindClass, RetainedDofs, 0x0B, typ_NoParent) \
     X(typ_KindReserved, Frequency, 0x10, kprC_PerturbationProcedure_TypeId) \
     X(typ_KindReserved, Geostatic, 0x11, kprC_GeneralProcedure_TypeId) \
@@ -113,6 +114,7 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, AdptMeshCons, 0x7F, typ_NoParent) \
     X(typ_KindClass, AdptMeshConsCont, 0x80, mdl_Repository_TypeId) \
     X(typ_KindClass, AdptMeshConsState, 0x81, typ_NoParent) \
+    X(typ_KindClass, StateQuad, 0x82, typ_NoParent) \
     X(typ_KindClass, DispAdptMeshCons, 0x83, kprC_AdptMeshCons_TypeId) \
     X(typ_KindClass, DispAdptMeshConsState, 0x84, kprC_AdptMeshConsState_TypeId) \
     X(typ_KindClass, VelAdptMeshCons, 0x85, kprC_AdptMeshCons_TypeId) \

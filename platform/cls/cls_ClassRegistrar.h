@@ -12,8 +12,9 @@
 
 class cls_ClassRegistrar {
 public:
-    // Registers the class, replacing an earlier registration of the same id, and
-    // returns the registered metadata for the attributes to be added to.
+    // Registers the class, replacing an earlier registration of the same class, and
+    // returns the registered metadata for the attributes to be added to. Refuses
+    // (nex_TextException) a class whose id or name another class already holds.
     cls_ClassMetadata& AddClassMD(cls_ClassMetadata md);
     // Metadata without a reading factory: a class as an older version stored it.
     cls_ClassMetadata& CreateClassMD(std::string name, std::uint32_t typeId, int version,

@@ -85,6 +85,9 @@ cls_ReadVisitor::cls_ReadVisitor(Context* context, TableState* table, std::int64
 cls_ReadVisitor::cls_ReadVisitor(cls_ReadVisitor const& derived, std::uint32_t baseId) : ctx_(derived.ctx_) {
     if (baseId == cls_NoBaseId) return;
     if (!derived.row_) derived.Fail("a base part is read from a reader on no row");
+    // A layout stored before the class gained its base level holds no base part: the
+    // base reads as new, as attributes missing from an older table do.
+    if (derived.table_->table->baseId == cls_NoBaseId) return;
     if (derived.table_->table->baseId != baseId)
         derived.Fail("the stored base class is " + cls_HexId(derived.table_->table->baseId) + ", not " +
                      cls_HexId(baseId));

@@ -27,7 +27,8 @@ class cls_ReadVisitor {
 public:
     explicit cls_ReadVisitor(dbs_Database const& db);
     // The reader of the base part of the row that `derived` is on ("##BaseClassOID").
-    // For the id 1 (no base) it is a reader on no row.
+    // For the id 1 (no base), and for a row stored without a base part (a layout older
+    // than the class's base level), it is a reader on no row.
     cls_ReadVisitor(cls_ReadVisitor const& derived, std::uint32_t baseId);
     ~cls_ReadVisitor();
     cls_ReadVisitor(cls_ReadVisitor const&) = delete;

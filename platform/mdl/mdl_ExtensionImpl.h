@@ -23,7 +23,10 @@ public:
         cls_ClassMetadata::Factory factory{
             [](cls_ReadVisitor const&) -> std::shared_ptr<cls_Persistent> { return std::make_shared<Derived>(); },
             [](cls_ReadVisitor const&) -> cls_Persistent* { return new Derived(); }};
-        registrar.AddClassMD(cls_ClassMetadata(entry && entry->name ? entry->name : "mdl_Extension", Id, 1, factory));
+        // Name and base as the class table gives them, so that the placeholder is stored
+        // under the hierarchy of the class that will replace it.
+        registrar.AddClassMD(cls_ClassMetadata(entry && entry->name ? entry->name : "mdl_Extension", Id, 1, factory,
+                                               entry && entry->name ? entry->parent : cls_NoBaseId));
     }
 
 private:

@@ -12,7 +12,7 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"
-#include "platform/mdl/mdl_Extension.h"
+#include "platform/mdl/mdl_Repository.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/omu/omu_ChangeHistory.h"
 #include "platform/thr/thr_ThreadSingleton.h"
@@ -23,12 +23,12 @@
     A(unsigned int, lastID, 0u)
 
 template <class K, class T, std::uint32_t Id, int Version>
-class mdl_IdRepositoryOfCows : public mdl_Extension {
+class mdl_IdRepositoryOfCows : public mdl_Repository {
 public:
     using KeyToId = std::map<K, unsigned int>;
     using IdToObject = std::map<unsigned int, cow_COW<T>>;
 
-    CLS_TEMPLATE_ABSTRACT_PERSISTENT(mdl_IdRepositoryOfCows, mdl_Extension, Id, Version, MDL_IDREPOSITORY_ATTRIBUTES)
+    CLS_TEMPLATE_ABSTRACT_PERSISTENT(mdl_IdRepositoryOfCows, mdl_Repository, Id, Version, MDL_IDREPOSITORY_ATTRIBUTES)
 
     mdl_IdRepositoryOfCows() = default;
     mdl_IdRepositoryOfCows(mdl_IdRepositoryOfCows const&) = default;

@@ -9,14 +9,14 @@
 #include "module/kpr/timepoints/kprC_TimePoint.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"
-#include "platform/mdl/mdl_Extension.h"
+#include "platform/mdl/mdl_Repository.h"
 
 using kprC_TimePointMap = std::map<cow_String, cow_COW<kprC_TimePoint>>;
 
 #define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(kprC_TimePointMap, timePoints, {})
 
-class kprC_TimePointCont : public mdl_Extension {
-    CLS_PERSISTENT(kprC_TimePointCont, mdl_Extension, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
+class kprC_TimePointCont : public mdl_Repository {
+    CLS_PERSISTENT(kprC_TimePointCont, mdl_Repository, kprC_TimePointCont_TypeId, 203, KPRC_TIMEPOINTCONT_ATTRIBUTES)
     using Map = kprC_TimePointMap;
 
     kprC_TimePointCont() = default;

@@ -18,6 +18,7 @@
 #include "module/kpr/kprC_Module.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
+#include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/ddr/ddr_Model.h"
 #include "platform/ini/ini_Modules.h"
 #include "platform/nex/nex_DynamicCast.h"
@@ -179,6 +180,24 @@ TEST_F(ModuleFrame, ClassTablesAreWellFormed) {
     }
 }
 
+// Every registered class has its class-table entry under the same name, as a current
+// class, and its metadata's base is the entry's parent.
+TEST_F(ModuleFrame, EveryRegisteredClassHasItsClassTableEntry) {
+    kloC_initialize(count);
+    auto const all = cls_MetadataRegistrar::Registrar().All();
+    EXPECT_GT(all.size(), 60u);
+    for (auto const& [id, md] : all) {
+        SCOPED_TRACE(md->Name());
+        typ_Entry const* e = typ_ArchCompTable::Entry(id);
+        ASSERT_NE(e, nullptr);
+        ASSERT_NE(e->name, nullptr);
+        EXPECT_EQ(std::string(e->name), md->Name());
+        EXPECT_EQ(e->kind, typ_KindClass);
+        // The model-extension wrappers keep no stored level of their platform base.
+        if (e->parent != mdl_ExtensionWrapper_TypeId) EXPECT_EQ(e->parent, md->BaseId());
+    }
+}
+
 TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
     struct Fixed {
         unsigned id, kind, parent;
@@ -200,6 +219,15 @@ TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
         {0x02680010, 7, 0x000A000D, "kadC_AdptMeshCtrlWrapper"},
         {0x02DC0002, 7, 0x000A0001, "klcC_LoadCaseCont"},
         {0x02480001, 7, 1, "dtmC_DatumRef"},
+        {0x023C0009, 7, 0x023C0004, "kprC_ExplicitDynamics"},
+        {0x023C0082, 7, 1, "kprC_StateQuad"},
+        {0x0288004D, 7, 1, "kloC_LoadContainerIMPLSC"},
+        {0x0288004E, 7, 1, "kloC_LoadContainerShortcut"},
+        {0x0288004F, 7, 0x0288004D, "kloC_LoadContainerInModelShortcut"},
+        {0x02880050, 7, 1, "kloC_LoadInLoadContainerShortcut"},
+        // A load's state follows its load, but the last index holds kloC_CoriolisForce.
+        {0x02880048, 7, kloC_VectorState_TypeId, "kloC_ConcentratedForceState"},
+        {0x02880059, 0, kloC_ScalarState_TypeId, "kloC_CoriolisForceState"},
     };
     kloC_initialize(count);
     for (auto const& f : fixed) {

@@ -110,8 +110,13 @@ TEST_F(TimePoints, MapWithTwoEntriesRoundTripsKeepingSharing) {
     auto back = RoundTrip<kprC_TimePointCont>(map, db);
     auto const* t = db.FindTable(kprC_TimePointCont::TypeId());
     EXPECT_EQ(t->className, "kprC_TimePointCont");
-    EXPECT_EQ(t->baseId, 1u);
+    EXPECT_EQ(t->baseId, mdl_Repository_TypeId);
     EXPECT_EQ(t->schema, (std::vector<dbs_Attribute>{{0, "timePoints", 15, 0x230002, 2}}));
+    // Files written before the map stored its repository level still open.
+    dbs_Database older = db;
+    older.FindTable(kprC_TimePointCont::TypeId())->baseId = 1;
+    older.RemoveTable(mdl_Repository_TypeId);
+    EXPECT_EQ(cls_ReadVisitor(older).ReadRoot<kprC_TimePointCont>("root")->Keys(), back->Keys());
     EXPECT_EQ(db.FindTable(kprC_TimePoint::TypeId())->rows.size(), 2u);
 
     ASSERT_TRUE(back);

@@ -300,3 +300,32 @@ TEST_F(Persistence, WriterRefusesAttributesAndTablesOutsideTheCurrentLayout) {
 }
 
 }  // namespace
+
+TEST(ClassRegistrar, ClassesHoldingAnotherClassesIdOrNameAreRefusedAndChangeNothing) {
+    cls_ClassRegistrar r;
+    r.CreateClassMD("tst_A", 0x7F000501, 3);
+    r.CreateClassMD("tst_A", 0x7F000501, 4);  // the same class again replaces its metadata
+    EXPECT_EQ(r.Find(0x7F000501)->Version(), 4);
+    struct Case {
+        char const* name;
+        std::uint32_t id;
+        char const* message;
+    } const cases[] = {
+        {"tst_B", 0x7F000501,
+         "cls_ClassRegistrar::AddClassMD - the type id of tst_B (0x7F000501) is held by tst_A (0x7F000501)"},
+        {"tst_A", 0x7F000502,
+         "cls_ClassRegistrar::AddClassMD - the name of tst_A (0x7F000502) is held by tst_A (0x7F000501)"},
+    };
+    for (auto const& c : cases) {
+        try {
+            r.CreateClassMD(c.name, c.id, 1);
+            ADD_FAILURE() << c.name << " was registered";
+        } catch (nex_TextException const& e) {
+            EXPECT_STREQ(e.what(), c.message);
+        }
+        EXPECT_EQ(r.Size(), 1u);
+        EXPECT_EQ(r.Find(0x7F000501)->Name(), "tst_A");
+        EXPECT_EQ(r.Find(0x7F000501)->Version(), 4);
+        EXPECT_EQ(r.Find("tst_B"), nullptr);
+    }
+}
