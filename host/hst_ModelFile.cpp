@@ -16,9 +16,8 @@ void hst_ModelFile::Save(ddr_Model const& model, std::string const& path) {
 
 ddr_Model hst_ModelFile::Open(std::string const& path) {
     dbs_Database db = sto_ModelFile::Open(path);
-    cls_ClassRegistrar oldClasses;
     dbc_DatabaseConverter converter;
-    dbc_OldClassRegistrar::PrepareConversion(oldClasses, converter);
+    dbc_OldClassRegistrar::PrepareConversion(converter);
     converter.Convert(db, cls_MetadataRegistrar::Registrar());
 
     ddr_Model model;

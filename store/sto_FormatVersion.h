@@ -6,5 +6,12 @@
 #include <cstdint>
 
 inline constexpr std::int32_t sto_ApplicationId = 0x53545057;  // "STPW"
-inline constexpr std::int32_t sto_FormatVersion = 1;
+//
+// History, one line per change:
+//   1  the first layout.
+//   2  "##attributes" ordinals are each attribute's position in its class's declaration
+//      order (1 wrote some classes' stored order); the step and time point repositories
+//      store their platform repository level. Files of 1 open: attributes are matched by
+//      name, and a missing repository level reads as new.
+inline constexpr std::int32_t sto_FormatVersion = 2;
 inline constexpr std::int32_t sto_OldestFormatVersion = 1;

@@ -74,7 +74,7 @@ void CheckConsistency(dbs_Database const& db) {
             if (row.fields.size() != t.schema.size())
                 throw sto_Problem{where() + " has " + std::to_string(row.fields.size()) + " fields but the schema has " +
                                   std::to_string(t.schema.size()) + " attributes"};
-            if (row.baseOid != -1 && (t.baseId == 1 || !RowExists(db, t.baseId, row.baseOid)))
+            if (row.baseOid != -1 && (t.baseId == dbs_NoBaseId || !RowExists(db, t.baseId, row.baseOid)))
                 throw sto_Problem{where() + " refers to base row " + std::to_string(row.baseOid) + " of class " +
                                   std::to_string(t.baseId) + ", which does not exist"};
             for (std::size_t f = 0; f < row.fields.size(); ++f)
@@ -94,9 +94,9 @@ enum class Natural { Plain, Bool, Enum, Ref, Json };
 Natural NaturalOf(dbs_Attribute const& a) {
     if (a.collectionKind != 0) return Natural::Json;
     switch (a.typeCode) {
-        case 13: return Natural::Bool;
-        case 14: return Natural::Enum;
-        case 15: return Natural::Ref;
+        case dbs_TypeBool: return Natural::Bool;
+        case dbs_TypeEnum: return Natural::Enum;
+        case dbs_TypeObject: return Natural::Ref;
         default: return Natural::Plain;
     }
 }
@@ -416,7 +416,7 @@ void WriteTables(sto_Connection& c, dbs_Database const& db) {
     std::vector<std::string> scratch;
     for (auto const& [id, t] : db.Tables()) {
         auto const& l = layouts[id];
-        bool hasBase = t.baseId != 1;
+        bool hasBase = t.baseId != dbs_NoBaseId;
         auto columns = SqlColumns(hasBase, l.naturals, l.columns);
         c.Exec("CREATE TABLE " + sto_QuoteName(l.sqlName) + "(" + sto_QuoteName(kOidColumn) + " INTEGER PRIMARY KEY" +
                (columns.size() > 1 ? "," + JoinQuoted({columns.begin() + 1, columns.end()}) : "") + ")");
@@ -522,7 +522,7 @@ dbs_Database ReadFile(std::string const& path) {
         auto const& [sqlName, rowCount] = tableOf[id];
         std::vector<Natural> naturals;
         for (auto const& a : t.schema) naturals.push_back(NaturalOf(a));
-        bool hasBase = t.baseId != 1;
+        bool hasBase = t.baseId != dbs_NoBaseId;
         auto columns = SqlColumns(hasBase, naturals, columnsOf[id]);
         try {
             RequireColumns(c, sqlName, columns);

@@ -21,17 +21,17 @@ struct cls_Key {
 
 // Attribute type codes.
 enum cls_TypeCode : int {
-    cls_TypeInt = 5,
-    cls_TypeOther = 7,  // carried through as declared; stored like the member's own kind
-    cls_TypeDouble = 10,
-    cls_TypeString = 11,
-    cls_TypeBool = 13,
-    cls_TypeEnum = 14,
-    cls_TypeObject = 15,
+    cls_TypeInt = dbs_TypeInt,
+    cls_TypeOther = dbs_TypeOther,
+    cls_TypeDouble = dbs_TypeDouble,
+    cls_TypeString = dbs_TypeString,
+    cls_TypeBool = dbs_TypeBool,
+    cls_TypeEnum = dbs_TypeEnum,
+    cls_TypeObject = dbs_TypeObject,
 };
 
 // Type id arguments: 1 for plain values, the class id for an object, or a collection id.
-inline constexpr std::uint32_t cls_NoBaseId = 1;
+inline constexpr std::uint32_t cls_NoBaseId = dbs_NoBaseId;
 inline constexpr std::uint32_t cls_PlainTypeArg = 1;
 inline constexpr std::uint32_t cls_ListTypeId = 0x230001;
 inline constexpr std::uint32_t cls_MapTypeId = 0x230002;

@@ -1,78 +1,57 @@
 #pragma once
-// The conversion of stored tables of older class versions to the current layout.
-// Old-version classes bind row conversions to a class in the converter of a target
-// version; a table stored below that version passes them, lowest version first.
+// The conversion of a stored database to today's layout, before any object is read. It
+// runs in fixed stages, because what one stage reads another may change:
+//   1. refuse a table whose class version is newer than this release knows;
+//   2. retired: bring the tables of retired classes (old versions only) to their last
+//      version, so that the later stages see one layout per retired class;
+//   3. convert: run the old-version changes of every current class from its stored
+//      version up to today's, lowest version first (a conversion may read other
+//      tables, retired ones included, which have not moved yet);
+//   4. move: append the rows of a retired class to the table of the class that replaced
+//      it, with attribute renames; remember where each row went;
+//   5. redirect: every reference to a moved row (in fields, lists, maps and roots) now
+//      names its new place;
+//   6. delete: drop the tables of deleted classes and of the moved ones;
+//   7. project: each current table takes today's attributes in today's order, stored
+//      values kept by name; attributes it lacks read as their defaults.
 #include <cstdint>
-#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/cls/cls_ClassRegistrar.h"
-#include "platform/dbs/dbs_Table.h"
-
-// One row of a table as a conversion sees it: attributes by name.
-class dbc_Row {
-public:
-    dbc_Row(dbs_Table& table, std::int64_t index) : table_(&table), index_(index) {}
-
-    bool Has(std::string const& name) const;        // the table has the attribute
-    bool IsDefined(std::string const& name) const;  // ... and this row holds a value for it
-    std::int64_t GetInt(std::string const& name) const;
-    double GetDouble(std::string const& name) const;
-    std::string GetString(std::string const& name) const;
-    dbs_Value const& Get(std::string const& name) const;  // undefined when absent
-    // Sets the attribute, adding it to the table (undefined in the other rows) when it has none.
-    void Set(std::string const& name, dbs_Value value);
-    std::int64_t Index() const { return index_; }
-
-private:
-    dbs_Table* table_;
-    std::int64_t index_;
-};
-
-using dbc_ConversionFn = std::function<void(dbc_Row const& in, dbc_Row& out, std::int64_t index)>;
-
-class dbc_ClassConverter {
-public:
-    dbc_ClassConverter(std::string className, std::uint32_t classId, int version)
-        : className_(std::move(className)), classId_(classId), version_(version) {}
-    void BindConversionFunction(dbc_ConversionFn fn) { functions_.push_back(std::move(fn)); }
-
-    std::string const& ClassName() const { return className_; }
-    std::uint32_t ClassId() const { return classId_; }
-    std::vector<dbc_ConversionFn> const& Functions() const { return functions_; }
-
-private:
-    std::string className_;
-    std::uint32_t classId_;
-    int version_;
-    std::vector<dbc_ConversionFn> functions_;
-};
-
-// The conversions to one target version.
-class dbc_Converter {
-public:
-    explicit dbc_Converter(int version) : version_(version) {}
-    dbc_ClassConverter& Upgrade(std::string const& className, std::uint32_t classId, int version);
-    dbc_ClassConverter const* Find(std::uint32_t classId) const;
-    int Version() const { return version_; }
-
-private:
-    int version_;
-    std::map<std::uint32_t, dbc_ClassConverter> classes_;
-};
+#include "platform/dbc/dbc_OldClassVersion.h"
 
 class dbc_DatabaseConverter {
 public:
-    dbc_Converter& GetConverter(int version);
+    // The old versions to convert with, at most one per class and version.
+    void AddVersion(std::shared_ptr<dbc_OldClassVersion const> version);
+    // The rows of the retired class `from` move into `to`'s table, attributes renamed.
+    void MoveRows(std::uint32_t from, std::uint32_t to, std::map<std::string, std::string> renames = {});
+    // The retired class's table is dropped after the conversions have read it.
+    void DeleteClass(std::uint32_t classId);
+    // A class stored under another name is read as `name`.
+    void RenameClass(std::uint32_t classId, std::string name);
 
-    // Brings every table of a class known to `current` to its current version: each
-    // converter above the table's stored version and not above the current one runs
-    // its conversions for the class on every row, lowest version first; the table then
-    // carries the current version and the current attribute order.
+    // The registered metadata of one old version; null when there is none.
+    cls_ClassMetadata const* OldMetadata(std::uint32_t classId, int version) const;
+
+    // Converts `db` in place to the layout of `current`. A table whose class version is
+    // newer than `current` knows is refused (nex_TextException naming the class and both
+    // versions) before anything changes.
     void Convert(dbs_Database& db, cls_ClassRegistrar const& current) const;
 
 private:
-    std::map<int, dbc_Converter> converters_;
+    void RunChanges(dbs_Database& db, dbs_Table& table, int below) const;
+
+    struct Move {
+        std::uint32_t from, to;
+        std::map<std::string, std::string> renames;
+    };
+    std::map<std::pair<std::uint32_t, int>, std::shared_ptr<dbc_OldClassVersion const>> versions_;
+    std::map<std::pair<std::uint32_t, int>, cls_ClassMetadata> metadata_;
+    std::vector<Move> moves_;
+    std::vector<std::uint32_t> deletes_;
+    std::map<std::uint32_t, std::string> renames_;
 };

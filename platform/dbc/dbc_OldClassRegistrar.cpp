@@ -7,6 +7,7 @@ namespace {
 struct State {
     std::mutex mutex;
     std::map<std::pair<std::uint32_t, int>, dbc_OldClassRegistrar::Entry> entries;
+    std::map<std::string, dbc_OldClassRegistrar::Operations> operations;
 };
 State& S() {
     static State s;
@@ -52,12 +53,25 @@ std::vector<dbc_OldClassRegistrar::Entry> dbc_OldClassRegistrar::All() {
     return out;
 }
 
-void dbc_OldClassRegistrar::PrepareConversion(cls_ClassRegistrar& registrar, dbc_DatabaseConverter& converter) {
-    for (auto const& e : All()) {
-        e.version->InitializeMetadata(registrar);
-        e.version->SchemaChanges(converter);
-        e.version->ClassesToDelete(converter);
-        e.version->ClassesToRename(converter);
-        e.version->TablesToRename(converter);
+void dbc_OldClassRegistrar::RegisterOperations(std::string const& name, Operations operations) {
+    auto& s = S();
+    std::lock_guard lock(s.mutex);
+    s.operations[name] = std::move(operations);
+}
+
+void dbc_OldClassRegistrar::UnregisterOperations(std::string const& name) {
+    auto& s = S();
+    std::lock_guard lock(s.mutex);
+    s.operations.erase(name);
+}
+
+void dbc_OldClassRegistrar::PrepareConversion(dbc_DatabaseConverter& converter) {
+    for (auto const& e : All()) converter.AddVersion(e.version);
+    std::map<std::string, Operations> operations;
+    {
+        auto& s = S();
+        std::lock_guard lock(s.mutex);
+        operations = s.operations;
     }
+    for (auto const& [name, op] : operations) op(converter);
 }

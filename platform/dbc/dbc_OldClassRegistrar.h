@@ -2,9 +2,12 @@
 // The process-wide registry of old-version classes, keyed by class id and version, each
 // with the level it was registered at (the level's meaning belongs to the converter).
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "platform/dbc/dbc_DatabaseConverter.h"
 #include "platform/dbc/dbc_OldClassVersion.h"
 
 class dbc_OldClassRegistrar {
@@ -21,6 +24,12 @@ public:
     static std::vector<Entry> ForClass(std::uint32_t classId);  // lowest version first
     static std::vector<Entry> All();                           // by class id, then version
 
-    // Describes every registered version in `registrar` and binds all conversions in `converter`.
-    static void PrepareConversion(cls_ClassRegistrar& registrar, dbc_DatabaseConverter& converter);
+    // The class-wide operations of a module (moves, deletes, renames of retired classes),
+    // under a name that a second registration replaces and Unregister removes.
+    using Operations = std::function<void(dbc_DatabaseConverter&)>;
+    static void RegisterOperations(std::string const& name, Operations operations);
+    static void UnregisterOperations(std::string const& name);
+
+    // Hands every registered version and operation to `converter`.
+    static void PrepareConversion(dbc_DatabaseConverter& converter);
 };

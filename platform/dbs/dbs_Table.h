@@ -13,6 +13,20 @@
 
 #include "platform/dbs/dbs_Value.h"
 
+// The type code of a stored attribute: what kind of value its fields hold.
+enum dbs_TypeCode : int {
+    dbs_TypeInt = 5,
+    dbs_TypeOther = 7,  // carried through as declared; stored like the member's own kind
+    dbs_TypeDouble = 10,
+    dbs_TypeString = 11,
+    dbs_TypeBool = 13,
+    dbs_TypeEnum = 14,  // stored as its string
+    dbs_TypeObject = 15,  // an object or a collection
+};
+
+// The base class id of a class without base, and the type id argument of a plain value.
+inline constexpr std::uint32_t dbs_NoBaseId = 1;
+
 // One stored attribute: key (ordinal, name), type code, type id argument and collection kind.
 // Attributes stored by name only have ordinal -1.
 struct dbs_Attribute {
@@ -34,7 +48,7 @@ struct dbs_Table {
     std::uint32_t classId = 0;
     std::string className;
     int version = 0;
-    std::uint32_t baseId = 1;  // 1: no base class
+    std::uint32_t baseId = dbs_NoBaseId;
     std::vector<dbs_Attribute> schema;
     std::vector<dbs_Row> rows;
 

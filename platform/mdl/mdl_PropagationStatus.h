@@ -15,4 +15,11 @@ OMU_PRIM_ENUM(mdl_PropagationStatusEnm, NOT_YET_CREATED, CREATED, PROPAGATED, MO
 OMU_PRIM_ENUM(mdl_PropAttributeStateEnm, UNSET, SET, INHERITED, CLEARED)
 
 constexpr mdl_PropagationStatusEnm mdl_Status(unsigned int value) { return static_cast<mdl_PropagationStatusEnm>(value); }
+
+// The statuses without a name, called after what the propagator treats them like.
+inline constexpr mdl_PropagationStatusEnm mdl_STATUS_11_AS_NOT_YET_CREATED = mdl_Status(11);
+inline constexpr mdl_PropagationStatusEnm mdl_STATUS_12_AS_BUILT_INTO_BASE_STATE = mdl_Status(12);
+inline constexpr mdl_PropagationStatusEnm mdl_STATUS_13_AS_MODIFIED = mdl_Status(13);
+inline constexpr mdl_PropagationStatusEnm mdl_STATUS_14_AS_NOT_YET_CREATED = mdl_Status(14);
+inline constexpr mdl_PropagationStatusEnm mdl_STATUS_15_AS_DEACTIVATED = mdl_Status(15);
 constexpr unsigned int mdl_Value(mdl_PropagationStatusEnm status) { return static_cast<unsigned int>(status); }

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "host/hst_ModelFile.h"
 #include "host/hst_StepFlow.h"
 #include "platform/nex/nex_Exception.h"
+#include "store/sto_ModelFile.h"
 #include "support/tst_Step.h"
 
 namespace {
@@ -134,6 +136,29 @@ TEST_F(StepFlow, ModelFileRoundTripKeepsStepsIdsAndSharing) {
     ddr_Model copy(read);
     auto const& copied = copy.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
     EXPECT_TRUE(copied.Handle("S2").SharesWith(steps.Handle("S2")));
+}
+
+// A file holding a class version newer than this release is refused before any object
+// is read, naming the class and both versions, and the file stays as it was.
+TEST_F(StepFlow, AFileWithANewerClassVersionIsRefusedAndLeftUnchanged) {
+    auto const path = (std::filesystem::temp_directory_path() / ("newer_" + std::to_string(::getpid()) + ".swm")).string();
+    hst_ModelFile::Save(*model, path);
+    dbs_Database db = sto_ModelFile::Open(path);
+    db.FindTable(kprC_StepContainer::TypeId())->version = 9999;
+    sto_ModelFile::Save(db, path);
+    auto bytes = [&] {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    auto const before = bytes();
+    try {
+        hst_ModelFile::Open(path);
+        ADD_FAILURE() << "opened";
+    } catch (nex_TextException const& e) {
+        EXPECT_STREQ(e.what(), "the stored class kprC_StepContainer has version 9999, newer than this release's 831");
+    }
+    EXPECT_EQ(bytes(), before);
+    std::filesystem::remove(path);
 }
 
 }  // namespace

@@ -1,21 +1,27 @@
 #include "module/klo/loads/kloC_LoadPropagator.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "module/kpr/procedures/kprC_Procedures.h"
 #include "platform/nex/nex_Exception.h"
 
 namespace {
-// The statuses, 0 to 8, for which a predicate holds, as a bit set.
-bool Holds(mdl_PropagationStatusEnm s, unsigned int bits) {
-    unsigned int const v = mdl_Value(s);
-    kloC_Assert(v <= 8, kloC_UNKNOWN_PROPAGATION_STATUS);
-    return (bits >> v) & 1u;
+using S = mdl_PropagationStatusEnm;
+
+// Whether `s` is one of `set`; the loads know the statuses up to BUILT_INTO_BASE_STATE.
+bool Holds(S s, std::initializer_list<S> set) {
+    kloC_Assert(mdl_Value(s) <= mdl_Value(S::BUILT_INTO_BASE_STATE), kloC_UNKNOWN_PROPAGATION_STATUS);
+    return std::find(set.begin(), set.end(), s) != set.end();
 }
 }  // namespace
 
-bool kloC_LoadKind::IsActive(Status s) { return Holds(s, 1u << 1 | 1u << 2 | 1u << 3 | 1u << 8); }
-bool kloC_LoadKind::IsBuiltIn(Status s) { return Holds(s, 1u << 8); }
-bool kloC_LoadKind::IsIllegalMove(Status s) { return Holds(s, 1u << 1 | 1u << 3 | 1u << 4); }
-bool kloC_LoadKind::IsPropagated(Status s) { return Holds(s, 1u << 2); }
+bool kloC_LoadKind::IsActive(Status s) {
+    return Holds(s, {S::CREATED, S::PROPAGATED, S::MODIFIED, S::BUILT_INTO_BASE_STATE});
+}
+bool kloC_LoadKind::IsBuiltIn(Status s) { return Holds(s, {S::BUILT_INTO_BASE_STATE}); }
+bool kloC_LoadKind::IsIllegalMove(Status s) { return Holds(s, {S::CREATED, S::MODIFIED, S::DEACTIVATED}); }
+bool kloC_LoadKind::IsPropagated(Status s) { return Holds(s, {S::PROPAGATED}); }
 
 bool kloC_LoadKind::TakesBaseState(unsigned int p) { return kprC_ProcedureIs(p, kprC_LOAD_BASE_STATE); }
 

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/mdl/mdl_PropagationStatus.h"
+#include "module/kpr/procedures/kprC_Procedures.h"
 #include "module/kpr/propagation/kprC_PropagatingState.h"
 
 // The failures of a propagation; each kind maps them to its own error codes.
@@ -36,7 +37,7 @@ enum class kprC_PropagatorError : int {
 // The procedure type that validity checks take for a step: 0 for the Initial step.
 inline unsigned int kprC_ValidityType(kprC_Step const& step) {
     unsigned int const type = step.ProcedureType();
-    return type == 1 ? 0 : type;
+    return type == kprC_INITIAL_STEP_PROCEDURE ? 0 : type;
 }
 
 template <class Kind>
@@ -87,8 +88,6 @@ private:
         auto const& step = r.procedure();
         return step && (step->Perturbation() || Kind::TakesBaseState(step->ProcedureType()));
     }
-    static bool Is(Status s, unsigned int value) { return mdl_Value(s) == value; }
-
     template <class Object>
     Record Step(Record const& r, Object const& object) {
         if (created_) IsBaseStateStep(r) ? EnterBase() : LeaveBase();
@@ -150,16 +149,18 @@ private:
     }
 
     void DeactivateInStep() {
-        switch (mdl_Value(running_)) {
-        case 0: case 6: case 7: case 11: case 14:
+        switch (running_) {
+        case Status::NOT_YET_CREATED: case Status::NOT_VALID_IN_STEP: case Status::OUTSIDE_PERTURBATION_STEP:
+        case mdl_STATUS_11_AS_NOT_YET_CREATED: case mdl_STATUS_14_AS_NOT_YET_CREATED:
             Kind::Raise(kprC_PropagatorError::CANNOT_DEACTIVATE);
-        case 1: case 2: case 3: case 13:
+        case Status::CREATED: case Status::PROPAGATED: case Status::MODIFIED: case mdl_STATUS_13_AS_MODIFIED:
             state_.GetMutable().deactivate(true);
             running_ = Status::DEACTIVATED;
             return;
-        case 4: case 5: case 15:
+        case Status::DEACTIVATED: case Status::INACTIVE: case mdl_STATUS_15_AS_DEACTIVATED:
             return;
-        case 8: case 9: case 10: case 12:
+        case Status::BUILT_INTO_BASE_STATE: case Status::PROPAGATED_FROM_BASE_STATE:
+        case Status::MODIFIED_FROM_BASE_STATE: case mdl_STATUS_12_AS_BUILT_INTO_BASE_STATE:
             Kind::Raise(kprC_PropagatorError::BASE_STATE_DEACTIVATE);
         default:
             Kind::Raise(kprC_PropagatorError::UNKNOWN_STATUS);
@@ -174,7 +175,7 @@ private:
             savedStatus_ = running_;
         }
         state_ = {};
-        if (savedStatus_ != Status::DEACTIVATED && !Is(running_, 15))
+        if (savedStatus_ != Status::DEACTIVATED && running_ != mdl_STATUS_15_AS_DEACTIVATED)
             running_ = Kind::IsActive(savedStatus_) ? Status::BUILT_INTO_BASE_STATE : savedStatus_;
         else
             running_ = Status::INACTIVE;
@@ -190,7 +191,7 @@ private:
             inBase_ = false;
         }
         if (!Kind::IsActive(running_)) {
-            if (running_ == Status::DEACTIVATED || Is(running_, 15)) {
+            if (running_ == Status::DEACTIVATED || running_ == mdl_STATUS_15_AS_DEACTIVATED) {
                 running_ = Status::INACTIVE;
                 state_ = {};
             }

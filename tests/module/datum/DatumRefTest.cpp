@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "module/datum/dtmC_DatumRef.h"
-#include "module/datum/dtmC_DatumRefVersions.h"
 #include "module/datum/dtmC_Module.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
+#include "platform/dbc/dbc_DatabaseConverter.h"
 #include "platform/dbc/dbc_OldClassRegistrar.h"
 
 namespace {
@@ -132,39 +132,38 @@ TEST_F(DatumRef, ModuleRegistersMetadataAndOldVersionsOnceAndCountsCalls) {
     EXPECT_EQ(modules, 1);
 }
 
+// Hand-built tables of each older version go through the whole chain to today's layout.
 TEST_F(DatumRef, OlderStoredVersionsReadWithZeroInstanceAndAxis) {
-    cls_ClassRegistrar old;
-    dtmC_DatumRef_203().InitializeMetadata(old);
-    auto table203 = old.Find(0x02480001)->NewTable();
-    EXPECT_EQ(table203.version, 203);
-    ASSERT_EQ(table203.schema.size(), 2u);
-    EXPECT_EQ(table203.schema[1].name, "_datumId");
-    table203.rows.push_back({-1, {dbs_List{dbs_Value("Part-1")}, dbs_Value(4)}});
-
     dbc_DatabaseConverter converter;
-    cls_ClassRegistrar input;
-    dbc_OldClassRegistrar::PrepareConversion(input, converter);
-    EXPECT_EQ(input.Find(0x02480001)->Attributes().size(), 3u);  // the later registration, 209, describes it last
-
+    dbc_OldClassRegistrar::PrepareConversion(converter);
+    auto const* today = cls_MetadataRegistrar::Find(0x02480001);
+    ASSERT_TRUE(converter.OldMetadata(0x02480001, 203) && converter.OldMetadata(0x02480001, 209));
+    // Each version declares what it stored: today's first attributes, keys and kinds alike.
+    for (auto [version, count] : {std::pair{203, 2u}, std::pair{209, 3u}}) {
+        auto const& attributes = converter.OldMetadata(0x02480001, version)->Attributes();
+        EXPECT_EQ(attributes, std::vector<dbs_Attribute>(today->Attributes().begin(),
+                                                          today->Attributes().begin() + count));
+    }
     struct Case {
-        dbs_Table table;
+        int version;
+        dbs_List fields;
         int instance;
-    };
-    dtmC_DatumRef_209().InitializeMetadata(old);
-    auto table209 = old.Find(0x02480001)->NewTable();
-    table209.rows.push_back({-1, {dbs_List{}, dbs_Value(4), dbs_Value(6)}});
-    for (auto const& c : {Case{table203, 0}, Case{table209, 6}}) {
+    } const cases[] = {{203, {dbs_List{dbs_Value("Part-1")}, dbs_Value(4)}, 0},
+                       {209, {dbs_List{}, dbs_Value(4), dbs_Value(6)}, 6}};
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.version);
         dbs_Database db;
-        db.AddTable(c.table);
+        auto& table = db.AddTable(converter.OldMetadata(0x02480001, c.version)->NewTable());
+        table.rows.push_back({-1, c.fields});
         db.SetRoot("datum", {0x02480001, 0});
         converter.Convert(db, cls_MetadataRegistrar::Registrar());
         EXPECT_EQ(db.Tables().at(0x02480001).version, 320);
-        EXPECT_EQ(db.Tables().at(0x02480001).schema, cls_MetadataRegistrar::Find(0x02480001)->Attributes());
+        EXPECT_EQ(db.Tables().at(0x02480001).schema, today->Attributes());
         auto ref = cls_ReadVisitor(db).ReadRoot<dtmC_DatumRef>("datum");
         EXPECT_EQ(ref->datumId(), 4);
         EXPECT_EQ(ref->instanceId(), c.instance);
         EXPECT_EQ(ref->axisId(), 0);
-        EXPECT_TRUE(db.Tables().at(0x02480001).rows[0].fields[3] == dbs_Value(0));  // set by the 209 conversion
+        EXPECT_TRUE(db.Tables().at(0x02480001).rows[0].fields[3] == dbs_Value(0));  // added by the 209 change
     }
 }
 
