@@ -149,18 +149,21 @@ private:
     }
 
     void DeactivateInStep() {
-        switch (running_) {
-        case Status::NOT_YET_CREATED: case Status::NOT_VALID_IN_STEP: case Status::OUTSIDE_PERTURBATION_STEP:
-        case mdl_STATUS_11_AS_NOT_YET_CREATED: case mdl_STATUS_14_AS_NOT_YET_CREATED:
+        constexpr auto v = [](Status status) { return mdl_Value(status); };
+        switch (v(running_)) {
+        case v(Status::NOT_YET_CREATED): case v(Status::NOT_VALID_IN_STEP):
+        case v(Status::OUTSIDE_PERTURBATION_STEP): case v(mdl_STATUS_11_AS_NOT_YET_CREATED):
+        case v(mdl_STATUS_14_AS_NOT_YET_CREATED):
             Kind::Raise(kprC_PropagatorError::CANNOT_DEACTIVATE);
-        case Status::CREATED: case Status::PROPAGATED: case Status::MODIFIED: case mdl_STATUS_13_AS_MODIFIED:
+        case v(Status::CREATED): case v(Status::PROPAGATED): case v(Status::MODIFIED):
+        case v(mdl_STATUS_13_AS_MODIFIED):
             state_.GetMutable().deactivate(true);
             running_ = Status::DEACTIVATED;
             return;
-        case Status::DEACTIVATED: case Status::INACTIVE: case mdl_STATUS_15_AS_DEACTIVATED:
+        case v(Status::DEACTIVATED): case v(Status::INACTIVE): case v(mdl_STATUS_15_AS_DEACTIVATED):
             return;
-        case Status::BUILT_INTO_BASE_STATE: case Status::PROPAGATED_FROM_BASE_STATE:
-        case Status::MODIFIED_FROM_BASE_STATE: case mdl_STATUS_12_AS_BUILT_INTO_BASE_STATE:
+        case v(Status::BUILT_INTO_BASE_STATE): case v(Status::PROPAGATED_FROM_BASE_STATE):
+        case v(Status::MODIFIED_FROM_BASE_STATE): case v(mdl_STATUS_12_AS_BUILT_INTO_BASE_STATE):
             Kind::Raise(kprC_PropagatorError::BASE_STATE_DEACTIVATE);
         default:
             Kind::Raise(kprC_PropagatorError::UNKNOWN_STATUS);

@@ -41,8 +41,8 @@ kprC_StepSequencer::kprC_StepSequencer(kprC_StepContainer const& container, bool
 
 void kprC_StepContainer::SetInitialStep(cow_String const& name, kprC_InitialStep const& step) {
     kprC_Assert(order_.empty(), kprC_INITIAL_STEP_EXISTS);
+    kprC_StepRepositoryBase::Insert(name, step.Copy());  // before the order names it first
     order_.push_back(name);
-    kprC_StepRepositoryBase::Insert(name, step.Copy());
     Check(false);
 }
 
@@ -56,9 +56,17 @@ bool kprC_StepContainer::Insert(cow_String const&, kprC_Step const&) {
     NEX_FAIL("Can only insert after into step containers");
 }
 
+namespace {
+// The Initial step stands first for the life of the container.
+void RefuseInitial(cow_List<cow_String> const& order, cow_String const& name, char const* what) {
+    if (!order.empty() && order.front() == name) throw nex_TextException(std::string("The Initial step cannot be ") + what + ".");
+}
+}  // namespace
+
 bool kprC_StepContainer::InsertAfter(cow_String const& afterName, cow_String const& name,
                                      kprC_AnalysisStep const& step, bool skipCheck) {
     kprC_Assert(std::ranges::find(order_, afterName) != order_.end(), kprC_NO_STEP_BY_THAT_NAME);
+    kprC_Assert(order_.empty() || order_.front() != name, kprC_INITIAL_STEP_NOT_REPLACEABLE);
     cow_String after = afterName;
     // Inserting a step after itself replaces it where it stands; removing it first would
     // leave nothing to insert after, and the step would be lost.
@@ -80,6 +88,7 @@ bool kprC_StepContainer::InsertAfter(cow_String const& afterName, cow_String con
 }
 
 bool kprC_StepContainer::Remove(cow_String const& name) {
+    RefuseInitial(order_, name, "removed");
     if (!kprC_StepRepositoryBase::Remove(name)) return false;
     order_.erase(std::ranges::find(order_, name));
     Check(true);
@@ -93,6 +102,8 @@ void kprC_StepContainer::Clear() {
 
 void kprC_StepContainer::ChangeKey(cow_String const& oldName, cow_String const& newName) {
     if (oldName == newName || !IsMember(oldName)) return;
+    RefuseInitial(order_, oldName, "renamed");
+    RefuseInitial(order_, newName, "replaced");
     // The step already carrying the new name goes first, so that the order entry dropped
     // is its own, wherever it stands.
     if (IsMember(newName)) Remove(newName);

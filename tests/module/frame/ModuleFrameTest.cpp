@@ -194,7 +194,9 @@ TEST_F(ModuleFrame, EveryRegisteredClassHasItsClassTableEntry) {
         EXPECT_EQ(std::string(e->name), md->Name());
         EXPECT_EQ(e->kind, typ_KindClass);
         // The model-extension wrappers keep no stored level of their platform base.
-        if (e->parent != mdl_ExtensionWrapper_TypeId) EXPECT_EQ(e->parent, md->BaseId());
+        if (e->parent != mdl_ExtensionWrapper_TypeId) {
+            EXPECT_EQ(e->parent, md->BaseId());
+        }
     }
 }
 

@@ -59,6 +59,10 @@ TEST_F(StepContainer, RefusalsLeaveTheContainerUnchanged) {
         {[&] { steps.SetInitialStep("Other", kprC_InitialStep()); }, "Initial step already exists", false},
         {[&] { steps.InsertAfter("Nope", "X", tst_Step()); }, "There is no step by that name", false},
         {[&] { steps.InsertAfter("Initial", "Initial", tst_Step()); }, "The Initial step cannot be replaced.", false},
+        {[&] { steps.InsertAfter("S1", "Initial", tst_Step()); }, "The Initial step cannot be replaced.", false},
+        {[&] { steps.Remove("Initial"); }, "The Initial step cannot be removed.", false},
+        {[&] { steps.ChangeKey("Initial", "First"); }, "The Initial step cannot be renamed.", false},
+        {[&] { steps.ChangeKey("S1", "Initial"); }, "The Initial step cannot be replaced.", false},
         {[&] { steps.Insert("X", tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
         {[&] { steps.Insert("X", new tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
     };
