@@ -64,6 +64,10 @@ void kloC_Load::SwitchComplex(bool& useComplex, std::initializer_list<ComplexPar
 }
 
 bool kloC_Load::Insert(cow_String const& stepName, kloC_LoadState const& state) {
+    // A deactivating state in the creation record is refused as a deactivation there is:
+    // the next propagation would otherwise turn the creation itself into a deactivation.
+    if (state.deactivate() && (states_.empty() || stepName == CreateStepName()))
+        kloC_Assert(false, kloC_CANNOT_DEACTIVATE);
     if (auto* r = Recs::Find(states_, stepName)) {
         r->state(CopyOf(state));
         bool const inContainer = bool(r->procedure());
@@ -82,10 +86,10 @@ void kloC_Load::Deactivate(cow_String const& stepName) {
     kloC_Assert(r != nullptr, kloC_NO_SUCH_STEP);
     if (!r->HasState() || r->state()->deactivate()) return;
     kloC_Assert(IsActive(r->status()), kloC_NOT_ACTIVE);
+    kloC_Assert(!(r->procedure() && r->procedure()->Perturbation()), kloC_DEACTIVATE_IN_BASE_STATE);
     // Deactivating the creation would turn the creation state itself into a deactivated
     // one that later steps keep carrying: a load is removed, not deactivated, there.
     kloC_Assert(stepName != CreateStepName(), kloC_CANNOT_DEACTIVATE);
-    kloC_Assert(!(r->procedure() && r->procedure()->Perturbation()), kloC_DEACTIVATE_IN_BASE_STATE);
     Records next = states_;
     Recs::Get(next, stepName).MutableState().deactivate(true);
     Commit(next);

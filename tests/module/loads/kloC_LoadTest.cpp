@@ -78,6 +78,13 @@ TEST_F(Loads, RefusalsLeaveTheLoadExactlyAsItWas) {
         {"deactivate an unknown step", "SSS", none, [](auto& l) { l.Deactivate("Initial"); },
          "The specified step either does not exist or is the Initial step."},
         {"deactivate in the creation step", "SSS", none, [](auto& l) { l.Deactivate("Step-1"); }, "Load cannot be deactivated."},
+        {"insert a deactivation into the creation", "SSS", none,
+         [](auto& l) {
+             kloC_ConcentratedForceState off;
+             off.deactivate(true);
+             l.Insert("Step-1", off);
+         },
+         "Load cannot be deactivated."},
         {"deactivate where not valid", "SHS", none, [](auto& l) { l.Deactivate("Step-2"); }, "Load is not active."},
         {"move across a deactivation", "SSSS", [](auto& l) { l.Insert("Step-2", tst_ForceChange(2.0)); l.Deactivate("Step-3"); },
          [](auto& l) { l.Move("Step-2", "Step-4"); },
@@ -114,7 +121,9 @@ TEST_F(Loads, RefusalsLeaveTheLoadExactlyAsItWas) {
     kloC_ConcentratedForce p = tst_Force("SL", "Step-2");
     tst_LoadSnapshot const before = tst_Snapshot(p);
     EXPECT_EQ(tst_LoadError([&] { p.Move("Step-2", "Step-1"); }), "Cannot move a load defined in a perturbation step.");
-    EXPECT_EQ(tst_LoadError([&] { p.Deactivate("Step-2"); }), "Load cannot be deactivated.");
+    // The perturbation step is checked before the creation step.
+    EXPECT_EQ(tst_LoadError([&] { p.Deactivate("Step-2"); }),
+              "Load defined in a previous base state cannot be deactivated.");
     EXPECT_EQ(tst_Snapshot(p), before);
     // A moved creation takes the destination's place; moving to the same step checks nothing.
     EXPECT_NO_THROW(p.Move("Nope", "Nope"));
