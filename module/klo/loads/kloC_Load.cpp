@@ -22,10 +22,11 @@ constexpr std::pair<unsigned int, kloC_ErrorEnm> moveRefusals[] = {
 
 // The statuses in which there is nothing to reset.
 bool NothingToReset(StatusEnm s) {
-    switch (mdl_Value(s)) {
-    case 0: case 3: case 5: case 6: case 7: case 10: case 13: return true;
-    default: return false;
-    }
+    using S = StatusEnm;
+    for (S nothing : {S::NOT_YET_CREATED, S::MODIFIED, S::INACTIVE, S::NOT_VALID_IN_STEP, S::OUTSIDE_PERTURBATION_STEP,
+                      S::MODIFIED_FROM_BASE_STATE, mdl_STATUS_13_AS_MODIFIED})
+        if (s == nothing) return true;
+    return false;
 }
 }  // namespace
 
@@ -131,7 +132,18 @@ void kloC_Load::Reset(cow_String const& stepName) {
     kloC_Assert(stepName != CreateStepName(), kloC_RESET_IN_CREATE_STEP);
     kloC_Assert(!NothingToReset(Status(stepName)), kloC_RESET_NOT_DEACTIVATED);
     Records next = states_;
-    Recs::Get(next, stepName).ClearState();
+    auto at = std::ranges::find_if(next, [&](Record const& r) { return r.stepName() == stepName; });
+    // A deactivation made in a step that does not admit the load shows in the next step
+    // that does: resetting there undoes it where it was made.
+    if (!(at->HasState() && at->state()->deactivate()) && at->status() == StatusEnm::DEACTIVATED)
+        for (auto back = at; back != next.begin() && (back - 1)->status() == StatusEnm::NOT_VALID_IN_STEP;) {
+            --back;
+            if (back->HasState() && back->state()->deactivate()) {
+                at = back;
+                break;
+            }
+        }
+    at->ClearState();
     Commit(next);
 }
 

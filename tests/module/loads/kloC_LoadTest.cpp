@@ -63,6 +63,17 @@ TEST_F(Loads, StatusTableOverARealisticHistory) {
               "The load does not exist in the specifed step or is suppressed or inactive.");
 }
 
+// A deactivation deferred past a step that does not admit the load is undone by a
+// reset in the step that shows it.
+TEST_F(Loads, ResetUndoesADeferredDeactivation) {
+    kloC_ConcentratedForce force = tst_Force("SSSS");
+    force.Deactivate("Step-2");
+    force.AdoptSteps(tst_LoadSteps("SHSS"));
+    EXPECT_EQ(force.Status("Step-3"), mdl_PropagationStatusEnm::DEACTIVATED);
+    force.Reset("Step-3");
+    EXPECT_EQ(tst_LoadHistory(force), tst_LoadHistory(tst_Force("SHSS")));
+}
+
 // Every refusal raises its message; those the load guards leave it exactly as it was.
 TEST_F(Loads, RefusalsLeaveTheLoadExactlyAsItWas) {
     struct Case {
