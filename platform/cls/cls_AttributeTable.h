@@ -354,7 +354,7 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
 #define CLS_NAME_ROW_(Type, name, initial, ...) \
     static constexpr omn_FixedString name##Cmd() { return CLS_OPTIONS_(name, __VA_ARGS__).ScriptName(); }
 
-#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName) \
+#define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity) \
 public: \
     using cls_Self = Class; \
     using cls_Base = Base; \
@@ -378,7 +378,7 @@ public: \
         Base::NewUid(); \
         cls_uid_.Renew(); \
     } \
-    cls_InstanceUid cls_uid_; \
+    [[no_unique_address]] Identity cls_uid_; \
 \
 private: \
     ROWS(CLS_MEMBER_ROW_) \
@@ -386,24 +386,30 @@ private: \
 public:
 
 #define CLS_PERSISTENT(Class, Base, typeId, version, ROWS)                                     \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid) \
     Class* Copy() const override { return new Class(*this); }
 
 #define CLS_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, #Class)
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, #Class, cls_InstanceUid)
 
 // For instances of templates: the registered name is the one the class table gives the
 // type identifier (for example "kprC_StepRepositoryBase"), not the C++ spelling.
 #define CLS_TEMPLATE_PERSISTENT(Class, Base, typeId, version, ROWS)                                          \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), cls_TableName(typeId)) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), cls_TableName(typeId), cls_InstanceUid) \
     Class* Copy() const override { return new Class(*this); }
 
 #define CLS_TEMPLATE_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, cls_TableName(typeId))
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, cls_TableName(typeId), cls_InstanceUid)
 
 // For instances of templates given their registered name explicitly (usually by a traits class).
 #define CLS_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS)                  \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name) \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name, cls_InstanceUid) \
+    Class* Copy() const override { return new Class(*this); }
+
+// As CLS_PERSISTENT_NAMED for a class whose objects are only held by value, never shared:
+// they carry no identity (see cls_NoIdentity).
+#define CLS_VALUE_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS)                          \
+    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name, cls_NoIdentity) \
     Class* Copy() const override { return new Class(*this); }
 
 // A class level without stored attributes of its own.

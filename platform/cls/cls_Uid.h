@@ -36,3 +36,12 @@ public:
 private:
     cls_Uid uid_;
 };
+
+// The identity of a class level whose objects are only ever held by value (the per-step
+// records of a propagating object): never shared, so the writer needs no identity to
+// find them again, and copies cost no draw from the counter.
+struct cls_NoIdentity {
+    cls_Uid Get() const { return {}; }
+    void Set(cls_Uid) {}
+    void Renew() {}
+};

@@ -20,6 +20,14 @@ constexpr std::pair<unsigned int, kloC_ErrorEnm> moveRefusals[] = {
     {kprC_STEADY_STATE_MODAL_STEP_ID, kloC_MOVE_INTO_SSD_MODAL},
 };
 
+// Set while a load checks the records it has just propagated: its check then need not
+// propagate them again.
+thread_local bool checkingPropagated = false;
+struct CheckingPropagated {
+    bool const outer = std::exchange(checkingPropagated, true);
+    ~CheckingPropagated() { checkingPropagated = outer; }
+};
+
 // The statuses in which there is nothing to reset.
 bool NothingToReset(StatusEnm s) {
     using S = StatusEnm;
@@ -36,7 +44,23 @@ kloC_Load::kloC_Load(rgnC_Region region, cow_String const& stepName, kloC_LoadSt
 }
 
 void kloC_Load::Commit(Records const& records) {
-    states_ = kloC_LoadPropagator::Run(records, *this);
+    if (&records == &states_)
+        kloC_LoadPropagator::Update(states_, *this);
+    else
+        states_ = kloC_LoadPropagator::Run(records, *this);
+    CheckingPropagated const guard;
+    AssertValid();
+}
+
+template <class Undo>
+void kloC_Load::CommitEdited(Undo undo) {
+    try {
+        kloC_LoadPropagator::Update(states_, *this);
+    } catch (...) {
+        undo();
+        throw;
+    }
+    CheckingPropagated const guard;
     AssertValid();
 }
 
@@ -159,21 +183,37 @@ void kloC_Load::UpdateStates() {
 }
 
 void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
+    // Records of these very steps are already their propagation.
+    if (Recs::Follows(states_, steps)) return;
+    if (Recs::SameNames(states_, steps)) {
+        // Only step objects changed (a step's procedure did): swap them in place.
+        std::vector<std::pair<std::size_t, cow_COW<kprC_Step>>> before;
+        for (std::size_t i = 0; i < steps.size(); ++i)
+            if (!states_[i].procedure().SharesWith(steps[i].procedure())) {
+                before.emplace_back(i, states_[i].procedure());
+                states_[i].procedure(steps[i].procedure());
+            }
+        return CommitEdited([&] {
+            for (auto& [i, step] : before) states_[i].procedure(std::move(step));
+        });
+    }
     Records next = states_;
     Recs::Adopt(next, steps);
     Commit(next);
 }
 
 void kloC_Load::InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step) {
-    Records next = states_;
-    Recs::InsertStep(next, index, step);
-    Commit(next);
+    Recs::InsertStep(states_, index, step);
+    CommitEdited([&] { states_.erase(states_.begin() + std::ptrdiff_t(index)); });
 }
 
 void kloC_Load::RemoveStepState(cow_String const& stepName) {
-    Records next = states_;
-    Recs::Remove(next, stepName);
-    Commit(next);
+    auto const at = std::ranges::find_if(states_, [&](Record const& r) { return r.stepName() == stepName; });
+    if (at == states_.end()) return Propagate();
+    auto const index = at - states_.begin();
+    Record removed = std::move(*at);
+    states_.erase(at);
+    CommitEdited([&] { states_.insert(states_.begin() + index, std::move(removed)); });
 }
 
 void kloC_Load::RenameStepState(cow_String const& oldName, cow_String const& newName) {
@@ -239,7 +279,7 @@ void kloC_Load::AssertValidAnyMagnitude() const {
     };
     checkStates(states_);
     if (!Recs::HasProcedure(states_)) return;
-    checkStates(kloC_LoadPropagator::Run(states_, *this));
+    if (!checkingPropagated) checkStates(kloC_LoadPropagator::Run(states_, *this));
     auto const& step = ConstGetStateQuad(CreateStepName()).procedure();
     if (!step) return;
     kloC_Assert(step->ProcedureType() != kprC_ANNEAL_STEP_ID, kloC_IN_ANNEAL_STEP);

@@ -141,6 +141,9 @@ protected:
     // Propagates `records` and makes the result the load's records, then checks the load.
     // A refused propagation leaves the load as it was; a refused check keeps the new records.
     void Commit(Records const& records);
+    // The same for records edited in place: `undo` puts them back when the propagation refuses.
+    template <class Undo>
+    void CommitEdited(Undo undo);
     // The validity type of the creation step's procedure, or -1 when it has no step object.
     int CreationType() const;
     Records& MutableRecords() { return states_; }

@@ -24,7 +24,7 @@ struct kprC_PropagatingStateClass;
 
 template <class T>
 class kprC_PropagatingState : public cls_Persistent {
-    CLS_PERSISTENT_NAMED(kprC_PropagatingState, cls_Persistent, kprC_PropagatingStateClass<T>::TypeId,
+    CLS_VALUE_PERSISTENT_NAMED(kprC_PropagatingState, cls_Persistent, kprC_PropagatingStateClass<T>::TypeId,
                          kprC_PropagatingStateClass<T>::Name, 831, KPRC_PROPAGATINGSTATE_ATTRIBUTES)
 
     using Status = mdl_PropagationStatusEnm;

@@ -19,6 +19,7 @@
 // force forward holds the same object as the step before it, so an object spanning many
 // steps holds one state object per definition (two when the definition sets attributes:
 // its own, and the propagated one the later steps share).
+#include <utility>
 #include <vector>
 
 #include "platform/mdl/mdl_PropagationStatus.h"
@@ -52,22 +53,58 @@ public:
     // that a refusal leaves the object's records unchanged.
     template <class Object>
     static Records Run(Records const& records, Object const& object) {
-        Record const* creation = nullptr;
-        for (auto const& r : records)
-            if (r.HasState()) {
-                creation = &r;
-                break;
-            }
-        if (!creation) Kind::Raise(kprC_PropagatorError::NO_STATE);
-        if (creation->procedure() && creation->procedure()->Perturbation()) return Perturbation(records);
+        if (CreatedInPerturbation(records)) return Perturbation(records);
         kprC_Propagator run;
         Records out;
         out.reserve(records.size());
-        for (auto const& r : records) out.push_back(run.Step(r, object));
+        for (auto const& r : records) {
+            auto [shown, held] = run.Step(r, object);
+            out.emplace_back(r.stepName(), shown, std::move(held), r.procedure());
+        }
         return out;
     }
 
+    // The same in place: only the records whose status or state change are written, and a
+    // refusal puts each of them back as it was.
+    template <class Object>
+    static void Update(Records& records, Object const& object) {
+        if (CreatedInPerturbation(records)) {
+            records = Perturbation(records);
+            return;
+        }
+        struct Earlier {
+            std::size_t index;
+            Status status;
+            cow_COW<State> state;
+        };
+        std::vector<Earlier> earlier;
+        kprC_Propagator run;
+        try {
+            for (std::size_t i = 0; i < records.size(); ++i) {
+                Record& r = records[i];
+                auto [shown, held] = run.Step(r, object);
+                if (shown == r.status() && held.SharesWith(r.state())) continue;
+                earlier.push_back({i, r.status(), r.state()});
+                r.status(shown);
+                r.state(std::move(held));
+            }
+        } catch (...) {
+            for (auto& e : earlier) {
+                records[e.index].status(e.status);
+                records[e.index].state(std::move(e.state));
+            }
+            throw;
+        }
+    }
+
 private:
+    // True when the first record holding a state is a perturbation step's; raises when none holds one.
+    static bool CreatedInPerturbation(Records const& records) {
+        for (auto const& r : records)
+            if (r.HasState()) return r.procedure() && r.procedure()->Perturbation();
+        Kind::Raise(kprC_PropagatorError::NO_STATE);
+    }
+
     // Created in a perturbation step: the object exists in that step only.
     static Records Perturbation(Records const& records) {
         Records out = records;
@@ -88,8 +125,9 @@ private:
         auto const& step = r.procedure();
         return step && (step->Perturbation() || Kind::TakesBaseState(step->ProcedureType()));
     }
+    // The status shown in the record's step and the state in force there.
     template <class Object>
-    Record Step(Record const& r, Object const& object) {
+    std::pair<Status, cow_COW<State>> Step(Record const& r, Object const& object) {
         if (created_) IsBaseStateStep(r) ? EnterBase() : LeaveBase();
         if (r.HasState()) Define(r.state());
 
@@ -114,10 +152,7 @@ private:
             if (state_) state_.GetMutable().deactivate(true);
             held = state_;
         }
-        Record out = r;
-        out.status(shown);
-        out.state(std::move(held));
-        return out;
+        return {shown, std::move(held)};
     }
 
     void Define(cow_COW<State> const& definition) {

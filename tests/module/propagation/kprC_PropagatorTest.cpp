@@ -56,6 +56,11 @@ TEST_F(tst_PropagationTest, StatusesFollowTheStepsAndDefinitions) {
         tst_Load load("", tst_State(), c.refused, c.relaxed);
         auto const out = Propagator::Run(Build(c.steps, c.defs), load);
         EXPECT_EQ(tst_Letters(tst_Load::Records::History(out)), c.statuses) << c.what;
+        // In place, the same statuses and the same sharing of state objects.
+        auto inPlace = Build(c.steps, c.defs);
+        Propagator::Update(inPlace, load);
+        EXPECT_EQ(tst_Letters(tst_Load::Records::History(inPlace)), c.statuses) << c.what;
+        EXPECT_EQ(tst_SharingPattern(inPlace), tst_SharingPattern(out)) << c.what;
     }
 }
 
@@ -141,6 +146,11 @@ TEST_F(tst_PropagationTest, RefusalsRaiseTheKindsErrorAndLeaveTheInputAlone) {
             EXPECT_STREQ(e.what(), r.message);
         }
         EXPECT_EQ(tst_Letters(tst_Load::Records::History(records)), std::string(records.size(), 'N'));
+        // In place, a refusal puts back every record it had already written.
+        auto inPlace = records;
+        EXPECT_THROW(Propagator::Update(inPlace, load), nex_TextException) << r.defs;
+        EXPECT_EQ(tst_Letters(tst_Load::Records::History(inPlace)), std::string(records.size(), 'N'));
+        for (std::size_t i = 0; i < records.size(); ++i) EXPECT_TRUE(inPlace[i].state().SharesWith(records[i].state()));
     }
 }
 
