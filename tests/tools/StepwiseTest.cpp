@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <regex>
 #include <sstream>
 
@@ -12,6 +13,8 @@
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/steps/general/kprC_HeatTransferStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "store/sto_Sqlite.h"
+#include "support/tst_DeclaredOrdinals.h"
 #include "tools/stepwise/stw_Commands.h"
 
 namespace fs = std::filesystem;
@@ -214,6 +217,31 @@ TEST_F(Stepwise, StatusWordsAreDistinct) {
     EXPECT_EQ(words.size(), 17u);
     EXPECT_STREQ(stw_Word(8).word, "base state");
     EXPECT_STREQ(stw_Word(0).word, "-");
+}
+
+// The demo file's "##attributes" rows give every attribute its place in its class's
+// declaration order; every class in the file is declared (or left out for a reason).
+TEST_F(Stepwise, DemoFileAttributesCarryTheirDeclarationPlace) {
+    sto_Connection db((dir / "demo.swdb").string(), SQLITE_OPEN_READONLY);
+    sto_Statement rows(db, "SELECT c.classId, c.name, a.name, a.ordinal FROM \"##classes\" c "
+                           "LEFT JOIN \"##attributes\" a USING(classId) ORDER BY c.classId, a.position");
+    std::map<std::string, std::pair<std::uint32_t, tst_Ordinals>> classes;
+    while (rows.Step()) {
+        auto& [id, ordinals] = classes[std::string(rows.Text(1))];
+        id = static_cast<std::uint32_t>(rows.Int(0));
+        if (rows.Type(2) != SQLITE_NULL)
+            ordinals.emplace_back(std::string(rows.Text(2)), static_cast<int>(rows.Int(3)));
+    }
+    for (auto const* name : {"kprC_AnalysisStep", "kprC_StaticStep", "kprC_FrequencyStep", "kloC_LoadContainer"})
+        EXPECT_TRUE(classes.contains(name)) << name;
+    for (auto const& [name, content] : classes) {
+        if (tst_NotYetStored(name)) {
+            EXPECT_TRUE(content.second.empty()) << name << " stores attributes now: declare them in the table";
+            continue;
+        }
+        if (tst_OrdinalsSkipReason(name, content.first)) continue;
+        for (auto const& problem : tst_OrdinalMismatches(name, content.second)) ADD_FAILURE() << problem;
+    }
 }
 
 }  // namespace

@@ -37,8 +37,8 @@ inline double kprC_TimeCounter() {
 }
 
 #define KPRC_PROPAGATINGCONTAINER_ATTRIBUTES(A) \
-    A(Map, map, {})                             \
     A(kprC_StepList, procedures, {})            \
+    A(Map, map, {})                             \
     A(Regions, danglingRegions, {})
 
 template <class T>
@@ -49,6 +49,7 @@ public:
 
     CLS_PERSISTENT_NAMED(kprC_PropagatingContainer, mdl_Repository, kprC_PropagatingContainerClass<T>::TypeId,
                          kprC_PropagatingContainerClass<T>::Name, 510, KPRC_PROPAGATINGCONTAINER_ATTRIBUTES)
+    CLS_WRITE_ORDER("map", "procedures", "danglingRegions")
 
     kprC_PropagatingContainer() = default;
     kprC_PropagatingContainer(kprC_PropagatingContainer const&) = default;

@@ -1,0 +1,191 @@
+#pragma once
+// The declaration order of every stored class of the library, written down independently
+// of the classes themselves, so that a test can tell when a class numbers an attribute
+// other than by its place in that order (an attribute's ordinal is its position counted
+// from 0; an attribute stored by name only, marked '-', keeps its place but has ordinal
+// -1). Own attributes only: a base class's attributes are on the base class's line.
+// Used against the registered metadata and against the "##attributes" table of a file.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "platform/typ/typ_Entry.h"
+#include "platform/typ/typ_PlatformTable.h"
+
+struct tst_DeclaredClass {
+    std::string_view name;
+    std::string_view attributes;  // names separated by single blanks, in declaration order
+};
+
+inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
+    // Step base classes, container and records.
+    {"kprC_Step", "solverInput description stepId"},
+    {"kprC_InitialStep", ""},
+    {"kprC_AnalysisStep",
+     "restart monitor diagnosticPrint contactControls -amd -lcc controls linearCtrl matrixSolver convertSDI"},
+    {"kprC_StepRepositoryBase", "nameToID IDToObj lastID"},
+    {"kprC_StepContainer", "order"},
+    {"kprC_StepNameProcedurePair", "stepName procedure"},
+    {"kprC_RetainedDofs", "region dofs"},
+    {"kprC_StepIMPLSC", ""},
+    {"kprC_StepShortcut", "impl"},
+    {"kprC_StepInStepContainerShortcut", "name parent"},
+    {"kprC_StepContainerIMPLSC", ""},
+    {"kprC_StepContainerShortcut", "impl"},
+    {"kprC_StepContainerInModelShortcut", "parent"},
+    {"kprC_ContactControls", ""},
+    // Time points and output settings.
+    {"kprC_TimePoint", "points"},
+    {"kprC_Restart", "overlay"},
+    {"kprC_StandardRestart", "frequency numberIntervals timeMarks"},
+    {"kprC_ExplicitRestart", "numberIntervals timeMarks"},
+    {"kprC_Monitor", "dof node"},
+    {"kprC_StandardMonitor", "frequency"},
+    {"kprC_ExplicitMonitor", ""},
+    {"kprC_DiagnosticPrint", ""},
+    {"kprC_StandardDiagnosticPrint", "contact frequency modelChange adaptiveMesh plasticity residual solve"},
+    {"kprC_ExplicitDiagnosticPrint", "allke criticalElement etotal dmass"},
+    {"kprC_PerturbationDiagnosticPrint", "frequency solve"},
+    // General steps.
+    {"kprC_StaticStep",
+     "nlgeom adiabatic timePeriod stabilizationMethod stabilizationMagnitude timeIncrementationMethod maxNumInc "
+     "initialInc minInc maxInc amplitude extrapolation noStop fullyPlastic contactSolutions contactIterations "
+     "applyContactIterations useLongTermSolution solutionTechnique reformKernel"},
+    {"kprC_StaticRiksStep",
+     "nlgeom adiabatic timeIncrementationMethod maxNumInc initialArcInc totalArcLength minArcInc maxArcInc maxLPF "
+     "extrapolation noStop fullyPlastic monitorNodeOn region monitorDof monitorDisplacement timePeriod "
+     "contactSolutions contactIterations applyContactIterations useLongTermSolution"},
+    {"kprC_ViscoStep",
+     "nlgeom integration cetol timePeriod stabilizationMethod stabilizationMagnitude timeIncrementationMethod "
+     "maxNumInc initialInc minInc maxInc amplitude extrapolation contactSolutions contactIterations "
+     "applyContactIterations solutionTechnique reformKernel"},
+    {"kprC_SoilsStep",
+     "nlgeom response end timePeriod stabilizationMethod stabilizationMagnitude timeIncrementationMethod maxNumInc "
+     "initialInc minInc maxInc creepBehavior cetol utol amplitude extrapolation contactSolutions contactIterations "
+     "applyContactIterations solutionTechnique reformKernel"},
+    {"kprC_GeostaticStep",
+     "nlgeom timePeriod contactSolutions contactIterations applyContactIterations solutionTechnique reformKernel"},
+    {"kprC_CoupledTempDisplacementStep",
+     "nlgeom response timePeriod stabilizationMethod stabilizationMagnitude timeIncrementationMethod maxNumInc "
+     "initialInc minInc maxInc deltmx cetol creepIntegration amplitude extrapolation solutionTechnique "
+     "contactIterations contactSolutions"},
+    {"kprC_CoupledThermalElectricStep",
+     "response end timePeriod timeIncrementationMethod maxNumInc initialInc minInc maxInc deltmx mxdem amplitude "
+     "extrapolation solutionTechnique"},
+    {"kprC_HeatTransferStep",
+     "response end timePeriod timeIncrementationMethod maxNumInc initialInc minInc maxInc deltmx mxdem amplitude "
+     "extrapolation solutionTechnique reformKernel"},
+    {"kprC_MassDiffusionStep",
+     "response end timePeriod timeIncrementationMethod maxNumInc initialInc minInc maxInc dcmax amplitude "
+     "extrapolation"},
+    {"kprC_AnnealStep", "refTemp timePeriod"},
+    // Eigenvalue and linear perturbation steps.
+    {"kprC_FrequencyStep",
+     "numEigen maxEigen shift vectors maxIterations eigensolver minEigen blockSize maxBlocks timePeriod "
+     "normalization propertyEvaluationFrequency acousticCoupling numberInterval intervalBias intervalBoundaries "
+     "residualModes substructureCutoffMultiplier firstCutoffMultiplier secondCutoffMultiplier residualModeRegion "
+     "residualModeDof limitSavedEigenvectorRegion"},
+    {"kprC_BuckleStep", "numEigen maxEigen vectors maxIterations eigensolver minEigen blockSize maxBlocks timePeriod"},
+    {"kprC_ComplexFrequencyStep",
+     "numEigen shift timePeriod frictionDamping minEigen maxEigen propertyEvaluationFrequency"},
+    {"kprC_StaticLinearPerturbationStep", "timePeriod"},
+    {"kprC_SubstructureGenerateStep", "timePeriod retainedDofsList eliminatedDofsList retainedEigenmodes"},
+    {"kprC_UsaAddedMassGenerationStep", "nlgeom timePeriod"},
+    // Datum references.
+    {"dtmC_DatumRef", "_ownerNames _datumId _instanceId _axisId"},
+    // Loads, their states, records and container.
+    {"kloC_Load", "region suppress fieldName states"},
+    {"kloC_LoadState", "deactivate amplitude"},
+    {"kloC_StateQuad", "stepName status state procedure"},
+    {"kloC_LoadContainer", "procedures map danglingRegions"},
+    {"kloC_Vector", "useComplex complexC1Real complexC1Imag complexC2Real complexC2Imag complexC3Real complexC3Imag"},
+    {"kloC_VectorState", "c1 c2 c3"},
+    {"kloC_Scalar", "useComplex complexMagReal complexMagImag"},
+    {"kloC_ScalarState", "magnitude"},
+    {"kloC_Pressure", "distType useComplex complexMagReal complexMagImag referencePoint"},
+    {"kloC_PressureState", "magnitude hZero hReference useHydrostatic"},
+    {"kloC_ConcentratedForce", "follower csys"},
+    {"kloC_ConcentratedForceState", ""},
+    {"kloC_Moment", "follower csys"},
+    {"kloC_MomentState", ""},
+};
+
+// Registered classes that hold no stored attributes yet; once one does, it needs a line above.
+inline constexpr std::string_view tst_NotYetStoredClasses[] = {
+    "kprC_Controls", "kprC_LinearCtrl", "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
+};
+
+// Instances of platform templates whose stored attributes are the template's own.
+inline constexpr std::string_view tst_PlatformTemplateClasses[] = {
+    "kprC_SCWrapper", "kprC_TimePointCont", "kadC_AdptMeshCtrlCont",
+};
+
+// Why a class is left out of the comparison, or nullptr when it is compared: classes of the
+// platform, test-only classes, and the two lists above.
+inline char const* tst_OrdinalsSkipReason(std::string_view name, std::uint32_t typeId) {
+    if (typ_ModuleOf(typeId) == typ_PlatformModuleNumber) return "a platform class";
+    if (name.starts_with("tst_")) return "a test-only class";
+    for (auto n : tst_PlatformTemplateClasses)
+        if (n == name) return "a platform template instance";
+    for (auto n : tst_NotYetStoredClasses)
+        if (n == name) return "not stored yet";
+    return nullptr;
+}
+
+inline bool tst_NotYetStored(std::string_view name) {
+    for (auto n : tst_NotYetStoredClasses)
+        if (n == name) return true;
+    return false;
+}
+
+using tst_Ordinals = std::vector<std::pair<std::string, int>>;  // (attribute name, ordinal)
+
+inline tst_DeclaredClass const* tst_FindDeclared(std::string_view name) {
+    for (auto const& c : tst_DeclaredClasses)
+        if (c.name == name) return &c;
+    return nullptr;
+}
+
+// The (name, ordinal) pairs that a table line declares.
+inline tst_Ordinals tst_DeclaredOrdinals(tst_DeclaredClass const& c) {
+    tst_Ordinals out;
+    int position = 0;
+    for (std::string_view rest = c.attributes; !rest.empty(); ++position) {
+        auto const blank = rest.find(' ');
+        std::string_view word = rest.substr(0, blank);
+        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
+        bool const nameOnly = word.starts_with('-');
+        out.emplace_back(std::string(nameOnly ? word.substr(1) : word), nameOnly ? -1 : position);
+    }
+    return out;
+}
+
+// One line per disagreement between a class's actual (name, ordinal) pairs and its
+// declared ones; empty when they agree. Order within `actual` does not matter.
+inline std::vector<std::string> tst_OrdinalMismatches(std::string_view className, tst_Ordinals const& actual) {
+    std::string const cls(className);
+    auto const* declared = tst_FindDeclared(className);
+    if (!declared) return {cls + " is not in the table of declared classes"};
+    tst_Ordinals const expected = tst_DeclaredOrdinals(*declared);
+    auto find = [](tst_Ordinals const& in, std::string const& name) -> std::pair<std::string, int> const* {
+        for (auto const& p : in)
+            if (p.first == name) return &p;
+        return nullptr;
+    };
+    std::vector<std::string> out;
+    for (auto const& [name, ordinal] : actual) {
+        auto const* want = find(expected, name);
+        if (!want)
+            out.push_back(cls + "::" + name + " has ordinal " + std::to_string(ordinal) + " but is not declared");
+        else if (want->second != ordinal)
+            out.push_back(cls + "::" + name + " has ordinal " + std::to_string(ordinal) + ", declared " +
+                          std::to_string(want->second));
+    }
+    for (auto const& [name, ordinal] : expected)
+        if (!find(actual, name))
+            out.push_back(cls + "::" + name + " is declared with ordinal " + std::to_string(ordinal) +
+                          " but missing");
+    return out;
+}
