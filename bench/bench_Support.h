@@ -43,6 +43,38 @@ inline void Check(int rc, sqlite3* db) {
     }
 }
 
+// Plain SQLite writing a new file at `path` in one transaction: `schema` creates the
+// table, `insert` is prepared once, and `rows(bindAndStep)` binds each row on the
+// statement it is handed and calls `bindAndStep(statement)` to insert it.
+template <class Rows>
+void PlainInsert(std::string const& path, char const* schema, char const* insert, Rows rows) {
+    std::filesystem::remove(path);
+    sqlite3* db = nullptr;
+    Check(sqlite3_open(path.c_str(), &db), db);
+    Check(sqlite3_exec(db, (std::string("BEGIN; ") + schema).c_str(), 0, 0, 0), db);
+    sqlite3_stmt* statement = nullptr;
+    Check(sqlite3_prepare_v2(db, insert, -1, &statement, nullptr), db);
+    rows(statement, [db](sqlite3_stmt* s) {
+        Check(sqlite3_step(s), db);
+        sqlite3_reset(s);
+    });
+    sqlite3_finalize(statement);
+    Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
+    sqlite3_close(db);
+}
+
+// Plain SQLite reading `path`: `row(statement)` for each row of `select`.
+template <class Row>
+void PlainSelect(std::string const& path, char const* select, Row row) {
+    sqlite3* db = nullptr;
+    Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
+    sqlite3_stmt* statement = nullptr;
+    Check(sqlite3_prepare_v2(db, select, -1, &statement, nullptr), db);
+    while (sqlite3_step(statement) == SQLITE_ROW) row(statement);
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+}
+
 // Prints "<label>: a / b" when both were measured.
 inline void PrintRatio(char const* label, char const* a, char const* b) {
     auto const& s = Seconds();

@@ -94,7 +94,6 @@ void BM_ReadMillion(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * count);
 }
 
-using bench::Check;
 using bench::Path;
 
 template <class F>
@@ -125,50 +124,38 @@ void BM_OpenMillionFromFile(benchmark::State& state) {
 }
 
 void BM_InsertPlainSqlite(benchmark::State& state) {
-    auto path = Path("persistence_bench_plain.db");
     Timed(state, "plain insert", [&] {
-        std::filesystem::remove(path);
-        sqlite3* db = nullptr;
-        Check(sqlite3_open(path.c_str(), &db), db);
-        Check(sqlite3_exec(db, "BEGIN; CREATE TABLE t(oid INTEGER PRIMARY KEY, id, x, name, kind)", 0, 0, 0), db);
-        sqlite3_stmt* insert = nullptr;
-        Check(sqlite3_prepare_v2(db, "INSERT INTO t VALUES(?,?,?,?,?)", -1, &insert, nullptr), db);
-        auto const& points = Cloud().points();
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            auto const& p = *points[i];
-            std::string kind = cls_EnumCodec<bch_Kind>::ToString(p.kind());
-            sqlite3_bind_int64(insert, 1, std::int64_t(i));
-            sqlite3_bind_int64(insert, 2, p.id());
-            sqlite3_bind_double(insert, 3, p.x());
-            sqlite3_bind_text(insert, 4, p.name().data(), int(p.name().size()), SQLITE_STATIC);
-            sqlite3_bind_text(insert, 5, kind.data(), int(kind.size()), SQLITE_TRANSIENT);
-            Check(sqlite3_step(insert), db);
-            sqlite3_reset(insert);
-        }
-        sqlite3_finalize(insert);
-        Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
-        sqlite3_close(db);
+        bench::PlainInsert(Path("persistence_bench_plain.db"), "CREATE TABLE t(oid INTEGER PRIMARY KEY, id, x, name, kind)",
+                           "INSERT INTO t VALUES(?,?,?,?,?)", [](sqlite3_stmt* insert, auto step) {
+                               auto const& points = Cloud().points();
+                               for (std::size_t i = 0; i < points.size(); ++i) {
+                                   auto const& p = *points[i];
+                                   std::string kind = cls_EnumCodec<bch_Kind>::ToString(p.kind());
+                                   sqlite3_bind_int64(insert, 1, std::int64_t(i));
+                                   sqlite3_bind_int64(insert, 2, p.id());
+                                   sqlite3_bind_double(insert, 3, p.x());
+                                   sqlite3_bind_text(insert, 4, p.name().data(), int(p.name().size()), SQLITE_STATIC);
+                                   sqlite3_bind_text(insert, 5, kind.data(), int(kind.size()), SQLITE_TRANSIENT);
+                                   step(insert);
+                               }
+                           });
     });
 }
 
 void BM_SelectPlainSqlite(benchmark::State& state) {
-    auto path = Path("persistence_bench_plain.db");
     Timed(state, "plain select", [&] {
-        sqlite3* db = nullptr;
-        Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
-        sqlite3_stmt* select = nullptr;
-        Check(sqlite3_prepare_v2(db, "SELECT id, x, name, kind FROM t ORDER BY oid", -1, &select, nullptr), db);
         std::vector<std::shared_ptr<bch_Point>> points;
-        while (sqlite3_step(select) == SQLITE_ROW) {
-            auto p = std::make_shared<bch_Point>();
-            p->id(int(sqlite3_column_int64(select, 0)));
-            p->x(sqlite3_column_double(select, 1));
-            p->MutableName().assign(reinterpret_cast<char const*>(sqlite3_column_text(select, 2)), sqlite3_column_bytes(select, 2));
-            p->kind(cls_EnumCodec<bch_Kind>::FromStored(reinterpret_cast<char const*>(sqlite3_column_text(select, 3))));
-            points.push_back(std::move(p));
-        }
-        sqlite3_finalize(select);
-        sqlite3_close(db);
+        bench::PlainSelect(Path("persistence_bench_plain.db"), "SELECT id, x, name, kind FROM t ORDER BY oid",
+                           [&](sqlite3_stmt* select) {
+                               auto p = std::make_shared<bch_Point>();
+                               p->id(int(sqlite3_column_int64(select, 0)));
+                               p->x(sqlite3_column_double(select, 1));
+                               p->MutableName().assign(reinterpret_cast<char const*>(sqlite3_column_text(select, 2)),
+                                                       sqlite3_column_bytes(select, 2));
+                               p->kind(cls_EnumCodec<bch_Kind>::FromStored(
+                                   reinterpret_cast<char const*>(sqlite3_column_text(select, 3))));
+                               points.push_back(std::move(p));
+                           });
         benchmark::DoNotOptimize(points.size());
     });
 }

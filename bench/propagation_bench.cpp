@@ -208,49 +208,36 @@ void BM_OpenModel(benchmark::State& state) {
     });
 }
 
-// Plain SQLite writing one row per (load, step) record and one per state object: the
-// load's name, the step's name, the status and a reference to the state.
+// Plain SQLite writing one row per (load, step) record: the load's name, the step's
+// name, the status and whether the record holds a state.
 void BM_InsertPlainSqlite(benchmark::State& state) {
-    auto path = bench::Path("propagation_bench_plain.db");
-    using bench::Check;
     Timed(state, "plain insert", [&] {
-        std::filesystem::remove(path);
-        sqlite3* db = nullptr;
-        Check(sqlite3_open(path.c_str(), &db), db);
-        Check(sqlite3_exec(db, "BEGIN; CREATE TABLE r(oid INTEGER PRIMARY KEY, load, step, status, state)", 0, 0, 0), db);
-        sqlite3_stmt* insert = nullptr;
-        Check(sqlite3_prepare_v2(db, "INSERT INTO r VALUES(?,?,?,?,?)", -1, &insert, nullptr), db);
-        auto const& loads = Loads(Model().model);
-        std::int64_t oid = 0;
-        for (auto const& name : loads.Keys())
-            for (auto const& r : loads.ConstGet(name).States()) {
-                sqlite3_bind_int64(insert, 1, oid++);
-                sqlite3_bind_text(insert, 2, name.data(), int(name.size()), SQLITE_STATIC);
-                sqlite3_bind_text(insert, 3, r.stepName().data(), int(r.stepName().size()), SQLITE_STATIC);
-                sqlite3_bind_int(insert, 4, mdl_Value(r.status()));
-                sqlite3_bind_int64(insert, 5, r.HasState());
-                Check(sqlite3_step(insert), db);
-                sqlite3_reset(insert);
-            }
-        sqlite3_finalize(insert);
-        Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
-        sqlite3_close(db);
+        bench::PlainInsert(bench::Path("propagation_bench_plain.db"),
+                           "CREATE TABLE r(oid INTEGER PRIMARY KEY, load, step, status, state)",
+                           "INSERT INTO r VALUES(?,?,?,?,?)", [](sqlite3_stmt* insert, auto step) {
+                               std::int64_t oid = 0;
+                               for (auto const& [name, load] : Loads(Model().model).map())
+                                   for (auto const& r : load->States()) {
+                                       sqlite3_bind_int64(insert, 1, oid++);
+                                       sqlite3_bind_text(insert, 2, name.data(), int(name.size()), SQLITE_STATIC);
+                                       auto const& stepName = r.stepName();
+                                       sqlite3_bind_text(insert, 3, stepName.data(), int(stepName.size()), SQLITE_STATIC);
+                                       sqlite3_bind_int(insert, 4, mdl_Value(r.status()));
+                                       sqlite3_bind_int64(insert, 5, r.HasState());
+                                       step(insert);
+                                   }
+                           });
     });
 }
 
 void BM_SelectPlainSqlite(benchmark::State& state) {
-    auto path = bench::Path("propagation_bench_plain.db");
-    using bench::Check;
     Timed(state, "plain select", [&] {
-        sqlite3* db = nullptr;
-        Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
-        sqlite3_stmt* select = nullptr;
-        Check(sqlite3_prepare_v2(db, "SELECT load, step, status, state FROM r ORDER BY oid", -1, &select, nullptr), db);
         std::vector<std::pair<std::string, int>> rows;
-        while (sqlite3_step(select) == SQLITE_ROW)
-            rows.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(select, 1)), sqlite3_column_int(select, 2));
-        sqlite3_finalize(select);
-        sqlite3_close(db);
+        bench::PlainSelect(bench::Path("propagation_bench_plain.db"), "SELECT load, step, status, state FROM r ORDER BY oid",
+                           [&](sqlite3_stmt* select) {
+                               rows.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(select, 1)),
+                                                 sqlite3_column_int(select, 2));
+                           });
         benchmark::DoNotOptimize(rows.size());
     });
 }

@@ -27,7 +27,6 @@ dbs_Database const& Model() {
     return db;
 }
 
-using bench::Check;
 using bench::Path;
 
 template <class F>
@@ -47,23 +46,18 @@ void InsertPlainSqlite(benchmark::State& state) {
         st.PauseTiming();
         std::filesystem::remove(path);
         st.ResumeTiming();
-        sqlite3* db = nullptr;
-        Check(sqlite3_open(path.c_str(), &db), db);
-        Check(sqlite3_exec(db, "BEGIN; CREATE TABLE t(id INTEGER PRIMARY KEY, stepId, magnitude, name)", 0, 0, 0), db);
-        sqlite3_stmt* insert = nullptr;
-        Check(sqlite3_prepare_v2(db, "INSERT INTO t VALUES(?,?,?,?)", -1, &insert, nullptr), db);
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            auto const& f = rows[i].fields;
-            sqlite3_bind_int64(insert, 1, std::int64_t(i));
-            sqlite3_bind_int64(insert, 2, f[0].AsInteger());
-            sqlite3_bind_double(insert, 3, f[1].AsDouble());
-            sqlite3_bind_text(insert, 4, f[2].AsString().data(), int(f[2].AsString().size()), SQLITE_STATIC);
-            Check(sqlite3_step(insert), db);
-            sqlite3_reset(insert);
-        }
-        sqlite3_finalize(insert);
-        Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
-        sqlite3_close(db);
+        bench::PlainInsert(path, "CREATE TABLE t(id INTEGER PRIMARY KEY, stepId, magnitude, name)",
+                           "INSERT INTO t VALUES(?,?,?,?)", [&](sqlite3_stmt* insert, auto step) {
+                               for (std::size_t i = 0; i < rows.size(); ++i) {
+                                   auto const& f = rows[i].fields;
+                                   sqlite3_bind_int64(insert, 1, std::int64_t(i));
+                                   sqlite3_bind_int64(insert, 2, f[0].AsInteger());
+                                   sqlite3_bind_double(insert, 3, f[1].AsDouble());
+                                   auto const& name = f[2].AsString();
+                                   sqlite3_bind_text(insert, 4, name.data(), int(name.size()), SQLITE_STATIC);
+                                   step(insert);
+                               }
+                           });
     });
 }
 
@@ -76,17 +70,12 @@ void OpenModelFile(benchmark::State& state) {
 void SelectPlainSqlite(benchmark::State& state) {
     auto path = Path("store_bench_plain.db");
     Timed(state, "select plain SQLite", [&](auto&) {
-        sqlite3* db = nullptr;
-        Check(sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY, nullptr), db);
-        sqlite3_stmt* select = nullptr;
-        Check(sqlite3_prepare_v2(db, "SELECT id, stepId, magnitude, name FROM t ORDER BY id", -1, &select, nullptr), db);
         std::vector<Row> rows;
-        while (sqlite3_step(select) == SQLITE_ROW)
+        bench::PlainSelect(path, "SELECT id, stepId, magnitude, name FROM t ORDER BY id", [&](sqlite3_stmt* select) {
             rows.push_back({sqlite3_column_int64(select, 1), sqlite3_column_double(select, 2),
                             std::string(reinterpret_cast<char const*>(sqlite3_column_text(select, 3)),
                                         sqlite3_column_bytes(select, 3))});
-        sqlite3_finalize(select);
-        sqlite3_close(db);
+        });
         benchmark::DoNotOptimize(rows);
     });
 }

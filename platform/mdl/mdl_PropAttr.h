@@ -16,26 +16,18 @@
 template <class V>
 struct mdl_PropAttrClass;
 
-template <>
-struct mdl_PropAttrClass<double> {
-    static constexpr std::uint32_t TypeId = 0x000A0011;
-    static constexpr char const* Name = "mdl_PropAttrDouble";
-};
-template <>
-struct mdl_PropAttrClass<cow_String> {
-    static constexpr std::uint32_t TypeId = 0x000A0012;
-    static constexpr char const* Name = "mdl_PropAttrString";
-};
-template <>
-struct mdl_PropAttrClass<int> {
-    static constexpr std::uint32_t TypeId = 0x000A0013;
-    static constexpr char const* Name = "mdl_PropAttrInt";
-};
-template <>
-struct mdl_PropAttrClass<bool> {
-    static constexpr std::uint32_t TypeId = 0x000A0014;
-    static constexpr char const* Name = "mdl_PropAttrBool";
-};
+// The stored class of each value type.
+#define MDL_PROPATTR_CLASS_(V, typeId, name)           \
+    template <>                                        \
+    struct mdl_PropAttrClass<V> {                      \
+        static constexpr std::uint32_t TypeId = typeId; \
+        static constexpr char const* Name = name;      \
+    };
+MDL_PROPATTR_CLASS_(double, 0x000A0011, "mdl_PropAttrDouble")
+MDL_PROPATTR_CLASS_(cow_String, 0x000A0012, "mdl_PropAttrString")
+MDL_PROPATTR_CLASS_(int, 0x000A0013, "mdl_PropAttrInt")
+MDL_PROPATTR_CLASS_(bool, 0x000A0014, "mdl_PropAttrBool")
+#undef MDL_PROPATTR_CLASS_
 
 #define MDL_PROPATTR_ATTRIBUTES(A) \
     A(V, value, V{})               \
