@@ -110,6 +110,7 @@ TEST_F(DatumRef, ReferencesHeldByValueRoundTripAsTheirOwnRows) {
     EXPECT_EQ(back->others().size(), 2u);
     EXPECT_EQ(back->others()[1], h.others()[1]);
     EXPECT_NE(back->others()[0].Uid(), back->others()[1].Uid());
+    cls_MetadataRegistrar::removeClassMetadata(tst_DatumHolder::InitializeMetadata);
 }
 
 TEST_F(DatumRef, ModuleRegistersMetadataAndOldVersionsOnceAndCountsCalls) {

@@ -173,6 +173,17 @@ TEST_F(Loads, MoveResetAndClearChangeTheHistoryAsDefined) {
     EXPECT_FALSE(base.States()[2].procedure());
     EXPECT_THROW(base.ClearStepState("Nope"), omu_KeyErrorException);
     EXPECT_THROW(base.Status("Nope"), omu_KeyErrorException);
+
+    // A definition beyond the span of a move, either way round, is left where it is.
+    kloC_ConcentratedForce later = tst_Force("SSSSS");
+    later.Insert("Step-2", tst_ForceChange(2.0));
+    later.Insert("Step-5", tst_ForceChange(5.0));
+    later.Move("Step-2", "Step-3");
+    EXPECT_EQ(tst_LoadHistory(later), "CPMPM");
+    later.Move("Step-3", "Step-2");
+    EXPECT_EQ(tst_LoadHistory(later), "CMPPM");
+    EXPECT_EQ(tst_C1(later, "Step-4"), 2.0);
+    EXPECT_EQ(tst_C1(later, "Step-5"), 5.0);
 }
 
 // Propagating the records again changes nothing, after every kind of edit.
@@ -252,13 +263,45 @@ TEST_F(Loads, ChecksAndAdmission) {
 
     // Load cases.
     EXPECT_TRUE(force.ValidInALoadCase("Step-1", true));
+    EXPECT_TRUE(force.HasStep("Step-1"));
     force.Suppress();
+    // A suppressed load is in no step.
+    EXPECT_FALSE(force.HasStep("Step-1"));
+    EXPECT_EQ(tst_MessageOf<omu_ValueErrorException>([&] { force.CheckStep("Step-1"); }),
+              "The load does not exist in the specifed step or is suppressed or inactive.");
     EXPECT_TRUE(force.ValidInALoadCase("Step-1", true));
     kloC_ConcentratedForce off = tst_Force("SS");
     off.Deactivate("Step-2");
     EXPECT_FALSE(off.ValidInALoadCase("Step-2", false));
     EXPECT_EQ(tst_LoadError([&] { off.ValidInALoadCase("Step-2", true); }),
               "Not all specified loads exist as active valid types for a load case.");
+}
+
+// Each failure of the propagator raises its load error; only "no state" is a value error.
+TEST_F(Loads, PropagatorFailuresRaiseTheirLoadErrors) {
+    struct Case {
+        int flag;
+        char const* message;
+        bool valueError;
+    } const cases[] = {
+        {0, "The specified step either does not exist or is the Initial step.", true},
+        {1, "Load cannot be deactivated.", false},
+        {2, "Load defined in a previous base state cannot be deactivated.", false},
+        {3, "Unknown load status. Please report this error.", false},
+        {4, "Invalid modified load state or create flag. Please report this error.", false},
+        {5, "Invalid load propagator error flag. Please report this error.", false},
+        {-1, "Invalid load propagator error flag. Please report this error.", false},
+    };
+    for (auto const& c : cases) {
+        try {
+            kloC_LoadKind::Raise(kprC_PropagatorError(c.flag));
+            ADD_FAILURE() << "flag " << c.flag << " raised nothing";
+        } catch (nex_Exception const& e) {
+            EXPECT_STREQ(e.what(), c.message) << "flag " << c.flag;
+            EXPECT_EQ(dynamic_cast<omu_ValueErrorException const*>(&e) != nullptr, c.valueError) << "flag " << c.flag;
+            EXPECT_EQ(dynamic_cast<nex_TextException const*>(&e) != nullptr, !c.valueError) << "flag " << c.flag;
+        }
+    }
 }
 
 TEST_F(Loads, StatusPredicatesRegionsAmplitudesAndNames) {

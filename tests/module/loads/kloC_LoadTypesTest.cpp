@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <map>
+#include <sstream>
+
 #include "module/klo/kloC_TypeIds.h"
 #include "module/klo/loads/kloC_LoadTypes.h"
 #include "module/kpr/kprC_TypeIds.h"
@@ -51,26 +55,77 @@ TEST(LoadTypes, StrictValidityFollowsTheFamilyLists) {
     }
 }
 
-TEST(LoadTypes, FamilyListsKeepTheirOrderAndAreEmptyWhereNoLoadApplies) {
-    EXPECT_EQ(kloC_getMechanicalLoadTypesforStep(int(SLP)),
-              (cow_List<cow_String>{"Concentrated force", "Moment", "Pressure", "Shell edge load", "Surface traction",
-                                    "Body force", "Line load", "Gravity", "Pipe pressure", "Generalized plane strain",
-                                    "Rotational body force", "Coriolis force", "Connector force", "Connector moment",
-                                    "Inertia relief"}));
-    EXPECT_EQ(kloC_getMechanicalLoadTypesforStep(int(SOILS)),
-              (cow_List<cow_String>{"Concentrated force", "Moment", "Pressure", "Shell edge load", "Surface traction",
-                                    "Pipe pressure", "Body force", "Line load", "Gravity", "Bolt load",
-                                    "Rotational body force", "Coriolis force", "Connector force",
-                                    "Connector moment"}));
-    EXPECT_EQ(kloC_getElectricalLoadTypesforStep(int(SLP)),
-              (cow_List<cow_String>{"Concentrated charge", "Surface charge", "Body charge"}));
-    auto const families = {kloC_getMechanicalLoadTypesforStep, kloC_getThermalLoadTypesforStep,
-                           kloC_getFluidLoadTypesforStep,      kloC_getElectricalLoadTypesforStep,
-                           kloC_getMassDiffusionLoadTypesforStep, kloC_getAcousticLoadTypesforStep};
-    for (unsigned p : {kprC_AnnealStep_TypeId, FREQUENCY, kprC_RandomResponseStep_TypeId,
-                       kprC_ResponseSpectrumStep_TypeId, kprC_ComplexFrequencyStep_TypeId,
-                       kprC_SubstructureGenerateStep_TypeId, kprC_UsaAddedMassGenerationStep_TypeId, 0u, 1u})
-        for (auto family : families) EXPECT_TRUE(family(int(p)).empty()) << std::hex << p;
+// Labels by abbreviation, so that a procedure's lists fit on a line.
+cow_List<cow_String> Labels(std::string const& abbreviations) {
+    static std::map<std::string, cow_String> const labels = {
+        {"CF", "Concentrated force"}, {"MO", "Moment"}, {"PR", "Pressure"}, {"SE", "Shell edge load"},
+        {"ST", "Surface traction"}, {"PP", "Pipe pressure"}, {"BF", "Body force"}, {"LL", "Line load"},
+        {"GR", "Gravity"}, {"BL", "Bolt load"}, {"PEG", "Generalized plane strain"},
+        {"RBF", "Rotational body force"}, {"COR", "Coriolis force"}, {"CNF", "Connector force"},
+        {"CNM", "Connector moment"}, {"IR", "Inertia relief"}, {"SHF", "Surface heat flux"},
+        {"BHF", "Body heat flux"}, {"CHF", "Concentrated heat flux"}, {"CPF", "Concentrated pore fluid"},
+        {"SPF", "Surface pore fluid"}, {"CCU", "Concentrated current"}, {"SCU", "Surface current"},
+        {"BCU", "Body current"}, {"CCH", "Concentrated charge"}, {"SCH", "Surface charge"}, {"BCH", "Body charge"},
+        {"CCF", "Concentrated concentration flux"}, {"SCF", "Surface concentration flux"},
+        {"BCF", "Body concentration flux"}, {"IVA", "Inward volume acceleration"},
+    };
+    cow_List<cow_String> out;
+    std::istringstream in(abbreviations);
+    for (std::string a; in >> a;) out.push_back(labels.at(a));
+    return out;
+}
+
+// Every procedure's six family lists, in order: mechanical, thermal, fluid, electrical,
+// mass diffusion, acoustic.
+TEST(LoadTypes, EveryProcedureHasItsFamilyListsInOrder) {
+    std::string const perturbation = "CF MO PR SE ST BF LL GR PP PEG ", general = "CF MO PR SE ST PP BF LL GR BL ",
+                      explicitDynamics = "CF MO PR SE ST BF LL GR CNF CNM", thermal = "SHF BHF CHF",
+                      charges = "CCH SCH BCH";
+    struct Row {
+        unsigned procedure;
+        std::string mechanical, thermal, fluid, electrical, massDiffusion, acoustic;
+    };
+    Row const rows[] = {
+        {kprC_AnnealStep_TypeId, "", "", "", "", "", ""},
+        {BUCKLE, perturbation + "COR CNF CNM IR", "", "", "", "", "IVA"},
+        {CTD, general + "RBF COR CNF CNM", thermal, "", "", "", ""},
+        {kprC_CoupledThermalElectricStep_TypeId, "", thermal, "", "CCU SCU BCU", "", ""},
+        {kprC_ExplicitDynamicsStep_TypeId, explicitDynamics, "", "", "", "", "IVA"},
+        {FREQUENCY, "", "", "", "", "", ""},
+        {GEOSTATIC, general + "RBF COR CNF CNM", "", "CPF SPF", "", "", ""},
+        {kprC_HeatTransferStep_TypeId, "", thermal, "", "", "", ""},
+        {kprC_ImplicitDynamicsStep_TypeId, general + "PEG RBF COR CNF CNM IR", "", "", charges, "", "IVA"},
+        {kprC_MassDiffusionStep_TypeId, "", "", "", "", "CCF SCF BCF", ""},
+        {kprC_ModalDynamicsStep_TypeId, perturbation + "COR CNF CNM", "", "", "", "", "IVA"},
+        {kprC_RandomResponseStep_TypeId, "", "", "", "", "", ""},
+        {kprC_ResponseSpectrumStep_TypeId, "", "", "", "", "", ""},
+        {SOILS, general + "RBF COR CNF CNM", "", "CPF SPF", "", "", ""},
+        {STATIC, general + "PEG RBF COR CNF CNM IR", "", "", charges, "", ""},
+        {kprC_StaticRiksStep_TypeId, general + "PEG RBF COR CNF CNM IR", "", "", "", "", ""},
+        {SLP, perturbation + "RBF COR CNF CNM IR", "", "", charges, "", "IVA"},
+        {kprC_SteadyStateDirectStep_TypeId, perturbation + "COR CNF CNM", "", "", charges, "", "IVA"},
+        {kprC_SteadyStateModalStep_TypeId, perturbation + "COR CNF CNM", "", "", "", "", "IVA"},
+        {kprC_SubspaceDynamicsStep_TypeId, perturbation + "COR CNF CNM", "", "", "", "", "IVA"},
+        {kprC_UsaAddedMassGenerationStep_TypeId, "", "", "", "", "", ""},
+        {kprC_ViscoStep_TypeId, general + "PEG RBF COR CNF CNM", "", "", "", "", ""},
+        {kprC_TempDisplacementDynamicsStep_TypeId, explicitDynamics, thermal, "", "", "", "IVA"},
+        {kprC_SubstructureGenerateStep_TypeId, "", "", "", "", "", ""},
+        {kprC_ComplexFrequencyStep_TypeId, "", "", "", "", "", ""},
+        {SS_SUBSPACE, perturbation + "COR CNF CNM", "", "", "", "", "IVA"},
+        {0u, "", "", "", "", "", ""},  // the Initial step, as validity checks name it
+        {1u, "", "", "", "", "", ""},
+    };
+    ASSERT_EQ(std::size(rows), AllProcedures().size() + 2);
+    for (auto const& r : rows) {
+        SCOPED_TRACE(testing::Message() << std::hex << r.procedure);
+        int const p = int(r.procedure);
+        EXPECT_EQ(kloC_getMechanicalLoadTypesforStep(p), Labels(r.mechanical));
+        EXPECT_EQ(kloC_getThermalLoadTypesforStep(p), Labels(r.thermal));
+        EXPECT_EQ(kloC_getFluidLoadTypesforStep(p), Labels(r.fluid));
+        EXPECT_EQ(kloC_getElectricalLoadTypesforStep(p), Labels(r.electrical));
+        EXPECT_EQ(kloC_getMassDiffusionLoadTypesforStep(p), Labels(r.massDiffusion));
+        EXPECT_EQ(kloC_getAcousticLoadTypesforStep(p), Labels(r.acoustic));
+    }
 }
 
 TEST(LoadTypes, RelaxedAdmissionByRule) {

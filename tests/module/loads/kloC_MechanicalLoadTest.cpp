@@ -1,4 +1,5 @@
 #include <functional>
+#include <tuple>
 
 #include "module/klo/loads/kloC_Scalar.h"
 #include "platform/cls/cls_ReadVisitor.h"
@@ -169,30 +170,58 @@ TEST_F(MechanicalLoads, StoredFormRoundTrip) {
 
     dbs_Database db;
     cls_WriteVisitor(db).WriteRoot("loads", loads);
+    // Every load class and state class with its stored attributes: name, type code, type
+    // id argument and collection kind, as registered and as written.
+    using Attr = std::tuple<std::string, int, std::uint32_t, int>;
+    auto const plain = [](char const* name, int code) { return Attr{name, code, 1, 0}; };
+    auto const object = [](char const* name, std::uint32_t id) { return Attr{name, 15, id, 0}; };
+    auto const flag = [&](char const* name) { return plain(name, 13); };
+    auto const real = [&](char const* name) { return plain(name, 10); };
+    std::uint32_t const region = 0x000A0010, perStepDouble = 0x000A0011, perStepString = 0x000A0012, list = 0x230001;
     struct Table {
         std::uint32_t id;
         int version;
-        std::vector<std::string> schema;
+        std::vector<Attr> schema;
     };
     std::vector<Table> const tables = {
-        {kloC_Load::TypeId(), 815, {"region", "suppress", "states", "fieldName"}},
-        {kloC_LoadState::TypeId(), 203, {"deactivate", "amplitude"}},
-        {kloC_StateQuad::TypeId(), 831, {"stepName", "status", "state", "procedure"}},
-        {kloC_Vector::TypeId(), 203, {"useComplex", "complexC1Real", "complexC1Imag", "complexC2Real", "complexC2Imag",
-                                      "complexC3Real", "complexC3Imag"}},
-        {kloC_VectorState::TypeId(), 203, {"c1", "c2", "c3"}},
-        {kloC_ConcentratedForce::TypeId(), 203, {"follower", "csys"}},
-        {kloC_Pressure::TypeId(), 844, {"distType", "useComplex", "complexMagReal", "complexMagImag", "referencePoint"}},
-        {kloC_PressureState::TypeId(), 203, {"magnitude", "hZero", "hReference", "useHydrostatic"}},
-        {kloC_LoadContainer::TypeId(), 510, {"map", "procedures", "danglingRegions"}},
+        {0x02880001, 815, {object("region", region), flag("suppress"), {"states", 15, list, 1}, plain("fieldName", 11)}},
+        {0x02880002, 203, {flag("deactivate"), object("amplitude", perStepString)}},
+        {0x02880010, 831,
+         {plain("stepName", 11), plain("status", 14), object("state", 0x02880002), object("procedure", 0x023C002C)}},
+        {0x02880003, 203, {flag("useComplex"), real("complexC1Real"), real("complexC1Imag"), real("complexC2Real"),
+                           real("complexC2Imag"), real("complexC3Real"), real("complexC3Imag")}},
+        {0x02880004, 203, {object("c1", perStepDouble), object("c2", perStepDouble), object("c3", perStepDouble)}},
+        {0x02880047, 203, {flag("follower"), object("csys", 0x02480001)}},
+        {0x02880048, 203, {}},
+        {0x02880018, 203, {flag("follower"), object("csys", 0x02480001)}},
+        {0x02880019, 203, {}},
+        {0x02880005, 203, {flag("useComplex"), real("complexMagReal"), real("complexMagImag")}},
+        {0x02880006, 203, {object("magnitude", perStepDouble)}},
+        {0x02880008, 844, {plain("distType", 14), flag("useComplex"), real("complexMagReal"), real("complexMagImag"),
+                           object("referencePoint", region)}},
+        {0x02880009, 203, {object("magnitude", perStepDouble), object("hZero", perStepDouble),
+                           object("hReference", perStepDouble), flag("useHydrostatic")}},
+        {0x0288000D, 510, {{"map", 15, 0x230002, 2}, {"procedures", 15, list, 1}, {"danglingRegions", 15, list, 1}}},
+    };
+    auto const schemaOf = [](std::vector<dbs_Attribute> const& attributes) {
+        std::vector<Attr> out;
+        for (auto const& a : attributes) out.push_back({a.name, a.typeCode, a.typeIdArg, a.collectionKind});
+        return out;
     };
     for (auto const& t : tables) {
-        auto const& stored = db.Tables().at(t.id);
-        EXPECT_EQ(stored.version, t.version) << std::hex << t.id;
-        std::vector<std::string> names;
-        for (auto const& column : stored.schema) names.push_back(column.name);
-        EXPECT_EQ(names, t.schema) << std::hex << t.id;
+        SCOPED_TRACE(testing::Message() << std::hex << t.id);
+        auto const* md = cls_MetadataRegistrar::Find(t.id);
+        ASSERT_NE(md, nullptr);
+        EXPECT_EQ(md->Version(), t.version);
+        EXPECT_EQ(schemaOf(md->Attributes()), t.schema);
+        if (auto const* stored = db.FindTable(t.id)) {
+            EXPECT_EQ(stored->version, t.version);
+            EXPECT_EQ(schemaOf(stored->schema), t.schema);
+        }
     }
+    for (auto id : {kloC_Load::TypeId(), kloC_StateQuad::TypeId(), kloC_ConcentratedForceState::TypeId(),
+                    kloC_PressureState::TypeId(), kloC_LoadContainer::TypeId()})
+        EXPECT_NE(db.FindTable(id), nullptr) << std::hex << id;
 
     auto back = cls_ReadVisitor(db).ReadRoot<kloC_LoadContainer>("loads");
     ASSERT_TRUE(back);

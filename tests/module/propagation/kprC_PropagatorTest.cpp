@@ -49,17 +49,31 @@ std::vector<Case> const cases = {
     {"SHHS", "CD..", {kprC_HEAT_TRANSFER_STEP_ID}, {}, "CVVD", "deferred over two invalid steps"},
     {"SFSS", ".C..", {}, {}, "OCOO", "created in a perturbation step"},
     {"SFMS", "..C.", {}, {}, "OOCO", "created in a later perturbation step"},
+    {"SFFS", ".CM.", {}, {}, "OCOO", "a second definition beside a perturbation creation"},
+    {"SFSS", ".C.M", {}, {}, "OCOO", "a later general definition beside a perturbation creation"},
 };
+
+// Steps not yet created, inactive, outside the perturbation step or built into the base
+// state hold no state of their own.
+void ExpectNoStateWhereNoneIsInForce(Records const& records, char const* what) {
+    auto const letters = tst_Letters(tst_Load::Records::History(records));
+    for (std::size_t i = 0; i < records.size(); ++i)
+        if (std::string("NIOB").find(letters[i]) != std::string::npos) {
+            EXPECT_FALSE(records[i].HasState()) << what << ", step " << i + 1;
+        }
+}
 
 TEST_F(tst_PropagationTest, StatusesFollowTheStepsAndDefinitions) {
     for (auto const& c : cases) {
         tst_Load load("", tst_State(), c.refused, c.relaxed);
         auto const out = Propagator::Run(Build(c.steps, c.defs), load);
         EXPECT_EQ(tst_Letters(tst_Load::Records::History(out)), c.statuses) << c.what;
+        ExpectNoStateWhereNoneIsInForce(out, c.what);
         // In place, the same statuses and the same sharing of state objects.
         auto inPlace = Build(c.steps, c.defs);
         Propagator::Update(inPlace, load);
         EXPECT_EQ(tst_Letters(tst_Load::Records::History(inPlace)), c.statuses) << c.what;
+        ExpectNoStateWhereNoneIsInForce(inPlace, c.what);
         EXPECT_EQ(tst_SharingPattern(inPlace), tst_SharingPattern(out)) << c.what;
     }
 }

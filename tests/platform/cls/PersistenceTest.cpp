@@ -251,6 +251,14 @@ TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
          "cls_ReadVisitor: tst_Square row 0: \"children\" refers to tst_Square row 0, which contains this attribute"},
         {"no base row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = 9; },
          "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row 9) is not stored"},
+        {"base row one past the last",
+         [&](dbs_Database& db) {
+             ASSERT_EQ(db.Tables().at(tst_Shape::TypeId()).rows.size(), 2u);
+             db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = 2;
+         },
+         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row 2) is not stored"},
+        {"negative base row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = -1; },
+         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row -1) is not stored"},
         {"short row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[1].fields.pop_back(); },
          "cls_ReadVisitor: tst_Square row 1 has 12 fields for 13 attributes"},
         {"abstract", [&](dbs_Database& db) { db.SetRoot("shapes", {tst_Shape::TypeId(), 0}); },

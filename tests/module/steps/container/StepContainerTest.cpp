@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
+
 #include "module/kpr/kprC_assert.h"
 #include "module/kpr/shortcuts/kprC_StepShortcuts.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
 #include "platform/cls/cls_ReadVisitor.h"
 #include "platform/cls/cls_WriteVisitor.h"
 #include "platform/nex/nex_Exception.h"
@@ -93,6 +97,35 @@ TEST_F(StepContainer, AnInvalidSequenceIsReportedAndTheChangeStaysForTheCallerTo
     kprC_StepContainer modal = Build({STATIC, FREQUENCY, MODAL});
     EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { modal.Remove("S2"); }), "Invalid sequence of steps");
     EXPECT_EQ(modal.Keys(), (Names{"Initial", "S1", "S3"}));
+}
+
+// Every analysis step is validated, the first one included, before the sequence is.
+TEST_F(StepContainer, AssertValidChecksEveryAnalysisStepBeforeTheSequence) {
+    kprC_StaticStep const invalid;  // no initial increment yet
+    char const* const noIncrement = "Initial increment must be greater than zero";
+    struct Case {
+        std::vector<unsigned> codes;
+        char const* replaced;  // the step replaced by the invalid one, or nullptr
+        char const* message;
+    } const cases[] = {
+        {{STATIC, STATIC}, nullptr, ""},
+        {{STATIC, STATIC}, "S1", noIncrement},
+        {{STATIC, STATIC}, "S2", noIncrement},
+        {{STATIC}, "S1", noIncrement},
+        {{STATIC, RIKS, STATIC}, nullptr, "Invalid sequence of steps"},
+        {{STATIC, RIKS, STATIC}, "S1", noIncrement},
+    };
+    for (auto const& c : cases) {
+        kprC_StepContainer steps = Build({c.codes.begin(), c.codes.begin() + std::min<std::size_t>(2, c.codes.size())});
+        if (c.codes.size() > 2) steps.InsertAfter("S2", "S3", tst_Step(c.codes[2]), true);
+        if (c.replaced) {
+            auto const names = steps.Keys();
+            auto const at = std::find(names.begin(), names.end(), cow_String(c.replaced));
+            steps.InsertAfter(*(at - 1), c.replaced, invalid, true);
+        }
+        EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { steps.AssertValid(); }), c.message)
+            << (c.replaced ? c.replaced : "none") << " of " << c.codes.size();
+    }
 }
 
 TEST_F(StepContainer, RemovalChecksAdmitUsaAddedMassStepsWhichInsertionsDoNot) {
@@ -279,6 +312,82 @@ TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
     }
     EXPECT_TRUE(read->InsertAfter("S2", "New", tst_Step(MODAL)));
     EXPECT_EQ(read->GetID("New"), 6u);
+}
+
+// A stored container whose order, maps and counter do not describe one history is
+// refused as a whole ("Invalid step container"); in the flat form, a step after the first
+// that is not an analysis step is refused as such ("Invalid step").
+TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
+    cls_MetadataRegistrar::initClassMetadata(tst_FlatHolder::InitializeMetadata, 7);
+    tst_FlatHolder holder;
+    holder.steps = Build({STATIC, FREQUENCY});  // Initial 1, S1 2, S2 3
+    dbs_Database written;
+    {
+        cls_WriteVisitor writer(written);
+        writer.WriteRoot("steps", holder.steps);
+        writer.WriteRoot("holder", holder);
+    }
+    auto field = [](dbs_Database& db, std::uint32_t id, char const* name) -> dbs_Value& {
+        auto& t = db.Tables().at(id);
+        return t.rows.at(0).fields.at(t.Find(name).value());
+    };
+    // The entry of `key` in a stored map takes `value` (by default, the entry of `from`).
+    auto entry = [](dbs_Value& map, dbs_Value const& key, std::optional<dbs_Value> value, dbs_Value const& from = {}) {
+        dbs_Map m = map.AsMap();
+        for (auto const& [k, v] : m)
+            if (!value && k == from) value = v;
+        for (auto& [k, v] : m)
+            if (k == key) v = *value;
+        map = m;
+    };
+    std::uint32_t const container = kprC_StepContainer::TypeId(), base = kprC_StepRepositoryBase::TypeId(),
+                        flat = tst_FlatHolder::TypeId();
+    char const* const invalidContainer = "Invalid step container";
+    struct Case {
+        char const* what;
+        std::function<void(dbs_Database&)> damage;
+        char const* root;
+        char const* message;
+    };
+    std::vector<Case> const cases = {
+        {"a step left out of the order", [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1"}; },
+         "steps", invalidContainer},
+        {"a name twice in the order",
+         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps", invalidContainer},
+        {"a name the repository lacks",
+         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps", invalidContainer},
+        {"the Initial step not first",
+         [&](auto& db) { field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps", invalidContainer},
+        {"an id above the counter", [&](auto& db) { field(db, base, "lastID") = 2; }, "steps", invalidContainer},
+        {"a name mapped to no step", [&](auto& db) { entry(field(db, base, "nameToID"), "S2", dbs_Value(9)); }, "steps",
+         invalidContainer},
+        {"an id holding no step", [&](auto& db) { entry(field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); },
+         "steps", invalidContainer},
+        {"flat: an analysis step first",
+         [&](auto& db) { field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, "holder",
+         invalidContainer},
+        {"flat: the Initial step again later",
+         [&](auto& db) { entry(field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, "holder",
+         "Invalid step"},
+    };
+    for (auto const& c : cases) {
+        auto db = written;
+        c.damage(db);
+        EXPECT_EQ(tst_MessageOf<nex_TextException>([&] {
+                      cls_ReadVisitor reader(db);
+                      if (std::string(c.root) == "steps")
+                          reader.ReadRoot<kprC_StepContainer>("steps");
+                      else
+                          reader.ReadRoot<tst_FlatHolder>("holder");
+                  }),
+                  c.message)
+            << c.what;
+    }
+    // Undamaged, both forms read back.
+    cls_ReadVisitor reader(written);
+    EXPECT_EQ(reader.ReadRoot<kprC_StepContainer>("steps")->Keys(), (Names{"Initial", "S1", "S2"}));
+    EXPECT_EQ(reader.ReadRoot<tst_FlatHolder>("holder")->steps.Keys(), (Names{"Initial", "S1", "S2"}));
+    cls_MetadataRegistrar::removeClassMetadata(tst_FlatHolder::InitializeMetadata);
 }
 
 TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {

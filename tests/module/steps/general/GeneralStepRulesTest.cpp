@@ -175,6 +175,7 @@ TEST_F(GeneralStepRules, Soils) {
         {"steady state, unsymmetric, no change rate", [steady](S& s) { steady(s), s.matrixSolver(MS::DIRECT_UNSYMMETRIC), s.end(0); }, OK},
         {"FIXED, no increment", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(0); }, "Invalid fixed increment size"},
         {"FIXED, increment above period", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(2); }, "Invalid fixed increment size"},
+        {"FIXED, increment equal to the period", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.initialInc(1); }, OK},
         {"FIXED needs no tolerance", [](S& s) { s.timeIncrementationMethod(TI::FIXED), s.utol(0), s.minInc(0); }, OK},
         {"C", [](S& s) { s.initialInc(0); }, INIT_POS},
         {"E, also D", [](S& s) { s.minInc(0), s.initialInc(2); }, MIN_POS},

@@ -417,6 +417,17 @@ char const* const AMS_MASS = "The AMS eigensolver must normalize eigenvectors by
 char const* const AMS_MAX = "The maximum frequency must be specified when using the AMS eigensolver.";
 char const* const ALL_NEEDS_MAX = "The maximum frequency must be specified when requesting all eigenvalues.";
 char const* const INTERVALS = "Number of frequency intervals must be greater than zero.";
+char const* const PROPERTY = "Property evaluation frequency must be greater than zero or None.";
+char const* const SECOND_ABOVE_ONE = "Second cutoff frequency multiplier for reduced eigenproblems must be greater than one.";
+char const* const FIRST_LE_SUBSTRUCTURE =
+    "First cutoff frequency multiplier for reduced eigenproblems must be less than the cutoff frequency "
+    "multiplier for substructure eigenproblems.";
+char const* const SECOND_LE_FIRST =
+    "Second cutoff frequency multiplier for reduced eigenproblems must be less than the first cutoff "
+    "frequency multiplier.";
+char const* const RESIDUAL_COUNT =
+    "The number of residual mode regions must equal the number of residual mode degree-of-freedom values.";
+char const* const COMPLEX_PROPERTY = "Property evaluation must be greater than zero.";
 
 auto const Subspace = [](kprC_FrequencyStep& s) { s.eigensolver(Eigensolver::SUBSPACE), s.numEigen(5), s.vectors(10); };
 auto const Ams = [](kprC_FrequencyStep& s) {
@@ -425,31 +436,38 @@ auto const Ams = [](kprC_FrequencyStep& s) {
 
 std::vector<RuleCase> const& RuleCases() {
     static std::vector<RuleCase> const cases = {
-        // Frequency, rules in order; a case that breaks two rules expects the earlier one.
+        // Frequency, rules in order: each rule broken alone, then with the rule after it,
+        // where the earlier one must win.
         {ValidFrequency, {}, ""},
         {ValidFrequency, F([](auto& s) { s.maxEigen(0.0), s.numEigen(0); }), MAX_EIGEN},
         {ValidFrequency, F([](auto& s) { s.maxEigen(-5.0); }), MAX_EIGEN},
         {ValidFrequency, F([](auto& s) { s.numEigen(0); }), NUM_EIGEN},
+        {ValidFrequency, F([](auto& s) { s.numEigen(0), s.matrixSolver(Solver::DIRECT_UNSYMMETRIC); }), NUM_EIGEN},
         {ValidFrequency, solve(Solver::DIRECT_UNSYMMETRIC), SOLVER},
         {ValidFrequency, solve(Solver::DDM_ITERATIVE), SOLVER},
         {ValidFrequency, solve(Solver::SOLVER_DEFAULT), ""},
+        {ValidFrequency,
+         F([](auto& s) { s.matrixSolver(Solver::DIRECT_UNSYMMETRIC), s.propertyEvaluationFrequency(0.0); }), SOLVER},
+        {ValidFrequency, F([](auto& s) { s.propertyEvaluationFrequency(0.0); }), PROPERTY},
         {ValidFrequency, F([](auto& s) { s.propertyEvaluationFrequency(0.0), s.secondCutoffMultiplier(1.0); }),
-         "Property evaluation frequency must be greater than zero or None."},
+         PROPERTY},
         {ValidFrequency, F([](auto& s) { s.propertyEvaluationFrequency(0.5); }), ""},
-        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.0); }),
-         "Second cutoff frequency multiplier for reduced eigenproblems must be greater than one."},
-        {ValidFrequency, F([](auto& s) { s.firstCutoffMultiplier(5.5); }),
-         "First cutoff frequency multiplier for reduced eigenproblems must be less than the cutoff frequency "
-         "multiplier for substructure eigenproblems."},
+        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.0); }), SECOND_ABOVE_ONE},
+        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.0), s.firstCutoffMultiplier(5.5); }),
+         SECOND_ABOVE_ONE},
+        {ValidFrequency, F([](auto& s) { s.firstCutoffMultiplier(5.5); }), FIRST_LE_SUBSTRUCTURE},
+        {ValidFrequency, F([](auto& s) { s.firstCutoffMultiplier(5.5), s.secondCutoffMultiplier(5.8); }),
+         FIRST_LE_SUBSTRUCTURE},
         {ValidFrequency, F([](auto& s) { s.firstCutoffMultiplier(5.0); }), ""},
-        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.7); }),
-         "Second cutoff frequency multiplier for reduced eigenproblems must be less than the first cutoff "
-         "frequency multiplier."},
+        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.7); }), SECOND_LE_FIRST},
+        {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.7), s.residualModeRegion({"Set-A"}); }),
+         SECOND_LE_FIRST},
         {ValidFrequency, F([](auto& s) { s.secondCutoffMultiplier(1.6); }), ""},
-        {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A"}); }),
-         "The number of residual mode regions must equal the number of residual mode degree-of-freedom values."},
+        {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A"}); }), RESIDUAL_COUNT},
+        {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A"}), s.maxEigen(UNSET); }), RESIDUAL_COUNT},
         {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A", ""}), s.residualModeDof({1, 2}); }),
          REGION_EMPTY},
+        {ValidFrequency, F([](auto& s) { s.residualModeRegion({""}), s.residualModeDof({0}); }), REGION_EMPTY},
         {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A", ""}), s.residualModeDof({0, 2}); }),
          "Degrees-of-freedom must be greater than zero."},
         {ValidFrequency, F([](auto& s) { s.residualModeRegion({"Set-A", "Set-B"}), s.residualModeDof({1, 2}); }), ""},
@@ -458,6 +476,10 @@ std::vector<RuleCase> const& RuleCases() {
         {ValidFrequency, F([](auto& s) { s.maxEigen(UNSET), s.numEigen(10); }), ""},
         {ValidFrequency, F([](auto& s) { s.blockSize(0), s.maxBlocks(0); }), BLOCK_SIZE},
         {ValidFrequency, F([](auto& s) { s.maxBlocks(0); }), MAX_BLOCKS},
+        {ValidFrequency, F([](auto& s) { s.maxBlocks(0), s.numberInterval(0); }), MAX_BLOCKS},
+        {ValidFrequency, F([](auto& s) { s.numberInterval(0); }), INTERVALS},
+        {ValidFrequency, F([](auto& s) { s.numberInterval(0), s.intervalBoundaries({10.0}), s.intervalBias(2.0); }),
+         INTERVALS},
         {ValidFrequency, F([](auto& s) { s.numberInterval(0), s.intervalBoundaries({10.0}); }), INTERVALS},
         {ValidFrequency, F([](auto& s) { s.numberInterval(3), s.intervalBoundaries({10.0, 20.0}); }), ""},
         {ValidFrequency, F([](auto& s) { s.numberInterval(3), s.intervalBoundaries({10.0}); }), BOUNDARY_COUNT},
@@ -467,6 +489,7 @@ std::vector<RuleCase> const& RuleCases() {
          BIAS},
         {ValidFrequency, F([](auto& s) { s.numberInterval(3), s.intervalBoundaries({10.0, 0.0}); }),
          "Frequency interval boundaries must be greater than zero."},
+        {ValidFrequency, F([](auto& s) { s.numberInterval(3), s.intervalBoundaries({0.0}); }), BOUNDARY_COUNT},
         {ValidFrequency, F([](auto& s) { s.intervalBias(2.0); }), ""},  // bias alone: no boundaries given
         // Subspace.
         {ValidFrequency, F(Subspace), ""},
@@ -479,6 +502,7 @@ std::vector<RuleCase> const& RuleCases() {
         {ValidFrequency, F(Ams), ""},
         {ValidFrequency, F([](auto& s) { s.eigensolver(Eigensolver::AMS), s.maxEigen(UNSET); }), AMS_MASS},
         {ValidFrequency, F([](auto& s) { Ams(s), s.maxEigen(UNSET); }), AMS_MAX},
+        {ValidFrequency, F([](auto& s) { Ams(s), s.maxEigen(UNSET), s.residualModes(true); }), AMS_MAX},
         {ValidFrequency, F([](auto& s) { Ams(s), s.residualModes(true); }),
          "When using the residual mode option with the AMS eigensolver, residual mode regions must also be "
          "specified."},
@@ -490,8 +514,11 @@ std::vector<RuleCase> const& RuleCases() {
         // Buckle.
         {ValidBuckle, {}, ""},
         {ValidBuckle, B([](auto& s) { s.maxEigen(0.0), s.numEigen(0); }), MAX_EIGEN},
+        {ValidBuckle, B([](auto& s) { s.maxEigen(0.0); }), MAX_EIGEN},
         {ValidBuckle, B([](auto& s) { s.numEigen(0); }), NUM_EIGEN},
+        {ValidBuckle, B([](auto& s) { s.numEigen(0), s.matrixSolver(Solver::DIRECT_UNSYMMETRIC); }), NUM_EIGEN},
         {ValidBuckle, solve(Solver::DIRECT_UNSYMMETRIC), SOLVER},
+        {ValidBuckle, B([](auto& s) { s.matrixSolver(Solver::DIRECT_UNSYMMETRIC), s.vectors(0); }), SOLVER},
         {ValidBuckle, solve(Solver::SOLVER_DEFAULT), ""},
         {ValidBuckle, B([](auto& s) { s.vectors(0), s.maxIterations(0); }), VECTORS},
         {ValidBuckle, B([](auto& s) { s.maxIterations(0); }), ITERATIONS},
@@ -505,13 +532,15 @@ std::vector<RuleCase> const& RuleCases() {
         // Complex frequency.
         {ValidComplex, {}, ""},
         {ValidComplex, C([](auto& s) { s.maxEigen(0.0), s.numEigen(0); }), MAX_EIGEN},
+        {ValidComplex, C([](auto& s) { s.maxEigen(0.0); }), MAX_EIGEN},
         {ValidComplex, C([](auto& s) { s.numEigen(0); }), NUM_EIGEN},
+        {ValidComplex, C([](auto& s) { s.numEigen(0), s.matrixSolver(Solver::DDM_ITERATIVE); }), NUM_EIGEN},
         {ValidComplex, solve(Solver::DDM_ITERATIVE), SOLVER},
+        {ValidComplex, C([](auto& s) { s.matrixSolver(Solver::DDM_ITERATIVE), s.propertyEvaluationFrequency(0.0); }),
+         SOLVER},
         {ValidComplex, solve(Solver::SYMMETRIC), ""},
-        {ValidComplex, C([](auto& s) { s.propertyEvaluationFrequency(0.0); }),
-         "Property evaluation must be greater than zero."},
-        {ValidComplex, C([](auto& s) { s.propertyEvaluationFrequency(-1.0); }),
-         "Property evaluation must be greater than zero."},
+        {ValidComplex, C([](auto& s) { s.propertyEvaluationFrequency(0.0); }), COMPLEX_PROPERTY},
+        {ValidComplex, C([](auto& s) { s.propertyEvaluationFrequency(-1.0); }), COMPLEX_PROPERTY},
         {ValidComplex, C([](auto& s) { s.propertyEvaluationFrequency(10.0); }), ""},
     };
     return cases;
