@@ -44,10 +44,7 @@ kloC_Load::kloC_Load(rgnC_Region region, cow_String const& stepName, kloC_LoadSt
 }
 
 void kloC_Load::Commit(Records const& records) {
-    if (&records == &states_)
-        kloC_LoadPropagator::Update(states_, *this);
-    else
-        states_ = kloC_LoadPropagator::Run(records, *this);
+    states_ = kloC_LoadPropagator::Run(records, *this);
     CheckingPropagated const guard;
     AssertValid();
 }
@@ -62,6 +59,10 @@ void kloC_Load::CommitEdited(Undo undo) {
     }
     CheckingPropagated const guard;
     AssertValid();
+}
+
+void kloC_Load::Propagate() {
+    CommitEdited([] {});
 }
 
 int kloC_Load::CreationType() const {
@@ -183,23 +184,23 @@ void kloC_Load::UpdateStates() {
 }
 
 void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
-    // Records of these very steps are already their propagation.
-    if (Recs::Follows(states_, steps)) return;
-    if (Recs::SameNames(states_, steps)) {
-        // Only step objects changed (a step's procedure did): swap them in place.
-        std::vector<std::pair<std::size_t, cow_COW<kprC_Step>>> before;
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            if (!states_[i].procedure().SharesWith(steps[i].procedure())) {
-                before.emplace_back(i, states_[i].procedure());
-                states_[i].procedure(steps[i].procedure());
-            }
-        return CommitEdited([&] {
-            for (auto& [i, step] : before) states_[i].procedure(std::move(step));
-        });
+    if (!Recs::SameNames(states_, steps)) {
+        Records next = states_;
+        Recs::Adopt(next, steps);
+        return Commit(next);
     }
-    Records next = states_;
-    Recs::Adopt(next, steps);
-    Commit(next);
+    // The same steps, some of them with new step objects (a procedure changed): swap
+    // those in place. Records of these very step objects are already their propagation.
+    std::vector<std::pair<std::size_t, cow_COW<kprC_Step>>> before;
+    for (std::size_t i = 0; i < steps.size(); ++i)
+        if (!states_[i].procedure().SharesWith(steps[i].procedure())) {
+            before.emplace_back(i, states_[i].procedure());
+            states_[i].procedure(steps[i].procedure());
+        }
+    if (before.empty()) return;
+    CommitEdited([&] {
+        for (auto& [i, step] : before) states_[i].procedure(std::move(step));
+    });
 }
 
 void kloC_Load::InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step) {

@@ -137,7 +137,7 @@ protected:
     // The creation record's state, unshared for change.
     kloC_LoadState& MutableCreationState() { return GetStateQuad(CreateStepName()).MutableState(); }
     // Propagates the current records again.
-    void Propagate() { Commit(states_); }
+    void Propagate();
     // Propagates `records` and makes the result the load's records, then checks the load.
     // A refused propagation leaves the load as it was; a refused check keeps the new records.
     void Commit(Records const& records);

@@ -50,36 +50,20 @@ struct kprC_PropagatingRecords {
         return history;
     }
 
-    // True when the records are those of `steps`: the same names and step objects in order.
-    static bool Follows(Records const& records, kprC_StepList const& steps) {
-        if (records.size() != steps.size()) return false;
-        for (std::size_t i = 0; i < steps.size(); ++i)
-            if (records[i].stepName() != steps[i].stepName() ||
-                !records[i].procedure().SharesWith(steps[i].procedure()))
-                return false;
-        return true;
-    }
-
     // One empty record per step; a step whose name had a record takes over its state.
     static void Adopt(Records& records, kprC_StepList const& steps) {
         Records adopted;
         adopted.reserve(steps.size());
-        if (SameNames(records, steps)) {
-            for (std::size_t i = 0; i < steps.size(); ++i)
-                adopted.emplace_back(steps[i].stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, records[i].state(),
-                                     steps[i].procedure());
-        } else {
-            std::map<cow_String, cow_COW<T>> states;
-            for (auto const& r : records) states[r.stepName()] = r.state();
-            for (auto const& step : steps) {
-                auto found = states.find(step.stepName());
-                adopted.emplace_back(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
-                                     found == states.end() ? cow_COW<T>() : found->second, step.procedure());
-            }
+        std::map<cow_String, cow_COW<T>> states;
+        for (auto const& r : records) states[r.stepName()] = r.state();
+        for (auto const& step : steps) {
+            auto found = states.find(step.stepName());
+            adopted.emplace_back(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
+                                 found == states.end() ? cow_COW<T>() : found->second, step.procedure());
         }
         records = std::move(adopted);
     }
-    // Same names in the same order (step names are unique): each step takes the record at its place.
+    // True when the records carry the steps' names in the steps' order.
     static bool SameNames(Records const& records, kprC_StepList const& steps) {
         if (records.size() != steps.size()) return false;
         for (std::size_t i = 0; i < steps.size(); ++i)
