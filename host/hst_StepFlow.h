@@ -34,9 +34,10 @@ public:
     hst_ExtensionStepListener(ddr_Model& model, cow_String key) : model_(model), key_(std::move(key)) {}
     bool WantsInitialStep() const override { return WithInitialStep; }
     void UpdateSteps(kprC_StepList const& steps) override { model_.Extension<C>(key_).UpdateSteps(steps); }
-    // The copy shares every member, so keeping it costs one map.
+    // The container files the inverse of each change it makes from now on; the action
+    // replays them. A copy would make the change unshare, and so copy, every member.
     std::function<void()> Keep() override {
-        return [this, kept = model_.Extension<C>(key_)] { model_.Extension<C>(key_) = kept; };
+        return [this, log = model_.Extension<C>(key_).KeepUndo()] { model_.Extension<C>(key_).Undo(*log); };
     }
 
 private:

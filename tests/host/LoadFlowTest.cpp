@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "host/hst_ModelFile.h"
 #include "host/hst_StepFlow.h"
@@ -120,6 +121,52 @@ TEST_F(LoadFlow, ARefusedStepChangeLeavesStepsAndLoads) {
     EXPECT_EQ(Loads().procedures().size(), 3u);
     EXPECT_EQ(History("Force"), "NCM");
     EXPECT_EQ(Changes().Entries().size(), changes);
+}
+
+// Every kind of step change, refused after the loads followed it: each load is put back
+// record by record (names, statuses, states, suppression) without copying the others.
+TEST_F(LoadFlow, EveryRefusedStepChangeIsUndoneInTheLoads) {
+    Loads().Get("Pressure").Deactivate("S3");
+    auto fingerprint = [&] {
+        std::string out;
+        for (auto const& name : Loads().Keys()) {
+            auto const& load = Loads().ConstGet(name);
+            out += std::string(name) + (load.IsSuppressed() ? " suppressed " : " ") + History(name) + ":";
+            for (auto const& r : load.States()) out += std::string(r.stepName()) + (r.HasState() ? "+ " : "- ");
+            out += "\n";
+        }
+        return out + std::to_string(dynamic_cast<kloC_VectorState const&>(Loads().ConstGet("Force").StateIn("S3")).Component(1).value());
+    };
+    flow->AddListener(std::make_shared<Refusing>());
+    std::string const before = fingerprint();
+    std::pair<char const*, std::function<void()>> const changes[] = {
+        {"remove the creation step", [&] { flow->Remove("S2"); }},
+        {"remove a step with definitions", [&] { flow->Remove("S3"); }},
+        {"insert at the front", [&] { flow->InsertAfter("Step-1", "Before", tst_Step(STATIC)); }},
+        {"insert at the end", [&] { flow->InsertAfter("S3", "After", tst_Step(STATIC)); }},
+        {"rename", [&] { flow->Rename("S2", "Two"); }},
+        {"procedure of the same effect", [&] { flow->Replace("S3", tst_Step(STATIC)); }},
+    };
+    for (auto const& [what, change] : changes) {
+        auto const* force = &Loads().ConstGet("Force");
+        EXPECT_EQ(tst_MessageOf<nex_Exception>(change), "refused") << what;
+        EXPECT_EQ(fingerprint(), before) << what;
+        EXPECT_EQ(Loads().procedures().size(), 3u) << what;
+        if (std::string(what) != "remove the creation step") EXPECT_EQ(&Loads().ConstGet("Force"), force) << what;
+    }
+}
+
+TEST_F(LoadFlow, ARefusedChangeThatSuppressedALoadResumesIt) {
+    Steps() = Build({DYN_EXPLICIT, DYN_EXPLICIT, DYN_EXPLICIT});
+    Loads().ClearSteps();
+    flow->Rename("S1", "Step-1");
+    Loads().Insert("Pressure", kloC_Pressure(rgnC_Region({"Surf-1"}, 1), "S2", kloC_PressureState(2.0)));
+    flow->AddListener(std::make_shared<Refusing>());
+    EXPECT_EQ(tst_MessageOf<nex_Exception>([&] { flow->Replace("S2", tst_Step(kprC_ANNEAL_STEP_ID)); }), "refused");
+    EXPECT_FALSE(Loads().ConstGet("Pressure").IsSuppressed());
+    EXPECT_TRUE(Loads().SuppressedByStepChange().empty());
+    EXPECT_EQ(History("Pressure"), "NCP");
+    EXPECT_EQ(Loads().ConstGet("Pressure").ConstGetStateQuad("S2").procedure()->ProcedureType(), DYN_EXPLICIT);
 }
 
 TEST_F(LoadFlow, ModelFileRoundTripKeepsLoadsAndSharedSteps) {

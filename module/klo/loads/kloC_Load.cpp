@@ -57,6 +57,10 @@ void kloC_Load::CommitEdited(Undo undo) {
         undo();
         throw;
     }
+    CheckPropagated();
+}
+
+void kloC_Load::CheckPropagated() const {
     CheckingPropagated const guard;
     AssertValid();
 }
@@ -191,13 +195,19 @@ void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
     }
     // The same steps, some of them with new step objects (a procedure changed): swap
     // those in place. Records of these very step objects are already their propagation.
+    // A new step object whose procedure the propagation reads the same way (a static
+    // step for another static one, say) changes no status: the load is only checked.
     std::vector<std::pair<std::size_t, cow_COW<kprC_Step>>> before;
+    bool sameEffect = true;
     for (std::size_t i = 0; i < steps.size(); ++i)
         if (!states_[i].procedure().SharesWith(steps[i].procedure())) {
             before.emplace_back(i, states_[i].procedure());
+            sameEffect = sameEffect && kloC_LoadPropagator::SameEffect(before.back().second.Shared().get(),
+                                                                       steps[i].procedure().Shared().get(), *this);
             states_[i].procedure(steps[i].procedure());
         }
     if (before.empty()) return;
+    if (sameEffect) return CheckPropagated();
     CommitEdited([&] {
         for (auto& [i, step] : before) states_[i].procedure(std::move(step));
     });
@@ -205,6 +215,7 @@ void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
 
 void kloC_Load::InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step) {
     Recs::InsertStep(states_, index, step);
+    if (!kloC_LoadPropagator::Takes(states_, index)) return CheckPropagated();
     CommitEdited([&] { states_.erase(states_.begin() + std::ptrdiff_t(index)); });
 }
 
@@ -212,6 +223,10 @@ void kloC_Load::RemoveStepState(cow_String const& stepName) {
     auto const at = std::ranges::find_if(states_, [&](Record const& r) { return r.stepName() == stepName; });
     if (at == states_.end()) return Propagate();
     auto const index = at - states_.begin();
+    if (!at->HasState() && !kloC_LoadPropagator::Takes(states_, std::size_t(index))) {
+        states_.erase(at);
+        return CheckPropagated();
+    }
     Record removed = std::move(*at);
     states_.erase(at);
     CommitEdited([&] { states_.insert(states_.begin() + index, std::move(removed)); });
@@ -274,9 +289,14 @@ void kloC_Load::AssertValid() const {
 }
 
 void kloC_Load::AssertValidAnyMagnitude() const {
+    // Consecutive records share their state object until a step changes it: check each once.
     auto checkStates = [](Records const& records) {
+        kloC_LoadState const* checked = nullptr;
         for (auto const& r : records)
-            if (r.HasState()) r.state()->AssertValid();
+            if (r.HasState() && &r.state().Get() != checked) {
+                checked = &r.state().Get();
+                checked->AssertValid();
+            }
     };
     checkStates(states_);
     if (!Recs::HasProcedure(states_)) return;

@@ -97,6 +97,10 @@ class kloC_Load : public cls_Persistent {
     // The state in force in a step (its definition before the load joins a container).
     kloC_LoadState const& StateIn(cow_String const& stepName) const;
     bool HasStep(cow_String const& stepName) const;
+    bool HasStepRecord(cow_String const& stepName) const { return Recs::Find(states_, stepName) != nullptr; }
+    // Whether the step's record holds a state of its own, not the one carried from the
+    // step before (a creation, a modification, a deactivation).
+    bool HasDefinitionIn(cow_String const& stepName) const { return Recs::HasDefinitionIn(states_, stepName); }
     void CheckStep(cow_String const& stepName) const;
 
     static bool IsActive(StatusEnm s) { return kloC_LoadKind::IsActive(s); }
@@ -138,6 +142,8 @@ protected:
     kloC_LoadState& MutableCreationState() { return GetStateQuad(CreateStepName()).MutableState(); }
     // Propagates the current records again.
     void Propagate();
+    // Checks the load whose records are already their own propagation.
+    void CheckPropagated() const;
     // Propagates `records` and makes the result the load's records, then checks the load.
     // A refused propagation leaves the load as it was; a refused check keeps the new records.
     void Commit(Records const& records);

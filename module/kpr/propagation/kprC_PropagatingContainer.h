@@ -14,6 +14,7 @@
 // with TypeId and Name (kprC_AdptMeshConsCont for adaptive mesh constraints).
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -111,6 +112,14 @@ public:
     // as before, the first renamed step or else the first step whose procedure changed;
     // then every member re-adopts the steps.
     void UpdateSteps(kprC_StepList const& newSteps) {
+        if (auto log = undo_.lock())
+            log->push_back([procedures = procedures_, dangling = danglingRegions_,
+                            suppressed = suppressedByStepChange_](kprC_PropagatingContainer& c) {
+                c.procedures_ = procedures;
+                c.danglingRegions_ = dangling;
+                c.suppressedByStepChange_ = suppressed;
+                for (auto& [name, member] : c.map_) member.GetMutable().AdoptSteps(procedures);
+            });
         suppressedByStepChange_.clear();
         bool const countChanged = newSteps.size() != procedures_.size();
         if (countChanged) Record({"RedoSummary"});
@@ -151,6 +160,24 @@ public:
         procedures_.clear();
     }
 
+    // Starts keeping what puts the container back as it is now: each later change of the
+    // step list files its inverse (rename back, remove the inserted record, put back a
+    // dropped member, ...) until the returned log goes. Cheaper than keeping a copy, which
+    // would make the change unshare, and so copy, every member.
+    using UndoLog = std::vector<std::function<void(kprC_PropagatingContainer&)>>;
+    std::shared_ptr<UndoLog> KeepUndo() {
+        auto log = std::make_shared<UndoLog>();
+        undo_ = log;
+        return log;
+    }
+    // Undoes the changes filed in the log, the last first.
+    void Undo(UndoLog& log) {
+        undo_.reset();
+        // Each inverse goes once run: the members it holds must not stay shared.
+        for (auto it = log.rbegin(); it != log.rend(); ++it) std::exchange(*it, nullptr)(*this);
+        log.clear();
+    }
+
     void UpdateTimeStamp(cow_String const& name) {
         timeStamp_ = kprC_TimeCounter();
         if (!name.empty() && std::find(touchedNames_.begin(), touchedNames_.end(), name) == touchedNames_.end())
@@ -164,6 +191,16 @@ private:
     static void RecordUnderPath(cow_String const& name) {
         auto const& path = thr_ThreadSingleton<omu_CmdHistory>::Instance().PathList();
         if (!path.empty()) History().addChange(path.back() + "." + name, {"Modify", name});
+    }
+
+    // Files the inverse of a change about to be made, when a log is kept.
+    template <class Inverse>
+    void File(Inverse inverse) {
+        if (auto log = undo_.lock()) log->push_back(std::move(inverse));
+    }
+    // Files putting the member back as it is now (a handle: the change then unshares it).
+    void FileMember(cow_String const& name) {
+        File([name, kept = map_.at(name)](kprC_PropagatingContainer& c) { c.map_[name] = kept; });
     }
 
     cow_COW<T>& Handle(cow_String const& name) {
@@ -187,6 +224,7 @@ private:
     // Erases a member created in a step that goes, noting the regions it leaves unused.
     void Drop(cow_String const& name) {
         auto const it = map_.find(name);
+        FileMember(name);
         Regions const regions = it->second->Regions(0);
         map_.erase(it);
         danglingRegions_ = DanglingRegions(regions);
@@ -202,6 +240,11 @@ private:
 
     void InsertStep(kprC_StepList const& newSteps) {
         std::size_t const index = FirstNameDifference(newSteps);
+        cow_String const inserted = newSteps[index].stepName();
+        File([inserted](kprC_PropagatingContainer& c) {
+            for (auto& [name, member] : c.map_)
+                if (member->HasStepRecord(inserted)) member.GetMutable().RemoveStepState(inserted);
+        });
         for (auto& [name, member] : map_) {
             member.GetMutable().InsertStep(index, newSteps[index]);
             RecordUnderPath(name);
@@ -209,11 +252,20 @@ private:
     }
 
     void RemoveStep(kprC_StepList const& newSteps) {
-        cow_String const removed = procedures_[FirstNameDifference(newSteps)].stepName();
+        std::size_t const index = FirstNameDifference(newSteps);
+        kprC_StepNameProcedurePair const removedStep = procedures_[index];
+        cow_String const removed = removedStep.stepName();
+        File([index, removedStep](kprC_PropagatingContainer& c) {
+            for (auto& [name, member] : c.map_)
+                if (!member->HasStepRecord(removedStep.stepName())) member.GetMutable().InsertStep(index, removedStep);
+        });
         for (auto const& name : Keys()) {
             if (map_.at(name)->CreateStepName() == removed) {
                 Drop(name);
             } else {
+                // A definition made in the step goes with it: keep the member. The others
+                // get an empty record back, which the propagation fills as before.
+                if (map_.at(name)->HasDefinitionIn(removed)) FileMember(name);
                 map_.at(name).GetMutable().RemoveStepState(removed);
                 RecordUnderPath(name);
             }
@@ -222,7 +274,12 @@ private:
 
     void Rename(kprC_StepList const& newSteps) {
         std::size_t const i = FirstNameDifference(newSteps);
-        for (auto& [name, member] : map_) member.GetMutable().RenameStepState(procedures_[i].stepName(), newSteps[i].stepName());
+        cow_String const from = procedures_[i].stepName(), to = newSteps[i].stepName();
+        File([from, to](kprC_PropagatingContainer& c) {
+            for (auto& [name, member] : c.map_)
+                if (member->HasStepRecord(to)) member.GetMutable().RenameStepState(to, from);
+        });
+        for (auto& [name, member] : map_) member.GetMutable().RenameStepState(from, to);
     }
 
     // Members created in the changed step (or in the Initial step) that its new procedure
@@ -248,6 +305,7 @@ private:
                 valid = handle->ValidInStep(changed, false, type == 0, kprC_IsExplicit(type));
             if (valid) continue;
             Regions const regions = handle->Regions(0);
+            File([name](kprC_PropagatingContainer& c) { c.map_.at(name).GetMutable().suppress(false); });
             handle.GetMutable().Suppress();
             RecordUnderPath(name);
             suppressedByStepChange_.push_back(name);
@@ -258,4 +316,5 @@ private:
     double timeStamp_ = kprC_TimeCounter();
     cow_List<cow_String> touchedNames_;
     cow_List<cow_String> suppressedByStepChange_;
+    std::weak_ptr<UndoLog> undo_;
 };

@@ -39,6 +39,13 @@ struct kprC_PropagatingRecords {
             if (r.HasState()) return r.stepName();
         NEX_FAIL("All states are empty");
     }
+    // Whether the step's record holds a state that is not the one of the record before it.
+    static bool HasDefinitionIn(Records const& records, cow_String const& stepName) {
+        for (std::size_t i = 0; i < records.size(); ++i)
+            if (records[i].stepName() == stepName)
+                return records[i].HasState() && (i == 0 || !records[i].state().SharesWith(records[i - 1].state()));
+        return false;
+    }
     static bool HasProcedure(Records const& records) {
         for (auto const& r : records)
             if (r.procedure()) return true;

@@ -19,10 +19,12 @@
 // force forward holds the same object as the step before it, so an object spanning many
 // steps holds one state object per definition (two when the definition sets attributes:
 // its own, and the propagated one the later steps share).
+#include <algorithm>
 #include <utility>
 #include <vector>
 
 #include "platform/mdl/mdl_PropagationStatus.h"
+#include "platform/nex/nex_Exception.h"
 #include "module/kpr/procedures/kprC_Procedures.h"
 #include "module/kpr/propagation/kprC_PropagatingState.h"
 
@@ -95,6 +97,33 @@ public:
             }
             throw;
         }
+    }
+
+    // Whether the empty record at `index` takes part in the propagation: false when it
+    // comes before the creation, or when the object lives in its perturbation step only.
+    // Then no other record depends on it, and it shows what the propagation would give
+    // it (not yet created, or outside the perturbation step).
+    static bool Takes(Records& records, std::size_t index) {
+        NEX_ASSERT(index < records.size() && !records[index].HasState());
+        auto const created = std::find_if(records.begin(), records.end(), [](Record const& r) { return r.HasState(); });
+        if (created == records.end()) return true;
+        bool const perturbation = created->procedure() && created->procedure()->Perturbation();
+        if (!perturbation && std::size_t(created - records.begin()) < index) return true;
+        records[index].status(perturbation ? Status::OUTSIDE_PERTURBATION_STEP : Status::NOT_YET_CREATED);
+        return false;
+    }
+
+    // Whether a record's step object, put in place of `before`, can change what the
+    // propagation makes of the object: only the facts the propagation reads count
+    // (admission of the object, base state, perturbation).
+    template <class Object>
+    static bool SameEffect(kprC_Step const* before, kprC_Step const* after, Object const& object) {
+        auto facts = [&](kprC_Step const* step) {
+            if (!step) return 0;
+            return 1 | (step->Perturbation() << 1) | (Kind::TakesBaseState(step->ProcedureType()) << 2) |
+                   (object.ValidInStepButRelaxCheckOnInitial(int(kprC_ValidityType(*step)), true) << 3);
+        };
+        return facts(before) == facts(after);
     }
 
 private:

@@ -130,6 +130,8 @@ class tst_Load : public cls_Persistent {
     void RenameStepState(cow_String const& oldName, cow_String const& newName) {
         Records::Rename(states_, oldName, newName);
     }
+    bool HasStepRecord(cow_String const& stepName) const { return Records::Find(states_, stepName) != nullptr; }
+    bool HasDefinitionIn(cow_String const& stepName) const { return Records::HasDefinitionIn(states_, stepName); }
     void ClearStepState(cow_String const& stepName) {
         if (CreateStepName() == stepName) throw nex_TextException("creation step");
         Records::Clear(states_, stepName);
