@@ -215,7 +215,7 @@ void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
 
 void kloC_Load::InsertStep(std::size_t index, kprC_StepNameProcedurePair const& step) {
     Recs::InsertStep(states_, index, step);
-    if (!kloC_LoadPropagator::Takes(states_, index)) return CheckPropagated();
+    if (kloC_LoadPropagator::FilledWithoutPropagating(states_, index)) return CheckPropagated();
     CommitEdited([&] { states_.erase(states_.begin() + std::ptrdiff_t(index)); });
 }
 
@@ -223,7 +223,7 @@ void kloC_Load::RemoveStepState(cow_String const& stepName) {
     auto const at = std::ranges::find_if(states_, [&](Record const& r) { return r.stepName() == stepName; });
     if (at == states_.end()) return Propagate();
     auto const index = at - states_.begin();
-    if (!at->HasState() && !kloC_LoadPropagator::Takes(states_, std::size_t(index))) {
+    if (!at->HasState() && kloC_LoadPropagator::FilledWithoutPropagating(states_, std::size_t(index))) {
         states_.erase(at);
         return CheckPropagated();
     }

@@ -7,7 +7,8 @@
 // A member class T offers: AdoptSteps(kprC_StepList const&), InsertStep(std::size_t,
 // kprC_StepNameProcedurePair const&), RemoveStepState(name), RenameStepState(old, new),
 // ClearStepState(name) (raises for the creation step or an unknown step), CreateStepName(),
-// Regions(rgnC_RegionType) -> cow_List<rgnC_Region>, Suppress(), IsSuppressed(),
+// Regions(rgnC_RegionType) -> cow_List<rgnC_Region>, Suppress(), suppress(bool), IsSuppressed(),
+// HasStepRecord(name), HasDefinitionIn(name) (the state of the step is its own),
 // ValidInStep(int, bool, bool, bool), ValidInStep(kprC_Step const&, bool, bool, bool),
 // AssertValid(), and the stored-class members (TypeId, Copy, DBWrite, reading constructor).
 // Each instance is stored under its own class: specialise kprC_PropagatingContainerClass<T>
@@ -112,8 +113,10 @@ public:
     // as before, the first renamed step or else the first step whose procedure changed;
     // then every member re-adopts the steps.
     void UpdateSteps(kprC_StepList const& newSteps) {
-        if (auto log = undo_.lock())
-            log->push_back([procedures = procedures_, dangling = danglingRegions_,
+        // Adopting the earlier list again undoes an inserted or removed step; what adopting
+        // cannot bring back (records keyed by a new name, dropped members, definitions in
+        // a removed step, suppressions) files its own inverse, which runs before this one.
+        File([procedures = procedures_, dangling = danglingRegions_,
                             suppressed = suppressedByStepChange_](kprC_PropagatingContainer& c) {
                 c.procedures_ = procedures;
                 c.danglingRegions_ = dangling;
@@ -240,11 +243,6 @@ private:
 
     void InsertStep(kprC_StepList const& newSteps) {
         std::size_t const index = FirstNameDifference(newSteps);
-        cow_String const inserted = newSteps[index].stepName();
-        File([inserted](kprC_PropagatingContainer& c) {
-            for (auto& [name, member] : c.map_)
-                if (member->HasStepRecord(inserted)) member.GetMutable().RemoveStepState(inserted);
-        });
         for (auto& [name, member] : map_) {
             member.GetMutable().InsertStep(index, newSteps[index]);
             RecordUnderPath(name);
@@ -252,19 +250,13 @@ private:
     }
 
     void RemoveStep(kprC_StepList const& newSteps) {
-        std::size_t const index = FirstNameDifference(newSteps);
-        kprC_StepNameProcedurePair const removedStep = procedures_[index];
-        cow_String const removed = removedStep.stepName();
-        File([index, removedStep](kprC_PropagatingContainer& c) {
-            for (auto& [name, member] : c.map_)
-                if (!member->HasStepRecord(removedStep.stepName())) member.GetMutable().InsertStep(index, removedStep);
-        });
+        cow_String const removed = procedures_[FirstNameDifference(newSteps)].stepName();
         for (auto const& name : Keys()) {
             if (map_.at(name)->CreateStepName() == removed) {
                 Drop(name);
             } else {
                 // A definition made in the step goes with it: keep the member. The others
-                // get an empty record back, which the propagation fills as before.
+                // get the step's record back when the earlier step list is adopted again.
                 if (map_.at(name)->HasDefinitionIn(removed)) FileMember(name);
                 map_.at(name).GetMutable().RemoveStepState(removed);
                 RecordUnderPath(name);

@@ -99,18 +99,18 @@ public:
         }
     }
 
-    // Whether the empty record at `index` takes part in the propagation: false when it
-    // comes before the creation, or when the object lives in its perturbation step only.
-    // Then no other record depends on it, and it shows what the propagation would give
-    // it (not yet created, or outside the perturbation step).
-    static bool Takes(Records& records, std::size_t index) {
+    // Gives the empty record at `index` the status the propagation would give it when no
+    // other record depends on it: it comes before the creation (not yet created), or the
+    // object lives in its perturbation step only (outside it). False, and nothing
+    // changes, when the record takes part in the propagation.
+    static bool FilledWithoutPropagating(Records& records, std::size_t index) {
         NEX_ASSERT(index < records.size() && !records[index].HasState());
-        auto const created = std::find_if(records.begin(), records.end(), [](Record const& r) { return r.HasState(); });
-        if (created == records.end()) return true;
-        bool const perturbation = created->procedure() && created->procedure()->Perturbation();
-        if (!perturbation && std::size_t(created - records.begin()) < index) return true;
+        auto const created = Creation(records);
+        if (created == records.end()) return false;
+        bool const perturbation = InPerturbation(*created);
+        if (!perturbation && std::size_t(created - records.begin()) < index) return false;
         records[index].status(perturbation ? Status::OUTSIDE_PERTURBATION_STEP : Status::NOT_YET_CREATED);
-        return false;
+        return true;
     }
 
     // Whether a record's step object, put in place of `before`, can change what the
@@ -129,10 +129,15 @@ public:
 private:
     // True when the first record holding a state is a perturbation step's; raises when none holds one.
     static bool CreatedInPerturbation(Records const& records) {
-        for (auto const& r : records)
-            if (r.HasState()) return r.procedure() && r.procedure()->Perturbation();
-        Kind::Raise(kprC_PropagatorError::NO_STATE);
+        auto const created = Creation(records);
+        if (created == records.end()) Kind::Raise(kprC_PropagatorError::NO_STATE);
+        return InPerturbation(*created);
     }
+    // The first record holding a state.
+    static auto Creation(Records const& records) {
+        return std::find_if(records.begin(), records.end(), [](Record const& r) { return r.HasState(); });
+    }
+    static bool InPerturbation(Record const& r) { return r.procedure() && r.procedure()->Perturbation(); }
 
     // Created in a perturbation step: the object exists in that step only.
     static Records Perturbation(Records const& records) {
