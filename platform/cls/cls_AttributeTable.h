@@ -143,12 +143,46 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
     M (*initial)();
 };
 
+// A row of a class that keeps the attribute in another form than a member of its own
+// (two attributes held through one shared handle, say): read and set through the class's
+// accessors.
+template <class C, class M, class Codec>
+struct cls_AttrVia final : cls_AttrEntry<C> {
+    using Get = M (*)(C const&);
+    using Set = void (*)(C&, M);
+    cls_AttrVia(Get get, Set set, cls_RowOptions options, M (*initial)()) : get(get), set(set), initial(initial) {
+        this->key = {0, options.StoredName()};
+        this->script = options.ScriptName();
+        this->typeCode = options.typeCode ? options.typeCode : Codec::TypeCode;
+        this->typeIdArg = Codec::TypeIdArg();
+        this->collectionKind = Codec::CollectionKind;
+    }
+    void Write(C const& object, cls_WriteVisitor const& w) const override { w.Put(this->key, Codec::ToValue(w, get(object))); }
+    void Read(C& object, cls_ReadVisitor const& r) const override {
+        if (auto const* v = r.Find(this->key))
+            set(object, Codec::FromValue(r, *v, this->key));
+        else
+            Reset(object);
+    }
+    void Reset(C& object) const override { set(object, initial()); }
+
+    Get get;
+    Set set;
+    M (*initial)();
+};
+
 // A row as the class description makes it; `NameOnly` is kept for the table to number.
 template <class C>
 struct cls_Row {
     std::unique_ptr<cls_AttrEntry<C>> entry;
     bool nameOnly;
 };
+
+template <class C, class M, bool AsArray>
+cls_Row<C> cls_MakeViaRow(M (*get)(C const&), void (*set)(C&, M), cls_RowOptions options, M (*initial)()) {
+    using Codec = std::conditional_t<AsArray, cls_ArrayCodec<M>, cls_Codec<M>>;
+    return {std::make_unique<cls_AttrVia<C, M, Codec>>(get, set, options, initial), options.nameOnly};
+}
 
 template <class C, class M, bool AsArray>
 cls_Row<C> cls_MakeRow(M C::*member, cls_RowOptions options, M (*initial)()) {
@@ -346,6 +380,11 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
 #define CLS_ENTRY_ROW_(Type, name, initial, ...)                                                   \
     , cls_MakeRow<cls_Self, Type, CLS_OPTIONS_(name, __VA_ARGS__).asArray>(                        \
           &cls_Self::name##_, CLS_OPTIONS_(name, __VA_ARGS__), []() -> Type { return initial; })
+#define CLS_VIA_ENTRY_ROW_(Type, name, initial, ...)                                               \
+    , cls_MakeViaRow<cls_Self, Type, CLS_OPTIONS_(name, __VA_ARGS__).asArray>(                     \
+          [](cls_Self const& o) -> Type { return o.name(); }, [](cls_Self& o, Type v) { o.name(std::move(v)); }, \
+          CLS_OPTIONS_(name, __VA_ARGS__), []() -> Type { return initial; })
+#define CLS_NO_ROW_(Type, name, initial, ...)
 #define CLS_ROW_NAME_(Type, name, initial, ...) , CLS_OPTIONS_(name, __VA_ARGS__).StoredName()
 #define CLS_MEMBER_ROW_(Type, name, initial, ...) Type name##_ = initial;
 #define CLS_ACCESSOR_ROW_(Type, name, initial, ...)              \
@@ -355,6 +394,12 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
     static constexpr omn_FixedString name##Cmd() { return CLS_OPTIONS_(name, __VA_ARGS__).ScriptName(); }
 
 #define CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity) \
+    CLS_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, CLS_ENTRY_ROW_, CLS_ACCESSOR_ROW_, \
+               CLS_MEMBER_ROW_)
+
+// The rows become table entries through ENTRY and members and accessors through MEMBER
+// and ACCESSOR (nothing, for a class that keeps its attributes itself).
+#define CLS_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
 public: \
     using cls_Self = Class; \
     using cls_Base = Base; \
@@ -365,10 +410,10 @@ public: \
     static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, registeredName, factory); } \
     static constexpr auto cls_RowNames() { return cls_Names<Class>(cls_NamesTag {} ROWS(CLS_ROW_NAME_)); } \
     static cls_AttributeTable<Class> const& Attributes() { \
-        static cls_AttributeTable<Class> const table = cls_BuildTable<Class>(cls_RowsTag {} ROWS(CLS_ENTRY_ROW_)); \
+        static cls_AttributeTable<Class> const table = cls_BuildTable<Class>(cls_RowsTag {} ROWS(ENTRY)); \
         return table; \
     } \
-    ROWS(CLS_ACCESSOR_ROW_) \
+    ROWS(ACCESSOR) \
     ROWS(CLS_NAME_ROW_) \
     explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
         cls_ReadLevel<Class>(*this, r); \
@@ -381,7 +426,7 @@ public: \
     [[no_unique_address]] Identity cls_uid_; \
 \
 private: \
-    ROWS(CLS_MEMBER_ROW_) \
+    ROWS(MEMBER) \
 \
 public:
 
@@ -410,6 +455,18 @@ public:
 // they carry no identity (see cls_NoIdentity).
 #define CLS_VALUE_PERSISTENT_NAMED(Class, Base, typeId, name, version, ROWS)                          \
     CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name, cls_NoIdentity) \
+    Class* Copy() const override { return new Class(*this); }
+
+// As CLS_VALUE_PERSISTENT_NAMED and CLS_PERSISTENT for a class that holds its attributes in
+// another form than one member each: the class declares the members and the accessors
+// (name() and name(value) for every row) itself; the rest comes from the rows.
+#define CLS_VALUE_PERSISTENT_NAMED_BY_ACCESSORS(Class, Base, typeId, name, version, ROWS)                   \
+    CLS_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), name, cls_NoIdentity,         \
+               CLS_VIA_ENTRY_ROW_, CLS_NO_ROW_, CLS_NO_ROW_)                                                 \
+    Class* Copy() const override { return new Class(*this); }
+#define CLS_PERSISTENT_BY_ACCESSORS(Class, Base, typeId, version, ROWS)                                      \
+    CLS_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid,      \
+               CLS_VIA_ENTRY_ROW_, CLS_NO_ROW_, CLS_NO_ROW_)                                                 \
     Class* Copy() const override { return new Class(*this); }
 
 // A class level without stored attributes of its own.

@@ -47,6 +47,19 @@ protected:
         return names;
     }
 
+    // Every record of a step holds the step list's own handle to it: a million records of
+    // a hundred steps hold a hundred names and step objects.
+    bool RecordsShareTheSteps() {
+        auto const& steps = Loads().procedures();
+        for (auto const& name : Loads().Keys()) {
+            auto const& records = Loads().ConstGet(name).States();
+            if (records.size() != steps.size()) return false;
+            for (std::size_t i = 0; i < steps.size(); ++i)
+                if (!records[i].step().SharesWith(steps[i].step())) return false;
+        }
+        return true;
+    }
+
     std::unique_ptr<ddr_Model> model;
     std::unique_ptr<hst_StepFlow> flow;
 };
@@ -59,8 +72,10 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
     EXPECT_EQ(RecordNames("Force"), (std::vector<cow_String>{"Step-1", "Before", "S2", "S3"}));
     EXPECT_EQ(History("Force"), "NNCM");
     EXPECT_EQ(History("Pressure"), "CPPP");
+    EXPECT_TRUE(RecordsShareTheSteps());
 
     flow->Rename("S3", "Last");
+    EXPECT_TRUE(RecordsShareTheSteps());
     EXPECT_EQ(History("Force"), "NNCM");
     EXPECT_EQ(Loads().ConstGet("Force").CreateStepName(), "S2");
     EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(Loads().ConstGet("Force").StateIn("Last")).Component(1).value(), 5.0);
@@ -78,6 +93,7 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
     // Each record holds the step container's own step object.
     auto const& records = Loads().ConstGet("Pressure").States();
     EXPECT_TRUE(records[2].procedure().SharesWith(Steps().Handle("S2")));
+    EXPECT_TRUE(RecordsShareTheSteps());
 
     // Removing the creation step removes the pressure.
     flow->InsertAfter("S2", "S4", tst_Step(STATIC));

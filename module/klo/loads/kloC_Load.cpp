@@ -197,19 +197,24 @@ void kloC_Load::AdoptSteps(kprC_StepList const& steps) {
     // those in place. Records of these very step objects are already their propagation.
     // A new step object whose procedure the propagation reads the same way (a static
     // step for another static one, say) changes no status: the load is only checked.
-    std::vector<std::pair<std::size_t, cow_COW<kprC_Step>>> before;
+    // Records that only name the step through another handle (after a rename, or as read)
+    // take the list's, so that the records of a step share one.
+    std::vector<std::pair<std::size_t, kprC_StepRef>> before;
     bool sameEffect = true;
-    for (std::size_t i = 0; i < steps.size(); ++i)
-        if (!states_[i].procedure().SharesWith(steps[i].procedure())) {
-            before.emplace_back(i, states_[i].procedure());
-            sameEffect = sameEffect && kloC_LoadPropagator::SameEffect(before.back().second.Shared().get(),
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        Record& r = states_[i];
+        if (r.step().SharesWith(steps[i].step())) continue;
+        if (!r.procedure().SharesWith(steps[i].procedure())) {
+            before.emplace_back(i, r.step());
+            sameEffect = sameEffect && kloC_LoadPropagator::SameEffect(r.procedure().Shared().get(),
                                                                        steps[i].procedure().Shared().get(), *this);
-            states_[i].procedure(steps[i].procedure());
         }
+        r.step(steps[i].step());
+    }
     if (before.empty()) return;
     if (sameEffect) return CheckPropagated();
     CommitEdited([&] {
-        for (auto& [i, step] : before) states_[i].procedure(std::move(step));
+        for (auto& [i, step] : before) states_[i].step(std::move(step));
     });
 }
 

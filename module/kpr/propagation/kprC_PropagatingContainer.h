@@ -112,7 +112,8 @@ public:
     // Follows a changed step sequence: one step inserted or removed, or, with as many steps
     // as before, the first renamed step or else the first step whose procedure changed;
     // then every member re-adopts the steps.
-    void UpdateSteps(kprC_StepList const& newSteps) {
+    void UpdateSteps(kprC_StepList const& handed) {
+        kprC_StepList const newSteps = SharingUnchanged(handed);
         // Adopting the earlier list again undoes an inserted or removed step; what adopting
         // cannot bring back (records keyed by a new name, dropped members, definitions in
         // a removed step, suppressions) files its own inverse, which runs before this one.
@@ -232,6 +233,18 @@ private:
         map_.erase(it);
         danglingRegions_ = DanglingRegions(regions);
         Record({"Remove", name});
+    }
+
+    // The list with the handles of the current one wherever a step keeps its name and step
+    // object: the records of those steps then already share the list's and stay untouched.
+    kprC_StepList SharingUnchanged(kprC_StepList steps) const {
+        std::map<cow_String, kprC_StepNameProcedurePair const*> current;
+        for (auto const& p : procedures_) current.emplace(p.stepName(), &p);
+        for (auto& p : steps) {
+            auto const it = current.find(p.stepName());
+            if (it != current.end() && it->second->procedure().SharesWith(p.procedure())) p = *it->second;
+        }
+        return steps;
     }
 
     std::size_t FirstNameDifference(kprC_StepList const& newSteps) const {

@@ -65,8 +65,8 @@ struct kprC_PropagatingRecords {
         for (auto const& r : records) states[r.stepName()] = r.state();
         for (auto const& step : steps) {
             auto found = states.find(step.stepName());
-            adopted.emplace_back(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
-                                 found == states.end() ? cow_COW<T>() : found->second, step.procedure());
+            adopted.emplace_back(step.step(), mdl_PropagationStatusEnm::NOT_YET_CREATED,
+                                 found == states.end() ? cow_COW<T>() : found->second);
         }
         records = std::move(adopted);
     }
@@ -81,7 +81,7 @@ struct kprC_PropagatingRecords {
     static void InsertStep(Records& records, std::size_t index, kprC_StepNameProcedurePair const& step) {
         NEX_ASSERT(index <= records.size());
         records.insert(records.begin() + std::ptrdiff_t(index),
-                       Record(step.stepName(), mdl_PropagationStatusEnm::NOT_YET_CREATED, {}, step.procedure()));
+                       Record(step.step(), mdl_PropagationStatusEnm::NOT_YET_CREATED, {}));
     }
     // Drops the first record of the step; false when there is none.
     static bool Remove(Records& records, cow_String const& stepName) {

@@ -61,7 +61,7 @@ public:
         out.reserve(records.size());
         for (auto const& r : records) {
             auto [shown, held] = run.Step(r, object);
-            out.emplace_back(r.stepName(), shown, std::move(held), r.procedure());
+            out.emplace_back(r.step(), shown, std::move(held));
         }
         return out;
     }
