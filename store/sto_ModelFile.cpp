@@ -1,10 +1,13 @@
 #include "store/sto_ModelFile.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
@@ -194,7 +197,8 @@ void BindField(sto_Statement& st, int& index, Natural n, dbs_Value const& v, std
     }
     bool plainOrEnum = n == Natural::Plain || n == Natural::Enum;
     switch (v.Kind()) {
-        case dbs_Kind::Undefined: st.BindNull(index); break;
+        // NULL in an enumeration column is refused on reading: an absent value is tagged text there.
+        case dbs_Kind::Undefined: n == Natural::Enum ? asText(index) : st.BindNull(index); break;
         case dbs_Kind::Integer: plainOrEnum ? st.Bind(index, v.AsInteger()) : asText(index); break;
         case dbs_Kind::Double:
             n != Natural::Json && !std::isnan(v.AsDouble()) ? st.Bind(index, v.AsDouble()) : asText(index);
@@ -227,7 +231,10 @@ dbs_Value ReadField(sto_Statement const& st, int& col, Natural n) {
     }
     ++col;
     switch (type) {
-        case SQLITE_NULL: return {};
+        case SQLITE_NULL:
+            // An enumeration always has a value: its string is always written.
+            if (n == Natural::Enum) BadType("an enumeration string");
+            return {};
         case SQLITE_INTEGER:
             if (n == Natural::Json) BadType("value text");
             if (n != Natural::Bool) return st.Int(col - 1);
@@ -273,9 +280,52 @@ struct TempFile {
     std::string path;
     bool keep = false;
     ~TempFile() {
-        if (!keep) ::unlink(path.c_str());
+        if (!keep && !path.empty()) ::unlink(path.c_str());
     }
 };
+
+std::string BaseName(std::string const& path) {
+    auto slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A new, empty file beside the target, "<file>.saving-<pid>-<n>", created exclusively so
+// that no two saves (of this process or any other) ever share one. Its mode is the
+// default for new files (0666 less the umask).
+std::string CreateTempFile(std::string const& path) {
+    static std::atomic<unsigned> counter{0};
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        std::string name = sto_ModelFile::TempPrefix(path) + std::to_string(::getpid()) + "-" + std::to_string(counter++);
+        int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            ::close(fd);
+            return name;
+        }
+        if (errno != EEXIST) throw sto_Problem{"cannot create a temporary file beside it (" + ErrnoText() + ")"};
+    }
+    throw sto_Problem{"cannot create a temporary file beside it (every name is taken)"};
+}
+
+// Deletes the temporary files that saves of processes no longer running left beside the
+// target (a killed save); the target and the files of running saves are not touched.
+void RemoveStaleTempFiles(std::string const& path) {
+    std::string const prefix = BaseName(sto_ModelFile::TempPrefix(path));
+    DIR* dir = ::opendir(DirectoryOf(path).c_str());
+    if (!dir) return;
+    while (auto* entry = ::readdir(dir)) {
+        std::string_view name = entry->d_name;
+        if (!name.starts_with(prefix)) continue;
+        auto rest = name.substr(prefix.size());
+        auto dash = rest.find('-');
+        if (dash == 0 || dash == std::string_view::npos || dash > 9 ||
+            rest.find_first_not_of("0123456789-") != std::string_view::npos)
+            continue;
+        long pid = std::stol(std::string(rest.substr(0, dash)));
+        if (pid != ::getpid() && ::kill(pid_t(pid), 0) != 0 && errno == ESRCH)
+            ::unlink((DirectoryOf(path) + "/" + std::string(name)).c_str());
+    }
+    ::closedir(dir);
+}
 
 std::uint32_t BigEndian(unsigned char const* p, int n) {
     std::uint32_t v = 0;
@@ -283,20 +333,42 @@ std::uint32_t BigEndian(unsigned char const* p, int n) {
     return v;
 }
 
-// What the 100-byte SQLite header tells before SQLite reads anything.
-void CheckHeader(std::string const& path) {
-    struct stat st{};
-    if (::stat(path.c_str(), &st) != 0) {
+// The first bytes of a file; fewer when it is shorter, none when it cannot be read.
+std::string FirstBytes(std::string const& path, std::size_t n) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    std::string bytes(n, '\0');
+    auto got = ::read(fd, bytes.data(), n);
+    ::close(fd);
+    bytes.resize(got > 0 ? std::size_t(got) : 0);
+    return bytes;
+}
+
+bool IsOurs(unsigned char const* h, std::size_t size) {
+    return size >= 100 && std::memcmp(h, "SQLite format 3", 16) == 0 &&
+           BigEndian(h + 68, 4) == std::uint32_t(sto_ApplicationId);
+}
+
+// What the 100-byte SQLite header and the files beside it tell before SQLite reads
+// anything. Header and size come from one open file, so a save renaming a new file into
+// place meanwhile cannot make them disagree. True when the file is in WAL mode (written
+// by another program) with nothing waiting beside it: it is then read as immutable, so
+// that SQLite creates no files beside it.
+bool CheckHeader(std::string const& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
         if (errno == ENOENT) throw sto_Problem{"the file does not exist"};
         throw sto_Problem{"the file cannot be read (" + ErrnoText() + ")"};
     }
-    if (!S_ISREG(st.st_mode)) throw sto_Problem{"it is not a regular file"};
-    if (st.st_size == 0) throw sto_Problem{"the file is empty"};
+    struct stat st{};
     unsigned char h[100];
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) throw sto_Problem{"the file cannot be read (" + ErrnoText() + ")"};
-    auto got = ::read(fd, h, sizeof h);
+    ssize_t got = -1;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) got = ::read(fd, h, sizeof h);
+    int err = errno;
     ::close(fd);
+    if (!S_ISREG(st.st_mode)) throw sto_Problem{"it is not a regular file"};
+    if (got < 0) throw sto_Problem{"the file cannot be read (" + std::string(std::strerror(err)) + ")"};
+    if (st.st_size == 0) throw sto_Problem{"the file is empty"};
     if (got != sizeof h || std::memcmp(h, "SQLite format 3", 16) != 0) throw sto_Problem{"it is not an SQLite database"};
     auto appId = BigEndian(h + 68, 4);
     if (appId != std::uint32_t(sto_ApplicationId)) {
@@ -311,6 +383,18 @@ void CheckHeader(std::string const& path) {
                           "; this release reads up to " + std::to_string(sto_FormatVersion) + ")"};
     if (version < sto_OldestFormatVersion)
         throw sto_Problem{"its format version " + std::to_string(version) + " is not one this release reads"};
+    // Another program may have changed the file in place: its unfinished or unmerged
+    // changes lie beside it, and the file is whole again once SQLite has applied them.
+    static constexpr unsigned char kJournalMagic[] = {0xd9, 0xd5, 0x05, 0xf9, 0x20, 0xa1, 0x63, 0xd7};
+    if (FirstBytes(path + "-journal", 8) == std::string(reinterpret_cast<char const*>(kJournalMagic), 8))
+        throw sto_Problem{"a change another program did not finish lies beside it in \"" + BaseName(path) +
+                          "-journal\" (a hot journal); open it once with that program or with sqlite3 '" + path +
+                          "' 'PRAGMA quick_check', which rolls the change back, then try again"};
+    bool const wal = h[18] == 2 || h[19] == 2;
+    if (wal && !FirstBytes(path + "-wal", 1).empty())
+        throw sto_Problem{"it is in WAL mode and changes not yet merged into it lie beside it in \"" + BaseName(path) +
+                          "-wal\"; once no program is using the file, merge them with sqlite3 '" + path +
+                          "' 'PRAGMA wal_checkpoint(TRUNCATE)', then try again"};
     std::uint64_t pageSize = BigEndian(h + 16, 2) == 1 ? 65536 : BigEndian(h + 16, 2);
     std::uint64_t expected = pageSize * BigEndian(h + 28, 4);
     // The page count is valid when the change counter matches "version valid for".
@@ -320,20 +404,7 @@ void CheckHeader(std::string const& path) {
                                     std::to_string(expected) + " bytes)"
                               : "the file is damaged (" + std::to_string(st.st_size) + " bytes, its header gives " +
                                     std::to_string(expected) + ")"};
-}
-
-std::string ReadOnlyUri(std::string const& path) {
-    std::string uri = path.starts_with('/') ? "file://" : "file:";  // an absolute path after an empty authority
-    for (unsigned char c : path) {
-        if (std::isalnum(c) || std::strchr("/._~-", c)) {
-            uri += char(c);
-        } else {
-            char buf[4];
-            std::snprintf(buf, sizeof buf, "%%%02X", c);
-            uri += buf;
-        }
-    }
-    return uri + "?mode=ro";
+    return wal;
 }
 
 // ---- Metadata tables -------------------------------------------------------------------------
@@ -378,7 +449,7 @@ void Insert(sto_Statement& st, A const&... args) {
 void WriteTables(sto_Connection& c, dbs_Database const& db);
 
 void WriteFile(dbs_Database const& db, std::string const& tmp) {
-    sto_Connection c(tmp, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
+    sto_Connection c(sto_FileUri(tmp, "mode=rw"), SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     Stage("created");
     // No journal and no syncs inside SQLite: the temporary file is thrown away whole on
     // failure, and it is synced once before the rename that makes it the model file.
@@ -436,8 +507,16 @@ void WriteTables(sto_Connection& c, dbs_Database const& db) {
 
 // ---- Reading ---------------------------------------------------------------------------------
 
-// Refuses a table that is missing or whose columns are not exactly the expected ones.
+// Refuses a table that is missing, is not a plain table (a view could run for ever), or
+// whose columns are not exactly the expected ones.
 void RequireColumns(sto_Connection& c, std::string const& table, std::vector<std::string> const& expected) {
+    sto_Statement kind(c, "SELECT type, sql LIKE 'CREATE VIRTUAL%' FROM sqlite_master WHERE name = ?1 COLLATE NOCASE");
+    kind.Bind(1, std::string_view(table));
+    if (!kind.Step()) throw sto_Problem{"table " + Quoted(table) + " is missing"};
+    if (kind.Text(0) != "table" || kind.Int(1) != 0)
+        throw sto_Problem{"table " + Quoted(table) + " is " +
+                          (kind.Int(1) ? std::string("a virtual table") : "a " + std::string(kind.Text(0))) +
+                          ", not a plain table"};
     sto_Statement info(c, "SELECT name FROM pragma_table_info(?1)");
     info.Bind(1, std::string_view(table));
     std::vector<std::string> actual;
@@ -453,7 +532,8 @@ void RequireColumns(sto_Connection& c, std::string const& table, std::vector<std
 }
 
 // Reads the metadata rows of a table, handing each row to the callback; problems are
-// reported with the table and the row's position.
+// reported with the table and the row's position in key order, counted from 0 as the
+// object ids of class tables are.
 template <class F>
 void ReadMeta(sto_Connection& c, MetaTable const& m, std::string const& order, F each) {
     RequireColumns(c, m.name, m.columns);
@@ -462,7 +542,7 @@ void ReadMeta(sto_Connection& c, MetaTable const& m, std::string const& order, F
         try {
             each(st);
         } catch (sto_Problem const& p) {
-            throw sto_Problem{"bad metadata in table " + Quoted(m.name) + ", row " + std::to_string(n + 1) + ": " + p.text};
+            throw sto_Problem{"bad metadata in table " + Quoted(m.name) + ", row " + std::to_string(n) + ": " + p.text};
         }
     }
 }
@@ -482,8 +562,9 @@ std::string TextOf(sto_Statement const& st, int col) {
 constexpr std::int64_t kIntMin = INT32_MIN, kIntMax = INT32_MAX, kIdMax = UINT32_MAX;
 
 dbs_Database ReadFile(std::string const& path) {
-    CheckHeader(path);
-    sto_Connection c(ReadOnlyUri(path), SQLITE_OPEN_READONLY | SQLITE_OPEN_URI | SQLITE_OPEN_NOMUTEX);
+    bool const immutable = CheckHeader(path);
+    sto_Connection c(sto_FileUri(path, immutable ? "mode=ro&immutable=1" : "mode=ro"),
+                     SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX);
     c.Exec("BEGIN");  // one snapshot for all the reads
     dbs_Database db;
     std::map<std::uint32_t, std::pair<std::string, std::int64_t>> tableOf;  // class id -> SQL table, row count
@@ -533,6 +614,9 @@ dbs_Database ReadFile(std::string const& path) {
         t.rows.reserve(std::size_t(std::min<std::int64_t>(rowCount, 1 << 20)));
         while (st.Step()) {
             std::int64_t oid = std::int64_t(t.rows.size());
+            if (oid >= rowCount)
+                throw sto_Problem{"table " + Quoted(sqlName) + " holds more rows than the " + std::to_string(rowCount) +
+                                  " its class lists"};
             int col = 0;
             try {
                 if (st.Type(0) != SQLITE_INTEGER || st.Int(0) != oid)
@@ -569,14 +653,17 @@ dbs_Database ReadFile(std::string const& path) {
 
 }  // namespace
 
+bool sto_ModelFile::IsModelFile(std::string const& path) {
+    auto const h = FirstBytes(path, 100);
+    return IsOurs(reinterpret_cast<unsigned char const*>(h.data()), h.size());
+}
+
 void sto_ModelFile::SetSaveHook(std::function<void(std::string_view)> hook) { SaveHook() = std::move(hook); }
 
 void sto_ModelFile::Save(dbs_Database const& db, std::string const& path) {
     try {
         CheckConsistency(db);
-        TempFile tmp{TempPath(path)};
-        if (::unlink(tmp.path.c_str()) != 0 && errno != ENOENT)
-            throw sto_Problem{"cannot remove the old temporary file " + Quoted(tmp.path) + " (" + ErrnoText() + ")"};
+        TempFile tmp{CreateTempFile(path)};
         WriteFile(db, tmp.path);
         SyncFile(tmp.path, false);
         struct stat old{};
@@ -586,6 +673,7 @@ void sto_ModelFile::Save(dbs_Database const& db, std::string const& path) {
             throw sto_Problem{"cannot replace the file (" + ErrnoText() + ")"};
         tmp.keep = true;
         SyncFile(DirectoryOf(path), true);
+        RemoveStaleTempFiles(path);
     } catch (sto_Problem const& p) {
         throw sto_ModelFileException("Cannot save model file " + Quoted(path) + ": " + p.text);
     } catch (std::bad_alloc const&) {

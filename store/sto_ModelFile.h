@@ -1,9 +1,11 @@
 #pragma once
 // The model file: an SQLite database holding a dbs_Database, one SQL table per class
 // table (named after the class), with metadata tables for the classes, their
-// attribute schemas and the named roots. Saving is atomic (written beside the target,
-// synced, renamed over it); opening is read-only and never changes the file. Every
-// refusal is a sto_ModelFileException naming the file and the problem.
+// attribute schemas and the named roots. Saving is atomic (written to a temporary file
+// of its own beside the target, synced, renamed over it), so concurrent saves leave one
+// of them whole and readers see an old or a new whole file; opening is read-only and
+// never changes the file or creates one beside it. A path is always a path, never an
+// SQLite URI. Every refusal is a sto_ModelFileException naming the file and the problem.
 #include <functional>
 #include <string>
 #include <string_view>
@@ -16,8 +18,13 @@ public:
     static void Save(dbs_Database const& db, std::string const& path);
     static dbs_Database Open(std::string const& path);
 
-    // The file a save writes before renaming it over the target.
-    static std::string TempPath(std::string const& path) { return path + ".saving"; }
+    // Every save writes "<prefix><pid>-<n>" before renaming it over the target; a save
+    // removes those that killed saves (of processes no longer running) left behind.
+    static std::string TempPrefix(std::string const& path) { return path + ".saving-"; }
+
+    // Whether the file begins as a model file of this program does (SQLite, our application
+    // id), whatever its version or state.
+    static bool IsModelFile(std::string const& path);
 
     // For tests: called at each stage of a save ("created", "rows", "committed",
     // "synced"); a hook that throws makes the save fail there. Empty to remove.

@@ -1,5 +1,9 @@
 #include "store/sto_Sqlite.h"
 
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
 std::string sto_QuoteName(std::string_view name) {
     std::string out = "\"";
     for (char c : name) {
@@ -9,8 +13,31 @@ std::string sto_QuoteName(std::string_view name) {
     return out + '"';
 }
 
+std::string sto_FileUri(std::string const& path, std::string const& query) {
+    std::string uri = path.starts_with('/') ? "file://" : "file:";  // an absolute path after an empty authority
+    for (unsigned char c : path) {
+        if (std::isalnum(c) || std::strchr("/._~-", c)) {
+            uri += char(c);
+        } else {
+            char buf[4];
+            std::snprintf(buf, sizeof buf, "%%%02X", c);
+            uri += buf;
+        }
+    }
+    return uri + "?" + query;
+}
+
+namespace {
+constexpr int kProgressInterval = 1000;  // virtual machine steps between two progress calls
+}
+
+int sto_Connection::Progress(void* self) {
+    auto& c = *static_cast<sto_Connection*>(self);
+    return ++c.progress_ > sto_StepBudget / kProgressInterval;
+}
+
 sto_Connection::sto_Connection(std::string const& filename, int flags) {
-    int rc = sqlite3_open_v2(filename.c_str(), &db_, flags, nullptr);
+    int rc = sqlite3_open_v2(filename.c_str(), &db_, flags | SQLITE_OPEN_URI, nullptr);
     if (rc != SQLITE_OK) {
         std::string message = db_ ? sqlite3_errmsg(db_) : sqlite3_errstr(rc);
         sqlite3_close(db_);
@@ -18,6 +45,8 @@ sto_Connection::sto_Connection(std::string const& filename, int flags) {
         throw sto_Problem{"SQLite cannot open it (" + message + ")"};
     }
     sqlite3_extended_result_codes(db_, 1);
+    sqlite3_busy_timeout(db_, sto_BusyMilliseconds);
+    sqlite3_progress_handler(db_, kProgressInterval, &Progress, this);
 }
 
 sto_Connection::~sto_Connection() { sqlite3_close_v2(db_); }
@@ -28,11 +57,19 @@ void sto_Connection::Fail(std::string const& doing) const {
         case SQLITE_NOTADB:
         case SQLITE_IOERR:
         case SQLITE_FORMAT: throw sto_Problem{std::string("the file is damaged (") + sqlite3_errmsg(db_) + ")"};
+        case SQLITE_BUSY:
+        case SQLITE_LOCKED:
+            throw sto_Problem{"the file is in use by another program (it is locked); try again when that program "
+                              "has finished with it"};
+        case SQLITE_INTERRUPT:
+            throw sto_Problem{"reading it takes too long: a statement ran past its limit of " +
+                              std::to_string(sto_StepBudget) + " steps"};
         default: throw sto_Problem{doing + " failed (" + sqlite3_errmsg(db_) + ")"};
     }
 }
 
 void sto_Connection::Exec(std::string const& sql) {
+    StartStep();
     if (sqlite3_exec(db_, sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) Fail(sql);
 }
 
@@ -52,6 +89,7 @@ void sto_Statement::Check(int rc) const {
 }
 
 bool sto_Statement::Step() {
+    db_.StartStep();
     int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;

@@ -1,7 +1,9 @@
 #pragma once
 // Thin owners of an SQLite connection and a prepared statement. Every failure
 // throws sto_Problem with SQLite's message; SQL text never carries data, only
-// identifiers quoted by sto_QuoteName.
+// identifiers quoted by sto_QuoteName. Every statement step is bounded (a crafted file
+// cannot make one run for ever), and a file locked by another program is waited for
+// briefly, then reported as in use.
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -13,8 +15,18 @@
 // "name" with inner quotes doubled: a safe SQL identifier for any text without NUL.
 std::string sto_QuoteName(std::string_view name);
 
+// The SQLite URI of a file path (a name beginning with "file:" stays a path), with
+// `query` ("mode=ro", ...) appended.
+std::string sto_FileUri(std::string const& path, std::string const& query);
+
+// The virtual machine steps one statement step may take, and how long a locked file is
+// waited for.
+inline constexpr long sto_StepBudget = 100'000'000;
+inline constexpr int sto_BusyMilliseconds = 1000;
+
 class sto_Connection {
 public:
+    // `filename` is a URI: the connection always opens with SQLITE_OPEN_URI.
     sto_Connection(std::string const& filename, int flags);
     ~sto_Connection();
     sto_Connection(sto_Connection const&) = delete;
@@ -25,8 +37,13 @@ public:
     [[noreturn]] void Fail(std::string const& doing) const;
     void Close();  // reports a failure to close, which the destructor cannot
 
+    // Starts the budget of the next statement step.
+    void StartStep() { progress_ = 0; }
+
 private:
+    static int Progress(void* self);
     sqlite3* db_ = nullptr;
+    long progress_ = 0;
 };
 
 class sto_Statement {

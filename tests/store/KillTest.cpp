@@ -61,6 +61,8 @@ TEST(ModelFileKill, KilledSaveLeavesOneWholeVersion) {
     }
     // Which version a kill leaves depends on timing; both whole is what counts.
     EXPECT_EQ(sawA + sawB, 30);
+    // The killed saves' temporary files go with the next save; the target stays whole.
     sto_ModelFile::Save(b, path);
-    EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+    EXPECT_EQ(TempFiles(path), 0);
+    EXPECT_EQ(sto_ModelFile::Open(path), b);
 }

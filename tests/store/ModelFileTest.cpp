@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
+#include <sys/wait.h>
 
 #include <bit>
 #include <functional>
+#include <set>
 #include <stdexcept>
 
 #include "StoreTestSupport.h"
 #include "store/sto_FormatVersion.h"
 #include "store/sto_ModelFile.h"
+#include "store/sto_Sqlite.h"
 
 using namespace storetest;
 
@@ -66,7 +69,7 @@ TEST_F(ModelFile, SampleRoundTripsWithBasesReferencesAndRoots) {
     auto back = sto_ModelFile::Open(path);
     EXPECT_EQ(back, db);
     EXPECT_EQ(Dump(back), Dump(db));
-    EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+    EXPECT_EQ(TempFiles(path), 0);
 }
 
 TEST_F(ModelFile, EveryKindRoundTripsInEveryKindOfColumn) {
@@ -176,7 +179,7 @@ TEST_F(ModelFile, RefusesToSaveAnInconsistentDatabaseAndKeepsTheOldFile) {
         c.spoil(db);
         EXPECT_EQ(SaveError(db, path), "Cannot save model file \"" + path + "\": " + c.message);
         EXPECT_EQ(ReadBytes(path), before);
-        EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+        EXPECT_EQ(TempFiles(path), 0);
     }
 }
 
@@ -192,7 +195,7 @@ TEST_F(ModelFile, SaveFailingAtAnyStageLeavesTheOldFileAndNoTemporaryFile) {
         });
         EXPECT_THROW(sto_ModelFile::Save(b, path), std::runtime_error);
         EXPECT_EQ(ReadBytes(path), before);
-        EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+        EXPECT_EQ(TempFiles(path), 0);
         sto_ModelFile::SetSaveHook(nullptr);
         sto_ModelFile::Save(b, path);
         EXPECT_EQ(sto_ModelFile::Open(path), b);
@@ -203,19 +206,78 @@ TEST_F(ModelFile, SaveIntoAMissingDirectoryOrOverADirectoryFailsCleanly) {
     auto db = SampleDatabase();
     auto missing = dir / "none/model.stw";
     EXPECT_EQ(SaveError(db, missing),
-              "Cannot save model file \"" + missing + "\": SQLite cannot open it (unable to open database file)");
+              "Cannot save model file \"" + missing + "\": cannot create a temporary file beside it (No such file or directory)");
     std::filesystem::create_directory(path);
     EXPECT_EQ(SaveError(db, path), "Cannot save model file \"" + path + "\": cannot replace the file (Is a directory)");
     EXPECT_TRUE(std::filesystem::is_directory(path));
-    EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+    EXPECT_EQ(TempFiles(path), 0);
 }
 
-TEST_F(ModelFile, LitterOfAnInterruptedSaveDoesNotStopTheNextOne) {
-    WriteBytes(sto_ModelFile::TempPath(path), "half a database");
-    WriteBytes(sto_ModelFile::TempPath(path) + "-journal", "stale journal");
+// A killed save leaves its temporary file; the next save removes it when its process is
+// gone, and leaves alone those of running processes and files that only look alike.
+TEST_F(ModelFile, LitterOfInterruptedSavesGoesWithoutTouchingOthers) {
+    pid_t dead = fork();
+    if (dead == 0) _exit(0);
+    waitpid(dead, nullptr, 0);
+    auto const prefix = sto_ModelFile::TempPrefix(path);
+    std::string const stale = prefix + std::to_string(dead) + "-0", live = prefix + "1-0", other = prefix + "x-0";
+    for (auto const& f : {stale, live, other, sto_ModelFile::TempPrefix(path) + std::to_string(dead) + "-0-journal"})
+        WriteBytes(f, "half a database");
     sto_ModelFile::Save(SampleDatabase(), path);
     EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());
-    EXPECT_FALSE(std::filesystem::exists(sto_ModelFile::TempPath(path)));
+    EXPECT_FALSE(std::filesystem::exists(stale));
+    EXPECT_TRUE(std::filesystem::exists(live));  // process 1 runs
+    EXPECT_TRUE(std::filesystem::exists(other));
+}
+
+// Ten saves at once: every one succeeds, the file ends as one of them, whole, and a reader
+// meanwhile always finds a whole file, the old one or a new one.
+TEST_F(ModelFile, ConcurrentSavesLeaveOneWholeFile) {
+    sto_ModelFile::Save(LargeDatabase(3000, 0), path);
+    std::vector<pid_t> savers;
+    for (int v = 1; v <= 10; ++v) {
+        pid_t child = fork();
+        if (child == 0) {
+            try {
+                for (int i = 0; i < 3; ++i) sto_ModelFile::Save(LargeDatabase(3000, v), path);
+                _exit(0);
+            } catch (...) {
+                _exit(1);
+            }
+        }
+        savers.push_back(child);
+    }
+    auto whole = [&] {
+        auto db = sto_ModelFile::Open(path);
+        for (int v = 0; v <= 10; ++v)
+            if (db == LargeDatabase(3000, v)) return true;
+        return false;
+    };
+    for (int i = 0; i < 20; ++i) EXPECT_TRUE(whole());
+    for (pid_t child : savers) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_TRUE(whole());
+    EXPECT_EQ(TempFiles(path), 0);
+}
+
+// A name beginning with "file:" is a file of that name, never an SQLite URI.
+TEST_F(ModelFile, AFileColonNameIsAPath) {
+    auto const cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    sto_ModelFile::Save(LargeDatabase(5, 0), "victim.db");
+    auto const victim = ReadBytes("victim.db");
+    sto_ModelFile::Save(SampleDatabase(), "file:victim.db?x=");
+    EXPECT_EQ(ReadBytes("victim.db"), victim);
+    EXPECT_EQ(sto_ModelFile::Open("file:victim.db?x="), SampleDatabase());
+    EXPECT_TRUE(std::filesystem::exists(dir / "file:victim.db?x="));
+    EXPECT_TRUE(sto_ModelFile::IsModelFile("victim.db"));
+    WriteBytes("notes.txt", "notes");
+    EXPECT_FALSE(sto_ModelFile::IsModelFile("notes.txt"));
+    EXPECT_FALSE(sto_ModelFile::IsModelFile("missing"));
+    std::filesystem::current_path(cwd);
 }
 
 TEST_F(ModelFile, SaveKeepsTheFileMode) {
@@ -311,13 +373,24 @@ TEST_F(ModelFile, BadFilesAreRefusedWithTheirProblemAndLeftAsTheyWere) {
                                    "DELETE FROM \"##attributes\" WHERE classId = 10"),
          "class 20 (\"kprC_StaticStep\") row 0 refers to base row 1 of class 10, which does not exist"},
         {"attributes of unknown class", sql("UPDATE \"##attributes\" SET classId = 77 WHERE classId = 30"),
-         "bad metadata in table \"##attributes\", row 13: class 77 is not in table \"##classes\""},
+         "bad metadata in table \"##attributes\", row 12: class 77 is not in table \"##classes\""},
         {"attribute position gap", sql("DELETE FROM \"##attributes\" WHERE classId = 10 AND position = 0"),
-         "bad metadata in table \"##attributes\", row 1: the positions of class 10 are not 0, 1, 2, ..."},
+         "bad metadata in table \"##attributes\", row 0: the positions of class 10 are not 0, 1, 2, ..."},
         {"bad version", sql("UPDATE \"##classes\" SET version = 'new'"),
-         "bad metadata in table \"##classes\", row 1: column \"version\" is not an integer"},
+         "bad metadata in table \"##classes\", row 0: column \"version\" is not an integer"},
         {"class id out of range", sql("UPDATE \"##roots\" SET classId = -1"),
-         "bad metadata in table \"##roots\", row 1: column \"classId\" is out of range"},
+         "bad metadata in table \"##roots\", row 0: column \"classId\" is out of range"},
+        {"recursive view for metadata",
+         sql("DROP TABLE \"##roots\"; CREATE VIEW \"##roots\"(name, classId, oid) AS WITH RECURSIVE r(n) AS "
+             "(SELECT 1 UNION ALL SELECT n + 1 FROM r) SELECT 'x', 10, n FROM r"),
+         "table \"##roots\" is a view, not a plain table"},
+        {"view for a class table",
+         sql("ALTER TABLE kprC_Procedure RENAME TO p; CREATE VIEW kprC_Procedure AS SELECT * FROM p"),
+         "class 30 (\"kprC_Procedure\"): table \"kprC_Procedure\" is a view, not a plain table"},
+        {"null enumeration", sql("UPDATE kprC_StaticStep SET matrixSolver = NULL"),
+         "bad value in table \"kprC_StaticStep\", row 0, column \"matrixSolver\": expected an enumeration string"},
+        {"row added", sql("INSERT INTO kprC_Step(\"##OID\", name, stepId) VALUES(2, 'x', 2)"),
+         "table \"kprC_Step\" holds more rows than the 2 its class lists"},
         {"row missing", sql("DELETE FROM kprC_Step WHERE \"##OID\" = 1"),
          "table \"kprC_Step\" holds 1 rows but its class lists 2"},
         {"row id gap", sql("UPDATE kprC_Step SET \"##OID\" = 5 WHERE \"##OID\" = 0"),
@@ -334,6 +407,58 @@ TEST_F(ModelFile, BadFilesAreRefusedWithTheirProblemAndLeftAsTheyWere) {
     }
     std::filesystem::create_directory(path);
     EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": it is not a regular file");
+}
+
+// Files another program changed in place: a WAL-mode file opens without a file appearing
+// beside it; unmerged WAL changes, a hot journal and a lock are reported with the way out.
+TEST_F(ModelFile, FilesChangedByOtherProgramsSayWhatToDo) {
+    auto const listing = [&] {
+        std::set<std::string> names;
+        for (auto const& e : std::filesystem::directory_iterator(dir.Path())) names.insert(e.path().filename());
+        return names;
+    };
+    sto_ModelFile::Save(SampleDatabase(), path);
+    Sql(path, "PRAGMA journal_mode = WAL");
+    auto const files = listing();
+    auto const bytes = ReadBytes(path);
+    EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());
+    EXPECT_EQ(listing(), files);
+    EXPECT_EQ(ReadBytes(path), bytes);
+
+    sqlite3* writer = nullptr;
+    sqlite3_open(path.c_str(), &writer);
+    sqlite3_exec(writer, "PRAGMA wal_autocheckpoint = 0; UPDATE kprC_Step SET name = 'changed'", nullptr, nullptr, nullptr);
+    EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": it is in WAL mode and changes not yet merged "
+              "into it lie beside it in \"model.stw-wal\"; once no program is using the file, merge them with sqlite3 '" +
+              path + "' 'PRAGMA wal_checkpoint(TRUNCATE)', then try again");
+    sqlite3_close(writer);
+
+    sto_ModelFile::Save(SampleDatabase(), path);
+    WriteBytes(path + "-journal", std::string("\xd9\xd5\x05\xf9\x20\xa1\x63\xd7", 8) + std::string(504, '\0'));
+    EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": a change another program did not finish lies "
+              "beside it in \"model.stw-journal\" (a hot journal); open it once with that program or with sqlite3 '" +
+              path + "' 'PRAGMA quick_check', which rolls the change back, then try again");
+    std::filesystem::remove(path + "-journal");
+
+    sqlite3_open(path.c_str(), &writer);
+    sqlite3_exec(writer, "BEGIN EXCLUSIVE; UPDATE kprC_Step SET name = 'x'", nullptr, nullptr, nullptr);
+    EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": the file is in use by another program (it is "
+              "locked); try again when that program has finished with it");
+    sqlite3_close(writer);
+    EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());
+}
+
+// A statement that would run for ever is stopped at its budget.
+TEST_F(ModelFile, EveryStatementIsBounded) {
+    sto_ModelFile::Save(SampleDatabase(), path);
+    sto_Connection c(sto_FileUri(path, "mode=ro"), SQLITE_OPEN_READONLY);
+    sto_Statement endless(c, "WITH RECURSIVE r(n) AS (SELECT 1 UNION ALL SELECT n + 1 FROM r) SELECT count(*) FROM r");
+    try {
+        endless.Step();
+        ADD_FAILURE() << "ran to the end";
+    } catch (sto_Problem const& p) {
+        EXPECT_EQ(p.text, "reading it takes too long: a statement ran past its limit of 100000000 steps");
+    }
 }
 
 }  // namespace

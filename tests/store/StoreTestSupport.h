@@ -38,6 +38,15 @@ inline void WriteBytes(std::string const& path, std::string const& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
+// The temporary files of saves lying beside `path`.
+inline int TempFiles(std::string const& path) {
+    auto const prefix = std::filesystem::path(path).filename().string() + ".saving-";
+    int n = 0;
+    for (auto const& e : std::filesystem::directory_iterator(std::filesystem::path(path).parent_path()))
+        n += e.path().filename().string().starts_with(prefix);
+    return n;
+}
+
 // Every table, attribute, row and field, with the field's tagged text: two databases
 // with equal dumps are equal kind for kind and bit for bit (doubles included).
 inline std::string Dump(dbs_Database const& db) {
