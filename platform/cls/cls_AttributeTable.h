@@ -133,7 +133,7 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
     }
     void Read(C& object, cls_ReadVisitor const& r) const override {
         if (auto const* v = r.Find(this->key))
-            object.*member = Codec::FromValue(r, *v, this->key);
+            object.*member = r.Attribute(this->key, [&] { return Codec::FromValue(r, *v, this->key); });
         else
             Reset(object);
     }

@@ -15,6 +15,7 @@
 //
 // Shared handles (std::shared_ptr, cow_COW) keep sharing through a write and a read;
 // std::unique_ptr reads a new object of its own.
+#include <cmath>
 #include <concepts>
 #include <cstdint>
 #include <map>
@@ -64,16 +65,27 @@ struct cls_Codec<T> : cls_PlainMeta<cls_TypeInt, cls_ElemInt> {
     static T FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
         if (v.Kind() != dbs_Kind::Integer) r.Mismatch(k, v, "an integer");
         if (!std::in_range<T>(v.AsInteger()))
-            r.Fail(std::string("\"") + k.name + "\" holds " + std::to_string(v.AsInteger()) + ", out of range");
+            r.Fail(k, "holds " + std::to_string(v.AsInteger()) + ", out of range");
         return T(v.AsInteger());
     }
 };
+
+// A stored number of the model is finite: an unset value is the largest finite double,
+// and an infinity or NaN would pass every comparison a rule makes.
+inline void cls_RefuseNonFinite(cls_ReadVisitor const& r, cls_Key k, double d) {
+    if (!std::isfinite(d))
+        r.Fail(k, std::string("holds ") + (std::isnan(d) ? "NaN" : d > 0 ? "+infinity" : "-infinity") +
+                      " where a finite number is expected");
+}
 
 template <std::floating_point T>
 struct cls_Codec<T> : cls_PlainMeta<cls_TypeDouble, cls_ElemDouble> {
     static dbs_Value ToValue(cls_WriteVisitor const&, T v) { return double(v); }
     static T FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
-        if (v.Kind() == dbs_Kind::Double) return T(v.AsDouble());
+        if (v.Kind() == dbs_Kind::Double) {
+            cls_RefuseNonFinite(r, k, v.AsDouble());
+            return T(v.AsDouble());
+        }
         if (v.Kind() == dbs_Kind::Integer) return T(v.AsInteger());
         r.Mismatch(k, v, "a double");
     }
@@ -102,9 +114,18 @@ template <cls_StoredEnum E>
 struct cls_Codec<E> : cls_PlainMeta<cls_TypeEnum, cls_ElemEnum> {
     static dbs_Value ToValue(cls_WriteVisitor const&, E v) { return dbs_EnumString{cls_EnumCodec<E>::ToString(v)}; }
     static E FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
-        if (v.Kind() == dbs_Kind::Enum) return cls_EnumCodec<E>::FromStored(v.AsEnum());
-        if (v.Kind() == dbs_Kind::String) return cls_EnumCodec<E>::FromStored(v.AsString());
-        r.Mismatch(k, v, "an enumeration string");
+        if (v.Kind() != dbs_Kind::Enum && v.Kind() != dbs_Kind::String) r.Mismatch(k, v, "an enumeration string");
+        std::string const& text = v.Kind() == dbs_Kind::Enum ? v.AsEnum() : v.AsString();
+        try {
+            return cls_EnumCodec<E>::FromStored(text);
+        } catch (...) {
+            // The enumeration's own refusal goes on; its place is noted in plain words.
+            std::string problem = "holds \"" + text + "\", which is not a permitted value";
+            if constexpr (requires { cls_EnumCodec<E>::Permitted(); })
+                problem = "holds \"" + text + "\", which is not one of " + cls_EnumCodec<E>::Permitted();
+            r.Note(k.name, &problem);
+            throw;
+        }
     }
 };
 
@@ -130,7 +151,7 @@ struct cls_Codec<std::shared_ptr<T>> : cls_ObjectMeta<T> {
         return w.WriteSubObject(v.get());
     }
     static std::shared_ptr<T> FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
-        return r.Cast<T>(r.ReadShared(v, k), k);
+        return r.Cast<T>(r.ReadShared(v, k, T::TypeId()), k);
     }
 };
 
@@ -140,7 +161,7 @@ struct cls_Codec<cow_COW<T>> : cls_ObjectMeta<T> {
         return w.WriteSubObject(v.Shared().get());
     }
     static cow_COW<T> FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
-        return cow_COW<T>(r.Cast<T>(r.ReadShared(v, k), k));
+        return cow_COW<T>(r.Cast<T>(r.ReadShared(v, k, T::TypeId()), k));
     }
 };
 
@@ -150,7 +171,7 @@ struct cls_Codec<std::unique_ptr<T>> : cls_ObjectMeta<T> {
         return w.WriteSubObject(v.get());
     }
     static std::unique_ptr<T> FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
-        return r.Cast<T>(r.ReadOwned(v, k), k);
+        return r.Cast<T>(r.ReadOwned(v, k, T::TypeId()), k);
     }
 };
 
@@ -196,7 +217,17 @@ struct cls_Codec<std::map<K, E>> {
     static std::map<K, E> FromValue(cls_ReadVisitor const& r, dbs_Value const& v, cls_Key k) {
         if (v.Kind() != dbs_Kind::Map) r.Mismatch(k, v, "a map");
         std::map<K, E> out;
-        for (auto const& [key, e] : v.AsMap()) out.emplace(Key::FromValue(r, key, k), Elem::FromValue(r, e, k));
+        for (auto const& [key, e] : v.AsMap()) {
+            auto [at, added] = out.emplace(Key::FromValue(r, key, k), E{});
+            // A second entry under one key would silently replace the first.
+            if (!added) {
+                if constexpr (std::is_convertible_v<K const&, std::string const&>)
+                    r.Fail(k, "holds the key \"" + std::string(at->first) + "\" twice");
+                else
+                    r.Fail(k, "holds a key twice");
+            }
+            at->second = Elem::FromValue(r, e, k);
+        }
         return out;
     }
 };
@@ -228,7 +259,9 @@ struct cls_ArrayCodec<std::vector<X>> {
         auto const& stored = *std::get<std::shared_ptr<std::vector<Stored>>>(v.Raw());
         if constexpr (std::integral<X> && !std::same_as<X, Stored>)
             for (auto x : stored)
-                if (!std::in_range<X>(x)) r.Fail(std::string("\"") + k.name + "\" holds an element out of range");
+                if (!std::in_range<X>(x)) r.Fail(k, "holds an element out of range");
+        if constexpr (std::floating_point<X>)
+            for (auto x : stored) cls_RefuseNonFinite(r, k, x);
         return std::vector<X>(stored.begin(), stored.end());
     }
 };
@@ -241,5 +274,5 @@ void cls_WriteArray(cls_WriteVisitor const& w, cls_Key key, V const& v) {
 template <class V>
 V cls_ReadArray(cls_ReadVisitor const& r, cls_Key key, V defaultValue) {
     auto const* v = r.Find(key);
-    return v ? cls_ArrayCodec<V>::FromValue(r, *v, key) : std::move(defaultValue);
+    return v ? r.Attribute(key, [&] { return cls_ArrayCodec<V>::FromValue(r, *v, key); }) : std::move(defaultValue);
 }

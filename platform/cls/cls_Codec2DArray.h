@@ -26,7 +26,7 @@ struct cls_Codec<cow_2DArray<X>> {
         for (auto const& row : v.AsList()) {
             auto values = RowCodec::FromValue(r, row, k);
             if (out.Rows() > 0 && values.size() != out.Columns())
-                r.Fail(std::string("\"") + k.name + "\" holds rows of different lengths");
+                r.Fail(k, "holds rows of different lengths");
             out.AppendRow(values);
         }
         return out;

@@ -1,5 +1,7 @@
 #include "platform/cls/cls_ReadVisitor.h"
 
+#include <exception>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -51,6 +53,9 @@ struct cls_ReadVisitor::Context {
     std::unordered_map<std::uint32_t, TableState> tables;
     std::uint32_t lastId = 0;
     TableState* last = nullptr;
+    int depth = 0;  // rows being read, one inside the other
+    std::optional<cls_ReadFailure> failure;
+    std::exception_ptr failed;  // the exception `failure` describes
 
     // Null when the database has no table of the class.
     TableState* Table(std::uint32_t id) {
@@ -61,9 +66,13 @@ struct cls_ReadVisitor::Context {
             if (!table) return nullptr;
             for (std::size_t i = 0; i < table->rows.size(); ++i)
                 if (table->rows[i].fields.size() != table->schema.size())
-                    throw nex_TextException("cls_ReadVisitor: " + table->className + " row " + std::to_string(i) +
-                                            " has " + std::to_string(table->rows[i].fields.size()) +
-                                            " fields for " + std::to_string(table->schema.size()) + " attributes");
+                {
+                    std::string problem = "has " + std::to_string(table->rows[i].fields.size()) + " fields for " +
+                                          std::to_string(table->schema.size()) + " attributes";
+                    throw cls_ReadError("cls_ReadVisitor: " + table->className + " row " + std::to_string(i) + " " +
+                                            problem,
+                                        "", problem);
+                }
             TableState ts;
             ts.table = table;
             ts.md = cls_MetadataRegistrar::Find(id);
@@ -89,12 +98,12 @@ cls_ReadVisitor::cls_ReadVisitor(cls_ReadVisitor const& derived, std::uint32_t b
     // base reads as new, as attributes missing from an older table do.
     if (derived.table_->table->baseId == cls_NoBaseId) return;
     if (derived.table_->table->baseId != baseId)
-        derived.Fail("the stored base class is " + cls_HexId(derived.table_->table->baseId) + ", not " +
-                     cls_HexId(baseId));
+        derived.Fail("the stored base class is " + derived.ClassName(derived.table_->table->baseId) + ", not " +
+                     derived.ClassName(baseId));
     auto* base = ctx_->Table(baseId);
     auto oid = derived.row_->baseOid;
     if (!base || oid < 0 || std::size_t(oid) >= base->table->rows.size())
-        derived.Fail("its base part (" + cls_HexId(baseId) + " row " + std::to_string(oid) + ") is not stored");
+        derived.Fail("its base part (" + derived.ClassName(baseId) + " row " + std::to_string(oid) + ") is not stored");
     table_ = base;
     row_ = &base->table->rows[oid];
     oid_ = oid;
@@ -114,23 +123,61 @@ dbs_Value const* cls_ReadVisitor::Find(cls_Key key) const {
     return v.IsUndefined() ? nullptr : &v;
 }
 
-void cls_ReadVisitor::Fail(std::string const& what) const {
-    std::string where = table_ ? table_->table->className + " row " + std::to_string(oid_) : std::string("root");
-    throw nex_TextException("cls_ReadVisitor: " + where + ": " + what);
+std::string cls_ReadVisitor::ClassName(std::uint32_t id) const {
+    if (auto const* md = cls_MetadataRegistrar::Find(id)) return md->Name();
+    if (auto const* t = ctx_->db.FindTable(id); t && !t->className.empty()) return t->className;
+    return "class " + std::to_string(id);
 }
 
+void cls_ReadVisitor::Fail(std::string const& problem) const { Fail({-1, ""}, problem); }
+
+void cls_ReadVisitor::Fail(cls_Key key, std::string const& problem) const {
+    std::string where = table_ ? table_->table->className + " row " + std::to_string(oid_) : std::string("root");
+    std::string attribute = key.name ? key.name : "";
+    throw cls_ReadError("cls_ReadVisitor: " + where + ": " + (attribute.empty() ? "" : "\"" + attribute + "\" ") +
+                            problem,
+                        attribute, problem);
+}
+
+void cls_ReadVisitor::Note(char const* attribute, std::string const* problem) const {
+    auto current = std::current_exception();
+    auto& failure = ctx_->failure;
+    if (current && current == ctx_->failed) {
+        // Already placed further in; a place without attribute at this very row takes it.
+        if (!problem && failure->attribute.empty() && attribute && *attribute && table_ &&
+            failure->className == table_->table->className && failure->row == oid_)
+            failure->attribute = attribute;
+        if (!problem) return;
+    }
+    cls_ReadFailure f;
+    if (table_) f.className = table_->table->className, f.row = oid_;
+    f.attribute = attribute ? attribute : "";
+    if (problem) {
+        f.problem = *problem;
+    } else {
+        try {
+            throw;
+        } catch (cls_ReadError const& e) {
+            f.problem = e.Problem();
+            if (!e.Attribute().empty()) f.attribute = e.Attribute();
+        } catch (std::exception const& e) {
+            f.problem = e.what();
+        } catch (...) {
+            f.problem = "an unknown failure";
+        }
+    }
+    failure = std::move(f);
+    ctx_->failed = current;
+}
+
+cls_ReadFailure const* cls_ReadVisitor::Failure() const { return ctx_->failure ? &*ctx_->failure : nullptr; }
+
 void cls_ReadVisitor::Mismatch(cls_Key key, dbs_Value const& value, char const* expected) const {
-    Fail(std::string("\"") + key.name + "\" holds " + KindName(value.Kind()) + " where " + expected +
-         " is expected");
+    Fail(key, std::string("holds ") + KindName(value.Kind()) + " where " + expected + " is expected");
 }
 
 void cls_ReadVisitor::WrongClass(cls_Key key, std::uint32_t stored, std::uint32_t expected) const {
-    auto name = [](std::uint32_t id) {
-        auto const* md = cls_MetadataRegistrar::Find(id);
-        return md ? md->Name() : cls_HexId(id);
-    };
-    Fail(std::string("\"") + key.name + "\" refers to a " + name(stored) + " where a " + name(expected) +
-         " is expected");
+    Fail(key, "refers to a " + ClassName(stored) + " where a " + ClassName(expected) + " is expected");
 }
 
 cls_ReadVisitor cls_ReadVisitor::RowScope::Resolve(cls_ReadVisitor const& from, dbs_Value const& value,
@@ -139,30 +186,54 @@ cls_ReadVisitor cls_ReadVisitor::RowScope::Resolve(cls_ReadVisitor const& from, 
     auto ref = value.AsRef();
     auto* ts = from.ctx_->Table(ref.classId);
     if (!ts || ref.oid < 0 || std::size_t(ref.oid) >= ts->table->rows.size())
-        from.Fail(std::string("\"") + key.name + "\" refers to " + cls_HexId(ref.classId) + " row " +
-                  std::to_string(ref.oid) + ", which is not stored");
+        from.Fail(key, "refers to " + from.ClassName(ref.classId) + " row " + std::to_string(ref.oid) +
+                           ", which is not stored");
     if (ts->state[ref.oid] == RowReading)
-        from.Fail(std::string("\"") + key.name + "\" refers to " + ts->table->className + " row " +
-                  std::to_string(ref.oid) + ", which contains this attribute");
+        from.Fail(key, "refers to " + ts->table->className + " row " + std::to_string(ref.oid) +
+                           ", which contains this attribute");
+    if (from.ctx_->depth >= cls_MaxReadDepth)
+        from.Fail(key, "refers to objects nested more than " + std::to_string(cls_MaxReadDepth) + " deep");
     return cls_ReadVisitor(from.ctx_, ts, ref.oid);
 }
 
+namespace {
+// Whether the class is `target` or derives from it; true when the chain of bases leads
+// to a class the registrar does not know (the cast after reading then decides).
+bool MayBe(std::uint32_t id, std::uint32_t target) {
+    for (int hops = 0; hops < 64; ++hops) {
+        if (id == target) return true;
+        auto const* md = cls_MetadataRegistrar::Find(id);
+        if (!md) return true;
+        if (md->BaseId() == cls_NoBaseId) return false;
+        id = md->BaseId();
+    }
+    return true;
+}
+}  // namespace
+
 cls_ReadVisitor::RowScope::RowScope(cls_ReadVisitor const& from, dbs_Value const& value, cls_Key key,
-                                    std::uint32_t expectedClass)
+                                    std::uint32_t expectedClass, bool exact)
     : reader_(Resolve(from, value, key)) {
     auto& ts = *reader_.table_;
-    if (expectedClass == 0 && (!ts.md || !ts.md->GetFactory()))
-        from.Fail(std::string("\"") + key.name + "\" refers to " + ts.table->className +
-                  ", which has no reading factory");
-    if (expectedClass != 0 && ts.table->classId != expectedClass)
+    if (!exact || expectedClass == 0) {
+        if (!ts.md)
+            from.Fail(key, "refers to " + ts.table->className + ", a class this release does not know");
+        if (!ts.md->GetFactory()) from.Fail(key, "refers to " + ts.md->Name() + ", an abstract class");
+    }
+    if (expectedClass != 0 && (exact ? ts.table->classId != expectedClass : !MayBe(ts.table->classId, expectedClass)))
         from.WrongClass(key, ts.table->classId, expectedClass);
     previous_ = ts.state[reader_.oid_];
     ts.state[reader_.oid_] = RowReading;
+    ++reader_.ctx_->depth;
 }
 
-cls_ReadVisitor::RowScope::~RowScope() { reader_.table_->state[reader_.oid_] = previous_; }
+cls_ReadVisitor::RowScope::~RowScope() {
+    --reader_.ctx_->depth;
+    reader_.table_->state[reader_.oid_] = previous_;
+}
 
-std::shared_ptr<cls_Persistent> cls_ReadVisitor::ReadShared(dbs_Value const& value, cls_Key key) const {
+std::shared_ptr<cls_Persistent> cls_ReadVisitor::ReadShared(dbs_Value const& value, cls_Key key,
+                                                            std::uint32_t expected) const {
     if (value.IsNull()) return nullptr;
     if (value.Kind() == dbs_Kind::Reference) {
         auto ref = value.AsRef();
@@ -173,23 +244,39 @@ std::shared_ptr<cls_Persistent> cls_ReadVisitor::ReadShared(dbs_Value const& val
     TableState* ts;
     std::int64_t oid;
     {
-        RowScope scope(*this, value, key, 0);
+        RowScope scope(*this, value, key, expected, false);
         ts = &scope.Table();
         oid = scope.Reader().oid_;
-        ts->objects[oid] = ts->md->GetFactory().shared(scope.Reader());
+        try {
+            ts->objects[oid] = ts->md->GetFactory().shared(scope.Reader());
+        } catch (...) {
+            scope.Reader().Note("", nullptr);
+            throw;
+        }
     }
     ts->state[oid] = RowRead;
     return ts->objects[oid];
 }
 
-std::unique_ptr<cls_Persistent> cls_ReadVisitor::ReadOwned(dbs_Value const& value, cls_Key key) const {
+std::unique_ptr<cls_Persistent> cls_ReadVisitor::ReadOwned(dbs_Value const& value, cls_Key key,
+                                                           std::uint32_t expected) const {
     if (value.IsNull()) return nullptr;
-    RowScope scope(*this, value, key, 0);
-    return std::unique_ptr<cls_Persistent>(scope.Table().md->GetFactory().owned(scope.Reader()));
+    RowScope scope(*this, value, key, expected, false);
+    try {
+        return std::unique_ptr<cls_Persistent>(scope.Table().md->GetFactory().owned(scope.Reader()));
+    } catch (...) {
+        scope.Reader().Note("", nullptr);
+        throw;
+    }
 }
 
 std::shared_ptr<cls_Persistent> cls_ReadVisitor::ReadRootObject(std::string const& name) const {
     auto it = ctx_->db.Roots().find(name);
     if (it == ctx_->db.Roots().end()) return nullptr;
-    return ReadShared(it->second, {-1, name.c_str()});
+    try {
+        return ReadShared(it->second, {-1, name.c_str()});
+    } catch (...) {
+        Note(name.c_str(), nullptr);
+        throw;
+    }
 }

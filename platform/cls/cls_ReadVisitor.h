@@ -7,6 +7,10 @@
 // kind of value, missing row or table, an object containing itself) raise
 // nex_TextException naming the class, the row and the attribute.
 //
+// A failure is also kept as its place (class table, row, attribute) and the problem in
+// plain words, so that a caller reporting on a file can say where it lies. Objects nest
+// at most cls_MaxReadDepth deep, so that no chain of references exhausts the stack.
+//
 // Identities: rows carry no identity. GetUid hands out a fresh identity from the
 // process counter, so identities of objects read from a database never collide with
 // those allocated later; a row is read once per operation, so all references to it
@@ -19,9 +23,34 @@
 #include "platform/cls/cls_Persistent.h"
 #include "platform/cls/cls_Uid.h"
 #include "platform/dbs/dbs_Table.h"
+#include "platform/nex/nex_Exception.h"
 
 template <class T>
 struct cls_Codec;
+
+inline constexpr int cls_MaxReadDepth = 200;
+
+// The refusal of the reader: the message says where ("cls_ReadVisitor: <class> row <n>: ")
+// and what; Attribute() and Problem() give the parts.
+class cls_ReadError : public nex_TextException {
+public:
+    cls_ReadError(std::string message, std::string attribute, std::string problem)
+        : nex_TextException(std::move(message)), attribute_(std::move(attribute)), problem_(std::move(problem)) {}
+    std::string const& Attribute() const { return attribute_; }
+    std::string const& Problem() const { return problem_; }
+
+private:
+    std::string attribute_, problem_;
+};
+
+// Where the failure of a read operation lies: the class table and row (none for a root),
+// the attribute (none for the row as a whole), and the problem in plain words.
+struct cls_ReadFailure {
+    std::string className;
+    std::int64_t row = -1;
+    std::string attribute;
+    std::string problem;
+};
 
 class cls_ReadVisitor {
 public:
@@ -39,12 +68,22 @@ public:
     template <class T>
     T Read(cls_Key key, T defaultValue) const {
         auto const* v = Find(key);
-        return v ? cls_Codec<T>::FromValue(*this, *v, key) : std::move(defaultValue);
+        return v ? Attribute(key, [&] { return cls_Codec<T>::FromValue(*this, *v, key); }) : std::move(defaultValue);
     }
     template <class T>
     std::shared_ptr<T> ReadObject(cls_Key key) const {
         auto const* v = Find(key);
-        return v ? cls_Codec<std::shared_ptr<T>>::FromValue(*this, *v, key) : nullptr;
+        return v ? Attribute(key, [&] { return cls_Codec<std::shared_ptr<T>>::FromValue(*this, *v, key); }) : nullptr;
+    }
+    // Runs the reading of one attribute; a failure is noted with the attribute's place.
+    template <class F>
+    decltype(auto) Attribute(cls_Key key, F read) const {
+        try {
+            return read();
+        } catch (...) {
+            Note(key.name, nullptr);
+            throw;
+        }
     }
 
     cls_Uid GetUid() const { return cls_Uid::AllocateUid(); }
@@ -52,8 +91,10 @@ public:
     // Object references: the shared object of a row (read once per operation), a new
     // object of its own, or an object held by value (whose row must be of its class).
     // `key` names the attribute for messages. A null value gives no object.
-    std::shared_ptr<cls_Persistent> ReadShared(dbs_Value const& value, cls_Key key) const;
-    std::unique_ptr<cls_Persistent> ReadOwned(dbs_Value const& value, cls_Key key) const;
+    // `expected` (0: any) is the class the object must be or derive from; another class is
+    // refused before its row is read.
+    std::shared_ptr<cls_Persistent> ReadShared(dbs_Value const& value, cls_Key key, std::uint32_t expected = 0) const;
+    std::unique_ptr<cls_Persistent> ReadOwned(dbs_Value const& value, cls_Key key, std::uint32_t expected = 0) const;
     template <class T>
     T ReadValueObject(dbs_Value const& value, cls_Key key) const;
 
@@ -88,7 +129,17 @@ public:
     dbs_Database const& Database() const;
 
     [[noreturn]] void Mismatch(cls_Key key, dbs_Value const& value, char const* expected) const;
-    [[noreturn]] void Fail(std::string const& what) const;
+    // Raises cls_ReadError about the current row, or about one of its attributes.
+    [[noreturn]] void Fail(std::string const& problem) const;
+    [[noreturn]] void Fail(cls_Key key, std::string const& problem) const;
+    // From a handler of the failure being raised: notes it at this reader's row and the
+    // attribute (none: the row itself), in plain words `problem` (null: the exception's
+    // own). The innermost place is kept; a place without attribute takes the one given.
+    void Note(char const* attribute, std::string const* problem) const;
+    // The place of the last failure noted in this read operation, if any.
+    cls_ReadFailure const* Failure() const;
+    // The name of a class as messages give it: registered, else stored, else "class <id>".
+    std::string ClassName(std::uint32_t id) const;
 
 private:
     struct Context;
@@ -109,8 +160,10 @@ private:
 // a row met again inside its own reading is a cycle and refused.
 class cls_ReadVisitor::RowScope {
 public:
-    // expectedClass 0: any class with a reading factory.
-    RowScope(cls_ReadVisitor const& from, dbs_Value const& value, cls_Key key, std::uint32_t expectedClass);
+    // expectedClass 0: any class with a reading factory; `exact`: that very class, else
+    // it or a class derived from it.
+    RowScope(cls_ReadVisitor const& from, dbs_Value const& value, cls_Key key, std::uint32_t expectedClass,
+             bool exact = true);
     ~RowScope();
     cls_ReadVisitor const& Reader() const { return reader_; }
     TableState& Table() const { return *reader_.table_; }
@@ -124,5 +177,10 @@ private:
 template <class T>
 T cls_ReadVisitor::ReadValueObject(dbs_Value const& value, cls_Key key) const {
     RowScope scope(*this, value, key, T::TypeId());
-    return T(scope.Reader());
+    try {
+        return T(scope.Reader());
+    } catch (...) {
+        scope.Reader().Note("", nullptr);
+        throw;
+    }
 }

@@ -86,6 +86,12 @@ template <class E>
 struct cls_EnumCodec<E> {
     static std::string ToString(E value) { return omu_PrimEnum<E, 1>(value).AsString(); }
     static E FromStored(std::string const& text) { return omu_PrimEnum<E, 1>(omu_FromStored{}, text).Value(); }
+    // The permitted strings, "OFF, ON, NOT_AVAILABLE".
+    static std::string Permitted() {
+        std::string out;
+        for (auto const* e = omu_EnumTable<E, 1>::entries; e->string; ++e) out += (out.empty() ? "" : ", ") + std::string(e->string);
+        return out;
+    }
 };
 
 // OMU_PRIM_ENUM(kprC_Step_NlgeomEnm, OFF, ON, NOT_AVAILABLE) declares

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <functional>
+#include <tuple>
+
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "tests/platform/cls/PersistenceClasses.h"
 
@@ -242,7 +246,7 @@ TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
          "cls_ReadVisitor: tst_Square row 0: \"count\" holds 1099511627776, out of range"},
         {"missing row",
          [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "label") = dbs_Ref{tst_Amplitude::TypeId(), 77}; },
-         "cls_ReadVisitor: tst_Square row 0: \"label\" refers to 0x7F000001 row 77, which is not stored"},
+         "cls_ReadVisitor: tst_Square row 0: \"label\" refers to tst_Amplitude row 77, which is not stored"},
         {"another class",
          [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "first") = dbs_Ref{tst_Square::TypeId(), 1}; },
          "cls_ReadVisitor: tst_Square row 0: \"first\" refers to a tst_Square where a tst_Amplitude is expected"},
@@ -250,19 +254,19 @@ TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
          [&](dbs_Database& db) { field(db, tst_Square::TypeId(), "children") = dbs_List{dbs_Ref{tst_Square::TypeId(), 0}}; },
          "cls_ReadVisitor: tst_Square row 0: \"children\" refers to tst_Square row 0, which contains this attribute"},
         {"no base row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = 9; },
-         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row 9) is not stored"},
+         "cls_ReadVisitor: tst_Square row 0: its base part (tst_Shape row 9) is not stored"},
         {"base row one past the last",
          [&](dbs_Database& db) {
              ASSERT_EQ(db.Tables().at(tst_Shape::TypeId()).rows.size(), 2u);
              db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = 2;
          },
-         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row 2) is not stored"},
+         "cls_ReadVisitor: tst_Square row 0: its base part (tst_Shape row 2) is not stored"},
         {"negative base row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[0].baseOid = -1; },
-         "cls_ReadVisitor: tst_Square row 0: its base part (0x7F000002 row -1) is not stored"},
+         "cls_ReadVisitor: tst_Square row 0: its base part (tst_Shape row -1) is not stored"},
         {"short row", [&](dbs_Database& db) { db.Tables().at(tst_Square::TypeId()).rows[1].fields.pop_back(); },
          "cls_ReadVisitor: tst_Square row 1 has 12 fields for 13 attributes"},
         {"abstract", [&](dbs_Database& db) { db.SetRoot("shapes", {tst_Shape::TypeId(), 0}); },
-         "cls_ReadVisitor: root: \"shapes\" refers to tst_Shape, which has no reading factory"},
+         "cls_ReadVisitor: root: \"shapes\" refers to tst_Shape, an abstract class"},
     };
     for (auto const& c : cases) {
         auto db = Written(*Sample());
@@ -274,6 +278,66 @@ TEST_F(Persistence, DamagedDatabasesAreRefusedWithTheirPlace) {
             EXPECT_EQ(std::string(e.what()), c.message) << c.what;
         }
     }
+}
+
+// Each refusal is also kept as its place and its problem in plain words; the innermost
+// place wins, and a chain of objects deeper than the limit is refused, not followed.
+TEST_F(Persistence, FailuresKeepTheirPlaceInPlainWords) {
+    struct Case {
+        char const* what;
+        std::function<void(dbs_Database&)> damage;
+        cls_ReadFailure expected;
+    };
+    auto field = [](dbs_Database& db, std::uint32_t id, char const* name, std::size_t row = 0) -> dbs_Value& {
+        auto& t = db.Tables().at(id);
+        return t.rows[row].fields[*t.Find(name)];
+    };
+    auto const sq = tst_Square::TypeId();
+    std::vector<Case> const cases = {
+        {"wrong kind", [&](dbs_Database& db) { field(db, sq, "count") = std::string("x"); },
+         {"tst_Square", 0, "count", "holds a string where an integer is expected"}},
+        {"nested row", [&](dbs_Database& db) { field(db, sq, "count", 1) = 0.5; },
+         {"tst_Square", 1, "count", "holds a double where an integer is expected"}},
+        {"enumeration in the base row",
+         [&](dbs_Database& db) { field(db, tst_Shape::TypeId(), "color", 1) = dbs_EnumString{"PURPLE"}; },
+         {"tst_Shape", 1, "color", "holds \"PURPLE\", which is not a permitted value"}},
+        {"infinity", [&](dbs_Database& db) { field(db, sq, "side") = HUGE_VAL; },
+         {"tst_Square", 0, "side", "holds +infinity where a finite number is expected"}},
+        {"NaN in an array",
+         [&](dbs_Database& db) { field(db, tst_Amplitude::TypeId(), "values") = std::vector<double>{NAN}; },
+         {"tst_Amplitude", 0, "values", "holds NaN where a finite number is expected"}},
+        {"key twice", [&](dbs_Database& db) { field(db, sq, "weights") = dbs_Map{{"w", 1.0}, {"w", 2.0}}; },
+         {"tst_Square", 0, "weights", "holds the key \"w\" twice"}},
+        {"another class refused before reading it",
+         [&](dbs_Database& db) { field(db, sq, "children") = dbs_List{dbs_Ref{tst_Amplitude::TypeId(), 0}}; },
+         {"tst_Square", 0, "children", "refers to a tst_Amplitude where a tst_Shape is expected"}},
+        {"abstract root", [&](dbs_Database& db) { db.SetRoot("shapes", {tst_Shape::TypeId(), 0}); },
+         {"", -1, "shapes", "refers to tst_Shape, an abstract class"}},
+    };
+    for (auto const& c : cases) {
+        auto db = Written(*Sample());
+        c.damage(db);
+        cls_ReadVisitor reader(db);
+        EXPECT_THROW(reader.ReadRoot<tst_Square>("shapes"), nex_Exception) << c.what;
+        ASSERT_NE(reader.Failure(), nullptr) << c.what;
+        auto const& f = *reader.Failure();
+        EXPECT_EQ(std::tie(f.className, f.row, f.attribute, f.problem),
+                  std::tie(c.expected.className, c.expected.row, c.expected.attribute, c.expected.problem))
+            << c.what;
+    }
+
+    auto chain = std::make_shared<tst_Square>();
+    for (int i = 0; i < 3 * cls_MaxReadDepth; ++i) {
+        auto outer = std::make_shared<tst_Square>();
+        outer->children({chain});
+        chain = outer;
+    }
+    auto db = Written(*chain);
+    chain.reset();
+    cls_ReadVisitor reader(db);
+    EXPECT_THROW(reader.ReadRoot<tst_Square>("shapes"), cls_ReadError);
+    EXPECT_EQ(reader.Failure()->attribute, "children");
+    EXPECT_EQ(reader.Failure()->problem, "refers to objects nested more than 200 deep");
 }
 
 TEST_F(Persistence, HandWrittenPartsRunOnceForTheirOwnLevel) {
