@@ -3,6 +3,12 @@
 // file, named by its key. Objects shared between extensions (a step held by the step
 // container and by the step lists of the propagating containers) are written once and
 // stay shared after opening.
+//
+// Opening refuses, with a sto_ModelFileException naming the file, anything a model of
+// this library cannot be: a value that does not fit its attribute (named by table, row
+// and column), a member of another class than the model registers under its key, a file
+// without steps, and propagating objects whose stored histories do not follow the steps
+// (kprC_StoredHistoryProblem).
 #include <string>
 
 #include "platform/ddr/ddr_Model.h"
@@ -11,6 +17,7 @@ class hst_ModelFile {
 public:
     static void Save(ddr_Model const& model, std::string const& path);
     // A model with the extensions read from the file; a registered extension that the
-    // file lacks stays empty. The library must be initialised (kloC_initialize).
+    // file lacks stays empty (the steps excepted). The library must be initialised
+    // (kloC_initialize).
     static ddr_Model Open(std::string const& path);
 };

@@ -158,8 +158,9 @@ TEST_F(StepFlow, AFileWithANewerClassVersionIsRefusedAndLeftUnchanged) {
     try {
         hst_ModelFile::Open(path);
         ADD_FAILURE() << "opened";
-    } catch (nex_TextException const& e) {
-        EXPECT_STREQ(e.what(), "the stored class kprC_StepContainer has version 9999, newer than this release's 831");
+    } catch (sto_ModelFileException const& e) {
+        EXPECT_EQ(e.Message(), "Cannot open model file \"" + path +
+                                   "\": the stored class kprC_StepContainer has version 9999, newer than this release's 831");
     }
     EXPECT_EQ(bytes(), before);
     std::filesystem::remove(path);

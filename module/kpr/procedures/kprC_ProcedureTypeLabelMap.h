@@ -2,8 +2,11 @@
 // The display labels of the procedure types, in registration order (the order of the
 // code list and of the procedure bits). One instance per process, created on first use
 // through thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance() and read-only after.
+#include <string>
+
 #include "platform/atr/atr_String.h"
 #include "platform/cow/cow_String.h"
+#include "platform/thr/thr_GlobalSingleton.h"
 
 class kprC_ProcedureTypeLabelMap {
 public:
@@ -21,3 +24,11 @@ private:
     cow_Map<unsigned int, cow_String> labels_;
     cow_List<unsigned int> codes_;
 };
+
+// The translated label of a procedure type ("Static, General"); "Initial" for the Initial
+// step's code, the one step type without a procedure label.
+inline std::string kprC_ProcedureLabel(unsigned int procedureType) {
+    auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().TranslatedLabels();
+    auto const found = labels.find(procedureType);
+    return found != labels.end() ? std::string(found->second) : std::string("Initial");
+}

@@ -22,6 +22,16 @@ kprC_StepSequencer::History HistoryOf(kprC_StepContainer const& container) {
     return history;
 }
 
+// Error 45 with what is wrong: "Invalid step container: ...".
+[[noreturn]] void InvalidContainer(std::string const& why) {
+    try {
+        kprC_Assert(false, kprC_INVALID_STEP_CONTAINER);
+    } catch (nex_TextException const& e) {
+        throw nex_TextException(e.Message() + ": " + why);
+    }
+    NEX_FAIL("kprC_Assert(false) returned");
+}
+std::string Quote(cow_String const& name) { return "\"" + std::string(name) + "\""; }
 // Keeps a marker command on the thread's command history while it lives.
 class MarkerCommand {
 public:
@@ -172,7 +182,7 @@ kprC_StepContainer kprC_StepContainer::Load(cls_ReadVisitor const& reader) {
         kprC_Step const& step = *it->second;
         if (container.order_.empty()) {
             auto const* initial = dynamic_cast<kprC_InitialStep const*>(&step);
-            kprC_Assert(initial != nullptr, kprC_INVALID_STEP_CONTAINER);
+            if (!initial) InvalidContainer("its first step " + Quote(name) + " is not an Initial step");
             container.SetInitialStep(name, *initial);
         } else {
             auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step);
@@ -200,16 +210,28 @@ void kprC_StepContainer::AddFlatFormMetadata(cls_ClassMetadata& md) {
 void kprC_StepContainer::cls_ReadMore(cls_ReadVisitor const&) {
     auto const& names = nameToID();
     auto const& steps = IDToObj();
-    bool valid = order_.size() == names.size() && names.size() == steps.size() &&
-                 std::set<cow_String>(order_.begin(), order_.end()).size() == order_.size();
-    for (std::size_t i = 0; valid && i < order_.size(); ++i) {
-        auto id = names.find(order_[i]);
-        auto step = id == names.end() ? steps.end() : steps.find(id->second);
-        valid = step != steps.end() && step->second && id->second <= lastID() &&
-                (i == 0 ? dynamic_cast<kprC_InitialStep const*>(step->second.operator->()) != nullptr
-                        : dynamic_cast<kprC_AnalysisStep const*>(step->second.operator->()) != nullptr);
+    std::set<cow_String> seen;
+    for (std::size_t i = 0; i < order_.size(); ++i) {
+        cow_String const& name = order_[i];
+        if (!seen.insert(name).second) InvalidContainer("the order names step " + Quote(name) + " twice");
+        auto id = names.find(name);
+        if (id == names.end()) InvalidContainer("the order names step " + Quote(name) + ", which it does not hold");
+        auto step = steps.find(id->second);
+        if (step == steps.end() || !step->second)
+            InvalidContainer("step " + Quote(name) + " has the id " + std::to_string(id->second) + ", which holds no step");
+        if (id->second > lastID())
+            InvalidContainer("step " + Quote(name) + " has the id " + std::to_string(id->second) +
+                             ", above the last id handed out (" + std::to_string(lastID()) + ")");
+        bool const initial = dynamic_cast<kprC_InitialStep const*>(step->second.operator->()) != nullptr;
+        if (i == 0 && !initial) InvalidContainer("its first step " + Quote(name) + " is not an Initial step");
+        if (i > 0 && !dynamic_cast<kprC_AnalysisStep const*>(step->second.operator->()))
+            InvalidContainer("step " + Quote(name) + (initial ? " is a second Initial step" : " is not an analysis step"));
     }
-    kprC_Assert(valid, kprC_INVALID_STEP_CONTAINER);
+    for (auto const& [name, id] : names)
+        if (!seen.contains(name)) InvalidContainer("it holds step " + Quote(name) + ", which its order leaves out");
+    if (steps.size() != names.size())
+        InvalidContainer("it holds " + std::to_string(steps.size()) + " steps under " + std::to_string(names.size()) +
+                         " names");
 }
 
 void kprC_StepContainer::Check(bool removal) const { kprC_StepSequencer(*this, removal).Run(); }

@@ -315,7 +315,7 @@ TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
 }
 
 // A stored container whose order, maps and counter do not describe one history is
-// refused as a whole ("Invalid step container"); in the flat form, a step after the first
+// refused with what is wrong ("Invalid step container: ..."); in the flat form, a step after the first
 // that is not an analysis step is refused as such ("Invalid step").
 TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
     cls_MetadataRegistrar::initClassMetadata(tst_FlatHolder::InitializeMetadata, 7);
@@ -342,7 +342,6 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
     };
     std::uint32_t const container = kprC_StepContainer::TypeId(), base = kprC_StepRepositoryBase::TypeId(),
                         flat = tst_FlatHolder::TypeId();
-    char const* const invalidContainer = "Invalid step container";
     struct Case {
         char const* what;
         std::function<void(dbs_Database&)> damage;
@@ -351,21 +350,27 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
     };
     std::vector<Case> const cases = {
         {"a step left out of the order", [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1"}; },
-         "steps", invalidContainer},
+         "steps", "Invalid step container: it holds step \"S2\", which its order leaves out"},
         {"a name twice in the order",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps", invalidContainer},
+         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps",
+         "Invalid step container: the order names step \"S1\" twice"},
         {"a name the repository lacks",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps", invalidContainer},
+         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps",
+         "Invalid step container: the order names step \"S9\", which it does not hold"},
         {"the Initial step not first",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps", invalidContainer},
-        {"an id above the counter", [&](auto& db) { field(db, base, "lastID") = 2; }, "steps", invalidContainer},
+         [&](auto& db) { field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps",
+         "Invalid step container: its first step \"S1\" is not an Initial step"},
+        {"an id above the counter", [&](auto& db) { field(db, base, "lastID") = 2; }, "steps",
+         "Invalid step container: step \"S2\" has the id 3, above the last id handed out (2)"},
         {"a name mapped to no step", [&](auto& db) { entry(field(db, base, "nameToID"), "S2", dbs_Value(9)); }, "steps",
-         invalidContainer},
+         "Invalid step container: step \"S2\" has the id 9, which holds no step"},
         {"an id holding no step", [&](auto& db) { entry(field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); },
-         "steps", invalidContainer},
+         "steps", "Invalid step container: step \"S2\" has the id 3, which holds no step"},
+        {"the Initial step again later", [&](auto& db) { entry(field(db, base, "IDToObj"), 3, std::nullopt, 1); },
+         "steps", "Invalid step container: step \"S2\" is a second Initial step"},
         {"flat: an analysis step first",
          [&](auto& db) { field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, "holder",
-         invalidContainer},
+         "Invalid step container: its first step \"S1\" is not an Initial step"},
         {"flat: the Initial step again later",
          [&](auto& db) { entry(field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, "holder",
          "Invalid step"},
