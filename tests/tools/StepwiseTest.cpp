@@ -13,13 +13,15 @@
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/steps/general/kprC_HeatTransferStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "store/sto_FormatVersion.h"
 #include "store/sto_Sqlite.h"
+#include "support/tst_CraftedModels.h"
 #include "support/tst_DeclaredOrdinals.h"
 #include "tools/stepwise/stw_Commands.h"
 
 namespace fs = std::filesystem;
 
-void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << p.name << "': " << p.message; }
+void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << p.name << "': " << p.message << " / " << p.detail; }
 
 namespace {
 
@@ -44,8 +46,8 @@ protected:
         fs::create_directories(dir);
         stw_Library library;
         std::ostringstream ignored;
-        ASSERT_EQ(stw_Demo((dir / "demo.swdb").string(), false, ignored), stw_OK);
-        stw_Save(InvalidModel(), (dir / "invalid.swdb").string());
+        ASSERT_EQ(stw_Demo((dir / "demo.swdb").string(), false, false, ignored), stw_OK);
+        stw_Save(InvalidModel(), (dir / "invalid.swdb").string(), false);
         std::ofstream(dir / "notes.swdb") << "These are notes, not a model.\n";
     }
     static void TearDownTestSuite() { fs::remove_all(dir); }
@@ -71,8 +73,8 @@ protected:
     }
 
     // The program run in the scratch folder, its standard output a file (not a terminal).
-    static Outcome Run(std::string const& args) {
-        std::string const command = "cd '" + dir.string() + "' && '" STEPWISE_BIN "' " + args + " >out.txt 2>err.txt";
+    static Outcome Run(std::string const& args, std::string const& output = "out.txt") {
+        std::string const command = "cd '" + dir.string() + "' && '" STEPWISE_BIN "' " + args + " >" + output + " 2>err.txt";
         int const status = std::system(command.c_str());
         return {Read(dir / "out.txt"), Read(dir / "err.txt"), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
     }
@@ -204,7 +206,10 @@ TEST_F(Stepwise, ProblemsNameEveryInvalidObjectWithItsMessage) {
     std::vector<stw_Problem> const expected = {
         {"step", "Preload", "Initial increment must be greater than zero"},
         {"step", "Heat", "Initial increment must be greater than zero"},
-        {"step", "Heat", "Invalid sequence of steps"},
+        {"step", "Heat", "Invalid sequence of steps",
+         "'Heat' (Heat transfer) may not follow 'Preload' (Static, General); after 'Preload' may come: general "
+         "'Coupled temp-displacement', 'Dynamic, Implicit', 'Geostatic', 'Soils', 'Static, General', 'Static, Riks', "
+         "'Visco'; perturbation 'Buckle', 'Frequency', 'Static, Linear perturbation', 'Steady-state dynamics, Direct'"},
         {"load", "Zero", "Load must be created with a non-zero magnitudes unless utilizing a user subroutine."},
     };
     EXPECT_EQ(stw_Problems(InvalidModel()), expected);
@@ -217,6 +222,76 @@ TEST_F(Stepwise, StatusWordsAreDistinct) {
     EXPECT_EQ(words.size(), 17u);
     EXPECT_STREQ(stw_Word(8).word, "base state");
     EXPECT_STREQ(stw_Word(0).word, "-");
+}
+
+// Every crafted file is refused (or, where it can be read, its output) in one clear line,
+// and is left exactly as it was, with nothing created beside it.
+TEST_F(Stepwise, CraftedFilesAreRefusedClearlyAndLeftAsTheyWere) {
+    for (auto const& c : tst_CraftedModels()) {
+        std::string const name = std::string("crafted-") + c.name + ".swdb";
+        fs::copy_file(dir / "demo.swdb", dir / name, fs::copy_options::overwrite_existing);
+        c.spoil((dir / name).string());
+        std::string const before = Read(dir / name);
+        Outcome const outcome = Run(std::string(c.command) + " '" + name + "'");
+        std::string const err = c.err.starts_with("stepwise: ") ? c.err : "stepwise: cannot open '" + name + "': " + c.err + "\n";
+        EXPECT_EQ(outcome.err, err) << c.name;
+        EXPECT_EQ(outcome.out, "") << c.name;
+        EXPECT_EQ(outcome.exit, c.exit) << c.name;
+        EXPECT_EQ(Read(dir / name), before) << c.name;
+        for (char const* beside : {"-journal", "-wal", "-shm"}) EXPECT_FALSE(fs::exists(dir / (name + beside))) << c.name;
+        fs::remove(dir / name);
+    }
+}
+
+// demo replaces only a model file the user may write, unless --force; "file:..." is a name.
+TEST_F(Stepwise, SavingReplacesOnlyWritableModelFiles) {
+    std::ofstream(dir / "notes.txt") << "notes\n";
+    fs::copy_file(dir / "demo.swdb", dir / "locked.swdb", fs::copy_options::overwrite_existing);
+    fs::permissions(dir / "locked.swdb", fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directory(dir / "folder.swdb");
+    struct Case {
+        std::string args, err;
+        int exit;
+    } const cases[] = {
+        {"demo notes.txt", "stepwise: will not replace 'notes.txt': it is not a Stepwise model file; give --force to replace it\n", 2},
+        {"demo locked.swdb", "stepwise: will not replace 'locked.swdb': it is write-protected; give --force to replace it\n", 2},
+        {"demo folder.swdb", "stepwise: will not replace 'folder.swdb': it is not a regular file; give --force to replace it\n", 2},
+        {"demo --force notes.txt", "", 0},
+        {"demo --force locked.swdb", "", 0},
+        {"demo 'file:demo.swdb?x='", "", 0},
+    };
+    for (auto const& c : cases) {
+        std::string const demo = Read(dir / "demo.swdb"), notes = Read(dir / "notes.txt"), locked = Read(dir / "locked.swdb");
+        Outcome const outcome = Run(c.args);
+        EXPECT_EQ(outcome.err, c.err) << c.args;
+        EXPECT_EQ(outcome.exit, c.exit) << c.args;
+        EXPECT_EQ(Read(dir / "demo.swdb"), demo) << c.args;
+        if (c.exit != 0) EXPECT_EQ(Read(dir / "notes.txt"), notes) << c.args;
+        if (c.exit != 0) EXPECT_EQ(Read(dir / "locked.swdb"), locked) << c.args;
+    }
+    EXPECT_EQ(Run("check notes.txt").exit, 0);
+    EXPECT_EQ(Run("check 'file:demo.swdb?x='").exit, 0);
+    EXPECT_EQ(fs::status(dir / "locked.swdb").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read);
+}
+
+TEST_F(Stepwise, OutputThatCannotBeWrittenFailsAndTheVersionIsShown) {
+    Outcome const full = Run("show demo.swdb", "/dev/full");
+    EXPECT_EQ(full.err, "stepwise: cannot write the output (No space left on device)\n");
+    EXPECT_EQ(full.exit, 2);
+    Outcome const version = Run("--version");
+    EXPECT_EQ(version.out, "stepwise " STEPWISE_VERSION " (model file format " + std::to_string(sto_FormatVersion) + ")\n");
+    EXPECT_EQ(version.exit, 0);
+}
+
+// A load row with fewer or more statuses than there are steps still renders whole lines.
+TEST_F(Stepwise, RowsOfAnotherLengthThanTheStepsStayInTheirColumns) {
+    stw_View view{{{"Initial", "Initial", false, 0.0}, {"A", "Static, General", false, 1.0}, {"B", "Frequency", false, 0.0}},
+                  {{"Short", "Pressure", false, {1}}, {"Long", "Pressure", false, {1, 2, 2, 2}}, {"None", "Moment", false, {stw_NoRecord, 1}}}};
+    std::string const text = stw_Render(view, false);
+    EXPECT_NE(text.find("  Short  Pressure  created\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  Long   Pressure  created  propagated\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("  None   Moment    ?        created\n"), std::string::npos) << text;
+    EXPECT_EQ(stw_ToJson(view)["loads"][1]["history"].size(), 2u);
 }
 
 // The demo file's "##attributes" rows give every attribute its place in its class's

@@ -13,7 +13,7 @@
 // The whole program: parses the command line, runs the command, reports failures on `err`.
 int stw_Main(int argc, char const* const* argv, std::ostream& out, std::ostream& err, bool colour);
 
-int stw_Demo(std::string const& path, bool colour, std::ostream& out);
+int stw_Demo(std::string const& path, bool force, bool colour, std::ostream& out);
 int stw_Show(std::string const& path, bool colour, bool json, std::ostream& out);
 int stw_Check(std::string const& path, std::ostream& out);
 int stw_Steps(std::string const& path, std::optional<std::string> const& after, std::ostream& out);

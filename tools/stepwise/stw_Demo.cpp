@@ -35,13 +35,13 @@ ddr_Model stw_DemoModel() {
     return model;
 }
 
-int stw_Demo(std::string const& path, bool colour, std::ostream& out) {
+int stw_Demo(std::string const& path, bool force, bool colour, std::ostream& out) {
     ddr_Model const model = stw_DemoModel();
     if (auto const problems = stw_Problems(model); !problems.empty())
         throw stw_Failure("the demo model is not valid: " + problems.front().kind + " '" + problems.front().name +
                               "': " + problems.front().message,
                           stw_INVALID);
-    stw_Save(model, path);
+    stw_Save(model, path, force);
     ddr_Model const read = stw_Open(path);
     stw_View const view = stw_BuildView(read);
     if (stw_Image(read) != stw_Image(model) || view != stw_BuildView(model))

@@ -12,12 +12,18 @@ kloC_LoadContainer const& Loads(ddr_Model const& model) {
 }
 }  // namespace
 
-std::vector<stw_LoadRow> stw_LoadRows(ddr_Model const& model) {
+std::vector<stw_LoadRow> stw_LoadRows(ddr_Model const& model, std::vector<std::string> const& steps) {
     std::vector<stw_LoadRow> rows;
     for (auto const& name : Loads(model).Keys()) {
         kloC_Load const& load = Loads(model).ConstGet(name);
         stw_LoadRow row{name, kloC_LoadTypeLabelMap::Instance().Label(load.DynTypeId()), load.IsSuppressed(), {}};
-        for (auto status : load.History()) row.statuses.push_back(mdl_Value(status));
+        for (auto const& step : steps) {
+            try {
+                row.statuses.push_back(mdl_Value(load.Status(step)));
+            } catch (omu_KeyErrorException const&) {
+                row.statuses.push_back(stw_NoRecord);
+            }
+        }
         rows.push_back(std::move(row));
     }
     return rows;

@@ -1,8 +1,12 @@
 #include "tools/stepwise/stw_Model.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "host/hst_ModelFile.h"
 #include "module/klo/kloC_Module.h"
 #include "platform/cls/cls_WriteVisitor.h"
+#include "store/sto_ModelFile.h"
 
 stw_Library::stw_Library() { kloC_initialize(modules_); }
 stw_Library::~stw_Library() { kloC_finalize(modules_); }
@@ -27,7 +31,18 @@ ddr_Model stw_Open(std::string const& path) {
     }
 }
 
-void stw_Save(ddr_Model const& model, std::string const& path) {
+void stw_Save(ddr_Model const& model, std::string const& path, bool force) {
+    struct stat st{};
+    if (!force && ::stat(path.c_str(), &st) == 0) {
+        auto refuse = [&](std::string const& why) {
+            throw stw_Failure("will not replace '" + path + "': " + why + "; give --force to replace it", stw_UNREADABLE);
+        };
+        if (!S_ISREG(st.st_mode)) refuse("it is not a regular file");
+        if (!sto_ModelFile::IsModelFile(path)) refuse("it is not a Stepwise model file");
+        // No write permission at all counts as protected also for a user whom access() lets write.
+        if (::access(path.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+            refuse("it is write-protected");
+    }
     try {
         hst_ModelFile::Save(model, path);
     } catch (std::exception const& e) {

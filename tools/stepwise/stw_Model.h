@@ -35,7 +35,10 @@ private:
 // The model in the file; stw_Failure (stw_UNREADABLE) "cannot open 'path': why" when it
 // cannot be read as a model.
 ddr_Model stw_Open(std::string const& path);
-void stw_Save(ddr_Model const& model, std::string const& path);
+// Saves over an existing file only when it is a model file the user may write, unless
+// `force`: anything else (notes, another program's database, a write-protected file) is
+// refused with stw_Failure (stw_UNREADABLE) and left as it is.
+void stw_Save(ddr_Model const& model, std::string const& path, bool force);
 // The table database the model file is written from: two models that write the same
 // image are the same model.
 dbs_Database stw_Image(ddr_Model const& model);

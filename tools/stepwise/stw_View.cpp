@@ -1,6 +1,7 @@
 #include "tools/stepwise/stw_View.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <set>
 
@@ -9,6 +10,7 @@
 #include "module/kpr/steps/kprC_StepContainer.h"
 #include "platform/thr/thr_GlobalSingleton.h"
 #include "tools/stepwise/stw_Loads.h"
+#include "tools/stepwise/stw_Model.h"
 
 namespace {
 // By status value; 9 to 15 never arise for loads but read sensibly if a file holds them.
@@ -31,12 +33,6 @@ stw_StatusWord const words[] = {
     {"status 15", "35", "a status loads do not use"},
 };
 
-std::string ProcedureLabel(kprC_Step const& step) {
-    auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().TranslatedLabels();
-    auto const found = labels.find(step.ProcedureType());
-    return found != labels.end() ? found->second : "Initial";
-}
-
 std::string Number(double value) {
     char text[32];
     std::snprintf(text, sizeof text, "%g", value);
@@ -47,24 +43,32 @@ std::string NlgeomText(bool on) { return on ? "ON" : "OFF"; }
 
 // A table as lines of padded columns two spaces apart, under a bold header line unless
 // `withHeader` is false; `colours` (same shape as `rows`, or empty) wraps each cell in its
-// ANSI colour, after padding so the columns stay aligned.
+// ANSI colour, after padding so the columns stay aligned. Every line has the header's
+// columns: a shorter row is padded with empty cells, a longer one cut.
 using Cells = std::vector<std::string>;
 std::string Table(Cells const& header, std::vector<Cells> const& rows, std::vector<Cells> const& colours,
                   bool colour, bool withHeader = true) {
-    std::vector<std::size_t> widths(header.size());
-    for (std::size_t c = 0; c < header.size(); ++c) {
+    std::size_t const n = header.size();
+    auto at = [](Cells const* cells, std::size_t c) -> std::string const& {
+        static std::string const none;
+        return cells && c < cells->size() ? (*cells)[c] : none;
+    };
+    std::vector<std::size_t> widths(n);
+    for (std::size_t c = 0; c < n; ++c) {
         widths[c] = header[c].size();
-        for (auto const& row : rows) widths[c] = std::max(widths[c], row[c].size());
+        for (auto const& row : rows) widths[c] = std::max(widths[c], at(&row, c).size());
     }
     auto line = [&](Cells const& cells, Cells const* paint, char const* all) {
+        std::size_t last = n;  // trailing empty cells are left off, not padded
+        while (last > 1 && at(&cells, last - 1).empty()) --last;
         std::string text = " ";
-        for (std::size_t c = 0; c < cells.size(); ++c) {
-            std::string cell = cells[c];
-            if (c + 1 < cells.size()) cell.resize(widths[c], ' ');
-            char const* sgr = paint && !(*paint)[c].empty() ? (*paint)[c].c_str() : all;
+        for (std::size_t c = 0; c < last; ++c) {
+            std::string cell = at(&cells, c);
+            if (c + 1 < last) cell.resize(widths[c], ' ');
+            char const* sgr = !at(paint, c).empty() ? at(paint, c).c_str() : all;
             text += " ";
             text += colour && sgr ? "\x1b[" + std::string(sgr) + "m" + cell + "\x1b[0m" : cell;
-            if (c + 1 < cells.size()) text += " ";
+            if (c + 1 < last) text += " ";
         }
         return text + "\n";
     };
@@ -75,6 +79,54 @@ std::string Table(Cells const& header, std::vector<Cells> const& rows, std::vect
 
 std::string Heading(std::string const& title, bool colour) {
     return colour ? "\x1b[1;4m" + title + "\x1b[0m\n" : title + "\n";
+}
+
+// The text with every byte outside printable ASCII as \xHH, for a message.
+std::string Printable(std::string const& text) {
+    std::string out;
+    for (unsigned char c : text) {
+        if (c >= 0x20 && c < 0x7f) {
+            out += char(c);
+        } else {
+            char hex[5];
+            std::snprintf(hex, sizeof hex, "\\x%02X", c);
+            out += hex;
+        }
+    }
+    return out;
+}
+
+// Whether `text` is well-formed UTF-8 (no overlong forms, surrogates or values past U+10FFFF).
+bool IsUtf8(std::string const& text) {
+    auto const* p = reinterpret_cast<unsigned char const*>(text.data());
+    auto const* end = p + text.size();
+    while (p < end) {
+        unsigned c = *p++;
+        int more = c < 0x80 ? 0 : (c >> 5) == 0x6 ? 1 : (c >> 4) == 0xe ? 2 : (c >> 3) == 0x1e ? 3 : -1;
+        if (more < 0 || end - p < more) return false;
+        unsigned v = more == 0 ? c : c & (0x3f >> more);
+        for (int i = 0; i < more; ++i, ++p) {
+            if ((*p & 0xc0) != 0x80) return false;
+            v = (v << 6) | (*p & 0x3f);
+        }
+        unsigned const least[] = {0, 0x80, 0x800, 0x10000};
+        if (v < least[more] || v > 0x10ffff || (v >= 0xd800 && v <= 0xdfff)) return false;
+    }
+    return true;
+}
+
+std::string const& Text(char const* what, std::string const& text) {
+    if (!IsUtf8(text))
+        throw stw_Failure(std::string("cannot write JSON: the ") + what + " \"" + Printable(text) +
+                              "\" is not valid UTF-8",
+                          stw_INVALID);
+    return text;
+}
+
+double Finite(std::string const& what, double value) {
+    if (!std::isfinite(value))
+        throw stw_Failure("cannot write JSON: " + what + " is " + Number(value) + ", not a finite number", stw_INVALID);
+    return value;
 }
 
 // The status's scripting string, or its number for a status without one.
@@ -92,6 +144,7 @@ std::set<unsigned> Shown(stw_View const& view) {
 }  // namespace
 
 stw_StatusWord stw_Word(unsigned status) {
+    if (status == stw_NoRecord) return {"?", "1;35", "the load has no record for this step"};
     return status < std::size(words) ? words[status] : stw_StatusWord{"unknown", "35", "an unknown status"};
 }
 
@@ -99,8 +152,10 @@ stw_View stw_BuildView(ddr_Model const& model) {
     stw_View view;
     auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
     for (kprC_StepContainerIT it(steps); !it.IsDone(); it.Next())
-        view.steps.push_back({it.Name(), ProcedureLabel(it.Current()), steps.Nlgeom(it.Name()), it.Current().TimePeriod()});
-    view.loads = stw_LoadRows(model);
+        view.steps.push_back({it.Name(), kprC_ProcedureLabel(it.Current().ProcedureType()), steps.Nlgeom(it.Name()), it.Current().TimePeriod()});
+    std::vector<std::string> analysis;
+    for (std::size_t i = 1; i < view.steps.size(); ++i) analysis.push_back(view.steps[i].name);
+    view.loads = stw_LoadRows(model, analysis);
     return view;
 }
 
@@ -136,15 +191,18 @@ std::string stw_Render(stw_View const& view, bool colour) {
 nlohmann::json stw_ToJson(stw_View const& view) {
     nlohmann::json steps = nlohmann::json::array(), loads = nlohmann::json::array(), legend = nlohmann::json::array();
     for (auto const& s : view.steps)
-        steps.push_back({{"name", s.name}, {"procedure", s.procedure}, {"nlgeom", s.nlgeom}, {"timePeriod", s.timePeriod}});
+        steps.push_back({{"name", Text("step name", s.name)},
+                         {"procedure", s.procedure},
+                         {"nlgeom", s.nlgeom},
+                         {"timePeriod", Finite("the time period of step " + Printable(s.name), s.timePeriod)}});
     for (auto const& load : view.loads) {
         nlohmann::json history = nlohmann::json::array();
-        for (std::size_t i = 0; i < load.statuses.size(); ++i)
-            history.push_back({{"step", view.steps.at(i + 1).name},
+        for (std::size_t i = 0; i < load.statuses.size() && i + 1 < view.steps.size(); ++i)
+            history.push_back({{"step", view.steps[i + 1].name},
                                {"status", stw_Word(load.statuses[i]).word},
                                {"code", StatusCode(load.statuses[i])}});
         loads.push_back(
-            {{"name", load.name}, {"type", load.type}, {"suppressed", load.suppressed}, {"history", history}});
+            {{"name", Text("load name", load.name)}, {"type", load.type}, {"suppressed", load.suppressed}, {"history", history}});
     }
     for (unsigned status : Shown(view))
         legend.push_back({{"status", stw_Word(status).word}, {"meaning", stw_Word(status).meaning}});

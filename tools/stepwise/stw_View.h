@@ -16,7 +16,10 @@ struct stw_StepRow {
     bool operator==(stw_StepRow const&) const = default;
 };
 
-// One load: its status in every analysis step, in step order.
+// The status shown where a load has no record for a step.
+inline constexpr unsigned stw_NoRecord = 99;
+
+// One load: its status in every analysis step, in step order (placed by step name).
 struct stw_LoadRow {
     std::string name;
     std::string type;  // the load type's label
@@ -42,4 +45,6 @@ stw_StatusWord stw_Word(unsigned status);
 
 stw_View stw_BuildView(ddr_Model const& model);
 std::string stw_Render(stw_View const& view, bool colour);
+// Raises stw_Failure for a name that is not valid UTF-8 and a number that is not finite,
+// which JSON cannot hold (it would write null).
 nlohmann::json stw_ToJson(stw_View const& view);
