@@ -1,6 +1,6 @@
 #include "module/klo/kloC_Module.h"
 
-#include <ranges>
+#include <iterator>
 
 #include "module/datum/dtmC_Module.h"
 #include "module/kad/kadC_Module.h"
@@ -52,6 +52,8 @@ void kloC_finalize(int& moduleCount) {
     ini_Modules::Record("kloC_finalize");
     kloC_LoadTypeLabelMap::Finalize();
     ini_Unregister(Frame());
-    for (auto const& dependency : dependencies | std::views::reverse) dependency.finalize(moduleCount);
+    // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile
+    // against libstdc++ 12 (the fuzz configuration).
+    for (auto it = std::rbegin(dependencies); it != std::rend(dependencies); ++it) it->finalize(moduleCount);
     --moduleCount;
 }

@@ -310,7 +310,7 @@ private:
                 valid = handle->ValidInStep(changed, false, type == 0, kprC_IsExplicit(type));
             if (valid) continue;
             Regions const regions = handle->Regions(0);
-            File([name](kprC_PropagatingContainer& c) { c.map_.at(name).GetMutable().suppress(false); });
+            File([name = name](kprC_PropagatingContainer& c) { c.map_.at(name).GetMutable().suppress(false); });
             handle.GetMutable().Suppress();
             RecordUnderPath(name);
             suppressedByStepChange_.push_back(name);
