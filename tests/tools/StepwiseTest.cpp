@@ -47,10 +47,14 @@ protected:
         stw_Library library;
         std::ostringstream ignored;
         ASSERT_EQ(stw_Demo((dir / "demo.swdb").string(), false, false, ignored), stw_OK);
-        stw_Save(InvalidModel(), (dir / "invalid.swdb").string(), false);
+        // The README's invalid.swdb ships as examples/invalid.swdb; STEPWISE_UPDATE_EXPECTED=1
+        // writes it again from InvalidModel().
+        if (std::getenv("STEPWISE_UPDATE_EXPECTED")) stw_Save(InvalidModel(), Example().string(), true);
+        fs::copy_file(Example(), dir / "invalid.swdb");
         std::ofstream(dir / "notes.swdb") << "These are notes, not a model.\n";
     }
     static void TearDownTestSuite() { fs::remove_all(dir); }
+    static fs::path Example() { return fs::path(STEPWISE_EXAMPLES) / "invalid.swdb"; }
 
     // A static step left with its default increments; a heat transfer step, which may not
     // follow it and where a force is not valid; a force created with zero magnitudes (kept
@@ -214,6 +218,10 @@ TEST_F(Stepwise, ProblemsNameEveryInvalidObjectWithItsMessage) {
     };
     EXPECT_EQ(stw_Problems(InvalidModel()), expected);
     EXPECT_TRUE(stw_Problems(stw_DemoModel()).empty());
+}
+
+TEST_F(Stepwise, TheShippedInvalidExampleIsTheModelTheTestsBuild) {
+    EXPECT_EQ(stw_Image(stw_Open(Example().string())), stw_Image(InvalidModel()));
 }
 
 TEST_F(Stepwise, StatusWordsAreDistinct) {
