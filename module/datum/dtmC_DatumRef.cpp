@@ -11,3 +11,19 @@ bool dtmC_DatumRef::operator==(dtmC_DatumRef const& other) const {
 }
 
 omu_PrimTuple omu_ReturnPrim(dtmC_DatumRef const& ref) { return {ref.datumId(), ref.instanceId()}; }
+
+cls_ScriptValue cls_ScriptCodec<dtmC_DatumRef>::Get(dtmC_DatumRef const& ref) {
+    if (ref.IsNullRef()) return {};
+    return cls_ScriptList{ref.datumId(), ref.instanceId()};
+}
+
+void cls_ScriptCodec<dtmC_DatumRef>::Assign(dtmC_DatumRef& m, cls_ScriptValue const& v, char const* name) {
+    if (v.IsNone()) {
+        m = dtmC_DatumRef();
+        return;
+    }
+    std::vector<int> ids;
+    cls_ScriptCodec<std::vector<int>>::Assign(ids, v, name);
+    if (ids.size() != 2) throw omu_ValueErrorException(std::string(name) + " must be (datum id, instance id) or None");
+    m = dtmC_DatumRef(ids[0], ids[1], "", 0);
+}

@@ -32,3 +32,15 @@ class dtmC_DatumRef : public cls_Persistent {
 
 // The scripting value of a reference: (datum id, instance id).
 omu_PrimTuple omu_ReturnPrim(dtmC_DatumRef const& ref);
+
+// Scripts see a reference as (datum id, instance id), the null reference as None.
+template <>
+struct cls_ScriptCodec<dtmC_DatumRef> {
+    static cls_ScriptType Type() {
+        cls_ScriptType t = cls_ScriptType::Of(cls_ScriptKind::List, cls_ScriptKind::Int);
+        t.optional = true;
+        return t;
+    }
+    static cls_ScriptValue Get(dtmC_DatumRef const& ref);
+    static void Assign(dtmC_DatumRef& m, cls_ScriptValue const& v, char const* name);
+};

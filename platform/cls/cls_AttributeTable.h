@@ -50,6 +50,12 @@
 //   void cls_WriteMore(cls_WriteVisitor const&) const;   void cls_ReadMore(cls_ReadVisitor const&);
 //   static void cls_MetadataMore(cls_ClassMetadata&);
 // which run after the table's attributes.
+//
+// Registering the metadata also registers what scripts see of the class (cls_Script.h):
+// every row whose member type has a scripting codec, under its scripting name, and the
+// scripting constructor constructorCmd() of a concrete class. A class that scripts do not
+// create says CLS_NO_SCRIPT_CONSTRUCTOR; one that shows inherited rows under other names
+// lists them as pairs, CLS_SCRIPT_NAMES("c1", "cf1", "c2", "cf2").
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -62,6 +68,7 @@
 
 #include "platform/cls/cls_ClassRegistrar.h"
 #include "platform/cls/cls_Codec.h"
+#include "platform/cls/cls_Script.h"
 #include "platform/omu/omn_FixedString.h"
 #include "platform/typ/typ_ArchCompTable.h"
 
@@ -110,6 +117,8 @@ struct cls_AttrEntry {
     virtual void Write(C const& object, cls_WriteVisitor const& w) const = 0;
     virtual void Read(C& object, cls_ReadVisitor const& r) const = 0;
     virtual void Reset(C& object) const = 0;
+    // Adds the attribute as scripts see it, when its member type has a scripting codec.
+    virtual void AddScript(std::vector<cls_ScriptAttribute>& out) const = 0;
 
     cls_Key key;              // ordinal (declaration position, -1 by name only) and name
     char const* script = "";  // the scripting name
@@ -138,6 +147,9 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
             Reset(object);
     }
     void Reset(C& object) const override { object.*member = initial(); }
+    void AddScript(std::vector<cls_ScriptAttribute>& out) const override {
+        cls_AddScriptAttribute<C, M>(out, member, this->script, this->key.name);
+    }
 
     M C::*member;
     M (*initial)();
@@ -165,6 +177,9 @@ struct cls_AttrVia final : cls_AttrEntry<C> {
             Reset(object);
     }
     void Reset(C& object) const override { set(object, initial()); }
+    void AddScript(std::vector<cls_ScriptAttribute>& out) const override {
+        cls_AddScriptAttribute<C, M>(out, get, set, this->script, this->key.name);
+    }
 
     Get get;
     Set set;
@@ -225,6 +240,9 @@ CLS_DEFINE_ORDER_CONCEPT_(Write)
 CLS_DEFINE_ORDER_CONCEPT_(Register)
 CLS_DEFINE_ORDER_CONCEPT_(Read)
 #undef CLS_DEFINE_ORDER_CONCEPT_
+template <class C>
+concept cls_HasOwnScriptNames =
+    requires { C::cls_ScriptNames(); } && std::same_as<typename decltype(C::cls_ScriptNames())::Owner, C>;
 
 struct cls_RowsTag {};
 
@@ -277,6 +295,11 @@ public:
     }
     void ApplyDefaults(C& object) const {
         for (auto const& e : entries_) e->Reset(object);
+    }
+    std::vector<cls_ScriptAttribute> ScriptAttributes() const {
+        std::vector<cls_ScriptAttribute> out;
+        for (auto const& e : entries_) e->AddScript(out);
+        return out;
     }
 
     // The rows in declaration order, and the three orders.
@@ -362,11 +385,31 @@ void cls_ReadLevel(C& object, cls_ReadVisitor const& r) {
     object.C::cls_uid_.Set(r.GetUid());
 }
 
+// What scripts see of the class level: its constructor, a factory when it is concrete,
+// its attributes and the inherited attributes it renames.
+template <class C>
+cls_ScriptClass cls_ScriptLevel(std::string const& name) {
+    cls_ScriptClass s;
+    s.typeId = C::TypeId();
+    s.baseId = C::cls_Base::TypeId();
+    s.name = name;
+    s.constructorName = cls_ScriptConstructorName<C>();
+    if constexpr (std::is_default_constructible_v<C>) s.create = []() -> cls_Persistent* { return new C(); };
+    s.attributes = C::Attributes().ScriptAttributes();
+    if constexpr (cls_HasOwnScriptNames<C>) {
+        constexpr auto names = C::cls_ScriptNames().names;
+        static_assert(names.size() % 2 == 0, "CLS_SCRIPT_NAMES takes pairs of stored name and scripting name");
+        for (std::size_t i = 0; i < names.size(); i += 2) s.renames.emplace_back(names[i], names[i + 1]);
+    }
+    return s;
+}
+
 template <class C>
 void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, cls_ClassMetadata::Factory factory) {
     auto& md = registrar.AddClassMD(
         cls_ClassMetadata(name, C::TypeId(), C::ClassVersion(), factory, C::cls_Base::TypeId()));
     C::Attributes().Register(md);
+    cls_ScriptRegistry::Add(cls_ScriptLevel<C>(name));
     // A static hook's type does not tell whose it is: compare with the base's.
     if constexpr (requires { &C::cls_MetadataMore; }) {
         if constexpr (requires { &C::cls_Base::cls_MetadataMore; }) {

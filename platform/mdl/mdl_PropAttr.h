@@ -98,3 +98,21 @@ class mdl_PropAttr : public cls_Persistent {
 
     bool operator==(mdl_PropAttr const& other) const { return value_ == other.value_ && state_ == other.state_; }
 };
+
+// Scripts see a propagating attribute as its value, and its attribute state as a string
+// set through SetStatus.
+template <class V>
+    requires cls_Scriptable<V>
+struct cls_ScriptCodec<mdl_PropAttr<V>> {
+    static cls_ScriptType Type() { return cls_ScriptCodec<V>::Type(); }
+    static cls_ScriptValue Get(mdl_PropAttr<V> const& a) { return cls_ScriptCodec<V>::Get(a.value()); }
+    static void Assign(mdl_PropAttr<V>& a, cls_ScriptValue const& v, char const* name) {
+        V value{};
+        cls_ScriptCodec<V>::Assign(value, v, name);
+        a = std::move(value);
+    }
+    static std::string State(mdl_PropAttr<V> const& a) { return cls_EnumCodec<mdl_PropAttributeStateEnm>::ToString(a.state()); }
+    static void SetState(mdl_PropAttr<V>& a, std::string const& state, char const* name, bool inCreationStep) {
+        a.SetStatus(name, cls_EnumCodec<mdl_PropAttributeStateEnm>::FromScript(state), inCreationStep);
+    }
+};

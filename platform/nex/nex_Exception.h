@@ -33,6 +33,12 @@ class omu_KeyErrorException : public nex_Exception {
     using nex_Exception::nex_Exception;
 };
 
+// A scripting value of the wrong kind (a string where a number belongs), or a command
+// called with an argument it does not take or without one it needs.
+class omu_TypeErrorException : public nex_Exception {
+    using nex_Exception::nex_Exception;
+};
+
 // Raises nex_AssertException with the condition's source text when it does not hold.
 #define NEX_ASSERT(condition) \
     do { \

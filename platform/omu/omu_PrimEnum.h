@@ -7,6 +7,7 @@
 // apart: 1 for every enumeration type, 602 for the procedure type code.
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "platform/cls/cls_Codec.h"
 #include "platform/omu/omu_PrimEnumBase.h"
@@ -79,18 +80,26 @@ private:
     using Table = omu_EnumTable<Enum, N>;
 };
 
-// Stored form of every enumeration with a permitted-string table: its string. Writing a
-// value outside the table and reading a string outside it raise the wrapper's refusals.
+// Stored and scripting form of every enumeration with a permitted-string table: its
+// string. Writing a value outside the table, reading a stored string outside it and a
+// script giving one raise the wrapper's refusals.
 template <class E>
     requires requires { omu_EnumTable<E, 1>::entries; }
 struct cls_EnumCodec<E> {
     static std::string ToString(E value) { return omu_PrimEnum<E, 1>(value).AsString(); }
     static E FromStored(std::string const& text) { return omu_PrimEnum<E, 1>(omu_FromStored{}, text).Value(); }
+    static E FromScript(std::string const& text) { return omu_PrimEnum<E, 1>(cow_String(text)).Value(); }
     // The permitted strings, "OFF, ON, NOT_AVAILABLE".
     static std::string Permitted() {
         std::string out;
         for (auto const* e = omu_EnumTable<E, 1>::entries; e->string; ++e) out += (out.empty() ? "" : ", ") + std::string(e->string);
         return out;
+    }
+    // The permitted strings in table order.
+    static std::vector<std::string> PermittedStrings() {
+        std::vector<std::string> strings;
+        for (auto const* e = omu_EnumTable<E, 1>::entries; e->string; ++e) strings.emplace_back(e->string);
+        return strings;
     }
 };
 

@@ -31,6 +31,8 @@ class rgnC_Region : public cls_Persistent {
     rgnC_Region(rgnC_Region const&) = default;
     rgnC_Region& operator=(rgnC_Region const&) = default;
 
+    static constexpr char const* constructorCmd() { return "Region"; }
+
     bool IsEmpty() const { return names_.empty() && entityCount_ == 0; }
     // "Set-1, Surf-2", or "(empty)".
     cow_String Describe() const;
@@ -39,4 +41,13 @@ class rgnC_Region : public cls_Persistent {
         return names_ == other.names_ && entityCount_ == other.entityCount_ && modelSpace_ == other.modelSpace_ &&
                flag_ == other.flag_;
     }
+};
+
+// Scripts hand a region over as a Region object, as a set or surface name (one entity),
+// or as a sequence of names (one entity each).
+template <>
+struct cls_ScriptCodec<rgnC_Region> {
+    static cls_ScriptType Type() { return cls_ScriptType::ObjectOf(rgnC_Region::TypeId()); }
+    static cls_ScriptValue Get(rgnC_Region const& r) { return cls_ScriptObject(std::make_shared<rgnC_Region const>(r)); }
+    static void Assign(rgnC_Region& m, cls_ScriptValue const& v, char const* name);
 };

@@ -7,6 +7,7 @@
 class kloC_ConcentratedForceState : public kloC_VectorState {
     CLS_PERSISTENT(kloC_ConcentratedForceState, kloC_VectorState, kloC_ConcentratedForceState_TypeId, 203, CLS_NO_ATTRIBUTES)
     KLOC_NAME(pythonTypeName, "ConcentratedForceState")
+    CLS_SCRIPT_NAMES("c1", "cf1", "c2", "cf2", "c3", "cf3")
 
     kloC_ConcentratedForceState() = default;
     kloC_ConcentratedForceState(double cf1, double cf2, double cf3) { SetComponents(cf1, cf2, cf3); }

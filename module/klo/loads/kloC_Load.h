@@ -24,6 +24,8 @@ using kloC_LoadRecords = std::vector<kloC_StateQuad>;
 class kloC_Load : public cls_Persistent {
     CLS_ABSTRACT_PERSISTENT(kloC_Load, cls_Persistent, kloC_Load_TypeId, 815, KLOC_LOAD_ATTRIBUTES)
     CLS_WRITE_ORDER("region", "suppress", "states", "fieldName")
+    // Scripts read the flag as "suppressed"; "suppress" is the command that sets it.
+    CLS_SCRIPT_NAMES("suppress", "suppressed")
 
     using StatusEnm = mdl_PropagationStatusEnm;
     using Record = kloC_StateQuad;

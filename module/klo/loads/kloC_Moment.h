@@ -7,6 +7,7 @@
 class kloC_MomentState : public kloC_VectorState {
     CLS_PERSISTENT(kloC_MomentState, kloC_VectorState, kloC_MomentState_TypeId, 203, CLS_NO_ATTRIBUTES)
     KLOC_NAME(pythonTypeName, "MomentState")
+    CLS_SCRIPT_NAMES("c1", "cm1", "c2", "cm2", "c3", "cm3")
 
     kloC_MomentState() = default;
     kloC_MomentState(double cm1, double cm2, double cm3) { SetComponents(cm1, cm2, cm3); }

@@ -15,6 +15,7 @@ using kprC_RetainedDofsList = cow_List<kprC_RetainedDofs>;
 
 class kprC_SubstructureGenerateStep : public kprC_AnalysisStep {
     KPRC_ANALYSIS_STEP(kprC_SubstructureGenerateStep, 831, KPRC_SUBSTRUCTUREGENERATESTEP_ATTRIBUTES)
+    CLS_NO_SCRIPT_CONSTRUCTOR
 
     kprC_SubstructureGenerateStep() = default;
 

@@ -1,0 +1,169 @@
+// The scripting descriptions of the registered classes, and the conversions every class
+// shares: value kinds named in messages, the table of floats, and the walk up a class's
+// levels that gives an object's attributes under their scripting names.
+#include "platform/cls/cls_Script.h"
+
+#include <algorithm>
+#include <map>
+#include <mutex>
+#include <sstream>
+
+#include "platform/cls/cls_MetadataRegistrar.h"
+
+std::string cls_ScriptValue::KindName() const {
+    static char const* const names[] = {"None", "a boolean", "an integer", "a float", "a string", "a sequence", "an object"};
+    return IsNone() ? "None" : names[v.index()];
+}
+
+std::string cls_ScriptValue::Repr() const {
+    std::ostringstream out;
+    if (IsNone()) return "None";
+    if (auto const* b = If<bool>()) return *b ? "True" : "False";
+    if (auto const* i = If<std::int64_t>()) return std::to_string(*i);
+    if (auto const* d = If<double>()) {
+        out.precision(17);
+        out << *d;
+        std::string text = out.str();
+        if (text.find_first_of(".eEn") == std::string::npos) text += ".0";
+        return text;
+    }
+    if (auto const* s = If<std::string>()) {
+        std::string quoted = "'";
+        for (char c : *s) quoted += c == '\'' ? std::string("\\'") : c == '\\' ? std::string("\\\\") : std::string(1, c);
+        return quoted + "'";
+    }
+    if (auto const* list = If<cls_ScriptList>()) {
+        out << "(";
+        for (std::size_t i = 0; i < list->size(); ++i) out << (i ? ", " : "") << (*list)[i].Repr();
+        out << (list->size() == 1 ? ",)" : ")");
+        return out.str();
+    }
+    auto const* description = cls_ScriptRegistry::Find((*Object())->DynTypeId());
+    return description ? description->name + "(...)" : "<object>";
+}
+
+std::string cls_ScriptType::Describe() const {
+    auto plain = [](cls_ScriptKind k) -> std::string {
+        switch (k) {
+            case cls_ScriptKind::Bool: return "a boolean";
+            case cls_ScriptKind::Int: return "an integer";
+            case cls_ScriptKind::Double: return "a float";
+            case cls_ScriptKind::Enum: return "a string";
+            default: return "a string";
+        }
+    };
+    switch (kind) {
+        case cls_ScriptKind::Enum: {
+            std::string text = "one of ";
+            for (std::size_t i = 0; i < permitted.size(); ++i) text += (i ? ", " : "") + permitted[i];
+            return text;
+        }
+        case cls_ScriptKind::List: return "a sequence of " + plain(element).substr(plain(element).find(' ') + 1) + "s";
+        case cls_ScriptKind::Table: return "a sequence of sequences of floats";
+        case cls_ScriptKind::Object: {
+            auto const* description = cls_ScriptRegistry::Find(objectTypeId);
+            std::string const name = description && !description->constructorName.empty() ? description->constructorName
+                                     : description                                         ? description->name
+                                                                                           : "object";
+            return std::string("a ") + name + (optional ? " or None" : "");
+        }
+        default: return plain(kind);
+    }
+}
+
+void cls_ScriptMismatch(char const* name, cls_ScriptType const& type, cls_ScriptValue const& value) {
+    throw omu_TypeErrorException(std::string(name) + " must be " + type.Describe() + ", not " + value.KindName());
+}
+
+cls_ScriptValue cls_ScriptCodec<cow_2DArray<double>>::Get(cow_2DArray<double> const& a) {
+    cls_ScriptList rows;
+    for (std::size_t r = 0; r < a.Rows(); ++r) {
+        cls_ScriptList row;
+        for (std::size_t c = 0; c < a.Columns(); ++c) row.emplace_back(a(r, c));
+        rows.emplace_back(std::move(row));
+    }
+    return rows;
+}
+
+void cls_ScriptCodec<cow_2DArray<double>>::Assign(cow_2DArray<double>& m, cls_ScriptValue const& v, char const* name) {
+    auto const* rows = v.If<cls_ScriptList>();
+    if (!rows) cls_ScriptMismatch(name, Type(), v);
+    std::vector<std::vector<double>> table;
+    for (auto const& row : *rows) {
+        std::vector<double> values;
+        cls_ScriptCodec<std::vector<double>>::Assign(values, row, name);
+        table.push_back(std::move(values));
+    }
+    m = cow_2DArray<double>::FromRows(table);
+}
+
+namespace {
+struct Registry {
+    std::mutex mutex;
+    std::map<std::uint32_t, std::unique_ptr<cls_ScriptClass>> byId;
+};
+Registry& TheRegistry() {
+    static Registry registry;
+    return registry;
+}
+}  // namespace
+
+void cls_ScriptRegistry::Add(cls_ScriptClass description) {
+    auto& r = TheRegistry();
+    std::lock_guard lock(r.mutex);
+    auto const id = description.typeId;
+    r.byId[id] = std::make_unique<cls_ScriptClass>(std::move(description));
+}
+
+cls_ScriptClass const* cls_ScriptRegistry::Find(std::uint32_t typeId) {
+    cls_MetadataRegistrar::Registrar();
+    auto& r = TheRegistry();
+    std::lock_guard lock(r.mutex);
+    auto it = r.byId.find(typeId);
+    return it == r.byId.end() ? nullptr : it->second.get();
+}
+
+cls_ScriptClass const* cls_ScriptRegistry::FindByName(std::string const& name) {
+    for (auto const* c : All())
+        if (c->name == name) return c;
+    return nullptr;
+}
+
+std::vector<cls_ScriptClass const*> cls_ScriptRegistry::All() {
+    cls_MetadataRegistrar::Registrar();
+    auto& r = TheRegistry();
+    std::lock_guard lock(r.mutex);
+    std::vector<cls_ScriptClass const*> all;
+    for (auto const& [id, c] : r.byId) all.push_back(c.get());
+    return all;
+}
+
+bool cls_ScriptRegistry::DerivesFrom(std::uint32_t typeId, std::uint32_t baseId) {
+    for (auto const* c = Find(typeId); c; c = c->baseId == cls_NoBaseId ? nullptr : Find(c->baseId))
+        if (c->typeId == baseId) return true;
+    return false;
+}
+
+std::vector<cls_ScriptAttribute> cls_ScriptRegistry::AttributesOf(std::uint32_t typeId) {
+    std::vector<cls_ScriptClass const*> levels;
+    for (auto const* c = Find(typeId); c; c = c->baseId == cls_NoBaseId ? nullptr : Find(c->baseId)) levels.push_back(c);
+    std::vector<cls_ScriptAttribute> attributes;
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level) {
+        for (auto const& a : (*level)->attributes) {
+            std::erase_if(attributes, [&](cls_ScriptAttribute const& b) { return b.script == a.script; });
+            attributes.push_back(a);
+        }
+    }
+    // The most derived rename wins: walk the levels from the base so that later ones overwrite.
+    for (auto level = levels.rbegin(); level != levels.rend(); ++level)
+        for (auto const& [stored, script] : (*level)->renames)
+            for (auto& a : attributes)
+                if (a.stored == stored) a.script = script;
+    return attributes;
+}
+
+cls_ScriptAttribute const* cls_ScriptRegistry::FindAttribute(std::vector<cls_ScriptAttribute> const& attributes,
+                                                             std::string const& script) {
+    auto it = std::ranges::find(attributes, script, &cls_ScriptAttribute::script);
+    return it == attributes.end() ? nullptr : &*it;
+}
