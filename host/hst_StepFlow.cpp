@@ -7,6 +7,7 @@
 #include "platform/atr/atr_String.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/omu/omu_ChangeHistory.h"
+#include "platform/omu/omu_CmdHistory.h"
 #include "platform/thr/thr_ThreadSingleton.h"
 
 hst_StepFlow::hst_StepFlow(ddr_Model& model) : model_(model) {
@@ -58,6 +59,15 @@ void hst_StepFlow::Replace(cow_String const& name, kprC_AnalysisStep const& step
     kprC_Assert(at != order.end(), kprC_NO_STEP_BY_THAT_NAME);
     kprC_Assert(at != order.begin(), kprC_INITIAL_STEP_NOT_REPLACEABLE);
     Apply([&](kprC_StepContainer& steps) { steps.InsertAfter(*(at - 1), name, step); });
+}
+
+void hst_StepFlow::Modify(cow_String const& name, std::function<void(kprC_Step&)> const& edit) {
+    Apply([&](kprC_StepContainer& steps) {
+        edit(steps.Get(name));
+        auto const& commands = thr_ThreadSingleton<omu_CmdHistory>::Instance().Commands();
+        thr_ThreadSingleton<omu_ChangeHistory>::Instance().addChange(commands.empty() ? std::string() : commands.back(),
+                                                                      {"Modify", name});
+    });
 }
 
 kprC_StepList hst_StepFlow::StepList(kprC_StepContainer const& steps, bool withInitialStep) {

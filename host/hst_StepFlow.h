@@ -60,6 +60,9 @@ public:
     void Rename(cow_String const& oldName, cow_String const& newName);
     // The named step runs another procedure: `step` takes its name and place, with a new id.
     void Replace(cow_String const& name, kprC_AnalysisStep const& step);
+    // Edits the named step in place (omu_KeyErrorException for an unknown name) and files
+    // ("Modify", name); an edit that raises leaves steps and listeners as they were.
+    void Modify(cow_String const& name, std::function<void(kprC_Step&)> const& edit);
 
     // The lists the propagating containers receive: pairs of name and step in history order.
     static kprC_StepList StepList(kprC_StepContainer const& steps, bool withInitialStep);

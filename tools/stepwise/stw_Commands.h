@@ -18,7 +18,7 @@ int stw_Show(std::string const& path, bool colour, bool json, std::ostream& out)
 int stw_Check(std::string const& path, std::ostream& out);
 int stw_Steps(std::string const& path, std::optional<std::string> const& after, std::ostream& out);
 
-// The sample model of `stepwise demo`, built through the host's step flow.
+// The sample model of `stepwise demo`, built through the host's command session as scripts build models.
 ddr_Model stw_DemoModel();
 // Every refusal of the model's steps (each step's own rules, then the sequence) and loads.
 std::vector<stw_Problem> stw_Problems(ddr_Model const& model);

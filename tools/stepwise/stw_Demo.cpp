@@ -1,38 +1,35 @@
-#include "host/hst_StepFlow.h"
-#include "module/kpr/steps/general/kprC_StaticStep.h"
-#include "module/kpr/steps/perturbation/kprC_FrequencyStep.h"
-#include "module/kpr/steps/perturbation/kprC_StaticLinearPerturbationStep.h"
+// The demo model, built through the same commands as the Python module uses, so that the
+// two cannot drift apart.
+#include "host/hst_Session.h"
 #include "tools/stepwise/stw_Commands.h"
 
-namespace {
-kprC_StaticStep Static(kprC_Step::NlgeomEnm nlgeom, double timePeriod, char const* description) {
-    kprC_StaticStep step;
-    step.nlgeom(nlgeom);
-    step.timePeriod(timePeriod);
-    step.initialInc(0.1 * timePeriod), step.minInc(1e-5 * timePeriod), step.maxInc(timePeriod);
-    step.description(description);
-    return step;
-}
-}  // namespace
-
 ddr_Model stw_DemoModel() {
-    ddr_Model model;
-    model.Extension<kprC_StepContainer>(ddr_Model::stepCmd()).SetInitialStep(kprC_Step::initialCmd().String(),
-                                                                             kprC_InitialStep());
-    hst_StepFlow flow(model);
-    using Nlgeom = kprC_Step::NlgeomEnm;
-    flow.InsertAfter("Initial", "Step-1", Static(Nlgeom::ON, 1.0, "Preload"));
-    kprC_FrequencyStep frequency;
-    frequency.numEigen(10);
-    frequency.description("Natural frequencies about the preloaded state");
-    flow.InsertAfter("Step-1", "Step-2", frequency);
-    flow.InsertAfter("Step-2", "Step-3", Static(Nlgeom::OFF, 2.0, "Service load"));
-    kprC_StaticLinearPerturbationStep perturbation;
-    perturbation.description("Stiffness about the service state");
-    flow.InsertAfter("Step-3", "Step-4", perturbation);
-    flow.InsertAfter("Step-4", "Step-5", Static(Nlgeom::OFF, 1.0, "Unload"));
-    stw_AddDemoLoads(model);
-    return model;
+    hst_Session model;
+    auto addStatic = [&](char const* name, char const* previous, char const* nlgeom, double timePeriod,
+                         char const* description) {
+        model.CreateStep("StaticStep", {{"name", name}, {"previous", previous}, {"nlgeom", nlgeom},
+                                        {"timePeriod", timePeriod}, {"initialInc", 0.1 * timePeriod},
+                                        {"description", description}});
+    };
+    addStatic("Step-1", "Initial", "ON", 1.0, "Preload");
+    model.CreateStep("FrequencyStep", {{"name", "Step-2"}, {"previous", "Step-1"}, {"numEigen", 10},
+                                       {"description", "Natural frequencies about the preloaded state"}});
+    addStatic("Step-3", "Step-2", "OFF", 2.0, "Service load");
+    model.CreateStep("StaticLinearPerturbationStep", {{"name", "Step-4"}, {"previous", "Step-3"},
+                                                      {"description", "Stiffness about the service state"}});
+    addStatic("Step-5", "Step-4", "OFF", 1.0, "Unload");
+
+    // A force created in Step-1 and modified in Step-3, a pressure created in Step-1 and
+    // deactivated in Step-3, a moment created in the perturbation Step-4.
+    model.CreateLoad("ConcentratedForce", {{"name", "Force"}, {"createStepName", "Step-1"}, {"region", "Tip"},
+                                           {"cf1", 0.0}, {"cf2", -100.0}, {"cf3", 0.0}});
+    model.SetLoadValuesInStep("Force", "Step-3", {{"cf1", 0.0}, {"cf2", -250.0}, {"cf3", 0.0}});
+    model.CreateLoad("Pressure", {{"name", "Pressure"}, {"createStepName", "Step-1"}, {"region", "Top"},
+                                  {"magnitude", 2.5}});
+    model.DeactivateLoad("Pressure", "Step-3");
+    model.CreateLoad("Moment", {{"name", "Moment"}, {"createStepName", "Step-4"}, {"region", "Tip"},
+                                {"cm1", 0.0}, {"cm2", 0.0}, {"cm3", 10.0}});
+    return model.Model();
 }
 
 int stw_Demo(std::string const& path, bool force, bool colour, std::ostream& out) {

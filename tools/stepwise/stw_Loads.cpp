@@ -1,10 +1,7 @@
 #include "tools/stepwise/stw_Loads.h"
 
-#include "module/klo/loads/kloC_ConcentratedForce.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/klo/loads/kloC_LoadTypeLabelMap.h"
-#include "module/klo/loads/kloC_Moment.h"
-#include "module/klo/loads/kloC_Pressure.h"
 
 namespace {
 kloC_LoadContainer const& Loads(ddr_Model const& model) {
@@ -27,25 +24,4 @@ std::vector<stw_LoadRow> stw_LoadRows(ddr_Model const& model, std::vector<std::s
         rows.push_back(std::move(row));
     }
     return rows;
-}
-
-std::vector<stw_Problem> stw_LoadProblems(ddr_Model const& model) {
-    std::vector<stw_Problem> problems;
-    for (auto const& name : Loads(model).Keys()) {
-        try {
-            Loads(model).ConstGet(name).AssertValid();
-        } catch (std::exception const& e) {
-            problems.push_back({"load", name, e.what()});
-        }
-    }
-    return problems;
-}
-
-void stw_AddDemoLoads(ddr_Model& model) {
-    auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
-    loads.Insert("Force", kloC_ConcentratedForce(rgnC_Region({"Tip"}, 1), "Step-1", kloC_ConcentratedForceState(0.0, -100.0, 0.0)));
-    loads.Get("Force").Insert("Step-3", kloC_ConcentratedForceState(0.0, -250.0, 0.0));
-    loads.Insert("Pressure", kloC_Pressure(rgnC_Region({"Top"}, 1), "Step-1", kloC_PressureState(2.5)));
-    loads.Get("Pressure").Deactivate("Step-3");
-    loads.Insert("Moment", kloC_Moment(rgnC_Region({"Tip"}, 1), "Step-4", kloC_MomentState(0.0, 0.0, 10.0)));
 }

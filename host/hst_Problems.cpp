@@ -1,0 +1,56 @@
+#include "host/hst_Problems.h"
+
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
+#include "module/kpr/sequencer/kprC_StepSequencer.h"
+#include "module/kpr/steps/kprC_StepContainer.h"
+
+namespace {
+// "'Heat' (Heat transfer) may not follow 'Preload' (Static, General); after 'Preload' may
+// come: general 'Static, General', ...; perturbation 'Buckle', ..."
+std::string FollowLine(kprC_StepContainer const& steps, std::string const& before, std::string const& step) {
+    kprC_StepSequencer sequencer(steps, false);
+    sequencer.Run(before, false);
+    auto list = [](cow_List<unsigned int> const& codes) {
+        std::string out;
+        for (unsigned code : codes) out += (out.empty() ? "'" : ", '") + kprC_ProcedureLabel(code) + "'";
+        return out.empty() ? std::string("none") : out;
+    };
+    return "'" + step + "' (" + kprC_ProcedureLabel(steps.ConstGet(step).ProcedureType()) + ") may not follow '" + before + "' (" +
+           kprC_ProcedureLabel(steps.ConstGet(before).ProcedureType()) + "); after '" + before + "' may come: general " +
+           list(sequencer.AppendableGeneral()) + "; perturbation " + list(sequencer.AppendablePerturbation());
+}
+}  // namespace
+
+std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
+    std::vector<hst_Problem> problems;
+    auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    auto const names = steps.Keys();
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        try {
+            steps.ConstGet(names[i]).AssertValid();
+        } catch (std::exception const& e) {
+            problems.push_back({"step", names[i], e.what()});
+        }
+    }
+    // The first step that may not follow the ones before it carries the sequence's refusal,
+    // and a line saying what may follow the step before it.
+    kprC_StepSequencer sequencer(steps, false);
+    for (std::size_t i = 1; i < names.size(); ++i) {
+        try {
+            sequencer.Run(names[i], false);
+        } catch (std::exception const& e) {
+            problems.push_back({"step", names[i], e.what(), FollowLine(steps, names[i - 1], names[i])});
+            break;
+        }
+    }
+    auto const& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+    for (auto const& name : loads.Keys()) {
+        try {
+            loads.ConstGet(name).AssertValid();
+        } catch (std::exception const& e) {
+            problems.push_back({"load", name, e.what()});
+        }
+    }
+    return problems;
+}

@@ -1,0 +1,477 @@
+// The commands of a model session: each parses its keyword arguments against the class
+// descriptions, makes its change through the host's step flow or the loads container,
+// validates what it changed, and on any exception puts back the snapshot it took.
+#include "host/hst_Session.h"
+
+#include <algorithm>
+#include <optional>
+#include <set>
+
+#include "host/hst_ModelFile.h"
+#include "module/klo/kloC_TypeIds.h"
+#include "module/klo/kloC_assert.h"
+#include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/kprC_assert.h"
+#include "module/kpr/steps/perturbation/kprC_EigenRules.h"
+#include "platform/atr/atr_String.h"
+#include "platform/mdl/mdl_PropagationStatus.h"
+#include "platform/omu/omu_CmdHistory.h"
+#include "platform/thr/thr_ThreadSingleton.h"
+
+namespace {
+std::string const initialStep = kprC_Step::initialCmd().String();
+
+std::string Quoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
+std::string StepPath(std::string const& name) { return "model.steps[" + Quoted(name) + "]"; }
+std::string LoadPath(std::string const& name) { return "model.loads[" + Quoted(name) + "]"; }
+std::string TimePointPath(std::string const& name) { return "model.timePoints[" + Quoted(name) + "]"; }
+
+// The command as a script would write it: model.StaticStep(name='Step-1', previous='Initial').
+std::string Call(std::string const& target, hst_Arguments const& args) {
+    std::string text = target + "(";
+    for (std::size_t i = 0; i < args.size(); ++i)
+        text += (i ? ", " : "") + args[i].first + "=" + args[i].second.Repr();
+    return text + ")";
+}
+
+// Keyword arguments taken one by one; what is left names attributes.
+class Kwargs {
+public:
+    Kwargs(std::string function, hst_Arguments args) : function_(std::move(function)), args_(std::move(args)) {}
+
+    std::optional<cls_ScriptValue> Take(std::string const& key) {
+        auto it = std::ranges::find(args_, key, &hst_Arguments::value_type::first);
+        if (it == args_.end()) return std::nullopt;
+        cls_ScriptValue value = std::move(it->second);
+        args_.erase(it);
+        return value;
+    }
+    std::optional<std::string> OptionalString(std::string const& key) {
+        auto value = Take(key);
+        if (!value) return std::nullopt;
+        std::string text;
+        cls_ScriptCodec<std::string>::Assign(text, *value, key.c_str());
+        return text;
+    }
+    std::string String(std::string const& key) {
+        auto text = OptionalString(key);
+        if (!text) Missing(key);
+        return *text;
+    }
+    hst_Arguments const& Rest() const { return args_; }
+
+    [[noreturn]] void Missing(std::string const& key) const {
+        throw omu_TypeErrorException(function_ + "() missing required argument '" + key + "'");
+    }
+    [[noreturn]] void Unexpected(std::string const& key) const {
+        throw omu_TypeErrorException(function_ + "() got an unexpected keyword argument '" + key + "'");
+    }
+
+private:
+    std::string function_;
+    hst_Arguments args_;
+};
+
+// Sets one attribute by its scripting name or, where `inCreationStep` is given, the
+// attribute state of a propagating attribute ("cf1State"). False for a name the
+// attributes do not have.
+bool SetAttribute(cls_Persistent& object, std::vector<cls_ScriptAttribute> const& attributes, std::string const& key,
+                  cls_ScriptValue const& value, std::optional<bool> inCreationStep = std::nullopt) {
+    if (auto const* a = cls_ScriptRegistry::FindAttribute(attributes, key)) {
+        a->set(object, value, key.c_str());
+        return true;
+    }
+    std::string const suffix = "State";
+    if (!inCreationStep || !key.ends_with(suffix)) return false;
+    std::string const stem = key.substr(0, key.size() - suffix.size());
+    auto const* a = cls_ScriptRegistry::FindAttribute(attributes, stem);
+    if (!a || !a->type.propagating) return false;
+    auto const* state = value.If<std::string>();
+    if (!state) {
+        auto const states = cls_ScriptType::EnumOf(cls_EnumCodec<mdl_PropAttributeStateEnm>::PermittedStrings());
+        cls_ScriptMismatch(key.c_str(), states, value);
+    }
+    a->setState(object, *state, stem.c_str(), *inCreationStep);
+    return true;
+}
+
+// The attributes of a load or load state that commands set; the suppressed flag and the
+// deactivation flag change only through their own commands.
+std::vector<cls_ScriptAttribute> Editable(std::vector<cls_ScriptAttribute> attributes) {
+    std::erase_if(attributes, [](cls_ScriptAttribute const& a) {
+        return a.script == kloC_Load::suppressedCmd() || a.script == kloC_Load::deactivateCmd();
+    });
+    return attributes;
+}
+
+std::optional<double> Number(cls_Persistent const& object, std::vector<cls_ScriptAttribute> const& attributes,
+                             std::string const& name) {
+    auto const* a = cls_ScriptRegistry::FindAttribute(attributes, name);
+    if (!a || a->type.kind != cls_ScriptKind::Double) return std::nullopt;
+    return *a->get(object).If<double>();
+}
+
+// Increments a new step is not given follow its time period (or total arc length): the
+// first increment is the whole period, the largest too, and the smallest 1e-5 of the
+// period unless the first is smaller still.
+void DefaultIncrements(cls_Persistent& step, std::vector<cls_ScriptAttribute> const& attributes,
+                       std::set<std::string> const& given) {
+    auto set = [&](std::string const& name, double value) {
+        if (!given.contains(name) && Number(step, attributes, name))
+            cls_ScriptRegistry::FindAttribute(attributes, name)->set(step, value, name.c_str());
+    };
+    auto follow = [&](char const* span, char const* initial, char const* minimum, char const* maximum) {
+        auto const length = Number(step, attributes, span);
+        if (!length || !Number(step, attributes, initial)) return;
+        set(initial, *length);
+        set(minimum, std::min(*Number(step, attributes, initial), 1e-5 * *length));
+        if (maximum) set(maximum, *length);
+    };
+    follow("timePeriod", "initialInc", "minInc", "maxInc");
+    follow("totalArcLength", "initialArcInc", "minArcInc", nullptr);
+}
+
+// Subspace vectors a new eigenvalue step is not given follow the eigenvalues it extracts.
+void DefaultVectors(cls_Persistent& step, std::vector<cls_ScriptAttribute> const& attributes,
+                    std::set<std::string> const& given) {
+    auto const* vectors = cls_ScriptRegistry::FindAttribute(attributes, "vectors");
+    auto const* numEigen = cls_ScriptRegistry::FindAttribute(attributes, "numEigen");
+    if (!vectors || !numEigen || given.contains("vectors") || !given.contains("numEigen")) return;
+    auto const n = *numEigen->get(step).If<std::int64_t>();
+    if (n > 0 && n < kprC_EigenUnsetInt) vectors->set(step, kprC_EigenVectorsDef(int(n)), "vectors");
+}
+
+void RequireName(char const* kind, std::string const& name) {
+    if (name.empty()) throw omu_ValueErrorException(std::string("A ") + kind + " name cannot be empty.");
+}
+
+std::vector<cls_ScriptClass const*> Constructible(std::uint32_t baseId) {
+    std::vector<cls_ScriptClass const*> classes;
+    for (auto const* c : cls_ScriptRegistry::All())
+        if (!c->constructorName.empty() && c->create && cls_ScriptRegistry::DerivesFrom(c->typeId, baseId))
+            classes.push_back(c);
+    std::ranges::sort(classes, {}, &cls_ScriptClass::constructorName);
+    return classes;
+}
+
+cls_ScriptClass const* ByConstructor(std::vector<cls_ScriptClass const*> const& classes, std::string const& name) {
+    for (auto const* c : classes)
+        if (c->constructorName == name) return c;
+    throw omu_KeyErrorException(name);
+}
+
+template <class T>
+std::unique_ptr<T> Create(cls_ScriptClass const& c) {
+    std::unique_ptr<cls_Persistent> object(c.create());
+    auto* t = dynamic_cast<T*>(object.get());
+    NEX_ASSERT(t != nullptr);
+    object.release();
+    return std::unique_ptr<T>(t);
+}
+}  // namespace
+
+hst_Session::hst_Session() : flow_(model_) {
+    MutableSteps().SetInitialStep(initialStep, kprC_InitialStep());
+}
+
+hst_Session::hst_Session(ddr_Model model) : model_(std::move(model)), flow_(model_) {}
+
+std::unique_ptr<hst_Session> hst_Session::Open(std::string const& path) {
+    return std::unique_ptr<hst_Session>(new hst_Session(hst_ModelFile::Open(path)));
+}
+
+void hst_Session::Save(std::string const& path) const { hst_ModelFile::Save(model_, path); }
+
+kprC_StepContainer const& hst_Session::Steps() const { return model_.Extension<kprC_StepContainer>(ddr_Model::stepCmd()); }
+kloC_LoadContainer const& hst_Session::Loads() const { return model_.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()); }
+kprC_TimePointCont const& hst_Session::TimePoints() const {
+    return model_.Extension<kprC_TimePointCont>(ddr_Model::timePointCmd());
+}
+kprC_StepContainer& hst_Session::MutableSteps() { return model_.Extension<kprC_StepContainer>(ddr_Model::stepCmd()); }
+kloC_LoadContainer& hst_Session::MutableLoads() { return model_.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()); }
+kprC_TimePointCont& hst_Session::MutableTimePoints() {
+    return model_.Extension<kprC_TimePointCont>(ddr_Model::timePointCmd());
+}
+
+std::vector<cls_ScriptClass const*> hst_Session::StepClasses() { return Constructible(kprC_AnalysisStep_TypeId); }
+std::vector<cls_ScriptClass const*> hst_Session::LoadClasses() { return Constructible(kloC_Load_TypeId); }
+
+cls_ScriptClass const* hst_Session::StateClassOf(std::uint32_t loadTypeId) {
+    for (auto const* c = cls_ScriptRegistry::Find(loadTypeId); c; c = cls_ScriptRegistry::Find(c->baseId))
+        if (auto const* state = cls_ScriptRegistry::FindByName(c->name + "State")) return state;
+    return nullptr;
+}
+
+std::vector<cls_ScriptAttribute> hst_Session::AttributesOf(std::uint32_t typeId) {
+    return cls_ScriptRegistry::AttributesOf(typeId);
+}
+
+template <class Change>
+void hst_Session::Run(std::string const& command, Change&& change) {
+    auto& history = thr_ThreadSingleton<omu_ChangeHistory>::Instance();
+    auto& commands = thr_ThreadSingleton<omu_CmdHistory>::Instance();
+    ddr_Model before = model_;
+    std::size_t const mark = history.Entries().size();
+    commands.Add(command);
+    try {
+        change();
+    } catch (...) {
+        model_ = std::move(before);
+        history.Truncate(mark);
+        commands.RemoveLast();
+        throw;
+    }
+    log_.push_back({command, {history.Entries().begin() + std::ptrdiff_t(mark), history.Entries().end()}});
+    undo_.push_back(std::move(before));
+}
+
+// --- Steps ---
+
+void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const& args) {
+    cls_ScriptClass const& c = *ByConstructor(StepClasses(), constructor);
+    Run(Call("model." + constructor, args), [&] {
+        Kwargs kw(constructor, args);
+        std::string const name = kw.String("name");
+        auto const previous = kw.OptionalString("previous");
+        auto const maintain = kw.Take("maintainAttributes");
+        auto const policyValue = kw.Take("replacementPolicy");
+        bool maintainAttributes = false;
+        if (maintain) cls_ScriptCodec<bool>::Assign(maintainAttributes, *maintain, "maintainAttributes");
+        auto policy = kprC_Step::ReplacementPolicyEnm::SUBSTITUTE;
+        if (policyValue) cls_ScriptCodec<decltype(policy)>::Assign(policy, *policyValue, "replacementPolicy");
+        RequireName("step", name);
+
+        kprC_StepContainer const& steps = Steps();
+        bool const replacing = steps.IsMember(name);
+        if (replacing) {
+            auto const order = steps.Keys();
+            auto const at = std::ranges::find(order, name);
+            kprC_Assert(at != order.begin(), kprC_INITIAL_STEP_NOT_REPLACEABLE);
+            if (policy == kprC_Step::ReplacementPolicyEnm::DO_NOT_REPLACE)
+                throw nex_TextException(atr_SubstituteFormat(kprC_ErrorMessage(kprC_STEP_NAME_EXISTS), {name}));
+            if (previous && *previous != *(at - 1))
+                throw nex_TextException("A replaced step keeps its place: '" + name + "' follows '" + *(at - 1) + "'.");
+        } else {
+            if (maintain) kprC_Assert(false, kprC_MAINTAIN_ATTRIBUTES_WITHOUT_REPLACE);
+            if (!previous) kw.Missing("previous");
+            kprC_Assert(steps.IsMember(*previous), kprC_NO_STEP_BY_THAT_NAME);
+        }
+
+        auto step = Create<kprC_AnalysisStep>(c);
+        auto const attributes = AttributesOf(c.typeId);
+        std::set<std::string> given;
+        if (replacing && maintainAttributes) {
+            // What the old step and the new class have in common, under one name and kind.
+            kprC_Step const& old = steps.ConstGet(name);
+            for (auto const& a : AttributesOf(old.DynTypeId())) {
+                auto const* b = cls_ScriptRegistry::FindAttribute(attributes, a.script);
+                if (!b || b->type.kind != a.type.kind || b->type.permitted != a.type.permitted) continue;
+                b->set(*step, a.get(old), a.script.c_str());
+                given.insert(a.script);
+            }
+        }
+        for (auto const& [key, value] : kw.Rest()) {
+            if (!SetAttribute(*step, attributes, key, value)) kw.Unexpected(key);
+            given.insert(key);
+        }
+        DefaultIncrements(*step, attributes, given);
+        DefaultVectors(*step, attributes, given);
+        step->AssertValid();
+        if (replacing)
+            flow_.Replace(name, *step);
+        else
+            flow_.InsertAfter(*previous, name, *step);
+    });
+}
+
+void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& args) {
+    Run(Call(StepPath(name) + ".setValues", args), [&] {
+        auto const attributes = AttributesOf(Steps().ConstGet(name).DynTypeId());
+        Kwargs const kw("setValues", args);
+        flow_.Modify(name, [&](kprC_Step& step) {
+            for (auto const& [key, value] : args)
+                if (!SetAttribute(step, attributes, key, value)) kw.Unexpected(key);
+            step.AssertValid();
+        });
+    });
+}
+
+void hst_Session::RemoveStep(std::string const& name) {
+    Run("del " + StepPath(name), [&] {
+        if (!flow_.Remove(name)) throw omu_KeyErrorException(name);
+    });
+}
+
+void hst_Session::RenameStep(std::string const& oldName, std::string const& newName) {
+    Run(Call("model.steps.changeKey", {{"fromName", oldName}, {"toName", newName}}), [&] {
+        RequireName("step", newName);
+        flow_.Rename(oldName, newName);
+    });
+}
+
+// --- Loads ---
+
+void hst_Session::CreateLoad(std::string const& constructor, hst_Arguments const& args) {
+    cls_ScriptClass const& c = *ByConstructor(LoadClasses(), constructor);
+    cls_ScriptClass const* stateClass = StateClassOf(c.typeId);
+    NEX_ASSERT(stateClass != nullptr && stateClass->create);
+    Run(Call("model." + constructor, args), [&] {
+        Kwargs kw(constructor, args);
+        std::string const name = kw.String("name");
+        std::string const createStepName = kw.String("createStepName");
+        auto const region = kw.Take("region");
+        if (!region) kw.Missing("region");
+        RequireName("load", name);
+        kloC_Assert(!Loads().IsMember(name), kloC_NAME_EXISTS);
+        kloC_Assert(createStepName != initialStep, kloC_DEFINED_IN_INITIAL_STEP);
+        kloC_Assert(Steps().IsMember(createStepName), kloC_NO_SUCH_STEP);
+
+        auto load = Create<kloC_Load>(c);
+        auto state = Create<kloC_LoadState>(*stateClass);
+        auto const loadAttributes = Editable(AttributesOf(c.typeId));
+        auto const stateAttributes = Editable(AttributesOf(stateClass->typeId));
+        SetAttribute(*load, loadAttributes, kloC_Load::regionCmd().String(), *region);
+        for (auto const& [key, value] : kw.Rest())
+            if (!SetAttribute(*load, loadAttributes, key, value) && !SetAttribute(*state, stateAttributes, key, value, true))
+                kw.Unexpected(key);
+        load->Insert(createStepName, *state);
+        load->ChangeProcedureType(Steps().ConstGet(createStepName).ProcedureType());
+        MutableLoads().Insert(name, *load);
+    });
+}
+
+kloC_Load& hst_Session::EditableLoad(std::string const& name) {
+    kloC_Assert(!Loads().ConstGet(name).IsSuppressed(), kloC_SUPPRESSED_EDIT);
+    return MutableLoads().Get(name);
+}
+
+// Defines the state in a step: the state in force there with the given attributes set,
+// so that what the step already modifies stays modified.
+void hst_Session::EditState(kloC_Load& load, std::string const& stepName, hst_Arguments const& args,
+                            char const* command) {
+    kloC_Assert(stepName != initialStep, kloC_DEFINED_IN_INITIAL_STEP);
+    auto status = mdl_PropagationStatusEnm::NOT_YET_CREATED;
+    try {
+        status = load.Status(stepName);
+    } catch (omu_KeyErrorException const&) {
+        kloC_Assert(false, kloC_NO_SUCH_STEP);
+    }
+    std::unique_ptr<kloC_LoadState> state;
+    if (kloC_Load::IsActive(status)) {
+        try {
+            state.reset(load.StateIn(stepName).Copy());
+        } catch (nex_Exception const&) {
+            // Active without a state of its own: built into the base state of the step.
+        }
+    }
+    kloC_Assert(state != nullptr, kloC_READ_ONLY_IN_STEP);
+    auto const attributes = Editable(AttributesOf(state->DynTypeId()));
+    Kwargs const kw(command, args);
+    bool const inCreationStep = stepName == load.CreateStepName();
+    for (auto const& [key, value] : args)
+        if (!SetAttribute(*state, attributes, key, value, inCreationStep)) kw.Unexpected(key);
+    load.Insert(stepName, *state);
+}
+
+void hst_Session::SetLoadValues(std::string const& name, hst_Arguments const& args) {
+    Run(Call(LoadPath(name) + ".setValues", args), [&] {
+        kloC_Load& load = EditableLoad(name);
+        auto const attributes = Editable(AttributesOf(load.DynTypeId()));
+        hst_Arguments stateArgs;
+        for (auto const& [key, value] : args)
+            if (!SetAttribute(load, attributes, key, value)) stateArgs.emplace_back(key, value);
+        if (!stateArgs.empty()) {
+            EditState(load, load.CreateStepName(), stateArgs, "setValues");
+        } else {
+            // A changed distribution reaches the states, and the load is checked again.
+            load.SetStateStatusChecks();
+            load.UpdateStates();
+        }
+    });
+}
+
+void hst_Session::SetLoadValuesInStep(std::string const& name, std::string const& stepName, hst_Arguments const& args) {
+    hst_Arguments all{{"stepName", stepName}};
+    all.insert(all.end(), args.begin(), args.end());
+    Run(Call(LoadPath(name) + ".setValuesInStep", all),
+        [&] { EditState(EditableLoad(name), stepName, args, "setValuesInStep"); });
+}
+
+void hst_Session::DeactivateLoad(std::string const& name, std::string const& stepName) {
+    Run(Call(LoadPath(name) + ".deactivate", {{"stepName", stepName}}), [&] { EditableLoad(name).Deactivate(stepName); });
+}
+
+void hst_Session::MoveLoad(std::string const& name, std::string const& fromStepName, std::string const& toStepName) {
+    Run(Call(LoadPath(name) + ".move", {{"fromStepName", fromStepName}, {"toStepName", toStepName}}),
+        [&] { EditableLoad(name).Move(fromStepName, toStepName); });
+}
+
+void hst_Session::ResetLoad(std::string const& name, std::string const& stepName) {
+    Run(Call(LoadPath(name) + ".reset", {{"stepName", stepName}}), [&] { EditableLoad(name).Reset(stepName); });
+}
+
+void hst_Session::SuppressLoad(std::string const& name) {
+    Run(Call(LoadPath(name) + ".suppress", {}), [&] { MutableLoads().Get(name).Suppress(); });
+}
+
+void hst_Session::ResumeLoad(std::string const& name) {
+    Run(Call(LoadPath(name) + ".resume", {}), [&] { MutableLoads().Get(name).Resume(); });
+}
+
+void hst_Session::RemoveLoad(std::string const& name) {
+    Run("del " + LoadPath(name), [&] {
+        if (!MutableLoads().Remove(name)) throw omu_KeyErrorException(name);
+    });
+}
+
+void hst_Session::RenameLoad(std::string const& oldName, std::string const& newName) {
+    Run(Call("model.loads.changeKey", {{"fromName", oldName}, {"toName", newName}}), [&] {
+        if (oldName == newName) return;
+        RequireName("load", newName);
+        std::unique_ptr<kloC_Load> const load(Loads().ConstGet(oldName).Copy());
+        kloC_Assert(!Loads().IsMember(newName), kloC_NAME_EXISTS);
+        MutableLoads().Remove(oldName);
+        MutableLoads().ForcedInsert(newName, *load);
+    });
+}
+
+// --- Time points ---
+
+void hst_Session::CreateTimePoint(hst_Arguments const& args) {
+    Run(Call("model.TimePoint", args), [&] {
+        Kwargs kw(kprC_TimePoint::constructorCmd(), args);
+        std::string const name = kw.String(kprC_TimePoint::keyCmd());
+        auto const points = kw.Take("points");
+        if (!points) kw.Missing("points");
+        RequireName("time point", name);
+        kprC_TimePoint timePoint;
+        auto const attributes = AttributesOf(kprC_TimePoint::TypeId());
+        SetAttribute(timePoint, attributes, "points", *points);
+        for (auto const& arg : kw.Rest()) kw.Unexpected(arg.first);
+        MutableTimePoints().Set(name, timePoint);
+    });
+}
+
+void hst_Session::SetTimePointValues(std::string const& name, hst_Arguments const& args) {
+    Run(Call(TimePointPath(name) + ".setValues", args), [&] {
+        kprC_TimePoint timePoint = TimePoints().Get(name);
+        auto const attributes = AttributesOf(kprC_TimePoint::TypeId());
+        Kwargs const kw("setValues", args);
+        for (auto const& [key, value] : args)
+            if (!SetAttribute(timePoint, attributes, key, value)) kw.Unexpected(key);
+        MutableTimePoints().Set(name, timePoint);
+    });
+}
+
+void hst_Session::RemoveTimePoint(std::string const& name) {
+    Run("del " + TimePointPath(name), [&] {
+        if (!MutableTimePoints().Remove(name)) throw omu_KeyErrorException(name);
+    });
+}
+
+void hst_Session::Undo() {
+    if (undo_.empty()) throw nex_TextException("There is no command to undo.");
+    model_ = std::move(undo_.back());
+    undo_.pop_back();
+    log_.pop_back();
+}

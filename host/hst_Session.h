@@ -1,0 +1,111 @@
+#pragma once
+// A model edited by commands: the one entry point through which the Python module and
+// the stepwise program's demo build, edit, check, save and open models.
+//
+// Classes and attributes are found in the class descriptions (cls_ScriptRegistry) under
+// their scripting names: a step command takes the name of any concrete analysis step
+// class's scripting constructor, a load command that of any load class; arguments are
+// scripting values named by the attributes' scripting names. Nothing here names a step
+// or load class.
+//
+// Every command is all-or-nothing: it takes a snapshot of the model (the containers are
+// copy-on-write, so the copy costs a few maps), and any exception puts the snapshot back
+// and drops what the command filed in the change history, even where the library itself
+// keeps a change before it raises. A successful command keeps its snapshot for Undo()
+// and its changes in Log().
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/hst_Problems.h"
+#include "host/hst_StepFlow.h"
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/timepoints/kprC_TimePointCont.h"
+#include "platform/cls/cls_Script.h"
+#include "platform/omu/omu_ChangeHistory.h"
+
+// Keyword arguments in the order given.
+using hst_Arguments = std::vector<std::pair<std::string, cls_ScriptValue>>;
+
+// One command as it was given, with the changes it filed in the change history.
+struct hst_CommandRecord {
+    std::string command;
+    std::vector<omu_ChangeHistory::Entry> changes;
+};
+
+class hst_Session {
+public:
+    // A new model holding its Initial step.
+    hst_Session();
+    // The model saved in the file (the library must be initialised).
+    static std::unique_ptr<hst_Session> Open(std::string const& path);
+    hst_Session(hst_Session const&) = delete;
+    hst_Session& operator=(hst_Session const&) = delete;
+
+    void Save(std::string const& path) const;
+    ddr_Model const& Model() const { return model_; }
+    kprC_StepContainer const& Steps() const;
+    kloC_LoadContainer const& Loads() const;
+    kprC_TimePointCont const& TimePoints() const;
+
+    // The classes scripts create in a model, by scripting constructor name.
+    static std::vector<cls_ScriptClass const*> StepClasses();
+    static std::vector<cls_ScriptClass const*> LoadClasses();
+    // The per-step state class of a load class: the registered class named after it with
+    // "State" appended, or that of its nearest base that has one.
+    static cls_ScriptClass const* StateClassOf(std::uint32_t loadTypeId);
+    // What scripts see of an object of the class.
+    static std::vector<cls_ScriptAttribute> AttributesOf(std::uint32_t typeId);
+
+    // --- Steps ---
+    // Arguments: name, previous, the step's attributes, and for a name already taken
+    // (the step then runs this procedure in its place) maintainAttributes and
+    // replacementPolicy. Increments not given follow the time period.
+    void CreateStep(std::string const& constructor, hst_Arguments const& args);
+    void SetStepValues(std::string const& name, hst_Arguments const& args);
+    void RemoveStep(std::string const& name);
+    void RenameStep(std::string const& oldName, std::string const& newName);
+
+    // --- Loads ---
+    // Arguments: name, createStepName, region, the load's and its creation state's attributes.
+    void CreateLoad(std::string const& constructor, hst_Arguments const& args);
+    // The load's attributes and its creation state's.
+    void SetLoadValues(std::string const& name, hst_Arguments const& args);
+    // The state's attributes in that step, and their attribute states as "<name>State".
+    void SetLoadValuesInStep(std::string const& name, std::string const& stepName, hst_Arguments const& args);
+    void DeactivateLoad(std::string const& name, std::string const& stepName);
+    void MoveLoad(std::string const& name, std::string const& fromStepName, std::string const& toStepName);
+    void ResetLoad(std::string const& name, std::string const& stepName);
+    void SuppressLoad(std::string const& name);
+    void ResumeLoad(std::string const& name);
+    void RemoveLoad(std::string const& name);
+    void RenameLoad(std::string const& oldName, std::string const& newName);
+
+    // --- Time points ---
+    // Arguments: name, points.
+    void CreateTimePoint(hst_Arguments const& args);
+    void SetTimePointValues(std::string const& name, hst_Arguments const& args);
+    void RemoveTimePoint(std::string const& name);
+
+    // Takes back the last command that succeeded.
+    void Undo();
+    bool CanUndo() const { return !undo_.empty(); }
+    std::vector<hst_CommandRecord> const& Log() const { return log_; }
+    std::vector<hst_Problem> Problems() const { return hst_Problems(model_); }
+
+private:
+    explicit hst_Session(ddr_Model model);
+    template <class Change>
+    void Run(std::string const& command, Change&& change);
+    kprC_StepContainer& MutableSteps();
+    kloC_LoadContainer& MutableLoads();
+    kprC_TimePointCont& MutableTimePoints();
+    kloC_Load& EditableLoad(std::string const& name);
+    void EditState(kloC_Load& load, std::string const& stepName, hst_Arguments const& args, char const* command);
+
+    ddr_Model model_;
+    hst_StepFlow flow_;
+    std::vector<ddr_Model> undo_;
+    std::vector<hst_CommandRecord> log_;
+};
