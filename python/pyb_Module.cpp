@@ -1,0 +1,442 @@
+// The stepwise Python module: a model and its repositories, steps, loads, per-step load
+// states and time points, all generic over the class descriptions. Constructors are
+// found by scripting name among the registered step and load classes, attributes by
+// their scripting names, and every change is a command of the host's session.
+#include <pybind11/pybind11.h>
+#include <pybind11/stl.h>
+
+#include "module/klo/kloC_Module.h"
+#include "module/klo/kloC_TypeIds.h"
+#include "module/kpr/procedures/kprC_ProcedureCodes.h"
+#include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
+#include "platform/thr/thr_GlobalSingleton.h"
+#include "python/pyb_Values.h"
+
+namespace {
+using Session = std::shared_ptr<hst_Session>;
+std::string const initialStep = kprC_Step::initialCmd().String();
+
+struct Model {
+    Session session;
+};
+enum class Kind { Steps, Loads, TimePoints };
+// A read-only mapping by name; its changes are commands.
+struct Repository {
+    Session session;
+    Kind kind;
+};
+// The objects of a model, by name: every read looks the name up again.
+struct Step {
+    Session session;
+    std::string name;
+};
+struct Load {
+    Session session;
+    std::string name;
+};
+struct TimePoint {
+    Session session;
+    std::string name;
+};
+// The state of a load in a step.
+struct LoadState {
+    Session session;
+    std::string load;
+    std::string step;
+};
+// The per-step states of the loads in one step ("loadStates").
+struct LoadStates {
+    Session session;
+    std::string step;
+};
+
+std::string Quoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
+
+cls_ScriptClass const* ClassOf(std::vector<cls_ScriptClass const*> const& classes, std::string const& constructor) {
+    for (auto const* c : classes)
+        if (c->constructorName == constructor) return c;
+    return nullptr;
+}
+
+std::vector<std::string> Keys(Repository const& r) {
+    switch (r.kind) {
+        case Kind::Steps: return r.session->Steps().Keys();
+        case Kind::Loads: return r.session->Loads().Keys();
+        case Kind::TimePoints: return r.session->TimePoints().Keys();
+    }
+    return {};
+}
+
+bool Contains(Repository const& r, std::string const& name) {
+    auto const keys = Keys(r);
+    return std::ranges::find(keys, name) != keys.end();
+}
+
+py::object Item(Repository const& r, std::string const& name) {
+    if (!Contains(r, name)) throw omu_KeyErrorException(name);
+    switch (r.kind) {
+        case Kind::Steps: return py::cast(Step{r.session, name});
+        case Kind::Loads: return py::cast(Load{r.session, name});
+        case Kind::TimePoints: return py::cast(TimePoint{r.session, name});
+    }
+    return py::none();
+}
+
+char const* RepositoryName(Kind kind) {
+    switch (kind) {
+        case Kind::Steps: return kprC_Step::stepRepositoryCmd().c_str();
+        case Kind::Loads: return kloC_Load::loadRepositoryCmd().c_str();
+        case Kind::TimePoints: return kprC_TimePoint::repositoryCmd();
+    }
+    return "";
+}
+
+// --- Steps ---
+
+kprC_Step const& StepOf(Step const& s) { return s.session->Steps().ConstGet(s.name); }
+
+// What the step classes answer from their classification, beside their attributes.
+py::object StepQuery(Step const& s, std::string const& name) {
+    kprC_Step const& step = StepOf(s);
+    if (name == kprC_Step::nameCmd()) return py::str(s.name);
+    if (name == kprC_AnalysisStep::previousCmd()) {
+        auto const order = s.session->Steps().Keys();
+        auto const at = std::ranges::find(order, s.name);
+        return at == order.begin() ? py::none() : py::object(py::str(*(at - 1)));
+    }
+    if (name == kprC_Step::procedureTypeCmd()) return py::str(kprC_ProcedureTypeEnum(step.ProcedureType()).AsString());
+    if (name == kprC_AnalysisStep::procedureCmd()) {
+        auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().LabelTexts();
+        auto const it = labels.find(step.ProcedureType());
+        return it == labels.end() ? py::object(py::none()) : py::object(py::str(it->second));
+    }
+    if (name == kprC_AnalysisStep::perturbationCmd()) return py::bool_(step.Perturbation());
+    if (name == kprC_AnalysisStep::nonmechanicalCmd()) return py::bool_(step.Nonmechanical());
+    if (name == kprC_AnalysisStep::explicitCmd()) return py::bool_(step.Explicit());
+    if (name == kprC_Step::allowAdaptiveMeshDomainsCmd()) return py::bool_(step.AllowAdaptiveMeshDomains());
+    if (name == kprC_AnalysisStep::responseCmd()) return py::str(cls_EnumCodec<kprC_Step::ResponseEnm>::ToString(step.Response()));
+    if (name == kprC_AnalysisStep::nlgeomCmd()) return py::str(cls_EnumCodec<kprC_Step::NlgeomEnm>::ToString(step.Nlgeom()));
+    if (name == kprC_AnalysisStep::timePeriodCmd()) return py::float_(step.TimePeriod());
+    if (name == kloC_LoadState::loadStateRepositoryCmd()) return py::cast(LoadStates{s.session, s.name});
+    return py::object();
+}
+
+std::vector<std::string> const stepQueries = {"name", "previous", "procedureType", "procedure", "perturbation",
+                                              "nonmechanical", "explicit", "allowAdaptiveMeshDomains", "response",
+                                              "nlgeom", "timePeriod", "loadStates"};
+
+py::object StepAttribute(Step const& s, std::string const& name) {
+    kprC_Step const& step = StepOf(s);
+    if (pyb_HasAttribute(step.DynTypeId(), name)) return pyb_GetAttribute(step, name, "the step");
+    if (auto value = StepQuery(s, name)) return value;
+    throw py::attribute_error("step '" + s.name + "' has no attribute '" + name + "'");
+}
+
+// --- Loads ---
+
+kloC_Load const& LoadOf(Load const& l) { return l.session->Loads().ConstGet(l.name); }
+
+cls_ScriptClass const* ClassOfObject(cls_Persistent const& o) { return cls_ScriptRegistry::Find(o.DynTypeId()); }
+
+py::object LoadAttribute(Load const& l, std::string const& name) {
+    kloC_Load const& load = LoadOf(l);
+    if (name == kloC_Load::nameCmd()) return py::str(l.name);
+    if (name == kloC_Load::createStepNameCmd()) return py::str(load.CreateStepName());
+    if (name == kloC_Load::typeCmd()) return py::str(pyb_ScriptName(*ClassOfObject(load)));
+    if (name == kloC_Load::historyCmd()) {
+        py::list statuses;
+        for (auto s : load.History()) statuses.append(py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(s)));
+        return py::tuple(statuses);
+    }
+    if (pyb_HasAttribute(load.DynTypeId(), name)) return pyb_GetAttribute(load, name, "the load");
+    // What the load is created with: its creation state's attributes.
+    kloC_LoadState const& state = load.StateIn(load.CreateStepName());
+    if (pyb_HasAttribute(state.DynTypeId(), name)) return pyb_GetAttribute(state, name, "the load");
+    throw py::attribute_error("load '" + l.name + "' has no attribute '" + name + "'");
+}
+
+std::vector<std::string> LoadNames(Load const& l) {
+    kloC_Load const& load = LoadOf(l);
+    std::vector<std::string> names{"name", "createStepName", "type", "history"};
+    for (auto const& n : pyb_AttributeNames(load.DynTypeId())) names.push_back(n);
+    for (auto const& n : pyb_AttributeNames(load.StateIn(load.CreateStepName()).DynTypeId())) names.push_back(n);
+    return names;
+}
+
+// --- Per-step load states ---
+
+// The state in force in the step, or null where the load has none there (inactive,
+// built into the base state, not yet created).
+kloC_LoadState const* StateOf(kloC_Load const& load, std::string const& step) {
+    if (!kloC_Load::IsActive(load.Status(step))) return nullptr;
+    try {
+        return &load.StateIn(step);
+    } catch (nex_Exception const&) {
+        return nullptr;
+    }
+}
+
+py::object LoadStateAttribute(LoadState const& s, std::string const& name) {
+    kloC_Load const& load = s.session->Loads().ConstGet(s.load);
+    if (name == kloC_Load::stepNameCmd()) return py::str(s.step);
+    if (name == kloC_Load::statusCmd()) return py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(load.Status(s.step)));
+    auto const* stateClass = hst_Session::StateClassOf(load.DynTypeId());
+    if (!stateClass || !pyb_HasAttribute(stateClass->typeId, name))
+        throw py::attribute_error("the state of load '" + s.load + "' has no attribute '" + name + "'");
+    kloC_LoadState const* state = StateOf(load, s.step);
+    return state ? pyb_GetAttribute(*state, name, "the state") : py::none();
+}
+
+std::string LoadStateRepr(LoadState const& s) {
+    kloC_Load const& load = s.session->Loads().ConstGet(s.load);
+    auto const* stateClass = hst_Session::StateClassOf(load.DynTypeId());
+    return (stateClass ? pyb_ScriptName(*stateClass) : std::string("LoadState")) + "(load=" + Quoted(s.load) +
+           ", stepName=" + Quoted(s.step) + ", status=" +
+           Quoted(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(load.Status(s.step))) + ")";
+}
+
+// Loads have a record in every analysis step, none in the Initial step.
+std::vector<std::string> LoadStateKeys(LoadStates const& s) {
+    s.session->Steps().ConstGet(s.step);
+    if (s.step == initialStep) return {};
+    return s.session->Loads().Keys();
+}
+
+template <class T>
+py::object AsObject(T&& value) {
+    if constexpr (std::is_base_of_v<py::object, std::decay_t<T>>)
+        return std::forward<T>(value);
+    else
+        return py::cast(std::forward<T>(value));
+}
+
+template <class Handle, class Keys, class Item>
+void DefineMapping(py::class_<Handle>& c, Keys keys, Item item) {
+    c.def("keys", keys)
+        .def("values",
+             [keys, item](Handle const& h) {
+                 py::list values;
+                 for (auto const& k : keys(h)) values.append(AsObject(item(h, k)));
+                 return values;
+             })
+        .def("items",
+             [keys, item](Handle const& h) {
+                 py::list items;
+                 for (auto const& k : keys(h)) items.append(py::make_tuple(k, AsObject(item(h, k))));
+                 return items;
+             })
+        .def("__getitem__", item)
+        .def("__contains__",
+             [keys](Handle const& h, py::object const& k) {
+                 if (!py::isinstance<py::str>(k)) return false;
+                 auto const all = keys(h);
+                 return std::ranges::find(all, k.cast<std::string>()) != all.end();
+             })
+        .def("__len__", [keys](Handle const& h) { return keys(h).size(); })
+        .def("__iter__", [keys](Handle const& h) { return py::iter(py::cast(keys(h))); })
+        .def("get", [keys, item](Handle const& h, std::string const& k, py::object const& otherwise) {
+            auto const all = keys(h);
+            return std::ranges::find(all, k) != all.end() ? AsObject(item(h, k)) : otherwise;
+        }, py::arg("key"), py::arg("default") = py::none());
+}
+
+template <class Handle>
+void ReadOnly(py::class_<Handle>& c, char const* advice) {
+    c.def("__setattr__", [advice](Handle const&, std::string const& name, py::object const&) {
+        throw py::attribute_error("'" + name + "' cannot be assigned: " + advice);
+    });
+}
+
+py::list ChangeHistory(hst_Session const& session) {
+    py::list commands;
+    for (auto const& record : session.Log()) {
+        py::list changes;
+        for (auto const& entry : record.changes) {
+            py::list items;
+            for (auto const& item : entry.change.Items())
+                std::visit([&](auto const& v) { items.append(py::cast(v)); }, item);
+            changes.append(py::tuple(items));
+        }
+        commands.append(py::make_tuple(record.command, py::tuple(changes)));
+    }
+    return commands;
+}
+
+Model OpenModel(std::string const& path) {
+    try {
+        return Model{Session(hst_Session::Open(path))};
+    } catch (std::exception const& e) {
+        pyb_FileError(e);
+    }
+}
+}  // namespace
+
+PYBIND11_MODULE(stepwise, m) {
+    m.doc() = "Build, edit, query, validate, save and open loading histories of finite-element models.";
+    static int modules = 0;
+    kloC_initialize(modules);
+    pyb_DefineErrors(m);
+    pyb_DefineObjects(m);
+
+    py::class_<Model> model(m, "Model", "A model: its Initial step, analysis steps, loads and time points.");
+    model.def(py::init([] { return Model{std::make_shared<hst_Session>()}; }))
+        .def_property_readonly(kprC_Step::stepRepositoryCmd().c_str(),
+                               [](Model const& mo) { return Repository{mo.session, Kind::Steps}; })
+        .def_property_readonly(kloC_Load::loadRepositoryCmd().c_str(),
+                               [](Model const& mo) { return Repository{mo.session, Kind::Loads}; })
+        .def_property_readonly(kprC_TimePoint::repositoryCmd(),
+                               [](Model const& mo) { return Repository{mo.session, Kind::TimePoints}; })
+        .def("__getattr__",
+             [](Model const& mo, std::string const& name) -> py::object {
+                 Session session = mo.session;
+                 if (ClassOf(hst_Session::StepClasses(), name))
+                     return py::cpp_function([session, name](py::kwargs const& kw) {
+                         session->CreateStep(name, pyb_Arguments(kw));
+                         return Step{session, kw["name"].cast<std::string>()};
+                     }, py::name(name.c_str()));
+                 if (ClassOf(hst_Session::LoadClasses(), name))
+                     return py::cpp_function([session, name](py::kwargs const& kw) {
+                         session->CreateLoad(name, pyb_Arguments(kw));
+                         return Load{session, kw["name"].cast<std::string>()};
+                     }, py::name(name.c_str()));
+                 if (name == kprC_TimePoint::constructorCmd())
+                     return py::cpp_function([session](py::kwargs const& kw) {
+                         session->CreateTimePoint(pyb_Arguments(kw));
+                         return TimePoint{session, kw[kprC_TimePoint::keyCmd()].cast<std::string>()};
+                     }, py::name(name.c_str()));
+                 throw py::attribute_error("'Model' object has no attribute '" + name + "'");
+             })
+        .def("__dir__",
+             [](py::object const& self) {
+                 py::list names = py::module_::import("builtins").attr("object").attr("__dir__")(self);
+                 for (auto const* c : hst_Session::StepClasses()) names.append(c->constructorName);
+                 for (auto const* c : hst_Session::LoadClasses()) names.append(c->constructorName);
+                 names.append(kprC_TimePoint::constructorCmd());
+                 return names;
+             })
+        .def("validate",
+             [](Model const& mo) {
+                 std::vector<std::string> problems;
+                 for (auto const& p : mo.session->Problems()) problems.push_back(p.Text());
+                 return problems;
+             },
+             "Every problem of the model, as `stepwise check` prints them; empty when it is valid.")
+        .def("undo", [](Model const& mo) { mo.session->Undo(); }, "Takes back the last command that succeeded.")
+        .def_property_readonly("changeHistory", [](Model const& mo) { return ChangeHistory(*mo.session); },
+                               "(command, changes) of every command kept, oldest first.")
+        .def("save",
+             [](Model const& mo, std::string const& path) {
+                 try {
+                     mo.session->Save(path);
+                 } catch (std::exception const& e) {
+                     pyb_FileError(e);
+                 }
+             },
+             py::arg("path"));
+    ReadOnly(model, "change the model through its commands");
+    m.def("open", &OpenModel, py::arg("path"), "The model saved in the file.");
+
+    py::class_<Repository> repository(m, "Repository", "The objects of one kind in a model, by name (read-only).");
+    DefineMapping(repository, &Keys, &Item);
+    repository.def("__delitem__", [](Repository const& r, std::string const& name) {
+        switch (r.kind) {
+            case Kind::Steps: r.session->RemoveStep(name); break;
+            case Kind::Loads: r.session->RemoveLoad(name); break;
+            case Kind::TimePoints: r.session->RemoveTimePoint(name); break;
+        }
+    });
+    repository.def("changeKey",
+                   [](Repository const& r, std::string const& fromName, std::string const& toName) {
+                       if (r.kind == Kind::Steps)
+                           r.session->RenameStep(fromName, toName);
+                       else if (r.kind == Kind::Loads)
+                           r.session->RenameLoad(fromName, toName);
+                       else
+                           throw omu_TypeErrorException("time points are not renamed");
+                   },
+                   py::arg("fromName"), py::arg("toName"));
+    repository.def("__repr__", [](Repository const& r) {
+        std::string text = std::string("<") + RepositoryName(r.kind) + ":";
+        for (auto const& k : Keys(r)) text += " " + Quoted(k);
+        return text + ">";
+    });
+
+    py::class_<Step> step(m, "Step", "An analysis step (or the Initial step) of a model.");
+    step.def("__getattr__", &StepAttribute)
+        .def(kprC_Step::setParametersCmd().c_str(),
+             [](Step const& s, py::kwargs const& kw) { s.session->SetStepValues(s.name, pyb_Arguments(kw)); })
+        .def("__dir__",
+             [](Step const& s) {
+                 auto names = pyb_AttributeNames(StepOf(s).DynTypeId());
+                 names.insert(names.end(), stepQueries.begin(), stepQueries.end());
+                 names.push_back(kprC_Step::setParametersCmd().String());
+                 return names;
+             })
+        .def("__eq__", [](Step const& a, py::object const& b) {
+            return py::isinstance<Step>(b) && a.session == b.cast<Step const&>().session && a.name == b.cast<Step const&>().name;
+        })
+        .def("__repr__", [](Step const& s) {
+            return pyb_ScriptName(*ClassOfObject(StepOf(s))) + "(name=" + Quoted(s.name) + ")";
+        });
+    ReadOnly(step, "use setValues()");
+
+    py::class_<Load> load(m, "Load", "A load of a model, with its history over the analysis steps.");
+    load.def("__getattr__", &LoadAttribute)
+        .def("__dir__", &LoadNames)
+        .def(kloC_Load::setParametersCmd().c_str(),
+             [](Load const& l, py::kwargs const& kw) { l.session->SetLoadValues(l.name, pyb_Arguments(kw)); })
+        .def(kloC_Load::modifyParametersCmd().c_str(),
+             [](Load const& l, std::string const& stepName, py::kwargs const& kw) {
+                 l.session->SetLoadValuesInStep(l.name, stepName, pyb_Arguments(kw));
+             },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::deactivateCmd().c_str(),
+             [](Load const& l, std::string const& stepName) { l.session->DeactivateLoad(l.name, stepName); },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::moveCmd().c_str(),
+             [](Load const& l, std::string const& from, std::string const& to) { l.session->MoveLoad(l.name, from, to); },
+             py::arg(kloC_Load::fromStepNameCmd().c_str()), py::arg(kloC_Load::toStepNameCmd().c_str()))
+        .def(kloC_Load::resetCmd().c_str(),
+             [](Load const& l, std::string const& stepName) { l.session->ResetLoad(l.name, stepName); },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::suppressCmd().c_str(),
+             [](Load const& l) { l.session->SuppressLoad(l.name); })
+        .def(kloC_Load::resumeCmd().c_str(), [](Load const& l) { l.session->ResumeLoad(l.name); })
+        .def("__eq__", [](Load const& a, py::object const& b) {
+            return py::isinstance<Load>(b) && a.session == b.cast<Load const&>().session && a.name == b.cast<Load const&>().name;
+        })
+        .def("__repr__", [](Load const& l) {
+            return pyb_ScriptName(*ClassOfObject(LoadOf(l))) + "(name=" + Quoted(l.name) + ")";
+        });
+    ReadOnly(load, "use setValues() or setValuesInStep()");
+
+    py::class_<LoadStates> loadStates(m, "LoadStates", "The states of the model's loads in one step, by load name.");
+    DefineMapping(loadStates, &LoadStateKeys, [](LoadStates const& s, std::string const& name) {
+        s.session->Loads().ConstGet(name);
+        if (s.step == initialStep) throw omu_KeyErrorException(name);
+        return LoadState{s.session, name, s.step};
+    });
+
+    py::class_<LoadState> loadState(m, "LoadState", "The status and the state in force of a load in one step.");
+    loadState.def("__getattr__", &LoadStateAttribute)
+        .def("__dir__",
+             [](LoadState const& s) {
+                 auto const* c = hst_Session::StateClassOf(s.session->Loads().ConstGet(s.load).DynTypeId());
+                 auto names = c ? pyb_AttributeNames(c->typeId) : std::vector<std::string>{};
+                 names.insert(names.end(), {"stepName", "status"});
+                 return names;
+             })
+        .def("__repr__", &LoadStateRepr);
+    ReadOnly(loadState, "use the load's setValuesInStep()");
+
+    py::class_<TimePoint> timePoint(m, "TimePoint", "A named list of output times of a model.");
+    timePoint
+        .def("__getattr__",
+             [](TimePoint const& t, std::string const& name) -> py::object {
+                 if (name == kprC_TimePoint::keyCmd()) return py::str(t.name);
+                 return pyb_GetAttribute(t.session->TimePoints().Get(t.name), name, "the time point");
+             })
+        .def("setValues", [](TimePoint const& t, py::kwargs const& kw) { t.session->SetTimePointValues(t.name, pyb_Arguments(kw)); })
+        .def("__repr__", [](TimePoint const& t) { return "TimePoint(name=" + Quoted(t.name) + ")"; });
+    ReadOnly(timePoint, "use setValues()");
+}

@@ -1,0 +1,40 @@
+"""The model most tests start from, and a fingerprint of everything a script can read."""
+import pytest
+
+import stepwise
+
+
+def standard_model():
+    """Static, frequency, static, linear perturbation, static; a force modified in
+    Step-3, a pressure, and a moment created in the perturbation step."""
+    model = stepwise.Model()
+    model.StaticStep(name='Step-1', previous='Initial', nlgeom='ON')
+    model.FrequencyStep(name='Step-2', previous='Step-1', numEigen=5)
+    model.StaticStep(name='Step-3', previous='Step-2', timePeriod=2.0)
+    model.StaticLinearPerturbationStep(name='Step-4', previous='Step-3')
+    model.StaticStep(name='Step-5', previous='Step-4')
+    model.ConcentratedForce(name='Force', createStepName='Step-1', region='Tip', cf2=-100.0)
+    model.loads['Force'].setValuesInStep(stepName='Step-3', cf2=-250.0)
+    model.Pressure(name='Pressure', createStepName='Step-1', region=('Top', 'Side'), magnitude=2.5)
+    model.Moment(name='Moment', createStepName='Step-4', region='Tip', cm3=10.0)
+    model.TimePoint(name='Times', points=((0.5,), (1.0,)))
+    return model
+
+
+@pytest.fixture
+def model():
+    return standard_model()
+
+
+def _attributes(obj, skip=()):
+    return {name: getattr(obj, name) for name in dir(obj) if name not in skip and not callable(getattr(obj, name))}
+
+
+def fingerprint(model):
+    """Every step, load, per-step load state and time point as scripts read them."""
+    steps = [(name, _attributes(model.steps[name], skip=('loadStates',))) for name in model.steps.keys()]
+    loads = [(name, _attributes(model.loads[name]),
+              {step: _attributes(model.steps[step].loadStates[name]) for step in model.steps.keys()[1:]})
+             for name in model.loads.keys()]
+    times = [(name, model.timePoints[name].points) for name in model.timePoints]
+    return steps, loads, times

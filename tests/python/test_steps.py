@@ -1,0 +1,93 @@
+"""Steps through the module: constructors by scripting name, reads, edits, replacement."""
+import pytest
+
+import stepwise
+
+UNSET = 1.7976931348623157e308
+
+# constructor, steps created before it (after Initial), its arguments, what it then reads
+CONSTRUCTED = [
+    ('StaticStep', [], {'nlgeom': 'ON', 'timePeriod': 2.0},
+     {'nlgeom': 'ON', 'initialInc': 2.0, 'minInc': 2e-5, 'maxInc': 2.0, 'amplitude': 'RAMP',
+      'stabilizationMagnitude': UNSET, 'procedureType': 'STATIC_GENERAL', 'procedure': 'Static, General'}),
+    ('StaticStep', [], {'initialInc': 1e-6, 'timeIncrementationMethod': 'FIXED'},
+     {'initialInc': 1e-6, 'minInc': 1e-6, 'maxInc': 1.0, 'timeIncrementationMethod': 'FIXED'}),
+    ('StaticRiksStep', [], {'maxLPF': 2.0, 'nodeOn': False},
+     {'initialArcInc': 1.0, 'minArcInc': 1e-5, 'maxArcInc': 1e36, 'maxLPF': 2.0, 'dof': 0, 'maximumDisplacement': 0.0}),
+    ('ViscoStep', [], {'cetol': 0.1}, {'integration': 'IMPLICIT_EXPLICIT', 'amplitude': 'STEP', 'cetol': 0.1}),
+    ('SoilsStep', [], {'utol': 0.5}, {'response': 'CONSOLIDATION', 'creep': True, 'end': UNSET}),
+    ('GeostaticStep', [], {}, {'timePeriod': 0.0, 'solutionTechnique': 'FULL_NEWTON'}),
+    ('CoupledTempDisplacementStep', [], {'deltmx': 5.0},
+     {'matrixSolver': 'DIRECT_UNSYMMETRIC', 'response': 'TRANSIENT', 'creepIntegration': 'CREEP_OFF'}),
+    ('CoupledThermalElectricStep', [], {'deltmx': 5.0}, {'mxdem': 0.1, 'nlgeom': 'NOT_AVAILABLE', 'nonmechanical': True}),
+    ('HeatTransferStep', [], {'response': 'STEADY_STATE'}, {'response': 'STEADY_STATE', 'reformKernel': 8}),
+    ('MassDiffusionStep', [], {'dcmax': 0.2}, {'dcmax': 0.2, 'procedureType': 'MASS_DIFFUSION'}),
+    ('FrequencyStep', [], {'numEigen': 10, 'numberInterval': 3, 'intervalBoundaries': (1.0, 2.0)},
+     {'eigensolver': 'LANCZOS', 'matrixSolver': 'DIRECT_SYMMETRIC', 'vectors': 18, 'intervalBoundaries': (1.0, 2.0)}),
+    ('BuckleStep', [], {'numEigen': 4}, {'eigensolver': 'SUBSPACE', 'vectors': 8, 'perturbation': True}),
+    ('ComplexFrequencyStep', [('FrequencyStep', {'numEigen': 3})], {'numEigen': 2},
+     {'previous': 'Before-1', 'matrixSolver': 'DIRECT_UNSYMMETRIC'}),
+    ('StaticLinearPerturbationStep', [], {'description': 'probe'}, {'timePeriod': 0.0, 'description': 'probe'}),
+]
+
+
+@pytest.mark.parametrize('constructor, before, kwargs, reads', CONSTRUCTED)
+def test_constructors_take_and_give_scripting_names(constructor, before, kwargs, reads):
+    model = stepwise.Model()
+    previous = 'Initial'
+    for i, (other, other_kwargs) in enumerate(before, 1):
+        getattr(model, other)(name=f'Before-{i}', previous=previous, **other_kwargs)
+        previous = f'Before-{i}'
+    step = getattr(model, constructor)(name='New', previous=previous, **kwargs)
+    assert step == model.steps['New'] and model.steps.keys()[-1] == 'New'
+    assert {name: getattr(step, name) for name in reads} == reads
+    assert model.validate() == []
+
+
+def test_every_step_class_has_its_constructor():
+    names = {n for n in dir(stepwise.Model()) if n.endswith('Step')}
+    assert names == {c for c, *_ in CONSTRUCTED} | {'AnnealStep', 'UsaAddedMassGenerationStep'}
+
+
+# an edit of the standard model, then what it reads
+EDITS = [
+    (lambda m: m.steps['Step-3'].setValues(timePeriod=3.0, maxInc=3.0, description='longer'),
+     lambda m: (m.steps['Step-3'].timePeriod, m.steps['Step-3'].maxInc, m.steps['Step-3'].description),
+     (3.0, 3.0, 'longer')),
+    (lambda m: m.steps['Initial'].setValues(description='start'), lambda m: m.steps['Initial'].description, 'start'),
+    (lambda m: m.steps.changeKey(fromName='Step-3', toName='Service'),
+     lambda m: (m.steps.keys(), m.steps['Service'].previous, m.steps['Service'].loadStates['Force'].status),
+     (['Initial', 'Step-1', 'Step-2', 'Service', 'Step-4', 'Step-5'], 'Step-2', 'MODIFIED')),
+    (lambda m: m.steps.__delitem__('Step-3'),
+     lambda m: (m.steps.keys(), m.loads['Force'].history[-1], m.steps['Step-5'].loadStates['Force'].cf2),
+     (['Initial', 'Step-1', 'Step-2', 'Step-4', 'Step-5'], 'PROPAGATED', -100.0)),
+    (lambda m: m.steps.__delitem__('Step-4'), lambda m: (len(m.steps), 'Moment' in m.loads), (5, False)),
+    (lambda m: m.BuckleStep(name='Step-2', numEigen=3),
+     lambda m: (m.steps.keys()[2], m.steps['Step-2'].procedureType, m.steps['Step-2'].numEigen),
+     ('Step-2', 'BUCKLE', 3)),
+    (lambda m: m.ViscoStep(name='Step-3', previous='Step-2', maintainAttributes=True, cetol=0.01),
+     lambda m: (m.steps['Step-3'].procedureType, m.steps['Step-3'].timePeriod, m.steps['Step-3'].maxInc,
+                m.loads['Force'].history[2]),
+     ('VISCO', 2.0, 2.0, 'MODIFIED')),
+    (lambda m: m.ViscoStep(name='Step-3', cetol=0.01),
+     lambda m: (m.steps['Step-3'].timePeriod, m.steps['Step-3'].initialInc), (1.0, 1.0)),
+]
+
+
+@pytest.mark.parametrize('edit, read, expected', EDITS)
+def test_edits_go_through_the_step_flow(model, edit, read, expected):
+    edit(model)
+    assert read(model) == expected
+    assert model.validate() == []
+
+
+def test_steps_are_read_only_and_handles_follow_names(model):
+    with pytest.raises(AttributeError, match="'timePeriod' cannot be assigned: use setValues"):
+        model.steps['Step-1'].timePeriod = 2.0
+    with pytest.raises(AttributeError):
+        model.steps['Step-1'].noSuchAttribute
+    step = model.steps['Step-5']
+    model.steps.changeKey(fromName='Step-5', toName='Last')
+    with pytest.raises(KeyError, match='Step-5'):
+        step.timePeriod
+    assert model.steps['Last'].timePeriod == 1.0
