@@ -12,6 +12,7 @@
 #include "module/klo/kloC_assert.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/kprC_assert.h"
+#include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "module/kpr/steps/perturbation/kprC_EigenRules.h"
 #include "platform/atr/atr_String.h"
 #include "platform/mdl/mdl_PropagationStatus.h"
@@ -307,6 +308,30 @@ void hst_Session::RenameStep(std::string const& oldName, std::string const& newN
         RequireName("step", newName);
         flow_.Rename(oldName, newName);
     });
+}
+
+hst_Session::Procedures hst_Session::StepSuccessors(std::string const& name, bool replacing) const {
+    if (!Steps().IsMember(name)) throw omu_KeyErrorException(name);
+    kprC_StepSequencer sequencer(Steps(), false);
+    if (replacing) kprC_Assert(name != initialStep, kprC_INITIAL_STEP_NOT_REPLACEABLE);
+    sequencer.Run(name, replacing);
+    Procedures out;
+    auto keep = [&](cow_List<unsigned int> const& codes, std::vector<unsigned int>& to) {
+        for (unsigned int code : codes) {
+            if (replacing) {
+                // What may follow the steps before it must also let the later steps follow.
+                try {
+                    kprC_StepSequencer(Steps(), false).Replace(name, code);
+                } catch (nex_Exception const&) {
+                    continue;
+                }
+            }
+            to.push_back(code);
+        }
+    };
+    keep(sequencer.AppendableGeneral(), out.general);
+    keep(sequencer.AppendablePerturbation(), out.perturbation);
+    return out;
 }
 
 // --- Loads ---

@@ -66,6 +66,13 @@ public:
     void SetStepValues(std::string const& name, hst_Arguments const& args);
     void RemoveStep(std::string const& name);
     void RenameStep(std::string const& oldName, std::string const& newName);
+    // The procedure codes that may follow the named step ("Initial": that may open the
+    // history) or, `replacing`, that may run in its place with the later steps kept:
+    // general procedures, then perturbation procedures, each in label order.
+    struct Procedures {
+        std::vector<unsigned int> general, perturbation;
+    };
+    Procedures StepSuccessors(std::string const& name, bool replacing) const;
 
     // --- Loads ---
     // Arguments: name, createStepName, region, the load's and its creation state's attributes.

@@ -118,6 +118,18 @@ py::object StepQuery(Step const& s, std::string const& name) {
     if (name == kprC_AnalysisStep::nlgeomCmd()) return py::str(cls_EnumCodec<kprC_Step::NlgeomEnm>::ToString(step.Nlgeom()));
     if (name == kprC_AnalysisStep::timePeriodCmd()) return py::float_(step.TimePeriod());
     if (name == kloC_LoadState::loadStateRepositoryCmd()) return py::cast(LoadStates{s.session, s.name});
+    // What the sequencing rules let follow the step or replace it, as procedure types.
+    auto procedures = [&](bool replacing, bool general) {
+        auto const all = s.session->StepSuccessors(s.name, replacing);
+        py::list out;
+        for (unsigned int code : general ? all.general : all.perturbation)
+            out.append(py::str(kprC_ProcedureTypeEnum(code).AsString()));
+        return py::object(py::tuple(out));
+    };
+    if (name == kprC_Step::generalStepsCmd()) return procedures(false, true);
+    if (name == kprC_Step::perturbationStepsCmd()) return procedures(false, false);
+    if (name == kprC_Step::generalReplacementStepsCmd()) return procedures(true, true);
+    if (name == kprC_Step::perturbationReplacementStepsCmd()) return procedures(true, false);
     return py::object();
 }
 

@@ -91,3 +91,40 @@ def test_steps_are_read_only_and_handles_follow_names(model):
     with pytest.raises(KeyError, match='Step-5'):
         step.timePeriod
     assert model.steps['Last'].timePeriod == 1.0
+
+
+# step, query, procedures it lists, procedures it does not
+SUCCESSORS = [
+    ('Initial', '_generalSteps', {'STATIC_GENERAL', 'HEAT_TRANSFER'}, set()),
+    ('Step-2', '_generalSteps', {'STATIC_GENERAL', 'VISCO'}, {'HEAT_TRANSFER'}),
+    ('Step-2', '_perturbationSteps', {'BUCKLE', 'FREQUENCY'}, {'STATIC_GENERAL'}),
+    ('Step-1', '_generalReplacementSteps', {'STATIC_GENERAL', 'VISCO'}, {'HEAT_TRANSFER', 'BUCKLE'}),
+    ('Step-4', '_perturbationReplacementSteps', {'BUCKLE', 'FREQUENCY'}, {'STATIC_GENERAL'}),
+]
+
+
+@pytest.mark.parametrize('step, query, listed, absent', SUCCESSORS)
+def test_steps_answer_what_may_follow_or_replace_them(model, step, query, listed, absent):
+    procedures = set(getattr(model.steps[step], query))
+    assert listed <= procedures and not absent & procedures
+    with pytest.raises(stepwise.Refused, match='^The Initial step cannot be replaced.$'):
+        model.steps['Initial']._generalReplacementSteps
+
+
+# a command on the standard model, and what the change history then ends with
+HISTORY = [
+    (lambda m: m.StaticStep(name='X', previous='Step-5'),
+     ("model.StaticStep(name='X', previous='Step-5')", (('Insert', 'X', 6), ('RedoSummary',)))),
+    (lambda m: m.steps.changeKey(fromName='Step-5', toName='Last'),
+     ("model.steps.changeKey(fromName='Step-5', toName='Last')", (('Rename', 'Step-5', 'Last', 5),))),
+    (lambda m: m.loads['Force'].deactivate(stepName='Step-5'), ("model.loads['Force'].deactivate(stepName='Step-5')", (('Modify', 'Force'),))),
+]
+
+
+@pytest.mark.parametrize('command, last', HISTORY)
+def test_the_change_history_records_each_command(model, command, last):
+    kept = len(model.changeHistory)
+    command(model)
+    assert (len(model.changeHistory), model.changeHistory[-1]) == (kept + 1, last)
+    model.undo()
+    assert len(model.changeHistory) == kept
