@@ -1,0 +1,115 @@
+"""Refusals: the exception kind, the library's exact text, and a model left exactly as it was."""
+import pytest
+
+import stepwise
+from conftest import fingerprint
+
+V, K, T, R = stepwise.InvalidValue, stepwise.UnknownName, stepwise.WrongType, stepwise.Refused
+NLGEOM = "omu_PrimEnum(const cow_String&) - str not allowed: on  Permissible: OFF, ON, NOT_AVAILABLE"
+
+# a command on the standard model, the exception it raises, its text
+REFUSALS = [
+    # steps: arguments
+    (lambda m: m.StaticStep(name='X', previous='Step-5', nlgeom='on'), V, NLGEOM),
+    (lambda m: m.StaticStep(name='X', previous='Step-5', timePeriod='long'), T, 'timePeriod must be a float, not a string'),
+    (lambda m: m.StaticStep(name='X', previous='Step-5', bogus=1), T, "StaticStep() got an unexpected keyword argument 'bogus'"),
+    (lambda m: m.StaticStep(name='X'), T, "StaticStep() missing required argument 'previous'"),
+    (lambda m: m.StaticStep(previous='Step-5'), T, "StaticStep() missing required argument 'name'"),
+    (lambda m: m.StaticStep(name='', previous='Step-5'), V, 'A step name cannot be empty.'),
+    (lambda m: m.StaticStep(name='X', previous='Nope'), R, 'There is no step by that name'),
+    # steps: the step's own rules, then the sequence
+    (lambda m: m.StaticStep(name='X', previous='Step-5', initialInc=0.0), R, 'Initial increment must be greater than zero'),
+    (lambda m: m.HeatTransferStep(name='X', previous='Step-5', deltmx=1.0), R, 'Invalid sequence of steps'),
+    (lambda m: m.HeatTransferStep(name='X', previous='Step-5'), R,
+     'DELTMX is required for automatic incrementation with no creep and must be greater than zero'),
+    (lambda m: m.steps['Step-3'].setValues(maxInc=1e-9), R, 'Minimum increment must be less than or equal to maximum increment'),
+    (lambda m: m.steps['Step-3'].setValues(noSuch=1), T, "setValues() got an unexpected keyword argument 'noSuch'"),
+    # steps: replacement, removal, renaming
+    (lambda m: m.StaticStep(name='Step-1', replacementPolicy='DO_NOT_REPLACE'), R, "A step named 'Step-1' already exists."),
+    (lambda m: m.StaticStep(name='Initial'), R, 'The Initial step cannot be replaced.'),
+    (lambda m: m.StaticStep(name='X', previous='Step-5', maintainAttributes=True), R,
+     'maintainAttributes can only be used when replacing a step.'),
+    (lambda m: m.StaticStep(name='Step-3', previous='Step-1'), R, "A replaced step keeps its place: 'Step-3' follows 'Step-2'."),
+    (lambda m: m.HeatTransferStep(name='Step-3', deltmx=1.0), R, 'Invalid sequence of steps'),
+    (lambda m: m.steps.__delitem__('Initial'), R, 'The Initial step cannot be removed.'),
+    (lambda m: m.steps.__delitem__('Nope'), K, 'Nope'),
+    (lambda m: m.steps.changeKey(fromName='Step-1', toName='Step-2'), R, "A step named 'Step-2' already exists."),
+    (lambda m: m.steps.changeKey(fromName='Step-1', toName=''), V, 'A step name cannot be empty.'),
+    # loads: creation
+    (lambda m: m.ConcentratedForce(name='Zero', createStepName='Step-1', region='Tip'), R,
+     'Load must be created with a non-zero magnitudes unless utilizing a user subroutine.'),
+    (lambda m: m.ConcentratedForce(name='Force', createStepName='Step-1', region='Tip', cf1=1.0), V,
+     'Load by this name already exists.'),
+    (lambda m: m.Moment(name='X', createStepName='Initial', region='Tip', cm1=1.0), V,
+     'A load cannot be defined in the Initial step.'),
+    (lambda m: m.Moment(name='X', createStepName='Nope', region='Tip', cm1=1.0), V,
+     'The specified step either does not exist or is the Initial step.'),
+    (lambda m: m.Moment(name='X', createStepName='Step-1', cm1=1.0), T, "Moment() missing required argument 'region'"),
+    (lambda m: m.Moment(name='X', createStepName='Step-1', region=3, cm1=1.0), T,
+     'region must be a Region, not an integer'),
+    (lambda m: m.Pressure(name='X', createStepName='Step-1', region='Top', magnitude=1.0, distributionType='FIELD'), R,
+     'A field name must be supplied when the distribution type is set to FIELD.'),
+    (lambda m: m.Pressure(name='X', createStepName='Step-1', region='Top', magnitude=1.0, distributionType='RADIAL'), V,
+     'omu_PrimEnum(const cow_String&) - str not allowed: RADIAL  Permissible: UNIFORM, USER_DEFINED, HYDROSTATIC, FIELD, '
+     'STAGNATION, VISCOUS'),
+    # loads: commands
+    (lambda m: m.loads['Force'].deactivate(stepName='Step-1'), R, 'Load cannot be deactivated.'),
+    (lambda m: m.loads['Force'].deactivate(stepName='Initial'), V,
+     'The specified step either does not exist or is the Initial step.'),
+    (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-2', cf1=1.0), R, 'Load parameters are read-only in this step.'),
+    (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-1', cf1State='CLEARED'), R,
+     "Invalid propagation status for 'cf1' attribute."),
+    (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-3', cf1State='UNSET'), R,
+     "Invalid propagation status for 'cf1' attribute."),
+    (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-3', cf1State='BOGUS'), V,
+     'omu_PrimEnum(const cow_String&) - str not allowed: BOGUS  Permissible: UNSET, SET, INHERITED, CLEARED'),
+    (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-3', cf1='big'), T, 'cf1 must be a float, not a string'),
+    (lambda m: m.loads['Force'].setValues(cf2=0.0), R,
+     'Load must be created with a non-zero magnitudes unless utilizing a user subroutine.'),
+    (lambda m: m.loads['Force'].move(fromStepName='Step-1', toStepName='Step-3'), R,
+     'Cannot move the load because the destination step is Created, Modified, or Deactivated.'),
+    (lambda m: m.loads['Force'].move(fromStepName='Step-1', toStepName='Step-5'), R,
+     'Cannot move the load because an intermediate step is Created, Modified, or Deactivated.'),
+    (lambda m: m.loads['Force'].move(fromStepName='Step-3', toStepName='Step-4'), R, 'Cannot move a load into a perturbation step.'),
+    (lambda m: m.loads['Moment'].move(fromStepName='Step-4', toStepName='Step-5'), R,
+     'Cannot move a load defined in a perturbation step.'),
+    (lambda m: m.loads['Force'].reset(stepName='Step-1'), R, 'Cannot reset a load in the step it was created.'),
+    (lambda m: m.loads['Force'].reset(stepName='Step-5'), R, 'Reset can only be used in the deactivated step.'),
+    (lambda m: m.loads['Off'].setValues(cm1=2.0), R, 'Suppressed loads cannot be edited.'),
+    (lambda m: m.loads['Off'].deactivate(stepName='Step-3'), R, 'Suppressed loads cannot be edited.'),
+    (lambda m: m.loads['Nope'].suppress(), K, 'Nope'),
+    (lambda m: m.loads.changeKey(fromName='Force', toName='Moment'), V, 'Load by this name already exists.'),
+    (lambda m: m.loads['Pressure'].setValues(distributionType='HYDROSTATIC', hZero=1.0, hReference=1.0), V,
+     'The zero pressure elevation (z0) and the reference\npressure elevation (z1) must be distinct.'),
+    (lambda m: m.TimePoint(name='T', points=((2.0,), (1.0,))), R, 'Time points must be in ascending order.'),
+    (lambda m: m.TimePoint(name='T', points=()), R, 'Time points cannot be empty.'),
+]
+
+
+@pytest.mark.parametrize('command, kind, text', REFUSALS)
+def test_refusals_leave_the_model_as_it_was(model, command, kind, text):
+    model.loads['Force'].setValuesInStep(stepName='Step-5', cf1=5.0)
+    model.Moment(name='Off', createStepName='Step-1', region='Tip', cm1=1.0).suppress()
+    before, history, problems = fingerprint(model), model.changeHistory, model.validate()
+    with pytest.raises(kind) as raised:
+        command(model)
+    assert isinstance(raised.value, stepwise.Error) and str(raised.value) == text
+    assert (fingerprint(model), model.changeHistory, model.validate()) == (before, history, problems)
+
+
+def test_undo_takes_back_commands_one_by_one_then_refuses(model):
+    kept = len(model.changeHistory)
+    model.loads['Force'].deactivate(stepName='Step-5')
+    model.steps['Step-1'].setValues(description='changed')
+    model.undo()
+    assert (model.steps['Step-1'].description, model.loads['Force'].history[-1]) == ('', 'DEACTIVATED')
+    model.undo()
+    assert (len(model.changeHistory), model.loads['Force'].history[-1]) == (kept, 'PROPAGATED')
+    fresh = stepwise.Model()
+    with pytest.raises(R, match='^There is no command to undo.$'):
+        fresh.undo()
+
+
+@pytest.mark.parametrize('kind, python', [(V, ValueError), (K, KeyError), (T, TypeError), (stepwise.FileError, OSError)])
+def test_kinds_are_python_exceptions(kind, python):
+    assert issubclass(kind, stepwise.Error) and issubclass(kind, python)
