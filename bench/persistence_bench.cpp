@@ -40,6 +40,7 @@ class bch_Point : public cls_Persistent {
     bch_Point() = default;
     std::string& MutableName() { return name_; }
 };
+CLS_DEFINE(bch_Point)
 
 using bch_Points = std::vector<std::shared_ptr<bch_Point>>;
 #define BCH_CLOUD_ATTRIBUTES(A) A(bch_Points, points, {})
@@ -49,6 +50,7 @@ class bch_Cloud : public cls_Persistent {
     bch_Cloud() = default;
     bch_Points& MutablePoints() { return points_; }
 };
+CLS_DEFINE(bch_Cloud)
 
 constexpr int count = 1'000'000;
 

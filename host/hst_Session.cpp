@@ -22,10 +22,10 @@
 namespace {
 std::string const initialStep = kprC_Step::initialCmd().String();
 
-std::string Quoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
-std::string StepPath(std::string const& name) { return "model.steps[" + Quoted(name) + "]"; }
-std::string LoadPath(std::string const& name) { return "model.loads[" + Quoted(name) + "]"; }
-std::string TimePointPath(std::string const& name) { return "model.timePoints[" + Quoted(name) + "]"; }
+std::string ScriptQuoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
+std::string StepPath(std::string const& name) { return "model.steps[" + ScriptQuoted(name) + "]"; }
+std::string LoadPath(std::string const& name) { return "model.loads[" + ScriptQuoted(name) + "]"; }
+std::string TimePointPath(std::string const& name) { return "model.timePoints[" + ScriptQuoted(name) + "]"; }
 
 // The command as a script would write it: model.StaticStep(name='Step-1', previous='Initial').
 std::string Call(std::string const& target, hst_Arguments const& args) {

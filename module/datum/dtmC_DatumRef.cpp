@@ -27,3 +27,5 @@ void cls_ScriptCodec<dtmC_DatumRef>::Assign(dtmC_DatumRef& m, cls_ScriptValue co
     if (ids.size() != 2) throw omu_ValueErrorException(std::string(name) + " must be (datum id, instance id) or None");
     m = dtmC_DatumRef(ids[0], ids[1], "", 0);
 }
+
+CLS_DEFINE(dtmC_DatumRef)

@@ -3,7 +3,7 @@
 
 namespace {
 #define KADC_ROW(kind, name, index, parent) typ_ClassRow{kind, kadC_##name##_TypeId, parent, "kadC_" #name},
-constexpr auto table = typ_BuildTable<kadC_ClassTableSize>(kadC_ModuleNumber, {KADC_CLASSES(KADC_ROW)});
+constexpr auto kadTable = typ_BuildTable<kadC_ClassTableSize>(kadC_ModuleNumber, {KADC_CLASSES(KADC_ROW)});
 }  // namespace
 
-typ_ArchCompEntry kadC_ClassTable() { return {table.data(), static_cast<unsigned>(table.size())}; }
+typ_ArchCompEntry kadC_ClassTable() { return {kadTable.data(), static_cast<unsigned>(kadTable.size())}; }

@@ -6,7 +6,7 @@
 #include "platform/ini/ini_Modules.h"
 
 namespace {
-ini_ModuleFrame const& Frame() {
+ini_ModuleFrame const& KadFrame() {
     static ini_ModuleFrame const frame{kadC_ModuleNumber, kadC_ClassTable,
         {{ddr_Model::adaptiveMeshControlCmd(), std::make_shared<kadC_AdptMeshCtrlCont>()}},
         kadC_RegisterMetadata, kadC_RegisterOldVersions};
@@ -14,5 +14,5 @@ ini_ModuleFrame const& Frame() {
 }
 }  // namespace
 
-void kadC_initialize(int& moduleCount) { ini_Initialize("kadC", moduleCount, [] { ini_Register(Frame()); }); }
-void kadC_finalize(int& moduleCount) { ini_Finalize("kadC", moduleCount, [] { ini_Unregister(Frame()); }); }
+void kadC_initialize(int& moduleCount) { ini_Initialize("kadC", moduleCount, [] { ini_Register(KadFrame()); }); }
+void kadC_finalize(int& moduleCount) { ini_Finalize("kadC", moduleCount, [] { ini_Unregister(KadFrame()); }); }

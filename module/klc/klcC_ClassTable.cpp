@@ -3,7 +3,7 @@
 
 namespace {
 #define KLCC_ROW(kind, name, index, parent) typ_ClassRow{kind, klcC_##name##_TypeId, parent, "klcC_" #name},
-constexpr auto table = typ_BuildTable<klcC_ClassTableSize>(klcC_ModuleNumber, {KLCC_CLASSES(KLCC_ROW)});
+constexpr auto klcTable = typ_BuildTable<klcC_ClassTableSize>(klcC_ModuleNumber, {KLCC_CLASSES(KLCC_ROW)});
 }  // namespace
 
-typ_ArchCompEntry klcC_ClassTable() { return {table.data(), static_cast<unsigned>(table.size())}; }
+typ_ArchCompEntry klcC_ClassTable() { return {klcTable.data(), static_cast<unsigned>(klcTable.size())}; }

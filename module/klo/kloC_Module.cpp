@@ -15,7 +15,7 @@
 #include "platform/ini/ini_PlatformModules.h"
 
 namespace {
-ini_ModuleFrame const& Frame() {
+ini_ModuleFrame const& KloFrame() {
     static ini_ModuleFrame const frame{kloC_ModuleNumber, kloC_ClassTable,
         {{ddr_Model::loadCmd(), std::make_shared<kloC_LoadContainer>()}}, kloC_RegisterMetadata,
         kloC_RegisterOldVersions};
@@ -44,14 +44,14 @@ void kloC_initialize(int& moduleCount) {
     ++moduleCount;
     for (auto const& dependency : dependencies) dependency.initialize(moduleCount);
     ini_Modules::Record("kloC_initialize");
-    ini_Register(Frame());
+    ini_Register(KloFrame());
 }
 
 void kloC_finalize(int& moduleCount) {
     if (!ini_Modules::Leave("kloC")) return;
     ini_Modules::Record("kloC_finalize");
     kloC_LoadTypeLabelMap::Finalize();
-    ini_Unregister(Frame());
+    ini_Unregister(KloFrame());
     // Reverse iterators rather than std::views::reverse, which clang 14 cannot compile
     // against libstdc++ 12 (the fuzz configuration).
     for (auto it = std::rbegin(dependencies); it != std::rend(dependencies); ++it) it->finalize(moduleCount);

@@ -9,7 +9,7 @@
 #include "platform/ini/ini_Modules.h"
 
 namespace {
-ini_ModuleFrame const& Frame() {
+ini_ModuleFrame const& KprFrame() {
     static ini_ModuleFrame const frame{kprC_ModuleNumber, kprC_ClassTable,
         {{ddr_Model::stepCmd(), std::make_shared<kprC_StepContainer>()},
          {ddr_Model::timePointCmd(), std::make_shared<kprC_TimePointCont>()},
@@ -19,11 +19,11 @@ ini_ModuleFrame const& Frame() {
 }
 }  // namespace
 
-void kprC_initialize(int& moduleCount) { ini_Initialize("kprC", moduleCount, [] { ini_Register(Frame()); }); }
+void kprC_initialize(int& moduleCount) { ini_Initialize("kprC", moduleCount, [] { ini_Register(KprFrame()); }); }
 
 void kprC_finalize(int& moduleCount) {
     ini_Finalize("kprC", moduleCount, [] {
         kprC_ReleaseProcedureMaps();
-        ini_Unregister(Frame());
+        ini_Unregister(KprFrame());
     });
 }

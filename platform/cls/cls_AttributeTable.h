@@ -21,6 +21,10 @@
 //       ...
 //   };
 //
+// and, in the class's source file (kprC_Foo.cpp), once:
+//
+//   CLS_DEFINE(kprC_Foo)
+//
 // A row reads: C++ type (an alias where the type holds a comma), name, initial value,
 // then options. The name is the stored key, the stem of the member (timePeriod_) and of
 // both accessors (timePeriod() reads, timePeriod(v) sets) and of the name function
@@ -45,7 +49,10 @@
 // CLS_PERSISTENT generates TypeId(), ClassVersion(), DynTypeId(), Copy(), DBWrite(),
 // InitializeMetadata(), Attributes(), the reading constructor, Uid()/NewUid(), the
 // members, the accessors and the name functions; it leaves the access at public.
-// CLS_ABSTRACT_PERSISTENT is the same without Copy() and without a reading factory. A
+// CLS_ABSTRACT_PERSISTENT is the same without Copy() and without a reading factory. The
+// writer, the reading constructor, the table and the metadata are compiled only where
+// CLS_DEFINE stands; the CLS_TEMPLATE_* and *_NAMED forms, for class templates, define
+// them in the class and need no CLS_DEFINE. A
 // class with stored parts that a row cannot describe adds them in its own
 //   void cls_WriteMore(cls_WriteVisitor const&) const;   void cls_ReadMore(cls_ReadVisitor const&);
 //   static void cls_MetadataMore(cls_ClassMetadata&);
@@ -440,27 +447,25 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
     CLS_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, CLS_ENTRY_ROW_, CLS_ACCESSOR_ROW_, \
                CLS_MEMBER_ROW_)
 
+// What every class level holds, whether its writer, reader, table and metadata are
+// defined in the class (templates) or once in the class's source file (CLS_DEFINE).
 // The rows become table entries through ENTRY and members and accessors through MEMBER
 // and ACCESSOR (nothing, for a class that keeps its attributes itself).
-#define CLS_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
+#define CLS_LEVEL_COMMON_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
 public: \
     using cls_Self = Class; \
     using cls_Base = Base; \
     static constexpr std::uint32_t TypeId() { return typeId; } \
     static constexpr int ClassVersion() { return version; } \
     std::uint32_t DynTypeId() const override { return TypeId(); } \
-    void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
-    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, registeredName, factory); } \
     static constexpr auto cls_RowNames() { return cls_Names<Class>(cls_NamesTag {} ROWS(CLS_ROW_NAME_)); } \
-    static cls_AttributeTable<Class> const& Attributes() { \
-        static cls_AttributeTable<Class> const table = cls_BuildTable<Class>(cls_RowsTag {} ROWS(ENTRY)); \
-        return table; \
-    } \
+    /* Templates, so that only the unit that defines the class level compiles them. */ \
+    template <int = 0> \
+    static cls_AttributeTable<Class> cls_MakeTable() { return cls_BuildTable<Class>(cls_RowsTag {} ROWS(ENTRY)); } \
+    template <int = 0> \
+    static void cls_Register(cls_ClassRegistrar& r) { cls_RegisterLevel<Class>(r, registeredName, factory); } \
     ROWS(ACCESSOR) \
     ROWS(CLS_NAME_ROW_) \
-    explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
-        cls_ReadLevel<Class>(*this, r); \
-    } \
     cls_Uid Uid() const { return cls_uid_.Get(); } \
     void NewUid() { \
         Base::NewUid(); \
@@ -473,12 +478,52 @@ private: \
 \
 public:
 
+// A class level defined where it is declared: for class templates, whose every instance
+// needs the definitions at hand.
+#define CLS_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
+    CLS_LEVEL_COMMON_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
+    void DBWrite(cls_WriteVisitor const& w) const override { cls_WriteLevel<Class>(*this, w); } \
+    static void InitializeMetadata(cls_ClassRegistrar& r) { cls_Register(r); } \
+    static cls_AttributeTable<Class> const& Attributes() { \
+        static cls_AttributeTable<Class> const table = cls_MakeTable(); \
+        return table; \
+    } \
+    explicit Class(cls_ReadVisitor const& r) : Base(cls_ReadVisitor(r, Base::TypeId())) { \
+        cls_ReadLevel<Class>(*this, r); \
+    }
+
+// A class level whose writer, reading constructor, table and metadata are only declared
+// here and defined once, by CLS_DEFINE(Class) in the class's source file: a unit that
+// merely uses the class (a derived class, a test, the registrations) does not compile
+// the class's table again, which is most of what building the classes costs.
+#define CLS_DECLARED_LEVEL_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
+    CLS_LEVEL_COMMON_(Class, Base, typeId, version, ROWS, factory, registeredName, Identity, ENTRY, ACCESSOR, MEMBER) \
+    void DBWrite(cls_WriteVisitor const& w) const override; \
+    static void InitializeMetadata(cls_ClassRegistrar& r); \
+    static cls_AttributeTable<Class> const& Attributes(); \
+    explicit Class(cls_ReadVisitor const& r);
+
+// Defines, in one source file, what a class declared with CLS_PERSISTENT,
+// CLS_ABSTRACT_PERSISTENT or CLS_PERSISTENT_BY_ACCESSORS leaves declared.
+#define CLS_DEFINE(Class) \
+    void Class::DBWrite(cls_WriteVisitor const& w) const { cls_WriteLevel<Class>(*this, w); } \
+    void Class::InitializeMetadata(cls_ClassRegistrar& r) { cls_Register(r); } \
+    cls_AttributeTable<Class> const& Class::Attributes() { \
+        static cls_AttributeTable<Class> const table = cls_MakeTable(); \
+        return table; \
+    } \
+    Class::Class(cls_ReadVisitor const& r) : Class::cls_Base(cls_ReadVisitor(r, Class::cls_Base::TypeId())) { \
+        cls_ReadLevel<Class>(*this, r); \
+    }
+
 #define CLS_PERSISTENT(Class, Base, typeId, version, ROWS)                                     \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid) \
+    CLS_DECLARED_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid, \
+                        CLS_ENTRY_ROW_, CLS_ACCESSOR_ROW_, CLS_MEMBER_ROW_) \
     Class* Copy() const override { return new Class(*this); }
 
 #define CLS_ABSTRACT_PERSISTENT(Class, Base, typeId, version, ROWS) \
-    CLS_PERSISTENT_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, #Class, cls_InstanceUid)
+    CLS_DECLARED_LEVEL_(Class, Base, typeId, version, ROWS, cls_ClassMetadata::Factory{}, #Class, cls_InstanceUid, \
+                        CLS_ENTRY_ROW_, CLS_ACCESSOR_ROW_, CLS_MEMBER_ROW_)
 
 // For instances of templates: the registered name is the one the class table gives the
 // type identifier (for example "kprC_StepRepositoryBase"), not the C++ spelling.
@@ -508,7 +553,7 @@ public:
                CLS_VIA_ENTRY_ROW_, CLS_NO_ROW_, CLS_NO_ROW_)                                                 \
     Class* Copy() const override { return new Class(*this); }
 #define CLS_PERSISTENT_BY_ACCESSORS(Class, Base, typeId, version, ROWS)                                      \
-    CLS_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid,      \
+    CLS_DECLARED_LEVEL_(Class, Base, typeId, version, ROWS, cls_ReadingFactory<Class>(), #Class, cls_InstanceUid,      \
                CLS_VIA_ENTRY_ROW_, CLS_NO_ROW_, CLS_NO_ROW_)                                                 \
     Class* Copy() const override { return new Class(*this); }
 

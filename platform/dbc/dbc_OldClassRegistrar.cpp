@@ -4,39 +4,39 @@
 #include <mutex>
 
 namespace {
-struct State {
+struct RegistrarState {
     std::mutex mutex;
     std::map<std::pair<std::uint32_t, int>, dbc_OldClassRegistrar::Entry> entries;
     std::map<std::string, dbc_OldClassRegistrar::Operations> operations;
 };
-State& S() {
-    static State s;
+RegistrarState& Registry() {
+    static RegistrarState s;
     return s;
 }
 }  // namespace
 
 void dbc_OldClassRegistrar::Register(std::shared_ptr<dbc_OldClassVersion const> version, int level) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     auto key = std::pair(version->ClassId(), version->Version());
     s.entries[key] = {std::move(version), level};
 }
 
 void dbc_OldClassRegistrar::Unregister(std::uint32_t classId, int version) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     s.entries.erase({classId, version});
 }
 
 dbc_OldClassRegistrar::Entry const* dbc_OldClassRegistrar::Find(std::uint32_t classId, int version) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     auto it = s.entries.find({classId, version});
     return it == s.entries.end() ? nullptr : &it->second;
 }
 
 std::vector<dbc_OldClassRegistrar::Entry> dbc_OldClassRegistrar::ForClass(std::uint32_t classId) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     std::vector<Entry> out;
     for (auto it = s.entries.lower_bound({classId, INT32_MIN}); it != s.entries.end() && it->first.first == classId;
@@ -46,7 +46,7 @@ std::vector<dbc_OldClassRegistrar::Entry> dbc_OldClassRegistrar::ForClass(std::u
 }
 
 std::vector<dbc_OldClassRegistrar::Entry> dbc_OldClassRegistrar::All() {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     std::vector<Entry> out;
     for (auto const& [key, e] : s.entries) out.push_back(e);
@@ -54,13 +54,13 @@ std::vector<dbc_OldClassRegistrar::Entry> dbc_OldClassRegistrar::All() {
 }
 
 void dbc_OldClassRegistrar::RegisterOperations(std::string const& name, Operations operations) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     s.operations[name] = std::move(operations);
 }
 
 void dbc_OldClassRegistrar::UnregisterOperations(std::string const& name) {
-    auto& s = S();
+    auto& s = Registry();
     std::lock_guard lock(s.mutex);
     s.operations.erase(name);
 }
@@ -69,7 +69,7 @@ void dbc_OldClassRegistrar::PrepareConversion(dbc_DatabaseConverter& converter) 
     for (auto const& e : All()) converter.AddVersion(e.version);
     std::map<std::string, Operations> operations;
     {
-        auto& s = S();
+        auto& s = Registry();
         std::lock_guard lock(s.mutex);
         operations = s.operations;
     }

@@ -23,3 +23,5 @@ void cls_ScriptCodec<rgnC_Region>::Assign(rgnC_Region& m, cls_ScriptValue const&
         m = *cls_ScriptObjectOf<rgnC_Region>(v, Type(), name);
     }
 }
+
+CLS_DEFINE(rgnC_Region)

@@ -335,3 +335,5 @@ bool kloC_Load::ValidInStep(kprC_Step const& step, bool relax, bool isInitial, b
 bool kloC_Load::ValidInStep(int procedureType, bool relax, bool, bool) const {
     return kloC_isValidLoadTypeforStep(int(DynTypeId()), procedureType) || ValidInStepSpecialRule(procedureType, relax);
 }
+
+CLS_DEFINE(kloC_Load)

@@ -23,3 +23,5 @@ bool kloC_LoadState::UseComplex(unsigned int p) const {
 void kloC_LoadState::ChangeProcedureType(unsigned int p) {
     if (!UseAmplitude(p)) amplitude_ = mdl_PropAttr<cow_String>();
 }
+
+CLS_DEFINE(kloC_LoadState)

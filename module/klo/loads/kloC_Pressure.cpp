@@ -44,3 +44,6 @@ bool kloC_Pressure::CheckForZero(cow_String const& stepName) const {
     if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
     return PressureState(StateIn(stepName)).magnitude().value() == 0.0;
 }
+
+CLS_DEFINE(kloC_PressureState)
+CLS_DEFINE(kloC_Pressure)

@@ -10,3 +10,6 @@ bool kloC_Scalar::CheckForZero(cow_String const& stepName) const {
     if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
     return dynamic_cast<kloC_ScalarState const&>(StateIn(stepName)).magnitude().value() == 0.0;
 }
+
+CLS_DEFINE(kloC_ScalarState)
+CLS_DEFINE(kloC_Scalar)

@@ -43,3 +43,6 @@ bool kloC_Vector::CheckForZero(cow_String const& stepName) const {
     auto const& s = dynamic_cast<kloC_VectorState const&>(StateIn(stepName));
     return s.Component(1).value() == 0.0 && s.Component(2).value() == 0.0 && s.Component(3).value() == 0.0;
 }
+
+CLS_DEFINE(kloC_VectorState)
+CLS_DEFINE(kloC_Vector)

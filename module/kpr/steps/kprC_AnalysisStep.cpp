@@ -8,3 +8,5 @@ bool kprC_AnalysisStep::AllowAdaptiveMeshDomains() const {
     return kprC_ProcedureIs(ProcedureType(), kprC_STEP_MESH_DOMAINS);
 }
 bool kprC_AnalysisStep::Nonmechanical() const { return kprC_ProcedureIs(ProcedureType(), kprC_NONMECHANICAL); }
+
+CLS_DEFINE(kprC_AnalysisStep)

@@ -3,3 +3,5 @@
 #include "module/kpr/procedures/kprC_ProcedureClassification.h"
 
 bool kprC_Step::Perturbation(unsigned int procedureType) { return kprC_IsPerturbation(procedureType); }
+
+CLS_DEFINE(kprC_Step)

@@ -249,3 +249,5 @@ int kprC_StepContainer::Position(cow_String const& name) const {
 kprC_AnalysisStep const* kprC_StepContainer::AnalysisStep(cow_String const& name) const {
     return dynamic_cast<kprC_AnalysisStep const*>(&ConstGet(name));
 }
+
+CLS_DEFINE(kprC_StepContainer)

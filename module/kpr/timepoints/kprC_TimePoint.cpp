@@ -11,3 +11,5 @@ void kprC_TimePoint::AssertValid() const {
     for (std::size_t r = 0; columns == 3 && r < points_.Rows(); ++r)
         kprC_Assert(points_(r, 1) >= points_(r, 0), kprC_TIME_POINT_START_AFTER_END);
 }
+
+CLS_DEFINE(kprC_TimePoint)

@@ -23,3 +23,5 @@ void kprC_TimePointCont::Set(cow_String const& name, cow_COW<kprC_TimePoint> poi
 void kprC_TimePointCont::Set(cow_String const& name, kprC_TimePoint const& points) {
     Set(name, cow_COW<kprC_TimePoint>(points.Copy()));
 }
+
+CLS_DEFINE(kprC_TimePointCont)

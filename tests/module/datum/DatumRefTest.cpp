@@ -17,6 +17,7 @@ class tst_DatumHolder : public cls_Persistent {
     CLS_PERSISTENT(tst_DatumHolder, cls_Persistent, 0x7F000101, 1, TST_DATUM_HOLDER_ATTRIBUTES)
     tst_DatumHolder() = default;
 };
+CLS_DEFINE(tst_DatumHolder)
 
 class DatumRef : public ::testing::Test {
 protected:

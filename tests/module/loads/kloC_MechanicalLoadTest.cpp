@@ -16,6 +16,7 @@ class tst_ScalarLoadState : public kloC_ScalarState {
     tst_ScalarLoadState() = default;
     tst_ScalarLoadState(tst_ScalarLoadState const&) = default;
 };
+CLS_DEFINE(tst_ScalarLoadState)
 class tst_ScalarLoad : public kloC_Scalar {
     CLS_PERSISTENT(tst_ScalarLoad, kloC_Scalar, 0x7F000401, 1, CLS_NO_ATTRIBUTES)
     tst_ScalarLoad() = default;
@@ -30,6 +31,7 @@ class tst_ScalarLoad : public kloC_Scalar {
         return s;
     }
 };
+CLS_DEFINE(tst_ScalarLoad)
 
 class MechanicalLoads : public tst_LibraryTest {
 protected:

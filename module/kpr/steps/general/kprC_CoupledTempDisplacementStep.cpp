@@ -21,3 +21,5 @@ void kprC_CoupledTempDisplacementStep::AssertValid() const {
     kprC_Assert(stabilizationMethod_ != StabilizationMethodEnm::NONE || stabilizationMagnitude_ == kprC_UNSET,
                 kprC_STABILIZATION_METHOD_REQUIRED);
 }
+
+CLS_DEFINE(kprC_CoupledTempDisplacementStep)

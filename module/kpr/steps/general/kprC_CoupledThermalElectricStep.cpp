@@ -17,3 +17,5 @@ void kprC_CoupledThermalElectricStep::AssertValid() const {
         if (transient && end_ == kprC_UNSET) kprC_Assert(deltmx_ > 0.0, kprC_DELTMX_REQUIRED);
     }
 }
+
+CLS_DEFINE(kprC_CoupledThermalElectricStep)

@@ -7,3 +7,5 @@ void kprC_GeostaticStep::AssertValid() const {
     kprC_AssertSingleTechnique(applyContactIterations_, solutionTechnique_);
     kprC_AssertQuasiNewton(solutionTechnique_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_GeostaticStep)

@@ -19,3 +19,5 @@ void kprC_HeatTransferStep::AssertValid() const {
     }
     kprC_AssertQuasiNewton(solutionTechnique_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_HeatTransferStep)

@@ -22,3 +22,5 @@ void kprC_MassDiffusionStep::AssertValid() const {
     }
     kprC_Assert(kprC_IsUnsymmetricOrDefault(matrixSolver()), kprC_INVALID_SOLVER);
 }
+
+CLS_DEFINE(kprC_MassDiffusionStep)

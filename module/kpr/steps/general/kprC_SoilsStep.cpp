@@ -27,3 +27,5 @@ void kprC_SoilsStep::AssertValid() const {
     }
     kprC_AssertContactIterations(applyContactIterations_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_SoilsStep)

@@ -20,3 +20,5 @@ void kprC_StaticRiksStep::AssertValid() const {
     }
     kprC_AssertContactIterations(applyContactIterations_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_StaticRiksStep)

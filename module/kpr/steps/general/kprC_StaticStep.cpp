@@ -10,3 +10,5 @@ void kprC_StaticStep::AssertValid() const {
     kprC_AssertSingleTechnique(applyContactIterations_, solutionTechnique_);
     kprC_AssertQuasiNewton(solutionTechnique_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_StaticStep)

@@ -14,3 +14,5 @@ void kprC_ViscoStep::AssertValid() const {
     kprC_AssertSingleTechnique(applyContactIterations_, solutionTechnique_);
     kprC_AssertQuasiNewton(solutionTechnique_, matrixSolver());
 }
+
+CLS_DEFINE(kprC_ViscoStep)

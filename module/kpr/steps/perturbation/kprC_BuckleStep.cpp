@@ -14,3 +14,5 @@ void kprC_BuckleStep::AssertValid() const {
             kprC_Assert(false, kprC_EIGENSOLVER_NOT_SELECTED);
     }
 }
+
+CLS_DEFINE(kprC_BuckleStep)

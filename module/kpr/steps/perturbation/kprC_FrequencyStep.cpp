@@ -36,3 +36,5 @@ void kprC_FrequencyStep::AssertValid() const {
     }
     kprC_Assert(false, kprC_EIGENSOLVER_NOT_SELECTED);
 }
+
+CLS_DEFINE(kprC_FrequencyStep)

@@ -258,6 +258,7 @@ class tst_FlatHolder : public cls_Persistent {
     static void cls_MetadataMore(cls_ClassMetadata& md) { kprC_StepContainer::AddFlatFormMetadata(md); }
     kprC_StepContainer steps;
 };
+CLS_DEFINE(tst_FlatHolder)
 
 TEST_F(StepContainer, FlatFormRoundTrip) {
     cls_MetadataRegistrar::initClassMetadata(tst_FlatHolder::InitializeMetadata, 7);

@@ -40,14 +40,14 @@ using RE = kprC_Step::ResponseEnm;
 // One state of a step, made from a valid one, and the message its validation raises
 // ("" for none). Several cases break more than one rule: the first in order must win.
 template <class T>
-struct Case {
+struct RuleCase {
     char const* what;
     std::function<void(T&)> change;
     char const* message;
 };
 
 template <class T>
-void CheckRules(std::function<void(T&)> makeValid, std::vector<Case<T>> const& cases) {
+void CheckRules(std::function<void(T&)> makeValid, std::vector<RuleCase<T>> const& cases) {
     T valid;
     makeValid(valid);
     EXPECT_EQ(RaisedMessage([&] { valid.AssertValid(); }), OK) << "the valid state";
@@ -246,7 +246,7 @@ TEST_F(GeneralStepRules, CoupledTempDisplacement) {
 
 // The heat transfer and coupled thermal-electric steps share their layout and most rules.
 template <class S>
-std::vector<Case<S>> ThermalCases() {
+std::vector<RuleCase<S>> ThermalCases() {
     return {
         {"A, also mxdem", [](S& s) { s.timePeriod(0), s.mxdem(-1); }, TIME_PERIOD},
         {"mxdem, also B", [](S& s) { s.mxdem(-0.1), s.maxNumInc(0); }, MXDEM},
@@ -271,7 +271,7 @@ std::vector<Case<S>> ThermalCases() {
 }
 
 template <class S>
-void CheckThermal(std::vector<Case<S>> cases) {
+void CheckThermal(std::vector<RuleCase<S>> cases) {
     auto shared = ThermalCases<S>();
     cases.insert(cases.end(), shared.begin(), shared.end());
     CheckRules<S>([](S& s) { UsualIncrements(s), s.deltmx(5); }, cases);

@@ -1,0 +1,4 @@
+// The stored form of the classes declared in the header, compiled once here.
+#include "module/kpr/steps/kprC_InitialStep.h"
+
+CLS_DEFINE(kprC_InitialStep)
