@@ -14,30 +14,30 @@ template <class Module> struct Work {
     static void Up() {}
     static void Down() {}
 };
-struct typ;
-template <> struct Work<typ> {
+struct typ_Module;
+template <> struct Work<typ_Module> {
     static void Up() { typ_ArchCompTable::InsertEntry(typ_PlatformModuleNumber, typ_PlatformTable()); }
     static void Down() { typ_ArchCompTable::RemoveEntry(typ_PlatformModuleNumber); }
 };
-struct mdl;
-template <> struct Work<mdl> {
+struct mdl_Module;
+template <> struct Work<mdl_Module> {
     static void Up() { cls_MetadataRegistrar::initClassMetadata(mdl_Repository::InitializeMetadata, 7); }
     static void Down() {}
 };
-struct ddr;
-template <> struct Work<ddr> {
+struct ddr_Module;
+template <> struct Work<ddr_Module> {
     static void Up() { cls_MetadataRegistrar::initClassMetadata(ddr_ModelShortcut::InitializeMetadata, 4); }
     static void Down() {}
 };
-struct rgnC;
-template <> struct Work<rgnC> {
+struct rgnC_Module;
+template <> struct Work<rgnC_Module> {
     static void Up() { cls_MetadataRegistrar::initClassMetadata(rgnC_Region::InitializeMetadata, 7); }
     static void Down() {}
 };
 }  // namespace
 
 #define INI_DEFINE_MODULE(prefix) \
-    namespace { struct prefix; } \
-    void prefix##_initialize(int& moduleCount) { ini_Initialize(#prefix, moduleCount, Work<prefix>::Up); } \
-    void prefix##_finalize(int& moduleCount) { ini_Finalize(#prefix, moduleCount, Work<prefix>::Down); }
+    namespace { struct prefix##_Module; } \
+    void prefix##_initialize(int& moduleCount) { ini_Initialize(#prefix, moduleCount, Work<prefix##_Module>::Up); } \
+    void prefix##_finalize(int& moduleCount) { ini_Finalize(#prefix, moduleCount, Work<prefix##_Module>::Down); }
 INI_PLATFORM_MODULES(INI_DEFINE_MODULE)
