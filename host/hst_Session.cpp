@@ -138,8 +138,10 @@ void DefaultVectors(cls_Persistent& step, std::vector<cls_ScriptAttribute> const
     auto const* vectors = cls_ScriptRegistry::FindAttribute(attributes, "vectors");
     auto const* numEigen = cls_ScriptRegistry::FindAttribute(attributes, "numEigen");
     if (!vectors || !numEigen || given.contains("vectors") || !given.contains("numEigen")) return;
-    auto const n = *numEigen->get(step).If<std::int64_t>();
-    if (n > 0 && n < kprC_EigenUnsetInt) vectors->set(step, kprC_EigenVectorsDef(int(n)), "vectors");
+    // A number of eigenvalues derives the vectors; ALL (read as its word) leaves them.
+    auto const value = numEigen->get(step);
+    auto const* n = value.If<std::int64_t>();
+    if (n && *n > 0 && *n < kprC_EigenUnsetInt) vectors->set(step, kprC_EigenVectorsDef(int(*n)), "vectors");
 }
 
 void RequireName(char const* kind, std::string const& name) {

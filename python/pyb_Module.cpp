@@ -106,9 +106,9 @@ py::object StepQuery(Step const& s, std::string const& name) {
     }
     if (name == kprC_Step::procedureTypeCmd()) return py::str(kprC_ProcedureTypeEnum(step.ProcedureType()).AsString());
     if (name == kprC_AnalysisStep::procedureCmd()) {
-        auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().LabelTexts();
+        auto const& labels = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance().TranslatedLabels();
         auto const it = labels.find(step.ProcedureType());
-        return it == labels.end() ? py::object(py::none()) : py::object(py::str(it->second));
+        return it == labels.end() ? py::object(py::none()) : py::object(py::str(std::string(it->second)));
     }
     if (name == kprC_AnalysisStep::perturbationCmd()) return py::bool_(step.Perturbation());
     if (name == kprC_AnalysisStep::nonmechanicalCmd()) return py::bool_(step.Nonmechanical());

@@ -36,6 +36,8 @@
 //   .NameOnly()        stored by name only (ordinal -1)
 //   .AsArray()         a std::vector stored as a numeric or string array, not a list
 //   .TypeCode(c)       another type code than the member type's (7)
+//   .Word<E>(v)        scripts give and read the value v as the single string of the
+//                      enumeration E (numEigen=ALL is the unset integer)
 //
 // An attribute's ordinal is its row's position, counted from 0, whatever the orders
 // below. By default the writer and the metadata take the rows in declaration order and
@@ -87,6 +89,8 @@ struct cls_RowOptions {
     bool nameOnly = false;
     bool asArray = false;
     int typeCode = 0;  // 0: the member type's own
+    cls_ScriptWord word = nullptr;  // the word scripts use for wordValue
+    std::int64_t wordValue = 0;
 
     constexpr cls_RowOptions Script(char const* text) const {
         auto o = *this;
@@ -113,6 +117,13 @@ struct cls_RowOptions {
         o.typeCode = code;
         return o;
     }
+    template <class E>
+    constexpr cls_RowOptions Word(std::int64_t value) const {
+        auto o = *this;
+        o.word = &cls_EnumWord<E>;
+        o.wordValue = value;
+        return o;
+    }
     constexpr char const* ScriptName() const { return script ? script : name; }
     constexpr char const* StoredName() const { return key ? key : name; }
 };
@@ -137,7 +148,8 @@ struct cls_AttrEntry {
 
 template <class C, class M, class Codec>
 struct cls_AttrImpl final : cls_AttrEntry<C> {
-    cls_AttrImpl(M C::*member, cls_RowOptions options, M (*initial)()) : member(member), initial(initial) {
+    cls_AttrImpl(M C::*member, cls_RowOptions options, M (*initial)())
+        : member(member), initial(initial), word(options.word), wordValue(options.wordValue) {
         this->key = {0, options.StoredName()};
         this->script = options.ScriptName();
         this->typeCode = options.typeCode ? options.typeCode : Codec::TypeCode;
@@ -155,11 +167,15 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
     }
     void Reset(C& object) const override { object.*member = initial(); }
     void AddScript(std::vector<cls_ScriptAttribute>& out) const override {
+        auto const before = out.size();
         cls_AddScriptAttribute<C, M>(out, member, this->script, this->key.name);
+        if (word && out.size() > before) cls_ScriptWordValue(out.back(), word, wordValue);
     }
 
     M C::*member;
     M (*initial)();
+    cls_ScriptWord word;
+    std::int64_t wordValue;
 };
 
 // A row of a class that keeps the attribute in another form than a member of its own

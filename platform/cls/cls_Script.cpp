@@ -97,6 +97,19 @@ void cls_ScriptCodec<cow_2DArray<double>>::Assign(cow_2DArray<double>& m, cls_Sc
     m = cow_2DArray<double>::FromRows(table);
 }
 
+void cls_ScriptWordValue(cls_ScriptAttribute& a, cls_ScriptWord word, std::int64_t value) {
+    a.get = [get = std::move(a.get), word, value](cls_Persistent const& o) {
+        cls_ScriptValue v = get(o);
+        auto const* i = v.If<std::int64_t>();
+        return i && *i == value ? cls_ScriptValue(word(nullptr)) : v;
+    };
+    a.set = [set = std::move(a.set), word, value](cls_Persistent& o, cls_ScriptValue const& v, char const* name) {
+        auto const* s = v.If<std::string>();
+        if (s) word(s);
+        set(o, s ? cls_ScriptValue(value) : v, name);
+    };
+}
+
 namespace {
 struct Registry {
     std::mutex mutex;

@@ -13,6 +13,7 @@
 // constructor name, a factory for concrete classes, and its attributes under their
 // scripting names with typed getters and setters. CLS_PERSISTENT registers every class
 // with its metadata, so a class added later is seen from scripts without further code.
+#include <cmath>
 #include <concepts>
 #include <cstdint>
 #include <functional>
@@ -134,9 +135,13 @@ template <std::floating_point F>
 struct cls_ScriptCodec<F> : cls_ScriptPlain<cls_ScriptKind::Double> {
     static cls_ScriptValue Get(F f) { return double(f); }
     static void Assign(F& m, cls_ScriptValue const& v, char const* name) {
-        if (auto const* d = v.If<double>())
+        // A stored number is finite (the reader refuses others), so a script may not set one.
+        if (auto const* d = v.If<double>()) {
+            if (!std::isfinite(*d))
+                throw omu_ValueErrorException(std::string(name) + ": " + (std::isnan(*d) ? "nan" : *d > 0 ? "inf" : "-inf") +
+                                              " is not a finite number");
             m = F(*d);
-        else if (auto const* i = v.If<std::int64_t>())
+        } else if (auto const* i = v.If<std::int64_t>())
             m = F(*i);
         else
             cls_ScriptMismatch(name, Type(), v);
@@ -337,6 +342,18 @@ void cls_AddScriptAttribute(std::vector<cls_ScriptAttribute>& out, M C::*member,
         out, [member](C const& c) -> M const& { return c.*member; }, [member](C& c, M value) { c.*member = std::move(value); },
         script, stored);
 }
+
+// The single string of the enumeration E, which scripts use for one special value of a
+// number (numEigen=ALL). Given a script's string, first refuses it with E's own message
+// unless E permits it.
+using cls_ScriptWord = std::string (*)(std::string const* given);
+template <class E>
+std::string cls_EnumWord(std::string const* given) {
+    if (given) cls_EnumCodec<E>::FromScript(*given);
+    return cls_EnumCodec<E>::PermittedStrings().front();
+}
+// Makes scripts read `value` of the attribute as the word, and accept the word for it.
+void cls_ScriptWordValue(cls_ScriptAttribute& a, cls_ScriptWord word, std::int64_t value);
 
 template <class C>
 concept cls_RefusesScriptConstructor =

@@ -23,6 +23,10 @@ REFUSALS = [
     (lambda m: m.HeatTransferStep(name='X', previous='Step-5'), R,
      'DELTMX is required for automatic incrementation with no creep and must be greater than zero'),
     (lambda m: m.steps['Step-3'].setValues(maxInc=1e-9), R, 'Minimum increment must be less than or equal to maximum increment'),
+    (lambda m: m.steps['Step-3'].setValues(timePeriod=float('inf')), V, 'timePeriod: inf is not a finite number'),
+    (lambda m: m.StaticStep(name='X', previous='Step-5', maxInc=float('nan')), V, 'maxInc: nan is not a finite number'),
+    (lambda m: m.steps['Step-2'].setValues(numEigen='SOME'), V,
+     'omu_PrimEnum(const cow_String&) - str not allowed: SOME  Permissible: ALL'),
     (lambda m: m.steps['Step-3'].setValues(noSuch=1), T, "setValues() got an unexpected keyword argument 'noSuch'"),
     # steps: replacement, removal, renaming
     (lambda m: m.StaticStep(name='Step-1', replacementPolicy='DO_NOT_REPLACE'), R, "A step named 'Step-1' already exists."),
@@ -64,6 +68,7 @@ REFUSALS = [
     (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-3', cf1State='BOGUS'), V,
      'omu_PrimEnum(const cow_String&) - str not allowed: BOGUS  Permissible: UNSET, SET, INHERITED, CLEARED'),
     (lambda m: m.loads['Force'].setValuesInStep(stepName='Step-3', cf1='big'), T, 'cf1 must be a float, not a string'),
+    (lambda m: m.loads['Force'].setValues(cf2=float('-inf')), V, 'cf2: -inf is not a finite number'),
     (lambda m: m.loads['Force'].setValues(cf2=0.0), R,
      'Load must be created with a non-zero magnitudes unless utilizing a user subroutine.'),
     (lambda m: m.loads['Force'].move(fromStepName='Step-1', toStepName='Step-3'), R,

@@ -23,10 +23,13 @@ CONSTRUCTED = [
     ('HeatTransferStep', [], {'response': 'STEADY_STATE'}, {'response': 'STEADY_STATE', 'reformKernel': 8}),
     ('MassDiffusionStep', [], {'dcmax': 0.2}, {'dcmax': 0.2, 'procedureType': 'MASS_DIFFUSION'}),
     ('FrequencyStep', [], {'numEigen': 10, 'numberInterval': 3, 'intervalBoundaries': (1.0, 2.0)},
-     {'eigensolver': 'LANCZOS', 'matrixSolver': 'DIRECT_SYMMETRIC', 'vectors': 18, 'intervalBoundaries': (1.0, 2.0)}),
+     {'eigensolver': 'LANCZOS', 'matrixSolver': 'DIRECT_SYMMETRIC', 'vectors': 18, 'intervalBoundaries': (1.0, 2.0),
+      'procedure': 'Frequency'}),
+    ('FrequencyStep', [], {'numEigen': 'ALL', 'maxEigen': 100.0}, {'numEigen': 'ALL', 'maxEigen': 100.0}),
     ('BuckleStep', [], {'numEigen': 4}, {'eigensolver': 'SUBSPACE', 'vectors': 8, 'perturbation': True}),
     ('ComplexFrequencyStep', [('FrequencyStep', {'numEigen': 3})], {'numEigen': 2},
      {'previous': 'Before-1', 'matrixSolver': 'DIRECT_UNSYMMETRIC'}),
+    ('ComplexFrequencyStep', [('FrequencyStep', {'numEigen': 3})], {}, {'numEigen': 'ALL'}),
     ('StaticLinearPerturbationStep', [], {'description': 'probe'}, {'timePeriod': 0.0, 'description': 'probe'}),
 ]
 

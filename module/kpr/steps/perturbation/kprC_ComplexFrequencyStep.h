@@ -5,7 +5,7 @@
 #include "module/kpr/steps/perturbation/kprC_EigenRules.h"
 
 #define KPRC_COMPLEXFREQUENCYSTEP_ATTRIBUTES(A)                 \
-    A(int, numEigen, kprC_EigenUnsetInt)                        \
+    A(int, numEigen, kprC_EigenUnsetInt, .Word<kprC_ComplexFrequencyStep_AllEnm>(kprC_EigenUnsetInt)) \
     A(double, shift, 0.0)                                       \
     A(double, timePeriod, 0.0)                                  \
     A(bool, frictionDamping, false)                             \

@@ -7,7 +7,7 @@
 #include "platform/rgn/rgnC_Region.h"
 
 #define KPRC_FREQUENCYSTEP_ATTRIBUTES(A)                                                          \
-    A(int, numEigen, kprC_EigenUnsetInt)                                                          \
+    A(int, numEigen, kprC_EigenUnsetInt, .Word<kprC_FrequencyStep_AllEigenEnm>(kprC_EigenUnsetInt))  \
     A(double, maxEigen, kprC_EigenUnsetFloat)                                                     \
     A(double, shift, kprC_EigenUnsetFloat)                                                        \
     A(int, vectors, 0)                                                                            \
