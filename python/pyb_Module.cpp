@@ -11,6 +11,7 @@
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "platform/thr/thr_GlobalSingleton.h"
 #include "python/pyb_Values.h"
+#include "store/sto_ModelFile.h"
 
 namespace {
 using Session = std::shared_ptr<hst_Session>;
@@ -337,14 +338,18 @@ PYBIND11_MODULE(stepwise, m) {
         .def_property_readonly("changeHistory", [](Model const& mo) { return ChangeHistory(*mo.session); },
                                "(command, changes) of every command kept, oldest first.")
         .def("save",
-             [](Model const& mo, std::string const& path) {
+             [](Model const& mo, std::string const& path, bool force) {
                  try {
+                     if (auto const why = force ? std::string() : sto_ModelFile::ReplaceRefusal(path); !why.empty())
+                         throw sto_ModelFileException("will not replace '" + path + "': " + why +
+                                                      "; pass force=True to replace it");
                      mo.session->Save(path);
                  } catch (std::exception const& e) {
                      pyb_FileError(e);
                  }
              },
-             py::arg("path"));
+             py::arg("path"), py::arg("force") = false,
+             "Writes the model to the file; replaces only a writable model file not in use, unless force=True.");
     ReadOnly(model, "change the model through its commands");
     m.def("open", &OpenModel, py::arg("path"), "The model saved in the file.");
 

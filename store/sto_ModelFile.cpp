@@ -390,6 +390,11 @@ bool CheckHeader(std::string const& path) {
         throw sto_Problem{"a change another program did not finish lies beside it in \"" + BaseName(path) +
                           "-journal\" (a hot journal); open it once with that program or with sqlite3 '" + path +
                           "' 'PRAGMA quick_check', which rolls the change back, then try again"};
+    // SQLite takes any journal whose first byte is not zero for a hot one and would want to
+    // write to discard it; one that is not a journal at all is no change of ours to apply.
+    if (auto const first = FirstBytes(path + "-journal", 1); !first.empty() && first[0] != '\0')
+        throw sto_Problem{"a file \"" + BaseName(path) + "-journal\" lies beside it that is not an SQLite journal; " +
+                          "move it away, then try again"};
     bool const wal = h[18] == 2 || h[19] == 2;
     if (wal && !FirstBytes(path + "-wal", 1).empty())
         throw sto_Problem{"it is in WAL mode and changes not yet merged into it lie beside it in \"" + BaseName(path) +
@@ -656,6 +661,29 @@ dbs_Database ReadFile(std::string const& path) {
 bool sto_ModelFile::IsModelFile(std::string const& path) {
     auto const h = FirstBytes(path, 100);
     return IsOurs(reinterpret_cast<unsigned char const*>(h.data()), h.size());
+}
+
+std::string sto_ModelFile::ReplaceRefusal(std::string const& path) {
+    struct stat st{};
+    if (::stat(path.c_str(), &st) != 0) return {};
+    if (!S_ISREG(st.st_mode)) return "it is not a regular file";
+    if (!IsModelFile(path)) return "it is not a Stepwise model file";
+    // No write permission at all counts as protected also for a user whom access() lets write.
+    if (::access(path.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        return "it is write-protected";
+    // SQLite locks the bytes from 2^30 on (pending, reserved, shared) while a connection
+    // reads or writes; F_GETLK sees other processes' locks without taking one.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return {};
+    struct flock lock{};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = 0x40000000;
+    lock.l_len = 512;
+    bool const busy = ::fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    ::close(fd);
+    if (busy) return "another program has it open in a transaction";
+    return {};
 }
 
 void sto_ModelFile::SetSaveHook(std::function<void(std::string_view)> hook) { SaveHook() = std::move(hook); }

@@ -26,6 +26,12 @@ public:
     // id), whatever its version or state.
     static bool IsModelFile(std::string const& path);
 
+    // Why a save should not replace what is at `path` unless the user insists: it is not a
+    // regular file, not a model file, write-protected, or open in another program's SQLite
+    // transaction (whose commit would go to the replaced file and be lost). Empty when
+    // nothing is there or it may be replaced.
+    static std::string ReplaceRefusal(std::string const& path);
+
     // For tests: called at each stage of a save ("created", "rows", "committed",
     // "synced"); a hook that throws makes the save fail there. Empty to remove.
     static void SetSaveHook(std::function<void(std::string_view stage)> hook);

@@ -53,3 +53,42 @@ def test_a_failed_save_keeps_the_model_and_reports_the_path(tmp_path):
     with pytest.raises(stepwise.FileError, match='missing'):
         model.save(str(tmp_path / 'missing' / 'model.swdb'))
     assert model.steps.keys()[-1] == 'Step-5'
+
+
+def _hold_transaction(path):
+    """Another process with a write transaction open on the file, until its stdin closes."""
+    import subprocess, sys
+    holder = subprocess.Popen(
+        [sys.executable, '-c', 'import sqlite3, sys\n'
+         f'c = sqlite3.connect({str(path)!r}, isolation_level=None)\n'
+         'c.execute("BEGIN IMMEDIATE"); print("held", flush=True); sys.stdin.read()'],
+        stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
+    assert holder.stdout.readline() == 'held\n'
+    return holder
+
+
+# what is at the path before the save, and why the save will not replace it
+REPLACED = [
+    (lambda p: p.write_text('notes'), 'it is not a Stepwise model file'),
+    (lambda p: (standard_model().save(str(p)), p.chmod(0o444)), 'it is write-protected'),
+    (lambda p: p.mkdir(), 'it is not a regular file'),
+    (lambda p: (standard_model().save(str(p)), _hold_transaction(p))[1], 'another program has it open in a transaction'),
+]
+
+
+@pytest.mark.parametrize('make, why', REPLACED)
+def test_save_replaces_only_a_writable_model_file_not_in_use(tmp_path, make, why):
+    path = tmp_path / 'target.swdb'
+    made = make(path)
+    before = path.read_bytes() if path.is_file() else None
+    model = stepwise.Model()
+    with pytest.raises(stepwise.FileError) as raised:
+        model.save(str(path))
+    assert str(raised.value) == f"will not replace '{path}': {why}; pass force=True to replace it"
+    assert (path.read_bytes() if path.is_file() else None) == before
+    if path.is_file() and not hasattr(made, 'stdin'):
+        model.save(str(path), force=True)
+        assert stepwise.open(str(path)).steps.keys() == ['Initial']
+    if hasattr(made, 'stdin'):
+        made.stdin.close()
+        made.wait()

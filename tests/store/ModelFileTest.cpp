@@ -438,6 +438,12 @@ TEST_F(ModelFile, FilesChangedByOtherProgramsSayWhatToDo) {
     EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": a change another program did not finish lies "
               "beside it in \"model.stw-journal\" (a hot journal); open it once with that program or with sqlite3 '" +
               path + "' 'PRAGMA quick_check', which rolls the change back, then try again");
+    WriteBytes(path + "-journal", "garbage");
+    EXPECT_EQ(OpenError(path), "Cannot open model file \"" + path + "\": a file \"model.stw-journal\" lies beside it "
+              "that is not an SQLite journal; move it away, then try again");
+    EXPECT_EQ(ReadBytes(path + "-journal"), "garbage");
+    WriteBytes(path + "-journal", std::string(512, '\0'));  // an emptied journal, which SQLite ignores
+    EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());
     std::filesystem::remove(path + "-journal");
 
     sqlite3_open(path.c_str(), &writer);

@@ -257,6 +257,12 @@ TEST_F(Stepwise, SavingReplacesOnlyWritableModelFiles) {
     fs::copy_file(dir / "demo.swdb", dir / "locked.swdb", fs::copy_options::overwrite_existing);
     fs::permissions(dir / "locked.swdb", fs::perms::owner_read | fs::perms::group_read);
     fs::create_directory(dir / "folder.swdb");
+    // A transaction of another program on busy.swdb: replacing the file would lose its commit.
+    // (Nothing here may open and close busy.swdb while it is held: that drops the lock.)
+    fs::copy_file(dir / "demo.swdb", dir / "busy.swdb", fs::copy_options::overwrite_existing);
+    std::string const busy = Read(dir / "busy.swdb");
+    sto_Connection other(sto_FileUri((dir / "busy.swdb").string(), "mode=rw"), SQLITE_OPEN_READWRITE);
+    other.Exec("BEGIN IMMEDIATE");
     struct Case {
         std::string args, err;
         int exit;
@@ -264,6 +270,8 @@ TEST_F(Stepwise, SavingReplacesOnlyWritableModelFiles) {
         {"demo notes.txt", "stepwise: will not replace 'notes.txt': it is not a Stepwise model file; give --force to replace it\n", 2},
         {"demo locked.swdb", "stepwise: will not replace 'locked.swdb': it is write-protected; give --force to replace it\n", 2},
         {"demo folder.swdb", "stepwise: will not replace 'folder.swdb': it is not a regular file; give --force to replace it\n", 2},
+        {"demo busy.swdb", "stepwise: will not replace 'busy.swdb': another program has it open in a transaction; "
+                           "give --force to replace it\n", 2},
         {"demo --force notes.txt", "", 0},
         {"demo --force locked.swdb", "", 0},
         {"demo 'file:demo.swdb?x='", "", 0},
@@ -277,6 +285,7 @@ TEST_F(Stepwise, SavingReplacesOnlyWritableModelFiles) {
         if (c.exit != 0) EXPECT_EQ(Read(dir / "notes.txt"), notes) << c.args;
         if (c.exit != 0) EXPECT_EQ(Read(dir / "locked.swdb"), locked) << c.args;
     }
+    EXPECT_EQ(Read(dir / "busy.swdb"), busy);
     EXPECT_EQ(Run("check notes.txt").exit, 0);
     EXPECT_EQ(Run("check 'file:demo.swdb?x='").exit, 0);
     EXPECT_EQ(fs::status(dir / "locked.swdb").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read);

@@ -1,8 +1,5 @@
 #include "tools/stepwise/stw_Model.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "host/hst_ModelFile.h"
 #include "module/klo/kloC_Module.h"
 #include "platform/cls/cls_WriteVisitor.h"
@@ -32,17 +29,8 @@ ddr_Model stw_Open(std::string const& path) {
 }
 
 void stw_Save(ddr_Model const& model, std::string const& path, bool force) {
-    struct stat st{};
-    if (!force && ::stat(path.c_str(), &st) == 0) {
-        auto refuse = [&](std::string const& why) {
-            throw stw_Failure("will not replace '" + path + "': " + why + "; give --force to replace it", stw_UNREADABLE);
-        };
-        if (!S_ISREG(st.st_mode)) refuse("it is not a regular file");
-        if (!sto_ModelFile::IsModelFile(path)) refuse("it is not a Stepwise model file");
-        // No write permission at all counts as protected also for a user whom access() lets write.
-        if (::access(path.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-            refuse("it is write-protected");
-    }
+    if (auto const why = force ? std::string() : sto_ModelFile::ReplaceRefusal(path); !why.empty())
+        throw stw_Failure("will not replace '" + path + "': " + why + "; give --force to replace it", stw_UNREADABLE);
     try {
         hst_ModelFile::Save(model, path);
     } catch (std::exception const& e) {
