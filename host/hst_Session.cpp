@@ -79,6 +79,9 @@ private:
 bool SetAttribute(cls_Persistent& object, std::vector<cls_ScriptAttribute> const& attributes, std::string const& key,
                   cls_ScriptValue const& value, std::optional<bool> inCreationStep = std::nullopt) {
     if (auto const* a = cls_ScriptRegistry::FindAttribute(attributes, key)) {
+        // An object a script built on its own meets its class's rules before it is kept.
+        if (auto const* given = value.Object(); given && *given)
+            if (auto const* c = cls_ScriptRegistry::Find((*given)->DynTypeId()); c && c->validate) c->validate(**given);
         a->set(object, value, key.c_str());
         return true;
     }
@@ -161,6 +164,40 @@ cls_ScriptClass const* ByConstructor(std::vector<cls_ScriptClass const*> const& 
     for (auto const* c : classes)
         if (c->constructorName == name) return c;
     throw omu_KeyErrorException(name);
+}
+
+// The output settings of an analysis step, by scripting constructor: the step attribute
+// that holds them and the kind that suits the step's solver.
+struct OutputSetting {
+    char const* constructor;
+    char const* attribute;
+    std::uint32_t (*kindFor)(kprC_Step const&);
+};
+OutputSetting const outputSettings[] = {
+    {"Restart", "restart",
+     [](kprC_Step const& s) { return s.Explicit() ? kprC_ExplicitRestart_TypeId : kprC_StandardRestart_TypeId; }},
+    {"Monitor", "monitor",
+     [](kprC_Step const& s) { return s.Explicit() ? kprC_ExplicitMonitor_TypeId : kprC_StandardMonitor_TypeId; }},
+    {"DiagnosticPrint", "diagnosticPrint",
+     [](kprC_Step const& s) {
+         return s.Explicit()       ? kprC_ExplicitDiagnosticPrint_TypeId
+                : s.Perturbation() ? kprC_PerturbationDiagnosticPrint_TypeId
+                                   : kprC_StandardDiagnosticPrint_TypeId;
+     }},
+};
+
+OutputSetting const* FindOutputSetting(std::string const& constructor) {
+    for (auto const& o : outputSettings)
+        if (constructor == o.constructor) return &o;
+    return nullptr;
+}
+
+// Sets the arguments on the object, then checks the object's own rules.
+void SetAll(cls_Persistent& object, Kwargs const& kw, hst_Arguments const& args) {
+    auto const attributes = cls_ScriptRegistry::AttributesOf(object.DynTypeId());
+    for (auto const& [key, value] : args)
+        if (!SetAttribute(object, attributes, key, value)) kw.Unexpected(key);
+    if (auto const* c = cls_ScriptRegistry::Find(object.DynTypeId()); c && c->validate) c->validate(object);
 }
 
 template <class T>
@@ -295,6 +332,41 @@ void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& ar
             for (auto const& [key, value] : args)
                 if (!SetAttribute(step, attributes, key, value)) kw.Unexpected(key);
             step.AssertValid();
+        });
+    });
+}
+
+char const* hst_Session::StepOutputAttribute(std::string const& constructor) {
+    auto const* o = FindOutputSetting(constructor);
+    return o ? o->attribute : nullptr;
+}
+
+void hst_Session::CreateStepOutput(std::string const& name, std::string const& constructor, hst_Arguments const& args) {
+    auto const* o = FindOutputSetting(constructor);
+    if (!o) throw omu_KeyErrorException(constructor);
+    Run(Call(StepPath(name) + "." + constructor, args), [&] {
+        flow_.Modify(name, [&](kprC_Step& step) {
+            auto const attributes = AttributesOf(step.DynTypeId());
+            auto const* member = cls_ScriptRegistry::FindAttribute(attributes, o->attribute);
+            if (!member) throw omu_TypeErrorException("step '" + name + "' has no " + o->attribute + " settings");
+            std::shared_ptr<cls_Persistent> object(cls_ScriptRegistry::Find(o->kindFor(step))->create());
+            SetAll(*object, Kwargs(constructor, args), args);
+            member->set(step, cls_ScriptObject(object), o->attribute);
+        });
+    });
+}
+
+void hst_Session::SetStepMemberValues(std::string const& name, std::string const& attribute, hst_Arguments const& args) {
+    Run(Call(StepPath(name) + "." + attribute + ".setValues", args), [&] {
+        flow_.Modify(name, [&](kprC_Step& step) {
+            auto const attributes = AttributesOf(step.DynTypeId());
+            auto const* member = cls_ScriptRegistry::FindAttribute(attributes, attribute);
+            cls_ScriptValue const current = member ? member->get(step) : cls_ScriptValue();
+            if (!current.Object() || !*current.Object())
+                throw omu_TypeErrorException("step '" + name + "' has no " + attribute + " to set values on");
+            std::shared_ptr<cls_Persistent> object((*current.Object())->Copy());
+            SetAll(*object, Kwargs("setValues", args), args);
+            member->set(step, cls_ScriptObject(object), attribute.c_str());
         });
     });
 }

@@ -64,6 +64,13 @@ public:
     // replacementPolicy. Increments not given follow the time period.
     void CreateStep(std::string const& constructor, hst_Arguments const& args);
     void SetStepValues(std::string const& name, hst_Arguments const& args);
+    // The step's output settings ("Restart", "Monitor", "DiagnosticPrint"): new settings of
+    // the kind that suits the step's solver, with the given attributes; StepOutputAttribute
+    // names the step attribute that holds them (null for another name).
+    static char const* StepOutputAttribute(std::string const& constructor);
+    void CreateStepOutput(std::string const& name, std::string const& constructor, hst_Arguments const& args);
+    // Changes attributes of an object the step holds (its "monitor", say).
+    void SetStepMemberValues(std::string const& name, std::string const& attribute, hst_Arguments const& args);
     void RemoveStep(std::string const& name);
     void RenameStep(std::string const& oldName, std::string const& newName);
     // The procedure codes that may follow the named step ("Initial": that may open the

@@ -39,6 +39,7 @@ struct TimePoint {
     Session session;
     std::string name;
 };
+using StepMember = pyb_StepMember;
 // The state of a load in a step.
 struct LoadState {
     Session session;
@@ -140,7 +141,19 @@ std::vector<std::string> const stepQueries = {"name", "previous", "procedureType
 
 py::object StepAttribute(Step const& s, std::string const& name) {
     kprC_Step const& step = StepOf(s);
-    if (pyb_HasAttribute(step.DynTypeId(), name)) return pyb_GetAttribute(step, name, "the step");
+    if (pyb_HasAttribute(step.DynTypeId(), name)) {
+        py::object value = pyb_GetAttribute(step, name, "the step");
+        return py::isinstance<pyb_Object>(value) ? py::cast(StepMember{s.session, s.name, name}) : value;
+    }
+    if (auto const* attribute = hst_Session::StepOutputAttribute(name);
+        attribute && pyb_HasAttribute(step.DynTypeId(), attribute)) {
+        Session session = s.session;
+        std::string const stepName = s.name, member = attribute;
+        return py::cpp_function([session, stepName, name, member](py::kwargs const& kw) {
+            session->CreateStepOutput(stepName, name, pyb_Arguments(kw));
+            return StepMember{session, stepName, member};
+        }, py::name(name.c_str()));
+    }
     if (auto value = StepQuery(s, name)) return value;
     throw py::attribute_error("step '" + s.name + "' has no attribute '" + name + "'");
 }
@@ -396,6 +409,31 @@ PYBIND11_MODULE(stepwise, m) {
             return pyb_ScriptName(*ClassOfObject(StepOf(s))) + "(name=" + Quoted(s.name) + ")";
         });
     ReadOnly(step, "use setValues()");
+
+    py::class_<StepMember> member(m, "StepMember", "Settings a step holds (its restart, monitor, ...).");
+    member
+        .def("__getattr__",
+             [](StepMember const& sm, std::string const& name) {
+                 return pyb_GetAttribute(*pyb_MemberOf(sm).object, name, ("the " + sm.attribute).c_str());
+             })
+        .def("setValues",
+             [](StepMember const& sm, py::kwargs const& kw) {
+                 sm.session->SetStepMemberValues(sm.step, sm.attribute, pyb_Arguments(kw));
+             })
+        .def("__dir__",
+             [](StepMember const& sm) {
+                 auto names = pyb_AttributeNames(pyb_MemberOf(sm).object->DynTypeId());
+                 names.push_back("setValues");
+                 return names;
+             })
+        .def("__eq__",
+             [](StepMember const& a, py::object const& b) {
+                 pyb_Object const mine = pyb_MemberOf(a);
+                 if (py::isinstance<StepMember>(b)) return pyb_Repr(mine.object) == pyb_Repr(pyb_MemberOf(b.cast<StepMember const&>()).object);
+                 return py::isinstance<pyb_Object>(b) && pyb_Repr(mine.object) == pyb_Repr(b.cast<pyb_Object const&>().object);
+             })
+        .def("__repr__", [](StepMember const& sm) { return pyb_Repr(pyb_MemberOf(sm).object); });
+    ReadOnly(member, "use setValues()");
 
     py::class_<Load> load(m, "Load", "A load of a model, with its history over the analysis steps.");
     load.def("__getattr__", &LoadAttribute)

@@ -47,7 +47,9 @@ std::string Prefixless(std::string const& name) {
     return at == std::string::npos ? name : name.substr(at + 2);
 }
 
-std::string Repr(cls_ScriptObject const& object) {
+}  // namespace
+
+std::string pyb_Repr(cls_ScriptObject const& object) {
     auto const* c = cls_ScriptRegistry::Find(object->DynTypeId());
     std::string text = (c ? pyb_ScriptName(*c) : std::string("Object")) + "(";
     bool first = true;
@@ -58,6 +60,7 @@ std::string Repr(cls_ScriptObject const& object) {
     return text + ")";
 }
 
+namespace {
 // The classes scripts build on their own: concrete described classes with a scripting
 // constructor that are not created in a model by its commands.
 bool FreeStanding(cls_ScriptClass const& c) {
@@ -79,6 +82,7 @@ cls_ScriptValue pyb_FromPython(py::handle value) {
     if (py::isinstance<py::float_>(value)) return value.cast<double>();
     if (py::isinstance<py::str>(value)) return value.cast<std::string>();
     if (py::isinstance<pyb_Object>(value)) return value.cast<pyb_Object const&>().object;
+    if (py::isinstance<pyb_StepMember>(value)) return pyb_MemberOf(value.cast<pyb_StepMember const&>()).object;
     if (py::isinstance<py::list>(value) || py::isinstance<py::tuple>(value)) {
         cls_ScriptList list;
         for (auto item : value) list.push_back(pyb_FromPython(item));
@@ -86,6 +90,12 @@ cls_ScriptValue pyb_FromPython(py::handle value) {
     }
     throw omu_TypeErrorException("a value of type " + py::str(py::type::of(value).attr("__name__")).cast<std::string>() +
                                  " cannot be given to the library");
+}
+
+pyb_Object pyb_MemberOf(pyb_StepMember const& m) {
+    py::object value = pyb_GetAttribute(m.session->Steps().ConstGet(m.step), m.attribute, "the step");
+    if (!py::isinstance<pyb_Object>(value)) throw py::attribute_error("step '" + m.step + "' has no " + m.attribute);
+    return value.cast<pyb_Object>();
 }
 
 py::object pyb_ToPython(cls_ScriptValue const& value) {
@@ -174,10 +184,10 @@ void pyb_DefineObjects(py::module_& m) {
                  throw py::attribute_error("objects are read-only: build a new one to change '" + name + "'");
              })
         .def("__dir__", [](pyb_Object const& o) { return pyb_AttributeNames(o.object->DynTypeId()); })
-        .def("__repr__", [](pyb_Object const& o) { return Repr(o.object); })
+        .def("__repr__", [](pyb_Object const& o) { return pyb_Repr(o.object); })
         .def("__eq__", [](pyb_Object const& a, py::object const& other) {
             if (!py::isinstance<pyb_Object>(other)) return false;
-            return Repr(a.object) == Repr(other.cast<pyb_Object const&>().object);
+            return pyb_Repr(a.object) == pyb_Repr(other.cast<pyb_Object const&>().object);
         });
 
     // Constructor names that two classes share (the standard and explicit kinds of an

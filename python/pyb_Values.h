@@ -15,6 +15,19 @@ struct pyb_Object {
     cls_ScriptObject object;
 };
 
+// "Region(names=('Tip',), entityCount=1)": the object as its constructor would build it.
+std::string pyb_Repr(cls_ScriptObject const& object);
+
+// An object a step holds (its "monitor", say), read and changed through the step; given
+// to a command, it stands for the object the step holds then.
+struct pyb_StepMember {
+    std::shared_ptr<hst_Session> session;
+    std::string step;
+    std::string attribute;
+};
+// The object the step holds now; AttributeError once it holds none.
+pyb_Object pyb_MemberOf(pyb_StepMember const& member);
+
 cls_ScriptValue pyb_FromPython(py::handle value);
 py::object pyb_ToPython(cls_ScriptValue const& value);
 hst_Arguments pyb_Arguments(py::kwargs const& kwargs);

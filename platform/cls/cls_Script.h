@@ -275,6 +275,9 @@ struct cls_ScriptClass {
     std::string name;             // the registered class name
     std::string constructorName;  // the scripting constructor; empty when scripts do not create it
     std::function<cls_Persistent*()> create;  // a default object; empty for an abstract class
+    // The class's own rules (its AssertValid), which raise on the first one broken; empty
+    // for a class without rules.
+    std::function<void(cls_Persistent const&)> validate;
     std::vector<cls_ScriptAttribute> attributes;  // this level's own, in declaration order
     // Inherited attributes that this class shows under another name: (stored name, name).
     std::vector<std::pair<std::string, std::string>> renames;

@@ -27,7 +27,10 @@ def model():
 
 
 def _attributes(obj, skip=()):
-    return {name: getattr(obj, name) for name in dir(obj) if name not in skip and not callable(getattr(obj, name))}
+    def value(name):
+        v = getattr(obj, name)
+        return repr(v) if isinstance(v, stepwise.StepMember) else v  # a member reads live: keep what it holds now
+    return {name: value(name) for name in dir(obj) if name not in skip and not callable(getattr(obj, name))}
 
 
 def fingerprint(model):

@@ -86,6 +86,19 @@ REFUSALS = [
     (lambda m: m.loads.changeKey(fromName='Force', toName='Moment'), V, 'Load by this name already exists.'),
     (lambda m: m.loads['Pressure'].setValues(distributionType='HYDROSTATIC', hZero=1.0, hReference=1.0), V,
      'The zero pressure elevation (z0) and the reference\npressure elevation (z1) must be distinct.'),
+    # a step's output settings: each kind's rules, in order
+    (lambda m: m.steps['Step-1'].Restart(frequency=5, numberIntervals=2), R,
+     'Frequency and number of intervals cannot both be used together.  One must have a value of zero.'),
+    (lambda m: m.steps['Step-1'].Restart(frequency=-1), R,
+     'Frequency or number interval must be specified and greater than zero'),
+    (lambda m: m.steps['Step-1'].setValues(restart=stepwise.StandardRestart(frequency=5, numberIntervals=2)), R,
+     'Frequency and number of intervals cannot both be used together.  One must have a value of zero.'),
+    (lambda m: m.steps['Step-1'].Restart(bogus=1), T, "Restart() got an unexpected keyword argument 'bogus'"),
+    (lambda m: m.steps['Step-1'].Monitor(frequency=-1), R, 'Frequency value must be greater than or equal to zero.'),
+    (lambda m: m.steps['Step-1'].Monitor(), R, 'Degree of freedom must be greater than zero.'),
+    (lambda m: m.steps['Step-3'].monitor.setValues(dof=0), R, 'Degree of freedom must be greater than zero.'),
+    (lambda m: m.steps['Step-3'].monitor.setValues(nodes=1), T, "setValues() got an unexpected keyword argument 'nodes'"),
+    (lambda m: m.steps['Step-2'].DiagnosticPrint(frequency=-1), R, 'Frequency value must be greater than or equal to zero.'),
     (lambda m: m.TimePoint(name='T', points=((2.0,), (1.0,))), R, 'Time points must be in ascending order.'),
     (lambda m: m.TimePoint(name='T', points=()), R, 'Time points cannot be empty.'),
 ]
@@ -95,6 +108,7 @@ REFUSALS = [
 def test_refusals_leave_the_model_as_it_was(model, command, kind, text):
     model.loads['Force'].setValuesInStep(stepName='Step-5', cf1=5.0)
     model.Moment(name='Off', createStepName='Step-1', region='Tip', cm1=1.0).suppress()
+    model.steps['Step-3'].Monitor(dof=1)
     before, history, problems = fingerprint(model), model.changeHistory, model.validate()
     with pytest.raises(kind) as raised:
         command(model)

@@ -2,6 +2,7 @@
 import pytest
 
 import stepwise
+from conftest import standard_model
 
 UNSET = 1.7976931348623157e308
 
@@ -131,3 +132,31 @@ def test_the_change_history_records_each_command(model, command, last):
     assert (len(model.changeHistory), model.changeHistory[-1]) == (kept + 1, last)
     model.undo()
     assert len(model.changeHistory) == kept
+
+
+# a step of the standard model, its output settings command, and what the step then holds
+OUTPUTS = [
+    ('Step-1', lambda s: s.Restart(frequency=5, overlay=True), 'restart',
+     'Restart(overlay=True, frequency=5, numberIntervals=0, timeMarks=False)'),
+    ('Step-1', lambda s: s.Monitor(dof=2, frequency=3), 'monitor',
+     "Monitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=3)"),
+    ('Step-1', lambda s: (s.Monitor(dof=2), s.monitor.setValues(frequency=0)), 'monitor',
+     "Monitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=0)"),
+    ('Step-1', lambda s: s.DiagnosticPrint(solve=True), 'diagnosticPrint',
+     'DiagnosticPrint(contact=False, frequency=1, modelChange=False, adaptiveMesh=False, plasticity=False, '
+     'residual=True, solve=True)'),
+    ('Step-4', lambda s: s.DiagnosticPrint(frequency=2), 'diagnosticPrint', 'DiagnosticPrint(frequency=2, solve=False)'),
+    ('Step-1', lambda s: s.setValues(restart=stepwise.StandardRestart(numberIntervals=4)), 'restart',
+     'Restart(overlay=False, frequency=0, numberIntervals=4, timeMarks=False)'),
+]
+
+
+@pytest.mark.parametrize('step, command, attribute, holds', OUTPUTS)
+def test_output_settings_take_the_kind_of_the_step(tmp_path, step, command, attribute, holds):
+    model = standard_model()
+    assert getattr(model.steps[step], attribute) is None
+    command(model.steps[step])
+    assert repr(getattr(model.steps[step], attribute)) == holds
+    model.save(str(tmp_path / 'm.swdb'))
+    assert repr(getattr(stepwise.open(str(tmp_path / 'm.swdb')).steps[step], attribute)) == holds
+    assert model.changeHistory[-1][0].startswith(f"model.steps['{step}'].")
