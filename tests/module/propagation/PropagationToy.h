@@ -15,10 +15,10 @@
 #include "module/kpr/steps/kprC_InitialStep.h"
 
 // A step of any procedure type.
-#define TST_STEP_ATTRIBUTES(A) A(unsigned int, procedureType, 0u)
+#define TST_TOY_STEP_ATTRIBUTES(A) A(unsigned int, procedureType, 0u)
 
 class tst_ToyStep : public kprC_Step {
-    CLS_PERSISTENT(tst_ToyStep, kprC_Step, 0x7F000301, 1, TST_STEP_ATTRIBUTES)
+    CLS_PERSISTENT(tst_ToyStep, kprC_Step, 0x7F000301, 1, TST_TOY_STEP_ATTRIBUTES)
     tst_ToyStep() = default;
     explicit tst_ToyStep(unsigned int type) : procedureType_(type) {}
     tst_ToyStep(tst_ToyStep const&) = default;
