@@ -326,13 +326,7 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
 
 void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& args) {
     Run(Call(StepPath(name) + ".setValues", args), [&] {
-        auto const attributes = AttributesOf(Steps().ConstGet(name).DynTypeId());
-        Kwargs const kw("setValues", args);
-        flow_.Modify(name, [&](kprC_Step& step) {
-            for (auto const& [key, value] : args)
-                if (!SetAttribute(step, attributes, key, value)) kw.Unexpected(key);
-            step.AssertValid();
-        });
+        flow_.Modify(name, [&](kprC_Step& step) { SetAll(step, Kwargs("setValues", args), args); });
     });
 }
 
