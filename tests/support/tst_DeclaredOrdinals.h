@@ -23,6 +23,7 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     // Step base classes, container and records.
     {"kprC_Step", "solverInput description stepId"},
     {"kprC_InitialStep", ""},
+    {"kprC_LinearCtrl", "allowPropagation resetDefaultValues relativeTolerance maxIterations numDomains"},
     {"kprC_AnalysisStep",
      "restart monitor diagnosticPrint contactControls -amd -lcc controls linearCtrl matrixSolver convertSDI"},
     {"kprC_StepRepositoryBase", "nameToID IDToObj lastID"},
@@ -114,7 +115,7 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
 
 // Registered classes that hold no stored attributes yet; once one does, it needs a line above.
 inline constexpr std::string_view tst_NotYetStoredClasses[] = {
-    "kprC_Controls", "kprC_LinearCtrl", "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
+    "kprC_Controls", "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
 };
 
 // Instances of platform templates whose stored attributes are the template's own.
