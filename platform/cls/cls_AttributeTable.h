@@ -38,6 +38,8 @@
 //   .TypeCode(c)       another type code than the member type's (7)
 //   .Word<E>(v)        scripts give and read the value v as the single string of the
 //                      enumeration E (numEigen=ALL is the unset integer)
+//   .MinSize(n)        a list that the setter and scripts refuse with fewer than n entries
+//                      (the reader takes what the file holds; validation refuses it)
 //
 // An attribute's ordinal is its row's position, counted from 0, whatever the orders
 // below. By default the writer and the metadata take the rows in declaration order and
@@ -91,6 +93,7 @@ struct cls_RowOptions {
     int typeCode = 0;  // 0: the member type's own
     cls_ScriptWord word = nullptr;  // the word scripts use for wordValue
     std::int64_t wordValue = 0;
+    std::size_t minSize = 0;  // 0: any length
 
     constexpr cls_RowOptions Script(char const* text) const {
         auto o = *this;
@@ -124,6 +127,11 @@ struct cls_RowOptions {
         o.wordValue = value;
         return o;
     }
+    constexpr cls_RowOptions MinSize(std::size_t n) const {
+        auto o = *this;
+        o.minSize = n;
+        return o;
+    }
     constexpr char const* ScriptName() const { return script ? script : name; }
     constexpr char const* StoredName() const { return key ? key : name; }
 };
@@ -144,6 +152,7 @@ struct cls_AttrEntry {
     int typeCode = 0;
     std::uint32_t typeIdArg = cls_PlainTypeArg;
     int collectionKind = 0;
+    std::size_t minSize = 0;
 };
 
 template <class C, class M, class Codec>
@@ -155,6 +164,7 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
         this->typeCode = options.typeCode ? options.typeCode : Codec::TypeCode;
         this->typeIdArg = Codec::TypeIdArg();
         this->collectionKind = Codec::CollectionKind;
+        this->minSize = options.minSize;
     }
     void Write(C const& object, cls_WriteVisitor const& w) const override {
         w.Put(this->key, Codec::ToValue(w, object.*member));
@@ -168,7 +178,7 @@ struct cls_AttrImpl final : cls_AttrEntry<C> {
     void Reset(C& object) const override { object.*member = initial(); }
     void AddScript(std::vector<cls_ScriptAttribute>& out) const override {
         auto const before = out.size();
-        cls_AddScriptAttribute<C, M>(out, member, this->script, this->key.name);
+        cls_AddScriptAttribute<C, M>(out, member, this->script, this->key.name, this->minSize);
         if (word && out.size() > before) cls_ScriptWordValue(out.back(), word, wordValue);
     }
 
@@ -457,7 +467,10 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
 #define CLS_MEMBER_ROW_(Type, name, initial, ...) Type name##_ = initial;
 #define CLS_ACCESSOR_ROW_(Type, name, initial, ...)              \
     Type const& name() const { return name##_; }                 \
-    void name(Type value) { name##_ = std::move(value); }
+    void name(Type value) {                                      \
+        cls_RequireSize(value, CLS_OPTIONS_(name, __VA_ARGS__).minSize, #name); \
+        name##_ = std::move(value);                              \
+    }
 #define CLS_NAME_ROW_(Type, name, initial, ...) \
     static constexpr omn_FixedString name##Cmd() { return CLS_OPTIONS_(name, __VA_ARGS__).ScriptName(); }
 

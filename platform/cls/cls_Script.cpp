@@ -58,7 +58,9 @@ std::string cls_ScriptType::Describe() const {
             for (std::size_t i = 0; i < permitted.size(); ++i) text += (i ? ", " : "") + permitted[i];
             return text;
         }
-        case cls_ScriptKind::List: return "a sequence of " + plain(element).substr(plain(element).find(' ') + 1) + "s";
+        case cls_ScriptKind::List:
+            if (element == cls_ScriptKind::Object) return "a sequence of " + ObjectOf(objectTypeId).Describe().substr(2) + " objects";
+            return "a sequence of " + plain(element).substr(plain(element).find(' ') + 1) + "s";
         case cls_ScriptKind::Table: return "a sequence of sequences of floats";
         case cls_ScriptKind::Object: {
             auto const* description = cls_ScriptRegistry::Find(objectTypeId);
@@ -69,6 +71,11 @@ std::string cls_ScriptType::Describe() const {
         }
         default: return plain(kind);
     }
+}
+
+std::string cls_ShortListMessage(char const* name, std::size_t minSize, std::size_t size) {
+    return std::string(name) + " must hold at least " + std::to_string(minSize) + " entries; it holds " +
+           std::to_string(size) + ".";
 }
 
 void cls_ScriptMismatch(char const* name, cls_ScriptType const& type, cls_ScriptValue const& value) {

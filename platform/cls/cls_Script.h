@@ -90,6 +90,17 @@ struct cls_ScriptType {
     std::string Describe() const;
 };
 
+// "constraints must hold at least 7 entries; it holds 3."
+std::string cls_ShortListMessage(char const* name, std::size_t minSize, std::size_t size);
+// Raises omu_ValueErrorException with that message when a list holds fewer than
+// `minSize` entries; anything without a size passes.
+template <class M>
+void cls_RequireSize(M const& value, std::size_t minSize, char const* name) {
+    if constexpr (requires { value.size(); }) {
+        if (value.size() < minSize) throw omu_ValueErrorException(cls_ShortListMessage(name, minSize, value.size()));
+    }
+}
+
 // Raises omu_TypeErrorException: "timePeriod must be a float, not a string".
 [[noreturn]] void cls_ScriptMismatch(char const* name, cls_ScriptType const& type, cls_ScriptValue const& value);
 
@@ -255,6 +266,32 @@ struct cls_ScriptCodec<cow_COW<T>> {
     }
 };
 
+// A list of shared objects (a step's contact controls): a sequence of objects, each of
+// the element class or derived from it, copied in.
+template <cls_PersistentClass T>
+struct cls_ScriptCodec<std::vector<cow_COW<T>>> {
+    static cls_ScriptType Type() {
+        cls_ScriptType t = cls_ScriptType::Of(cls_ScriptKind::List, cls_ScriptKind::Object);
+        t.objectTypeId = T::TypeId();
+        return t;
+    }
+    static cls_ScriptValue Get(std::vector<cow_COW<T>> const& list) {
+        cls_ScriptList out;
+        for (auto const& h : list) out.push_back(cls_ScriptCodec<cow_COW<T>>::Get(h));
+        return out;
+    }
+    static void Assign(std::vector<cow_COW<T>>& m, cls_ScriptValue const& v, char const* name) {
+        auto const* list = v.If<cls_ScriptList>();
+        if (!list) cls_ScriptMismatch(name, Type(), v);
+        std::vector<cow_COW<T>> out(list->size());
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            if ((*list)[i].IsNone()) cls_ScriptMismatch(name, Type(), v);
+            cls_ScriptCodec<cow_COW<T>>::Assign(out[i], (*list)[i], name);
+        }
+        m = std::move(out);
+    }
+};
+
 // One attribute as scripts see it. Propagating attributes also read and set their
 // attribute state, under the attribute's scripting name followed by "State".
 struct cls_ScriptAttribute {
@@ -340,9 +377,14 @@ void cls_AddScriptAttribute(std::vector<cls_ScriptAttribute>& out, Get get, Set 
 }
 
 template <class C, class M>
-void cls_AddScriptAttribute(std::vector<cls_ScriptAttribute>& out, M C::*member, char const* script, char const* stored) {
+void cls_AddScriptAttribute(std::vector<cls_ScriptAttribute>& out, M C::*member, char const* script, char const* stored,
+                            std::size_t minSize = 0) {
     cls_AddScriptAttribute<C, M>(
-        out, [member](C const& c) -> M const& { return c.*member; }, [member](C& c, M value) { c.*member = std::move(value); },
+        out, [member](C const& c) -> M const& { return c.*member; },
+        [member, minSize, script](C& c, M value) {
+            cls_RequireSize(value, minSize, script);
+            c.*member = std::move(value);
+        },
         script, stored);
 }
 
