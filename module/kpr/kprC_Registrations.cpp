@@ -2,6 +2,7 @@
 #include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/controls/kprC_ContactControls.h"
 #include "module/kpr/controls/kprC_Controls.h"
+#include "module/kpr/controls/kprC_FieldControls.h"
 #include "module/kpr/controls/kprC_LinearCtrl.h"
 #include "module/kpr/kprC_Module.h"
 #include "module/kpr/output/kprC_DiagnosticPrint.h"
@@ -47,7 +48,10 @@ void kprC_RegisterMetadata() {
                         kprC_ExplicitMonitor, kprC_DiagnosticPrint, kprC_StandardDiagnosticPrint,
                         kprC_ExplicitDiagnosticPrint, kprC_PerturbationDiagnosticPrint, kprC_TimePoint,
                         kprC_TimePointCont>(7);
-    cls_RegisterClasses<kprC_ContactControls, kprC_Controls, kprC_LinearCtrl>(7);
+    cls_RegisterClasses<kprC_ContactControls, kprC_StandardContactControls, kprC_ExplicitContactControls,
+                        kprC_Controls, kprC_InactiveControls, kprC_PrimaryControls, kprC_TypicalControls,
+                        kprC_CTDControls, kprC_PoreControls, kprC_ElectricalControls, kprC_MassDiffusionControls,
+                        kprC_HeatTransferControls, kprC_CTEControls, kprC_LinearCtrl>(7);
     // The propagating attributes that the per-step states of loads and constraints hold.
     cls_RegisterClasses<mdl_PropAttr<double>, mdl_PropAttr<cow_String>, mdl_PropAttr<int>, mdl_PropAttr<bool>>(7);
 }

@@ -9,7 +9,7 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
 
 // X(kind, class, index, parent type id). Retired classes stay reserved (kind 0) unless
 // they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls,
-// kprC_InactiveControls, kprC_LinearCtrl, the contact controls, kprC_AdptMeshConsCont,
+// kprC_InactiveControls, kprC_LinearCtrl, the contact controls (the standard kind at 0x40), kprC_AdptMeshConsCont,
 // kprC_RetainedDofs and the step shortcut and wrapper instances (0x49-0x4F) have no
 // fixed index elsewhere; theirs are chosen here.
 #define KPRC_CLASSES(X) \
@@ -67,6 +67,7 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, LinearCtrl, 0x3D, typ_NoParent) \
     X(typ_KindClass, ContactControls, 0x3E, typ_NoParent) \
     X(typ_KindClass, ExplicitContactControls, 0x3F, kprC_ContactControls_TypeId) \
+    X(typ_KindClass, StandardContactControls, 0x40, kprC_ContactControls_TypeId) \
     X(typ_KindClass, TypicalControls, 0x41, kprC_PrimaryControls_TypeId) \
     X(typ_KindClass, CTDControls, 0x42, kprC_TypicalControls_TypeId) \
     X(typ_KindClass, PoreControls, 0x43, kprC_TypicalControls_TypeId) \

@@ -36,7 +36,20 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_StepContainerIMPLSC", ""},
     {"kprC_StepContainerShortcut", "impl"},
     {"kprC_StepContainerInModelShortcut", "parent"},
+    // Controls.
     {"kprC_ContactControls", ""},
+    {"kprC_StandardContactControls", ""},
+    {"kprC_ExplicitContactControls", "cpset fastLocalTracking inc warpCheckPeriod warpCutOff penalty"},
+    {"kprC_Controls", "allowPropagation resetDefaultValues"},
+    {"kprC_InactiveControls", ""},
+    {"kprC_PrimaryControls", "discontinuous constraints lineSearch timeIncrementation"},
+    {"kprC_TypicalControls", "displacementField hydrostaticFluidPressureField rotationField"},
+    {"kprC_CTDControls", "temperatureField"},
+    {"kprC_PoreControls", "poreFluidPressureField"},
+    {"kprC_ElectricalControls", "electricalPotentialField"},
+    {"kprC_MassDiffusionControls", "concentrationField"},
+    {"kprC_HeatTransferControls", "temperatureField"},
+    {"kprC_CTEControls", "electricalPotentialField"},
     // Time points and output settings.
     {"kprC_TimePoint", "points"},
     {"kprC_Restart", "overlay"},
@@ -115,7 +128,7 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
 
 // Registered classes that hold no stored attributes yet; once one does, it needs a line above.
 inline constexpr std::string_view tst_NotYetStoredClasses[] = {
-    "kprC_Controls", "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
+    "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
 };
 
 // Instances of platform templates whose stored attributes are the template's own.

@@ -9,4 +9,11 @@ bool kprC_AnalysisStep::AllowAdaptiveMeshDomains() const {
 }
 bool kprC_AnalysisStep::Nonmechanical() const { return kprC_ProcedureIs(ProcedureType(), kprC_NONMECHANICAL); }
 
+void kprC_AnalysisStep::AssertControlsValid() const {
+    if (controls_ && controls_->DynTypeId() != kprC_InactiveControls::TypeId()) controls_->AssertValid();
+    if (linearCtrl_) linearCtrl_->AssertValid();
+    for (auto const& c : contactControls_)
+        if (c) c->AssertValid();
+}
+
 CLS_DEFINE(kprC_AnalysisStep)

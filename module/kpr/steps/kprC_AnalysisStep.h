@@ -32,8 +32,8 @@ using kprC_ContactControlsList = std::vector<cow_COW<kprC_ContactControls>>;
     A(kprC_ContactControlsList, contactControls, {})                                 \
     A(kprC_AdptMeshDomainMap, amd, {}, .NameOnly())                                  \
     A(kprC_LoadCaseMap, lcc, {}, .NameOnly())                                        \
-    A(cow_COW<kprC_Controls>, controls, {})                                          \
-    A(cow_COW<kprC_LinearCtrl>, linearCtrl, {})                                      \
+    A(cow_COW<kprC_Controls>, controls, {}, .Script("control"))                      \
+    A(cow_COW<kprC_LinearCtrl>, linearCtrl, {}, .Script("solverControl"))            \
     A(kprC_Step_MatrixSolverEnm, matrixSolver, kprC_Step_MatrixSolverEnm::SOLVER_DEFAULT) \
     A(kprC_Step_ConvertSDIEnm, convertSDI, kprC_Step_ConvertSDIEnm::PROPAGATED)
 
@@ -64,6 +64,11 @@ class kprC_AnalysisStep : public kprC_Step {
     ResponseEnm Response() const override { return ResponseEnm::NOT_APPLICABLE; }
     NlgeomEnm Nlgeom() const override { return NlgeomEnm::NOT_AVAILABLE; }
     virtual SolutionTechniqueEnm SolutionTechnique() const { return SolutionTechniqueEnm::FULL_NEWTON; }
+
+    // Validates the controls the step holds: its solution controls (unless they are the
+    // inactive controls, which exist to be held, not validated), its linear solver
+    // controls and each contact control, raising the first failing rule's message.
+    void AssertControlsValid() const;
 
     // In-place access to the collections the step owns.
     kprC_ContactControlsList& MutableContactControls() { return contactControls_; }

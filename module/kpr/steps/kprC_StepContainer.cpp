@@ -163,6 +163,7 @@ void kprC_StepContainer::AssertValid() const {
         auto const* analysis = AnalysisStep(order_[i]);
         kprC_Assert(analysis != nullptr, kprC_INVALID_STEP);
         analysis->AssertValid();
+        analysis->AssertControlsValid();
     }
     Check(false);
 }
