@@ -1,5 +1,6 @@
 #include "host/hst_Problems.h"
 
+#include "host/hst_StepControls.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
@@ -28,7 +29,9 @@ std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
     auto const names = steps.Keys();
     for (std::size_t i = 1; i < names.size(); ++i) {
         try {
-            steps.ConstGet(names[i]).AssertValid();
+            kprC_Step const& step = steps.ConstGet(names[i]);
+            step.AssertValid();
+            if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
         } catch (std::exception const& e) {
             problems.push_back({"step", names[i], e.what()});
         }

@@ -1,7 +1,8 @@
 #pragma once
-// Every refusal a model's objects raise when checked: each analysis step's own rules in
-// history order, then the first step that may not follow the ones before it, then each
-// load in name order. What `stepwise check` prints and what scripts get from validate().
+// Every refusal a model's objects raise when checked: each analysis step's own rules,
+// then its controls', in history order, then the first step that may not follow the
+// ones before it, then each load in name order. What `stepwise check` prints and what
+// scripts get from validate().
 #include <string>
 #include <vector>
 

@@ -8,6 +8,7 @@
 #include <set>
 
 #include "host/hst_ModelFile.h"
+#include "host/hst_StepControls.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/klo/kloC_assert.h"
 #include "module/kpr/kprC_TypeIds.h"
@@ -298,6 +299,7 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
         }
 
         auto step = Create<kprC_AnalysisStep>(c);
+        hst_GiveDefaultControls(*step);
         auto const attributes = AttributesOf(c.typeId);
         std::set<std::string> given;
         if (replacing && maintainAttributes) {
@@ -309,6 +311,7 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
                 b->set(*step, a.get(old), a.script.c_str());
                 given.insert(a.script);
             }
+            hst_KeepFittingControls(*step);
         }
         for (auto const& [key, value] : kw.Rest()) {
             if (!SetAttribute(*step, attributes, key, value)) kw.Unexpected(key);
@@ -317,6 +320,7 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
         DefaultIncrements(*step, attributes, given);
         DefaultVectors(*step, attributes, given);
         step->AssertValid();
+        hst_AssertControls(*step);
         if (replacing)
             flow_.Replace(name, *step);
         else
@@ -326,7 +330,10 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
 
 void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& args) {
     Run(Call(StepPath(name) + ".setValues", args), [&] {
-        flow_.Modify(name, [&](kprC_Step& step) { SetAll(step, Kwargs("setValues", args), args); });
+        flow_.Modify(name, [&](kprC_Step& step) {
+            SetAll(step, Kwargs("setValues", args), args);
+            if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
+        });
     });
 }
 

@@ -47,11 +47,14 @@ std::string Prefixless(std::string const& name) {
     return at == std::string::npos ? name : name.substr(at + 2);
 }
 
+// The module-level constructor names of the free-standing classes, by type id.
+std::map<std::uint32_t, std::string> objectNames;
 }  // namespace
 
 std::string pyb_Repr(cls_ScriptObject const& object) {
     auto const* c = cls_ScriptRegistry::Find(object->DynTypeId());
-    std::string text = (c ? pyb_ScriptName(*c) : std::string("Object")) + "(";
+    auto const named = objectNames.find(object->DynTypeId());
+    std::string text = (named != objectNames.end() ? named->second : c ? pyb_ScriptName(*c) : std::string("Object")) + "(";
     bool first = true;
     for (auto const& a : cls_ScriptRegistry::AttributesOf(object->DynTypeId())) {
         text += (first ? "" : ", ") + a.script + "=" + py::repr(pyb_ToPython(a.get(*object))).cast<std::string>();
@@ -199,6 +202,7 @@ void pyb_DefineObjects(py::module_& m) {
         if (!FreeStanding(*c)) continue;
         std::string const name = uses[c->constructorName] == 1 ? c->constructorName : Prefixless(c->name);
         std::uint32_t const typeId = c->typeId;
+        objectNames[typeId] = name;
         m.def(name.c_str(), [typeId, name](py::kwargs const& kwargs) {
             auto const* c = cls_ScriptRegistry::Find(typeId);
             std::shared_ptr<cls_Persistent> object(c->create());

@@ -286,7 +286,11 @@ struct cls_ScriptCodec<std::vector<cow_COW<T>>> {
         std::vector<cow_COW<T>> out(list->size());
         for (std::size_t i = 0; i < list->size(); ++i) {
             if ((*list)[i].IsNone()) cls_ScriptMismatch(name, Type(), v);
-            cls_ScriptCodec<cow_COW<T>>::Assign(out[i], (*list)[i], name);
+            try {
+                cls_ScriptCodec<cow_COW<T>>::Assign(out[i], (*list)[i], name);
+            } catch (omu_TypeErrorException const&) {
+                cls_ScriptMismatch(name, Type(), v);
+            }
         }
         m = std::move(out);
     }

@@ -1,0 +1,100 @@
+"""Controls through the module: what each step holds, edits, refusals, files."""
+import pytest
+
+import stepwise
+from conftest import fingerprint, standard_model
+
+R, V, T = stepwise.Refused, stepwise.InvalidValue, stepwise.WrongType
+DEFAULT_INC = stepwise.TypicalControls().timeIncrementation
+
+# constructor, its arguments, the class of its solution controls, whether it holds solver controls
+HELD = [
+    ('StaticStep', {}, 'TypicalControls', True),
+    ('StaticRiksStep', {}, 'TypicalControls', False),
+    ('ViscoStep', {'cetol': 0.1}, 'TypicalControls', False),
+    ('SoilsStep', {'utol': 0.5}, 'PoreControls', False),
+    ('GeostaticStep', {}, 'PoreControls', False),
+    ('CoupledTempDisplacementStep', {'deltmx': 5.0}, 'CTDControls', False),
+    ('CoupledThermalElectricStep', {'deltmx': 5.0}, 'CTEControls', False),
+    ('HeatTransferStep', {'response': 'STEADY_STATE'}, 'HeatTransferControls', True),
+    ('MassDiffusionStep', {'dcmax': 0.2}, 'MassDiffusionControls', False),
+    ('FrequencyStep', {'numEigen': 3}, 'InactiveControls', False),
+    ('BuckleStep', {'numEigen': 3}, 'InactiveControls', False),
+    ('StaticLinearPerturbationStep', {}, 'InactiveControls', True),
+]
+
+
+@pytest.mark.parametrize('constructor, kwargs, controls, solver', HELD)
+def test_new_steps_hold_their_procedures_controls(constructor, kwargs, controls, solver):
+    model = stepwise.Model()
+    step = getattr(model, constructor)(name='S', previous='Initial', **kwargs)
+    assert repr(step.control).startswith(controls + '(')
+    assert step.control == getattr(stepwise, controls)()
+    assert (step.solverControl is not None, step.contactControls) == (solver, ())
+    assert model.validate() == []
+
+
+def test_every_step_of_the_standard_model_stores_its_controls(tmp_path):
+    model = standard_model()
+    model.steps['Step-1'].setValues(
+        control=stepwise.TypicalControls(discontinuous=True, timeIncrementation=(8.0, 10.0) + DEFAULT_INC[2:]),
+        solverControl=stepwise.SolverControl(numDomains=4),
+        contactControls=(stepwise.ExplicitContactControls(cpset='Pairs', inc=7), stepwise.StandardContactControls()))
+    model.save(str(tmp_path / 'm.swdb'))
+    again = stepwise.open(str(tmp_path / 'm.swdb'))
+    assert fingerprint(again) == fingerprint(model)
+    assert all(again.steps[name].control is not None for name in again.steps.keys()[1:])
+    step = again.steps['Step-1']
+    assert (step.control.discontinuous, step.solverControl.numDomains) == (True, 4)
+    assert [c.inc for c in step.contactControls[:1]] == [7] and step.contactControls[0].penaltyStiffness == 1.0
+
+
+# an edit of the standard model's controls, the exception, its text
+REFUSALS = [
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(resetDefaultValues=True)), R,
+     'AllowPropagation or resetDefaultValues must have a value of Off.'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(discontinuous=True)), R,
+     'The first time incrementation parameter, I(O), cannot be changed in a discontinuous analysis.'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(
+        timeIncrementation=DEFAULT_INC[:10] + (50.5,) + DEFAULT_INC[11:])), R,
+     'The first ten time incrementation controls must be integers.'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(
+        rotationField=(0.005, 0.01, 0.5, 0.5, 0.02, 1e-5, 0.001, 1e-8, 1.0, 1e-5))), R,
+     'Rotation field initial and user-defined time average flux cannot both be specified.'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.HeatTransferControls()), R,
+     'Controls are unavailable for the given step.'),
+    (lambda m: m.steps['Step-2'].setValues(control=stepwise.TypicalControls()), R,
+     'Controls are unavailable for the given step.'),
+    (lambda m: m.steps['Step-2'].setValues(solverControl=stepwise.SolverControl()), R,
+     'Solver controls are only available for Static, General; Static, Linear Perturbation and steady-state Heat '
+     'Transfer steps.'),
+    (lambda m: m.steps['Step-1'].setValues(solverControl=stepwise.SolverControl(numDomains=1)), R,
+     'Number of domains must be greater than one.'),
+    (lambda m: m.steps['Step-1'].setValues(contactControls=(stepwise.ExplicitContactControls(warpCutOff=0.0),)), R,
+     'Highly warped angle definition must be greater than zero.'),
+    (lambda m: m.steps['Step-1'].setValues(contactControls=(1,)), T,
+     'contactControls must be a sequence of kprC_ContactControls objects, not a sequence'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(constraints=(1.0,))), V,
+     'constraints must hold at least 7 entries; it holds 1.'),
+    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(displacementField=(0.0,) * 10)), V,
+     'displacementField must hold at least 11 entries; it holds 10.'),
+]
+
+
+@pytest.mark.parametrize('command, kind, text', REFUSALS)
+def test_refused_controls_leave_the_model_as_it_was(model, command, kind, text):
+    before, history = fingerprint(model), model.changeHistory
+    with pytest.raises(kind) as raised:
+        command(model)
+    assert str(raised.value) == text
+    assert (fingerprint(model), model.changeHistory) == (before, history)
+
+
+def test_inactive_controls_are_held_not_validated_and_replacement_picks_the_new_procedures_class(model):
+    assert repr(model.steps['Step-2'].control).startswith('InactiveControls(')
+    model.steps['Step-3'].setValues(control=stepwise.TypicalControls(lineSearch=(4.0, 1.0, 0.0001, 0.25, 0.1)))
+    model.ViscoStep(name='Step-3', cetol=0.1, maintainAttributes=True)
+    assert model.steps['Step-3'].control.lineSearch[0] == 4.0 and model.steps['Step-3'].solverControl is None
+    model.BuckleStep(name='Step-3', numEigen=2, maintainAttributes=True)
+    assert repr(model.steps['Step-3'].control).startswith('InactiveControls(')
+    assert model.validate() == []
