@@ -314,7 +314,8 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
             hst_KeepFittingControls(*step);
         }
         for (auto const& [key, value] : kw.Rest()) {
-            if (!SetAttribute(*step, attributes, key, value)) kw.Unexpected(key);
+            if (!hst_SetControlsByName(*step, key, value) && !SetAttribute(*step, attributes, key, value))
+                kw.Unexpected(key);
             given.insert(key);
         }
         DefaultIncrements(*step, attributes, given);
@@ -331,7 +332,12 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
 void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& args) {
     Run(Call(StepPath(name) + ".setValues", args), [&] {
         flow_.Modify(name, [&](kprC_Step& step) {
-            SetAll(step, Kwargs("setValues", args), args);
+            auto const attributes = AttributesOf(step.DynTypeId());
+            Kwargs const kw("setValues", args);
+            for (auto const& [key, value] : args)
+                if (!hst_SetControlsByName(step, key, value) && !SetAttribute(step, attributes, key, value))
+                    kw.Unexpected(key);
+            step.AssertValid();
             if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
         });
     });

@@ -53,6 +53,29 @@ void hst_GiveDefaultControls(kprC_AnalysisStep& step) {
                                                                 : cow_COW<kprC_LinearCtrl>());
 }
 
+bool hst_SetControlsByName(kprC_Step& step, std::string const& key, cls_ScriptValue const& value) {
+    bool const solution = key == kprC_AnalysisStep::controlsCmd(), solver = key == kprC_AnalysisStep::linearCtrlCmd();
+    if (!solution && !solver && key != kprC_AnalysisStep::contactControlsCmd()) return false;
+    auto* analysis = dynamic_cast<kprC_AnalysisStep*>(&step);
+    kprC_Assert(analysis != nullptr, kprC_CONTROLS_IN_INITIAL_STEP);
+    auto const* name = value.If<std::string>();
+    if (!name || (!solution && !solver)) return false;
+    bool const reset = cls_EnumCodec<kprC_Controls::DefaultEnm>::FromScript(*name) == kprC_Controls::DefaultEnm::DEFAULT;
+    if (solution) {
+        auto controls = DefaultControls(step.ProcedureType());
+        controls.GetMutable().allowPropagation(!reset);
+        controls.GetMutable().resetDefaultValues(reset);
+        analysis->controls(std::move(controls));
+        return true;
+    }
+    kprC_Assert(hst_HasSolverControls(step.ProcedureType()), kprC_SOLVER_CONTROLS_NOT_AVAILABLE);
+    auto* linear = new kprC_LinearCtrl;
+    linear->allowPropagation(!reset);
+    linear->resetDefaultValues(reset);
+    analysis->linearCtrl(cow_COW<kprC_LinearCtrl>(linear));
+    return true;
+}
+
 void hst_KeepFittingControls(kprC_AnalysisStep& step) {
     if (step.controls() && step.controls()->DynTypeId() != hst_ControlsClassOf(step.ProcedureType()))
         step.controls(DefaultControls(step.ProcedureType()));

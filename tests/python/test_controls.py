@@ -58,6 +58,11 @@ REFUSALS = [
     (lambda m: S1(m)(contactControls=(stepwise.ExplicitContactControls(warpCutOff=0.0),)), R,
      'Highly warped angle definition must be greater than zero.'),
     (lambda m: S1(m)(contactControls=(1,)), T, 'contactControls must be a sequence of kprC_ContactControls objects, not a sequence'),
+    (lambda m: S1(m)(control='LATER'), V,
+     'omu_PrimEnum(const cow_String&) - str not allowed: LATER  Permissible: DEFAULT, PROPAGATED'),
+    (lambda m: m.steps['Initial'].setValues(control='DEFAULT'), R, 'Controls cannot be modified or accessed in the Initial step.'),
+    (lambda m: S2(m)(solverControl='DEFAULT'), R, 'Solver controls are only available for Static, '
+     'General; Static, Linear Perturbation and steady-state Heat Transfer steps.'),
     (lambda m: S1(m)(control=stepwise.TypicalControls(displacementField=(0.0,) * 10)), V,
      'displacementField must hold at least 11 entries; it holds 10.'),
 ]
@@ -79,4 +84,18 @@ def test_inactive_controls_are_held_not_validated_and_replacement_picks_the_new_
     assert model.steps['Step-3'].control.lineSearch[0] == 4.0 and model.steps['Step-3'].solverControl is None
     model.BuckleStep(name='Step-3', numEigen=2, maintainAttributes=True)
     assert repr(model.steps['Step-3'].control).startswith('InactiveControls(')
+    assert model.validate() == []
+
+
+# a value given by name, what the step's controls then hold: (allowPropagation, resetDefaultValues)
+@pytest.mark.parametrize('key, name, flags', [('control', 'DEFAULT', (False, True)), ('control', 'PROPAGATED', (True, False)),
+                                              ('solverControl', 'DEFAULT', (False, True))])
+def test_controls_given_by_name_reset_or_propagate(model, key, name, flags):
+    model.steps['Step-1'].setValues(**{key: stepwise.TypicalControls(discontinuous=True,
+                                                                     timeIncrementation=(8.0, 10.0) + DEFAULT_INC[2:])}
+                                    if key == 'control' else {key: stepwise.SolverControl(numDomains=3)})
+    model.steps['Step-1'].setValues(**{key: name})
+    held = getattr(model.steps['Step-1'], key)
+    assert (held.allowPropagation, held.resetDefaultValues) == flags
+    assert getattr(held, 'discontinuous', False) is False and getattr(held, 'numDomains', 0) == 0
     assert model.validate() == []
