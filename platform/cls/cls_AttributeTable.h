@@ -428,7 +428,7 @@ cls_ScriptClass cls_ScriptLevel(std::string const& name) {
     s.name = name;
     s.constructorName = cls_ScriptConstructorName<C>();
     if constexpr (std::is_default_constructible_v<C>) s.create = []() -> cls_Persistent* { return new C(); };
-    if constexpr (requires(C const& c) { c.AssertValid(); })
+    if constexpr (cls_ValidatedByCommands<C>)
         s.validate = [](cls_Persistent const& o) { static_cast<C const&>(o).AssertValid(); };
     s.attributes = C::Attributes().ScriptAttributes();
     if constexpr (cls_HasOwnScriptNames<C>) {

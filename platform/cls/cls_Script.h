@@ -422,6 +422,15 @@ std::string cls_ScriptConstructorName() {
 // Marks a concrete class that scripts do not create.
 #define CLS_NO_SCRIPT_CONSTRUCTOR using cls_NoScriptConstructor = cls_Self;
 
+// Marks a class whose AssertValid refuses every object (it stands for "none here"), so
+// that commands take its objects without checking them.
+#define CLS_NOT_VALIDATED_BY_COMMANDS using cls_NotValidatedByCommands = cls_Self;
+template <class C>
+concept cls_NotValidatedByCommands =
+    requires { typename C::cls_NotValidatedByCommands; } && std::same_as<typename C::cls_NotValidatedByCommands, C>;
+template <class C>
+concept cls_ValidatedByCommands = requires(C const& c) { c.AssertValid(); } && !cls_NotValidatedByCommands<C>;
+
 // Inherited attributes that the class shows under other scripting names, as pairs of
 // stored name and scripting name: CLS_SCRIPT_NAMES("c1", "cf1", "c2", "cf2").
 #define CLS_SCRIPT_NAMES(...) \

@@ -43,6 +43,9 @@ def test_every_step_of_the_standard_model_stores_its_controls(tmp_path):
     step = again.steps['Step-1']
     assert (step.control.discontinuous, step.solverControl.numDomains) == (True, 4)
     assert [c.inc for c in step.contactControls[:1]] == [7] and step.contactControls[0].penaltyStiffness == 1.0
+    # inactive controls stand for none: a command takes them unchecked
+    again.steps['Step-2'].setValues(control=stepwise.InactiveControls())
+    assert again.validate() == []
 
 
 # an edit of the standard model's controls, the exception, its text

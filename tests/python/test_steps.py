@@ -137,17 +137,17 @@ def test_the_change_history_records_each_command(model, command, last):
 # a step of the standard model, its output settings command, and what the step then holds
 OUTPUTS = [
     ('Step-1', lambda s: s.Restart(frequency=5, overlay=True), 'restart',
-     'Restart(overlay=True, frequency=5, numberIntervals=0, timeMarks=False)'),
+     'StandardRestart(overlay=True, frequency=5, numberIntervals=0, timeMarks=False)'),
     ('Step-1', lambda s: s.Monitor(dof=2, frequency=3), 'monitor',
-     "Monitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=3)"),
+     "StandardMonitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=3)"),
     ('Step-1', lambda s: (s.Monitor(dof=2), s.monitor.setValues(frequency=0)), 'monitor',
-     "Monitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=0)"),
+     "StandardMonitor(dof=2, node=Region(names=(), entityCount=0, modelSpace=1, flag=False), frequency=0)"),
     ('Step-1', lambda s: s.DiagnosticPrint(solve=True), 'diagnosticPrint',
-     'DiagnosticPrint(contact=False, frequency=1, modelChange=False, adaptiveMesh=False, plasticity=False, '
+     'StandardDiagnosticPrint(contact=False, frequency=1, modelChange=False, adaptiveMesh=False, plasticity=False, '
      'residual=True, solve=True)'),
-    ('Step-4', lambda s: s.DiagnosticPrint(frequency=2), 'diagnosticPrint', 'DiagnosticPrint(frequency=2, solve=False)'),
+    ('Step-4', lambda s: s.DiagnosticPrint(frequency=2), 'diagnosticPrint', 'PerturbationDiagnosticPrint(frequency=2, solve=False)'),
     ('Step-1', lambda s: s.setValues(restart=stepwise.StandardRestart(numberIntervals=4)), 'restart',
-     'Restart(overlay=False, frequency=0, numberIntervals=4, timeMarks=False)'),
+     'StandardRestart(overlay=False, frequency=0, numberIntervals=4, timeMarks=False)'),
 ]
 
 

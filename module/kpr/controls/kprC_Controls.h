@@ -60,6 +60,7 @@ protected:
 class kprC_InactiveControls : public kprC_Controls {
     CLS_PERSISTENT(kprC_InactiveControls, kprC_Controls, kprC_InactiveControls_TypeId, 302, CLS_NO_ATTRIBUTES)
     KPRC_CONTROLS_LEVEL(CLS_NO_ATTRIBUTES)
+    CLS_NOT_VALIDATED_BY_COMMANDS
     kprC_InactiveControls() = default;
     kprC_InactiveControls(kprC_InactiveControls const&) = default;
     void AssertValid() const override;
