@@ -57,6 +57,7 @@ std::string pyb_Repr(cls_ScriptObject const& object) {
     std::string text = (named != objectNames.end() ? named->second : c ? pyb_ScriptName(*c) : std::string("Object")) + "(";
     bool first = true;
     for (auto const& a : cls_ScriptRegistry::AttributesOf(object->DynTypeId())) {
+        if (a.type.derived) continue;
         text += (first ? "" : ", ") + a.script + "=" + py::repr(pyb_ToPython(a.get(*object))).cast<std::string>();
         first = false;
     }

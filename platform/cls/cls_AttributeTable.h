@@ -60,7 +60,9 @@
 // class with stored parts that a row cannot describe adds them in its own
 //   void cls_WriteMore(cls_WriteVisitor const&) const;   void cls_ReadMore(cls_ReadVisitor const&);
 //   static void cls_MetadataMore(cls_ClassMetadata&);
-// which run after the table's attributes.
+// which run after the table's attributes. Attributes that scripts read and set but that
+// are derived from stored ones come from
+//   static void cls_ScriptMore(std::vector<cls_ScriptAttribute>&);
 //
 // Registering the metadata also registers what scripts see of the class (cls_Script.h):
 // every row whose member type has a scripting codec, under its scripting name, and the
@@ -431,6 +433,11 @@ cls_ScriptClass cls_ScriptLevel(std::string const& name) {
     if constexpr (cls_ValidatedByCommands<C>)
         s.validate = [](cls_Persistent const& o) { static_cast<C const&>(o).AssertValid(); };
     s.attributes = C::Attributes().ScriptAttributes();
+    if constexpr (requires { &C::cls_ScriptMore; }) {
+        bool own = true;
+        if constexpr (requires { &C::cls_Base::cls_ScriptMore; }) own = &C::cls_ScriptMore != &C::cls_Base::cls_ScriptMore;
+        if (own) C::cls_ScriptMore(s.attributes);
+    }
     if constexpr (cls_HasOwnScriptNames<C>) {
         constexpr auto names = C::cls_ScriptNames().names;
         static_assert(names.size() % 2 == 0, "CLS_SCRIPT_NAMES takes pairs of stored name and scripting name");

@@ -68,6 +68,7 @@ struct cls_ScriptType {
     std::uint32_t objectTypeId = 0;                   // the class an object attribute holds
     bool propagating = false;                         // has an attribute state per step
     bool optional = false;                            // an object attribute that may be None
+    bool derived = false;                             // computed from others; not stored or shown
 
     static cls_ScriptType Of(cls_ScriptKind kind, cls_ScriptKind element = cls_ScriptKind::String) {
         cls_ScriptType t;

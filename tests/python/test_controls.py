@@ -102,3 +102,22 @@ def test_controls_given_by_name_reset_or_propagate(model, key, name, flags):
     assert (held.allowPropagation, held.resetDefaultValues) == flags
     assert getattr(held, 'discontinuous', False) is False and getattr(held, 'numDomains', 0) == 0
     assert model.validate() == []
+
+
+def test_global_field_reads_the_common_list_and_sets_every_field(model):
+    field = (0.006, 0.01, 0.0, 0.0, 0.02, 1.0e-5, 0.001, 1.0e-8, 1.0, 1.0e-5)
+    assert stepwise.TypicalControls(globalField=field + (3.0e-8,)).displacementField == field + (3.0e-8,)
+    controls = model.steps['Step-1'].control
+    controls.setValues(globalField=field)
+    assert controls.displacementField == field + (1.0e-8,)
+    assert controls.rotationField == controls.hydrostaticFluidPressureField == field
+    assert controls.globalField == field + (1.0e-8,) and 'globalField' not in repr(controls)
+    controls.setValues(rotationField=field[:-1] + (2.0e-5,))
+    assert controls.globalField == ()
+    heat = stepwise.HeatTransferControls(globalField=field + (3.0e-8,))
+    assert heat.temperatureField == field and heat.globalField == field + (1.0e-8,)
+    before = fingerprint(model)
+    with pytest.raises(V) as raised:
+        controls.setValues(globalField=field[:5])
+    assert str(raised.value) == 'The global field must hold 10 or 11 entries; it holds 5.'
+    assert fingerprint(model) == before

@@ -114,4 +114,11 @@ void kprC_PrimaryControls::SetGlobalField(kprC_ControlsList const& list) {
     for (auto const& f : Fields()) *const_cast<kprC_ControlsList*>(f.list) = f.extra ? extended : basic;
 }
 
+void kprC_PrimaryControls::cls_ScriptMore(std::vector<cls_ScriptAttribute>& out) {
+    cls_AddScriptAttribute<kprC_PrimaryControls, kprC_ControlsList>(
+        out, [](kprC_PrimaryControls const& c) { return c.GlobalFieldValue(); },
+        [](kprC_PrimaryControls& c, kprC_ControlsList list) { c.SetGlobalField(list); }, globalFieldCmd().c_str(), "");
+    out.back().type.derived = true;
+}
+
 CLS_DEFINE(kprC_PrimaryControls)

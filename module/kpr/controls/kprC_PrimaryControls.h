@@ -59,6 +59,8 @@ class kprC_PrimaryControls : public kprC_Controls {
     void SetGlobalField(kprC_ControlsList const& list);
 
     static constexpr omn_FixedString globalFieldCmd() { return "globalField"; }
+    // Scripts read the common field list as "globalField" and set every field list through it.
+    static void cls_ScriptMore(std::vector<cls_ScriptAttribute>& out);
 
 protected:
     // One field list of a concrete class, with the message of its flux rule.
