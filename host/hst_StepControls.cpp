@@ -16,7 +16,7 @@ struct ProcedureControls {
     bool solver;
 };
 // The procedures that hold active solution controls, by the fields they solve for.
-constexpr ProcedureControls table[] = {
+constexpr ProcedureControls procedureControls[] = {
     {kprC_STATIC_STEP_ID, kprC_TypicalControls_TypeId, true},
     {kprC_STATIC_RIKS_STEP_ID, kprC_TypicalControls_TypeId, false},
     {kprC_VISCO_STEP_ID, kprC_TypicalControls_TypeId, false},
@@ -33,8 +33,8 @@ constexpr ProcedureControls table[] = {
 };
 
 ProcedureControls RowOf(unsigned int procedure) {
-    auto const* row = std::ranges::find(table, procedure, &ProcedureControls::procedure);
-    return row == std::end(table) ? ProcedureControls{procedure, kprC_InactiveControls_TypeId, false} : *row;
+    auto const* row = std::ranges::find(procedureControls, procedure, &ProcedureControls::procedure);
+    return row == std::end(procedureControls) ? ProcedureControls{procedure, kprC_InactiveControls_TypeId, false} : *row;
 }
 
 cow_COW<kprC_Controls> DefaultControls(unsigned int procedure) {
