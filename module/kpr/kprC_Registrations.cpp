@@ -4,7 +4,9 @@
 #include "module/kpr/controls/kprC_Controls.h"
 #include "module/kpr/controls/kprC_FieldControls.h"
 #include "module/kpr/controls/kprC_LinearCtrl.h"
+#include "module/kpr/damping/kprC_Damping.h"
 #include "module/kpr/kprC_Module.h"
+#include "module/kpr/massscaling/kprC_MassScaling.h"
 #include "module/kpr/output/kprC_DiagnosticPrint.h"
 #include "module/kpr/output/kprC_Monitor.h"
 #include "module/kpr/output/kprC_Restart.h"
@@ -44,6 +46,14 @@ void kprC_RegisterMetadata() {
     cls_RegisterClasses<kprC_FrequencyStep, kprC_BuckleStep, kprC_ComplexFrequencyStep,
                         kprC_StaticLinearPerturbationStep, kprC_UsaAddedMassGenerationStep>(7);
     cls_RegisterClasses<kprC_SubstructureGenerateStep, kprC_RetainedDofs>(4);
+    cls_RegisterClasses<kprC_MassScaling>(7);
+    cls_RegisterClasses<kprC_DirectDamping, kprC_DirectDampingComponent, kprC_RayleighDamping,
+                        kprC_RayleighDampingComponent>(7);
+    cls_RegisterClasses<kprC_CompositeDamping, kprC_CompositeDampingComponent, kprC_StructuralDamping,
+                        kprC_StructuralDampingComponent, kprC_DirectDampingByFrequency,
+                        kprC_DirectDampingByFrequencyComponent, kprC_RayleighDampingByFrequency,
+                        kprC_RayleighDampingByFrequencyComponent, kprC_StructuralDampingByFrequency,
+                        kprC_StructuralDampingByFrequencyComponent>(3);
     cls_RegisterClasses<kprC_Restart, kprC_StandardRestart, kprC_ExplicitRestart, kprC_Monitor, kprC_StandardMonitor,
                         kprC_ExplicitMonitor, kprC_DiagnosticPrint, kprC_StandardDiagnosticPrint,
                         kprC_ExplicitDiagnosticPrint, kprC_PerturbationDiagnosticPrint, kprC_TimePoint,

@@ -10,8 +10,9 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
 // X(kind, class, index, parent type id). Retired classes stay reserved (kind 0) unless
 // they are still registered for reading old models. kprC_Controls, kprC_PrimaryControls,
 // kprC_InactiveControls, kprC_LinearCtrl, the contact controls (the standard kind at 0x40), kprC_AdptMeshConsCont,
-// kprC_RetainedDofs and the step shortcut and wrapper instances (0x49-0x4F) have no
-// fixed index elsewhere; theirs are chosen here.
+// kprC_RetainedDofs, the step shortcut and wrapper instances (0x49-0x4F), the damping
+// classes (0x54-0x5A, 0x87-0x8D) and the frequency and spectrum records (0x5E-0x62) have
+// no fixed index elsewhere; theirs are chosen here.
 #define KPRC_CLASSES(X) \
     X(typ_KindReserved, Procedure, 0x01, typ_NoParent) \
     X(typ_KindClass, StepNameProcedurePair, 0x02, typ_NoParent) \
@@ -84,8 +85,20 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, StepContainerInModelShortcut, 0x4E, kprC_StepContainerIMPLSC_TypeId) \
     X(typ_KindClass, SCWrapper, 0x4F, mdl_ExtensionWrapper_TypeId) \
     X(typ_KindReserved, SteadyStateSubspace, 0x53, kprC_PerturbationProcedure_TypeId) \
+    X(typ_KindClass, DirectDampingByFrequency, 0x54, typ_NoParent) \
+    X(typ_KindClass, DirectDampingByFrequencyComponent, 0x55, typ_NoParent) \
+    X(typ_KindClass, RayleighDampingByFrequency, 0x56, typ_NoParent) \
+    X(typ_KindClass, RayleighDampingByFrequencyComponent, 0x57, typ_NoParent) \
+    X(typ_KindClass, StructuralDampingByFrequency, 0x58, typ_NoParent) \
+    X(typ_KindClass, StructuralDampingByFrequencyComponent, 0x59, typ_NoParent) \
+    X(typ_KindClass, StructuralDampingComponent, 0x5A, typ_NoParent) \
     X(typ_KindClass, TimePoint, 0x5C, typ_NoParent) \
     X(typ_KindClass, TimePointCont, 0x5D, mdl_Repository_TypeId) \
+    X(typ_KindClass, SteadyStateDirectFrequency, 0x5E, typ_NoParent) \
+    X(typ_KindClass, SteadyStateModalFrequency, 0x5F, typ_NoParent) \
+    X(typ_KindClass, SteadyStateSubspaceFrequency, 0x60, typ_NoParent) \
+    X(typ_KindClass, RandomResponseFrequency, 0x61, typ_NoParent) \
+    X(typ_KindClass, ResponseSpectrumComponent, 0x62, typ_NoParent) \
     X(typ_KindClass, AnnealStep, 0x65, kprC_AnalysisStep_TypeId) \
     X(typ_KindClass, BuckleStep, 0x66, kprC_AnalysisStep_TypeId) \
     X(typ_KindClass, CoupledTempDisplacementStep, 0x67, kprC_AnalysisStep_TypeId) \
@@ -119,7 +132,14 @@ inline constexpr unsigned kprC_ClassTableSize = 143;
     X(typ_KindClass, DispAdptMeshCons, 0x83, kprC_AdptMeshCons_TypeId) \
     X(typ_KindClass, DispAdptMeshConsState, 0x84, kprC_AdptMeshConsState_TypeId) \
     X(typ_KindClass, VelAdptMeshCons, 0x85, kprC_AdptMeshCons_TypeId) \
-    X(typ_KindClass, VelAdptMeshConsState, 0x86, kprC_AdptMeshConsState_TypeId)
+    X(typ_KindClass, VelAdptMeshConsState, 0x86, kprC_AdptMeshConsState_TypeId) \
+    X(typ_KindClass, DirectDamping, 0x87, typ_NoParent) \
+    X(typ_KindClass, DirectDampingComponent, 0x88, typ_NoParent) \
+    X(typ_KindClass, CompositeDamping, 0x89, typ_NoParent) \
+    X(typ_KindClass, CompositeDampingComponent, 0x8A, typ_NoParent) \
+    X(typ_KindClass, RayleighDamping, 0x8B, typ_NoParent) \
+    X(typ_KindClass, RayleighDampingComponent, 0x8C, typ_NoParent) \
+    X(typ_KindClass, StructuralDamping, 0x8D, typ_NoParent)
 
 #define KPRC_TYPE_ID(kind, name, index, parent) \
     inline constexpr unsigned kprC_##name##_TypeId = typ_MakeId(kprC_ModuleNumber, index);

@@ -48,6 +48,8 @@
 //   CLS_WRITE_ORDER(...)     the stored order (also the registered one unless given)
 //   CLS_REGISTER_ORDER(...)  the order of the attributes in the class metadata
 //   CLS_READ_ORDER(...)      the order in which the reading constructor reads
+//   CLS_WRITE_BEFORE_BASE(n) the first n of the stored order go before the base part
+// A record that scripts give as tuples states CLS_TUPLE(required, "name", ...).
 // Each list must name every row exactly once; anything else stops the compilation.
 //
 // CLS_PERSISTENT generates TypeId(), ClassVersion(), DynTypeId(), Copy(), DBWrite(),
@@ -319,8 +321,10 @@ public:
         readOrder_ = ByNames(list);
     }
 
-    void Write(C const& object, cls_WriteVisitor const& w) const {
-        for (auto const* e : writeOrder_) e->Write(object, w);
+    void Write(C const& object, cls_WriteVisitor const& w) const { Write(object, w, 0, writeOrder_.size()); }
+    // The attributes from position `begin` up to `end` of the stored order.
+    void Write(C const& object, cls_WriteVisitor const& w, std::size_t begin, std::size_t end) const {
+        for (std::size_t i = begin; i < end && i < writeOrder_.size(); ++i) writeOrder_[i]->Write(object, w);
     }
     void Read(C& object, cls_ReadVisitor const& r) const {
         for (auto const* e : readOrder_) e->Read(object, r);
@@ -402,13 +406,25 @@ cls_AttributeTable<C> cls_BuildTable(cls_RowsTag, Rows... rows) {
             return false; \
     }()
 
+// How many attributes, from the start of its stored order, a class writes before its
+// base part (CLS_WRITE_BEFORE_BASE); none unless the class itself says so.
+template <class C>
+constexpr std::size_t cls_WrittenBeforeBase() {
+    if constexpr (requires { C::cls_BeforeBase(); }) {
+        if constexpr (std::same_as<typename decltype(C::cls_BeforeBase())::Owner, C>) return C::cls_BeforeBase().count;
+    }
+    return 0;
+}
+
 template <class C>
 void cls_WriteLevel(C const& object, cls_WriteVisitor const& w) {
     if (!w.StartWrite(C::TypeId(), object.C::Uid())) return;
     using B = typename C::cls_Base;
+    constexpr std::size_t first = cls_WrittenBeforeBase<C>();
+    if constexpr (first > 0) C::Attributes().Write(object, w, 0, first);
     // A base without a stored level of its own (cls_Persistent, mdl_Extension) writes nothing.
     if constexpr (B::TypeId() != cls_NoBaseId) object.B::DBWrite(cls_WriteVisitor(w, B::TypeId()));
-    C::Attributes().Write(object, w);
+    C::Attributes().Write(object, w, first, std::size_t(-1));
     if constexpr (CLS_OWN_HOOK_(C, cls_WriteMore, void (C::*)(cls_WriteVisitor const&) const))
         object.cls_WriteMore(w);
 }
@@ -597,6 +613,21 @@ public:
 
 // A class level without stored attributes of its own.
 #define CLS_NO_ATTRIBUTES(A)
+
+// The first `n` attributes of the stored order are written before the base part.
+template <class C>
+struct cls_Count {
+    using Owner = C;
+    std::size_t count;
+};
+#define CLS_WRITE_BEFORE_BASE(n) \
+    static constexpr cls_Count<cls_Self> cls_BeforeBase() { return {n}; }
+
+// A record that scripts give as a tuple of the named attributes (scripting names), the
+// first `required` of them mandatory (see cls_ScriptCodec<std::vector<T>>).
+#define CLS_TUPLE(required, ...)                                                       \
+    static constexpr std::size_t cls_TupleRequired() { return required; }              \
+    static constexpr auto cls_TupleOrder() { return cls_Names<cls_Self>(cls_NamesTag{}, __VA_ARGS__); }
 
 // The orders a class states where they differ from its declaration order.
 #define CLS_WRITE_ORDER(...) \

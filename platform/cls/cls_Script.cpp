@@ -59,6 +59,11 @@ std::string cls_ScriptType::Describe() const {
             return text;
         }
         case cls_ScriptKind::List:
+            if (!tuple.empty()) {
+                std::string text = "a sequence of tuples (";
+                for (std::size_t i = 0; i < tuple.size(); ++i) text += (i ? ", " : "") + tuple[i];
+                return text + ") or " + ObjectOf(objectTypeId).Describe().substr(2) + " objects";
+            }
             if (element == cls_ScriptKind::Object) return "a sequence of " + ObjectOf(objectTypeId).Describe().substr(2) + " objects";
             return "a sequence of " + plain(element).substr(plain(element).find(' ') + 1) + "s";
         case cls_ScriptKind::Table: return "a sequence of sequences of floats";
@@ -102,6 +107,37 @@ void cls_ScriptCodec<cow_2DArray<double>>::Assign(cow_2DArray<double>& m, cls_Sc
         table.push_back(std::move(values));
     }
     m = cow_2DArray<double>::FromRows(table);
+}
+
+cls_ScriptValue cls_RecordTuple(cls_Persistent const& record, std::vector<std::string_view> const& order) {
+    auto const attributes = cls_ScriptRegistry::AttributesOf(record.DynTypeId());
+    cls_ScriptList tuple;
+    for (auto n : order) {
+        auto const* a = cls_ScriptRegistry::FindAttribute(attributes, std::string(n));
+        NEX_ASSERT(a != nullptr);
+        tuple.push_back(a->get(record));
+    }
+    return tuple;
+}
+
+void cls_AssignTuple(cls_Persistent& record, cls_ScriptValue const& tuple, std::vector<std::string_view> const& order,
+                     std::size_t required, char const* name, std::size_t entry) {
+    auto const& values = *tuple.If<cls_ScriptList>();
+    if (values.size() < required || values.size() > order.size()) {
+        std::string names;
+        for (std::size_t i = 0; i < order.size(); ++i) names += (i ? ", " : "") + std::string(order[i]);
+        std::string const count = required == order.size() ? std::to_string(required)
+                                                           : std::to_string(required) + " to " + std::to_string(order.size());
+        throw omu_TypeErrorException(std::string(name) + " entry " + std::to_string(entry + 1) + " must give " + count +
+                                     " values (" + names + "), not " + std::to_string(values.size()));
+    }
+    auto const attributes = cls_ScriptRegistry::AttributesOf(record.DynTypeId());
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::string const field(order[i]);
+        auto const* a = cls_ScriptRegistry::FindAttribute(attributes, field);
+        NEX_ASSERT(a != nullptr);
+        a->set(record, values[i], (std::string(name) + "." + field).c_str());
+    }
 }
 
 void cls_ScriptWordValue(cls_ScriptAttribute& a, cls_ScriptWord word, std::int64_t value) {

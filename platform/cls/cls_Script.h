@@ -19,6 +19,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <type_traits>
 #include <utility>
 #include <variant>
@@ -69,6 +70,7 @@ struct cls_ScriptType {
     bool propagating = false;                         // has an attribute state per step
     bool optional = false;                            // an object attribute that may be None
     bool derived = false;                             // computed from others; not stored or shown
+    std::vector<std::string> tuple;                   // a list of records given as tuples: their order
 
     static cls_ScriptType Of(cls_ScriptKind kind, cls_ScriptKind element = cls_ScriptKind::String) {
         cls_ScriptType t;
@@ -292,6 +294,77 @@ struct cls_ScriptCodec<std::vector<cow_COW<T>>> {
             } catch (omu_TypeErrorException const&) {
                 cls_ScriptMismatch(name, Type(), v);
             }
+        }
+        m = std::move(out);
+    }
+};
+
+// A list of records held by value (a step's mass scaling definitions, its frequency
+// ranges). Each entry is an object of the record class, copied in, or, where the class
+// states a tuple form (CLS_TUPLE), a tuple of its attributes in that order: the first
+// `required` elements must be given and an omitted one keeps the value the previous
+// tuple of the list gave it (the record's initial value for the first tuple). Read back
+// as tuples where the class has the form, as objects otherwise.
+template <class T>
+concept cls_TupleRecord = requires {
+    { T::cls_TupleRequired() } -> std::convertible_to<std::size_t>;
+    T::cls_TupleOrder().names;
+};
+
+// The record's attributes in `order` (scripting names), as one tuple.
+cls_ScriptValue cls_RecordTuple(cls_Persistent const& record, std::vector<std::string_view> const& order);
+// Sets the record's attributes from one tuple; refuses a tuple shorter than `required`
+// or longer than `order`, naming the list and the entry.
+void cls_AssignTuple(cls_Persistent& record, cls_ScriptValue const& tuple, std::vector<std::string_view> const& order,
+                     std::size_t required, char const* name, std::size_t entry);
+
+template <class T>
+std::vector<std::string_view> cls_TupleNames() {
+    constexpr auto names = T::cls_TupleOrder().names;
+    return {names.begin(), names.end()};
+}
+
+template <cls_PersistentClass T>
+    requires std::is_default_constructible_v<T> && std::is_copy_constructible_v<T>
+struct cls_ScriptCodec<std::vector<T>> {
+    static cls_ScriptType Type() {
+        cls_ScriptType t = cls_ScriptType::Of(cls_ScriptKind::List, cls_ScriptKind::Object);
+        t.objectTypeId = T::TypeId();
+        if constexpr (cls_TupleRecord<T>)
+            for (auto n : cls_TupleNames<T>()) t.tuple.emplace_back(n);
+        return t;
+    }
+    static cls_ScriptValue Get(std::vector<T> const& list) {
+        cls_ScriptList out;
+        for (T const& t : list) {
+            if constexpr (cls_TupleRecord<T>)
+                out.push_back(cls_RecordTuple(t, cls_TupleNames<T>()));
+            else
+                out.emplace_back(cls_ScriptObject(std::make_shared<T const>(t)));
+        }
+        return out;
+    }
+    static void Assign(std::vector<T>& m, cls_ScriptValue const& v, char const* name) {
+        auto const* list = v.If<cls_ScriptList>();
+        if (!list) cls_ScriptMismatch(name, Type(), v);
+        std::vector<T> out;
+        T current;  // carries omitted tuple elements from one entry to the next
+        for (std::size_t i = 0; i < list->size(); ++i) {
+            cls_ScriptValue const& e = (*list)[i];
+            if (auto const* o = e.Object(); o && *o) {
+                auto const* t = dynamic_cast<T const*>(o->get());
+                if (!t) cls_ScriptMismatch(name, Type(), v);
+                out.push_back(current = *t);
+                continue;
+            }
+            if constexpr (cls_TupleRecord<T>) {
+                if (e.If<cls_ScriptList>()) {
+                    cls_AssignTuple(current, e, cls_TupleNames<T>(), T::cls_TupleRequired(), name, i);
+                    out.push_back(current);
+                    continue;
+                }
+            }
+            cls_ScriptMismatch(name, Type(), v);
         }
         m = std::move(out);
     }

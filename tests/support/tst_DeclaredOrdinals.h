@@ -107,6 +107,23 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_StaticLinearPerturbationStep", "timePeriod"},
     {"kprC_SubstructureGenerateStep", "timePeriod retainedDofsList eliminatedDofsList retainedEigenmodes"},
     {"kprC_UsaAddedMassGenerationStep", "nlgeom timePeriod"},
+    // Damping and mass scaling.
+    {"kprC_MassScaling",
+     "objective region occurs factor dt type frequency numberInterval feedRate extrudedLength crossSection direction"},
+    {"kprC_DirectDamping", "components"},
+    {"kprC_CompositeDamping", "components"},
+    {"kprC_RayleighDamping", "components"},
+    {"kprC_StructuralDamping", "components"},
+    {"kprC_DirectDampingByFrequency", "components"},
+    {"kprC_RayleighDampingByFrequency", "components"},
+    {"kprC_StructuralDampingByFrequency", "components"},
+    {"kprC_DirectDampingComponent", "start end fraction"},
+    {"kprC_CompositeDampingComponent", "start end"},
+    {"kprC_RayleighDampingComponent", "start end alpha beta"},
+    {"kprC_StructuralDampingComponent", "start end factor"},
+    {"kprC_DirectDampingByFrequencyComponent", "frequency fraction"},
+    {"kprC_RayleighDampingByFrequencyComponent", "frequency alpha beta"},
+    {"kprC_StructuralDampingByFrequencyComponent", "frequency factor"},
     // Datum references.
     {"dtmC_DatumRef", "_ownerNames _datumId _instanceId _axisId"},
     // Loads, their states, records and container.

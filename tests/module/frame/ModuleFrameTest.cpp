@@ -386,6 +386,16 @@ TEST_F(ModuleFrame, ProceduresClassIdsAreFixed) {
         {"AdptMeshCons", 0x23C007F}, {"AdptMeshConsCont", 0x23C0080}, {"AdptMeshConsState", 0x23C0081},
         {"StateQuad", 0x23C0082}, {"DispAdptMeshCons", 0x23C0083}, {"DispAdptMeshConsState", 0x23C0084},
         {"VelAdptMeshCons", 0x23C0085}, {"VelAdptMeshConsState", 0x23C0086},
+        // Damping, frequency ranges and response spectrum components.
+        {"DirectDampingByFrequency", 0x23C0054}, {"DirectDampingByFrequencyComponent", 0x23C0055},
+        {"RayleighDampingByFrequency", 0x23C0056}, {"RayleighDampingByFrequencyComponent", 0x23C0057},
+        {"StructuralDampingByFrequency", 0x23C0058}, {"StructuralDampingByFrequencyComponent", 0x23C0059},
+        {"StructuralDampingComponent", 0x23C005A}, {"SteadyStateDirectFrequency", 0x23C005E},
+        {"SteadyStateModalFrequency", 0x23C005F}, {"SteadyStateSubspaceFrequency", 0x23C0060},
+        {"RandomResponseFrequency", 0x23C0061}, {"ResponseSpectrumComponent", 0x23C0062},
+        {"DirectDamping", 0x23C0087}, {"DirectDampingComponent", 0x23C0088}, {"CompositeDamping", 0x23C0089},
+        {"CompositeDampingComponent", 0x23C008A}, {"RayleighDamping", 0x23C008B},
+        {"RayleighDampingComponent", 0x23C008C}, {"StructuralDamping", 0x23C008D},
     });
 }
 
