@@ -15,19 +15,29 @@
 #include "module/kpr/steps/general/kprC_AnnealStep.h"
 #include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
 #include "module/kpr/steps/general/kprC_CoupledThermalElectricStep.h"
+#include "module/kpr/steps/general/kprC_ExplicitDynamicsStep.h"
 #include "module/kpr/steps/general/kprC_GeostaticStep.h"
 #include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_ImplicitDynamicsStep.h"
 #include "module/kpr/steps/general/kprC_MassDiffusionStep.h"
 #include "module/kpr/steps/general/kprC_SoilsStep.h"
 #include "module/kpr/steps/general/kprC_StaticRiksStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "module/kpr/steps/general/kprC_SubspaceDynamicsStep.h"
+#include "module/kpr/steps/general/kprC_TempDisplacementDynamicsStep.h"
 #include "module/kpr/steps/general/kprC_ViscoStep.h"
 #include "module/kpr/steps/kprC_InitialStep.h"
 #include "module/kpr/steps/kprC_StepNameProcedurePair.h"
 #include "module/kpr/steps/perturbation/kprC_BuckleStep.h"
 #include "module/kpr/steps/perturbation/kprC_ComplexFrequencyStep.h"
 #include "module/kpr/steps/perturbation/kprC_FrequencyStep.h"
+#include "module/kpr/steps/perturbation/kprC_ModalDynamicsStep.h"
+#include "module/kpr/steps/perturbation/kprC_RandomResponseStep.h"
+#include "module/kpr/steps/perturbation/kprC_ResponseSpectrumStep.h"
 #include "module/kpr/steps/perturbation/kprC_StaticLinearPerturbationStep.h"
+#include "module/kpr/steps/perturbation/kprC_SteadyStateDirectStep.h"
+#include "module/kpr/steps/perturbation/kprC_SteadyStateModalStep.h"
+#include "module/kpr/steps/perturbation/kprC_SteadyStateSubspaceStep.h"
 #include "module/kpr/steps/perturbation/kprC_SubstructureGenerateStep.h"
 #include "module/kpr/steps/perturbation/kprC_UsaAddedMassGenerationStep.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
@@ -46,7 +56,12 @@ void kprC_RegisterMetadata() {
     cls_RegisterClasses<kprC_FrequencyStep, kprC_BuckleStep, kprC_ComplexFrequencyStep,
                         kprC_StaticLinearPerturbationStep, kprC_UsaAddedMassGenerationStep>(7);
     cls_RegisterClasses<kprC_SubstructureGenerateStep, kprC_RetainedDofs>(4);
-    cls_RegisterClasses<kprC_MassScaling>(7);
+    cls_RegisterClasses<kprC_ExplicitDynamicsStep, kprC_TempDisplacementDynamicsStep, kprC_ImplicitDynamicsStep,
+                        kprC_SubspaceDynamicsStep, kprC_ModalDynamicsStep, kprC_SteadyStateDirectStep,
+                        kprC_SteadyStateModalStep, kprC_RandomResponseStep, kprC_ResponseSpectrumStep,
+                        kprC_SteadyStateDirectFrequency, kprC_SteadyStateModalFrequency, kprC_MassScaling>(7);
+    cls_RegisterClasses<kprC_SteadyStateSubspaceStep, kprC_SteadyStateSubspaceFrequency, kprC_RandomResponseFrequency,
+                        kprC_ResponseSpectrumComponent>(3);
     cls_RegisterClasses<kprC_DirectDamping, kprC_DirectDampingComponent, kprC_RayleighDamping,
                         kprC_RayleighDampingComponent>(7);
     cls_RegisterClasses<kprC_CompositeDamping, kprC_CompositeDampingComponent, kprC_StructuralDamping,

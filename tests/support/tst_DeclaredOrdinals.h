@@ -107,7 +107,38 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_StaticLinearPerturbationStep", "timePeriod"},
     {"kprC_SubstructureGenerateStep", "timePeriod retainedDofsList eliminatedDofsList retainedEigenmodes"},
     {"kprC_UsaAddedMassGenerationStep", "nlgeom timePeriod"},
-    // Damping and mass scaling.
+    // Dynamic and steady-state dynamic steps, their records, damping and mass scaling.
+    {"kprC_ExplicitDynamicsStep",
+     "nlgeom timeIncrementationMethod adiabatic timePeriod userDefinedInc maxIncrement scaleFactor "
+     "linearBulkViscosity quadBulkViscosity massScaling"},
+    {"kprC_TempDisplacementDynamicsStep",
+     "nlgeom timeIncrementationMethod timePeriod userDefinedInc maxIncrement scaleFactor linearBulkViscosity "
+     "quadBulkViscosity massScaling"},
+    {"kprC_ImplicitDynamicsStep",
+     "nlgeom adiabatic timePeriod timeIncrementationMethod maxNumInc initialInc minInc maxInc haftol nohaf "
+     "initialConditions amplitude extrapolation alpha noStop solutionTechnique reformKernel"},
+    {"kprC_SubspaceDynamicsStep", "nlgeom vectors timePeriod incSize maxNumInc amplitude"},
+    {"kprC_ModalDynamicsStep",
+     "continueAnalysis timePeriod incSize amplitude directDamping compositeDamping rayleighDamping "
+     "directDampingByFrequency rayleighDampingByFrequency"},
+    {"kprC_SteadyStateDirectStep", "factorization frequencyRange scale timePeriod subdivideUsingEigenfrequencies"},
+    {"kprC_SteadyStateSubspaceStep",
+     "factorization frequencyRange scale timePeriod subdivideUsingEigenfrequencies projection maxDampingChange "
+     "maxStiffnessChange"},
+    {"kprC_SteadyStateModalStep",
+     "frequencyRange scale subdivideUsingEigenfrequencies directDamping compositeDamping rayleighDamping "
+     "structuralDamping directDampingByFrequency rayleighDampingByFrequency structuralDampingByFrequency timePeriod"},
+    {"kprC_RandomResponseStep",
+     "freq scale directDamping compositeDamping rayleighDamping structuralDamping directDampingByFrequency "
+     "rayleighDampingByFrequency structuralDampingByFrequency timePeriod"},
+    {"kprC_ResponseSpectrumStep",
+     "comp summation components directDamping compositeDamping rayleighDamping directDampingByFrequency "
+     "rayleighDampingByFrequency timePeriod"},
+    {"kprC_SteadyStateDirectFrequency", "upper lower nPoints bias"},
+    {"kprC_SteadyStateSubspaceFrequency", "upper lower nPoints bias"},
+    {"kprC_SteadyStateModalFrequency", "upper lower nPoints bias"},
+    {"kprC_RandomResponseFrequency", "upper lower nCalcs bias"},
+    {"kprC_ResponseSpectrumComponent", "spectrum x y z scale"},
     {"kprC_MassScaling",
      "objective region occurs factor dt type frequency numberInterval feedRate extrudedLength crossSection direction"},
     {"kprC_DirectDamping", "components"},

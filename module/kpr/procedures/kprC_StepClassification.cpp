@@ -4,6 +4,7 @@
 #include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
 #include "module/kpr/steps/general/kprC_CoupledThermalElectricStep.h"
 #include "module/kpr/steps/general/kprC_HeatTransferStep.h"
+#include "module/kpr/steps/general/kprC_ImplicitDynamicsStep.h"
 #include "module/kpr/steps/general/kprC_MassDiffusionStep.h"
 #include "module/kpr/steps/general/kprC_SoilsStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
@@ -35,8 +36,7 @@ bool kprC_TimeMarksConsistency(kprC_Step const& step, bool) {
     switch (step.DynTypeId()) {
     case kprC_SoilsStep_TypeId: return !Fixed<kprC_SoilsStep>(step);
     case kprC_StaticStep_TypeId: return !Fixed<kprC_StaticStep>(step);
-    // Implicit dynamics step: false with FIXED incrementation, whatever its response.
-    // To be added here with that step class.
+    case kprC_ImplicitDynamicsStep_TypeId: return !Fixed<kprC_ImplicitDynamicsStep>(step);
     default: break;
     }
     if (!Transient(step)) return true;
