@@ -24,7 +24,16 @@ bool kprC_AssertEachPresent(cow_COW<Kind> const&... held) {
     return any;
 }
 
-// A step holds mode-based or frequency-based damping, not both.
-inline void kprC_AssertDampingNotMixed(bool modeBased, bool frequencyBased) {
-    kprC_Assert(!(modeBased && frequencyBased), kprC_MIXED_DAMPING);
+// The damping rules of a step: each kind it holds validated in the order direct,
+// composite, Rayleigh, structural, then direct, Rayleigh and structural by frequency
+// (the structural kinds where the step has them); then a step may hold mode-based or
+// frequency-based damping, not both.
+template <class Step>
+void kprC_AssertStepDamping(Step const& s) {
+    bool modes = kprC_AssertEachPresent(s.directDamping(), s.compositeDamping(), s.rayleighDamping());
+    if constexpr (requires { s.structuralDamping(); }) modes = kprC_AssertEachPresent(s.structuralDamping()) || modes;
+    bool frequencies = kprC_AssertEachPresent(s.directDampingByFrequency(), s.rayleighDampingByFrequency());
+    if constexpr (requires { s.structuralDampingByFrequency(); })
+        frequencies = kprC_AssertEachPresent(s.structuralDampingByFrequency()) || frequencies;
+    kprC_Assert(!(modes && frequencies), kprC_MIXED_DAMPING);
 }

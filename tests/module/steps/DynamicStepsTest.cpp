@@ -36,7 +36,6 @@ struct DynamicClass {
     char const* name;
     std::function<std::unique_ptr<Step>()> make;
     int version;
-    unsigned mask;
     Fields stored;                     // own attributes with their initial values, in stored order
     std::vector<std::string> schema;   // the registered order, when it differs from the stored one
     bool adiabatic, loadCases, meshDomains, isExplicit, perturbation;
@@ -62,6 +61,21 @@ C Record(std::function<void(C&)> f) {
     return c;
 }
 
+#define TST_EMPTY_KIND_(name, Kind) \
+    if constexpr (requires { s.name(); }) \
+        if (!s.name()) s.name(cow_COW<Kind>(new Kind));
+// Gives the step an empty container of every damping kind it has and does not hold yet.
+template <class S>
+void EveryDampingKind(S& s) {
+    TST_EMPTY_KIND_(directDamping, kprC_DirectDamping)
+    TST_EMPTY_KIND_(compositeDamping, kprC_CompositeDamping)
+    TST_EMPTY_KIND_(rayleighDamping, kprC_RayleighDamping)
+    TST_EMPTY_KIND_(structuralDamping, kprC_StructuralDamping)
+    TST_EMPTY_KIND_(directDampingByFrequency, kprC_DirectDampingByFrequency)
+    TST_EMPTY_KIND_(rayleighDampingByFrequency, kprC_RayleighDampingByFrequency)
+    TST_EMPTY_KIND_(structuralDampingByFrequency, kprC_StructuralDampingByFrequency)
+}
+
 kprC_MassScaling Throughout() {
     return Record<kprC_MassScaling>([](auto& m) {
         m.occurs(kprC_MassScaling::MassScalingOccursEnm::THROUGHOUT_STEP), m.dt(0.01), m.frequency(5);
@@ -79,7 +93,7 @@ Fields Concat(Fields a, Fields const& b) {
 
 std::vector<DynamicClass> const& Classes() {
     static std::vector<DynamicClass> const classes = {
-        {"ExplicitDynamics", Make<kprC_ExplicitDynamicsStep>, 831, 7,
+        {"ExplicitDynamics", Make<kprC_ExplicitDynamicsStep>, 831,
          Concat({{"nlgeom", E("ON")}, {"timeIncrementationMethod", E("AUTOMATIC_GLOBAL")}, {"adiabatic", false}},
                 explicitTail),
          {}, false, false, true, true, false, Nlgeom::ON, On<kprC_ExplicitDynamicsStep>([](auto& s) {
@@ -87,14 +101,14 @@ std::vector<DynamicClass> const& Classes() {
              s.adiabatic(true), s.timePeriod(2.0), s.userDefinedInc(0.5), s.maxIncrement(0.1), s.scaleFactor(0.9);
              s.linearBulkViscosity(0.1), s.quadBulkViscosity(1.5), s.massScaling({Throughout(), kprC_MassScaling()});
          })},
-        {"TempDisplacementDynamics", Make<kprC_TempDisplacementDynamicsStep>, 831, 7,
+        {"TempDisplacementDynamics", Make<kprC_TempDisplacementDynamicsStep>, 831,
          Concat({{"nlgeom", E("ON")}, {"timeIncrementationMethod", E("AUTOMATIC_GLOBAL")}}, explicitTail), {}, false,
          false, true, true, false, Nlgeom::ON, On<kprC_TempDisplacementDynamicsStep>([](auto& s) {
              s.nlgeom(Nlgeom::OFF), s.timePeriod(3.0), s.userDefinedInc(0.5), s.maxIncrement(0.2), s.scaleFactor(0.8);
              s.linearBulkViscosity(0.0), s.quadBulkViscosity(0.0), s.massScaling({Throughout()});
              s.timeIncrementationMethod(kprC_TempDisplacementDynamicsStep::TimeIncrementationMethodEnm::AUTOMATIC_EBE);
          })},
-        {"ImplicitDynamics", Make<kprC_ImplicitDynamicsStep>, 851, 7,
+        {"ImplicitDynamics", Make<kprC_ImplicitDynamicsStep>, 851,
          {{"nlgeom", E("OFF")}, {"adiabatic", false}, {"timePeriod", 1.0}, {"timeIncrementationMethod", E("AUTOMATIC")},
           {"maxNumInc", 100}, {"initialInc", 0.0}, {"minInc", 0.0}, {"maxInc", 0.0}, {"haftol", 0.0}, {"nohaf", false},
           {"initialConditions", true}, {"amplitude", E("STEP")}, {"extrapolation", E("LINEAR")}, {"alpha", -0.05},
@@ -106,14 +120,14 @@ std::vector<DynamicClass> const& Classes() {
              s.extrapolation(kprC_Step::ExtrapolationEnm::NONE), s.alpha(-0.1), s.noStop(true), s.reformKernel(4);
              s.solutionTechnique(kprC_Step::SolutionTechniqueEnm::QUASI_NEWTON);
          })},
-        {"SubspaceDynamics", Make<kprC_SubspaceDynamicsStep>, 831, 7,
+        {"SubspaceDynamics", Make<kprC_SubspaceDynamicsStep>, 831,
          {{"nlgeom", E("OFF")}, {"vectors", 0}, {"timePeriod", 1.0}, {"incSize", 0.0}, {"maxNumInc", 100},
           {"amplitude", E("STEP")}},
          {}, false, false, false, false, false, Nlgeom::OFF, On<kprC_SubspaceDynamicsStep>([](auto& s) {
              s.nlgeom(Nlgeom::ON), s.vectors(8), s.timePeriod(2.0), s.incSize(0.1), s.maxNumInc(30);
              s.amplitude(kprC_Step::AmplitudeEnm::RAMP);
          })},
-        {"ModalDynamics", Make<kprC_ModalDynamicsStep>, 831, 7,
+        {"ModalDynamics", Make<kprC_ModalDynamicsStep>, 831,
          {{"continueAnalysis", false}, {"timePeriod", 1.0}, {"incSize", 0.0}, {"amplitude", E("STEP")},
           {"compositeDamping", NONE}, {"directDamping", NONE}, {"rayleighDamping", NONE},
           {"directDampingByFrequency", NONE}, {"rayleighDampingByFrequency", NONE}},
@@ -123,13 +137,9 @@ std::vector<DynamicClass> const& Classes() {
              s.continueAnalysis(true), s.timePeriod(2.0), s.incSize(0.1), s.amplitude(kprC_Step::AmplitudeEnm::RAMP);
              s.compositeDamping(Damping<kprC_CompositeDamping>({Record<kprC_CompositeDampingComponent>(
                  [](auto& c) { c.start(1), c.end(4); })}));
-             s.directDamping(Damping<kprC_DirectDamping, kprC_DirectDampingComponent>({}));
-             s.rayleighDamping(Damping<kprC_RayleighDamping, kprC_RayleighDampingComponent>({}));
-             s.directDampingByFrequency(Damping<kprC_DirectDampingByFrequency, kprC_DirectDampingByFrequencyComponent>({}));
-             s.rayleighDampingByFrequency(
-                 Damping<kprC_RayleighDampingByFrequency, kprC_RayleighDampingByFrequencyComponent>({}));
+             EveryDampingKind(s);
          })},
-        {"SteadyStateDirect", Make<kprC_SteadyStateDirectStep>, 831, 7,
+        {"SteadyStateDirect", Make<kprC_SteadyStateDirectStep>, 831,
          {{"frequencyRange", EMPTY}, {"scale", E("LOGARITHMIC")}, {"factorization", E("COMPLEX")}, {"timePeriod", 0.0},
           {"subdivideUsingEigenfrequencies", false}},
          {}, false, true, false, false, true, Nlgeom::NOT_AVAILABLE, On<kprC_SteadyStateDirectStep>([](auto& s) {
@@ -138,7 +148,7 @@ std::vector<DynamicClass> const& Classes() {
              s.factorization(kprC_SteadyStateDirectStep::FactorizationEnm::REAL_ONLY);
              s.subdivideUsingEigenfrequencies(true);
          })},
-        {"SteadyStateSubspace", Make<kprC_SteadyStateSubspaceStep>, 831, 3,
+        {"SteadyStateSubspace", Make<kprC_SteadyStateSubspaceStep>, 831,
          {{"frequencyRange", EMPTY}, {"scale", E("LOGARITHMIC")}, {"factorization", E("COMPLEX")},
           {"projection", E("ALL_FREQUENCIES")}, {"timePeriod", 0.0}, {"maxDampingChange", 0.1},
           {"maxStiffnessChange", 0.1}, {"subdivideUsingEigenfrequencies", true}},
@@ -148,7 +158,7 @@ std::vector<DynamicClass> const& Classes() {
              s.factorization(kprC_SteadyStateSubspaceStep::FactorizationEnm::REAL_ONLY), s.maxStiffnessChange(0.3);
              s.projection(kprC_SteadyStateSubspaceStep::ProjectionEnm::CONSTANT), s.subdivideUsingEigenfrequencies(false);
          })},
-        {"SteadyStateModal", Make<kprC_SteadyStateModalStep>, 831, 7,
+        {"SteadyStateModal", Make<kprC_SteadyStateModalStep>, 831,
          {{"compositeDamping", NONE}, {"frequencyRange", EMPTY}, {"scale", E("LOGARITHMIC")}, {"directDamping", NONE},
           {"rayleighDamping", NONE}, {"structuralDamping", NONE}, {"timePeriod", 0.0},
           {"subdivideUsingEigenfrequencies", true}, {"directDampingByFrequency", NONE},
@@ -164,14 +174,9 @@ std::vector<DynamicClass> const& Classes() {
                  [](auto& c) { c.start(2), c.end(3), c.factor(0.02); })}));
              s.structuralDampingByFrequency(Damping<kprC_StructuralDampingByFrequency>(
                  {Record<kprC_StructuralDampingByFrequencyComponent>([](auto& c) { c.frequency(5.0), c.factor(0.1); })}));
-             s.compositeDamping(Damping<kprC_CompositeDamping, kprC_CompositeDampingComponent>({}));
-             s.directDamping(Damping<kprC_DirectDamping, kprC_DirectDampingComponent>({}));
-             s.rayleighDamping(Damping<kprC_RayleighDamping, kprC_RayleighDampingComponent>({}));
-             s.directDampingByFrequency(Damping<kprC_DirectDampingByFrequency, kprC_DirectDampingByFrequencyComponent>({}));
-             s.rayleighDampingByFrequency(
-                 Damping<kprC_RayleighDampingByFrequency, kprC_RayleighDampingByFrequencyComponent>({}));
+             EveryDampingKind(s);
          })},
-        {"RandomResponse", Make<kprC_RandomResponseStep>, 831, 7,
+        {"RandomResponse", Make<kprC_RandomResponseStep>, 831,
          {{"freq", EMPTY}, {"scale", E("LOGARITHMIC")}, {"compositeDamping", NONE}, {"directDamping", NONE},
           {"rayleighDamping", NONE}, {"structuralDamping", NONE}, {"timePeriod", 0.0},
           {"directDampingByFrequency", NONE}, {"rayleighDampingByFrequency", NONE},
@@ -183,16 +188,13 @@ std::vector<DynamicClass> const& Classes() {
                  {Record<kprC_DirectDampingComponent>([](auto& c) { c.start(1), c.end(2), c.fraction(0.05); })}));
              s.rayleighDamping(Damping<kprC_RayleighDamping>({Record<kprC_RayleighDampingComponent>(
                  [](auto& c) { c.start(1), c.end(2), c.alpha(-1.0), c.beta(0.5); })}));
-             s.compositeDamping(Damping<kprC_CompositeDamping, kprC_CompositeDampingComponent>({}));
-             s.structuralDamping(Damping<kprC_StructuralDamping, kprC_StructuralDampingComponent>({}));
              s.directDampingByFrequency(Damping<kprC_DirectDampingByFrequency>(
                  {Record<kprC_DirectDampingByFrequencyComponent>([](auto& c) { c.frequency(2.0), c.fraction(0.1); })}));
              s.rayleighDampingByFrequency(Damping<kprC_RayleighDampingByFrequency>(
                  {Record<kprC_RayleighDampingByFrequencyComponent>([](auto& c) { c.frequency(3.0), c.beta(0.2); })}));
-             s.structuralDampingByFrequency(
-                 Damping<kprC_StructuralDampingByFrequency, kprC_StructuralDampingByFrequencyComponent>({}));
+             EveryDampingKind(s);
          })},
-        {"ResponseSpectrum", Make<kprC_ResponseSpectrumStep>, 831, 7,
+        {"ResponseSpectrum", Make<kprC_ResponseSpectrumStep>, 831,
          {{"compositeDamping", NONE}, {"comp", E("SINGLE_DIRECTION")}, {"summation", E("ABS")}, {"components", EMPTY},
           {"directDamping", NONE}, {"rayleighDamping", NONE}, {"timePeriod", 0.0},
           {"directDampingByFrequency", NONE}, {"rayleighDampingByFrequency", NONE}},
@@ -202,12 +204,7 @@ std::vector<DynamicClass> const& Classes() {
              s.comp(kprC_ResponseSpectrumStep::CompEnm::MULTIPLE_DIRECTION_SRSS_SUM);
              s.summation(kprC_ResponseSpectrumStep::SummationEnm::CQC), s.timePeriod(1.0);
              s.components({Record<kprC_ResponseSpectrumComponent>([](auto& c) { c.spectrum("Quake"), c.x(1.0); })});
-             s.compositeDamping(Damping<kprC_CompositeDamping, kprC_CompositeDampingComponent>({}));
-             s.directDamping(Damping<kprC_DirectDamping, kprC_DirectDampingComponent>({}));
-             s.rayleighDamping(Damping<kprC_RayleighDamping, kprC_RayleighDampingComponent>({}));
-             s.directDampingByFrequency(Damping<kprC_DirectDampingByFrequency, kprC_DirectDampingByFrequencyComponent>({}));
-             s.rayleighDampingByFrequency(
-                 Damping<kprC_RayleighDampingByFrequency, kprC_RayleighDampingByFrequencyComponent>({}));
+             EveryDampingKind(s);
          })},
     };
     return classes;
@@ -246,6 +243,8 @@ TEST_F(DynamicSteps, InitialValuesRegistrationAndAnswers) {
         EXPECT_EQ(step->Nlgeom(), c.nlgeom);
         EXPECT_EQ(step->TimePeriod(), std::get<double>(Field(db, id, "timePeriod").Raw()));
     }
+    EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_SteadyStateSubspaceStep::InitializeMetadata), 3u);
+    EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_ResponseSpectrumStep::InitializeMetadata), 7u);
     kprC_ExplicitDynamicsStep e;
     e.adiabatic(true);
     EXPECT_TRUE(e.IsAdiabatic());

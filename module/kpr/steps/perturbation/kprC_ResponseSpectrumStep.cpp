@@ -4,9 +4,7 @@ void kprC_ResponseSpectrumStep::AssertValid() const {
     kprC_Assert(matrixSolver() == MatrixSolverEnm::SOLVER_DEFAULT, kprC_INVALID_SOLVER);
     kprC_Assert(components_.size() <= 3, kprC_TOO_MANY_SPECTRUM_COMPONENTS);
     kprC_AssertEach(components_);
-    bool const modes = kprC_AssertEachPresent(directDamping_, compositeDamping_, rayleighDamping_);
-    bool const frequencies = kprC_AssertEachPresent(directDampingByFrequency_, rayleighDampingByFrequency_);
-    kprC_AssertDampingNotMixed(modes, frequencies);
+    kprC_AssertStepDamping(*this);
 }
 
 CLS_DEFINE(kprC_ResponseSpectrumStep)
