@@ -15,6 +15,12 @@
     A(cow_COW<kprC_RayleighDampingByFrequency>, rayleighDampingByFrequency, {})
 #define KPRC_STRUCTURAL_DAMPING_BY_FREQUENCY_ROW(A) \
     A(cow_COW<kprC_StructuralDampingByFrequency>, structuralDampingByFrequency, {})
+// Every kind, the structural ones included.
+#define KPRC_ALL_DAMPING_ROWS(A)                \
+    KPRC_MODE_DAMPING_ROWS(A)                   \
+    KPRC_STRUCTURAL_DAMPING_ROW(A)              \
+    KPRC_FREQUENCY_DAMPING_ROWS(A)              \
+    KPRC_STRUCTURAL_DAMPING_BY_FREQUENCY_ROW(A)
 
 // Validates each present container, in argument order; whether any was present.
 template <class... Kind>

@@ -9,10 +9,7 @@
 #define KPRC_RANDOMRESPONSESTEP_ATTRIBUTES(A)                                                      \
     A(cow_List<kprC_RandomResponseFrequency>, freq, {})                                            \
     A(kprC_RandomResponseStep_ScaleEnm, scale, kprC_RandomResponseStep_ScaleEnm::LOGARITHMIC)      \
-    KPRC_MODE_DAMPING_ROWS(A)                                                                      \
-    KPRC_STRUCTURAL_DAMPING_ROW(A)                                                                 \
-    KPRC_FREQUENCY_DAMPING_ROWS(A)                                                                 \
-    KPRC_STRUCTURAL_DAMPING_BY_FREQUENCY_ROW(A)                                                    \
+    KPRC_ALL_DAMPING_ROWS(A)                                                                             \
     A(double, timePeriod, 0.0)
 
 class kprC_RandomResponseStep : public kprC_AnalysisStep {

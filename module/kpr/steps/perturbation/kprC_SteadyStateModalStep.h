@@ -10,10 +10,7 @@
     A(cow_List<kprC_SteadyStateModalFrequency>, frequencyRange, {})                                      \
     A(kprC_SteadyStateModalStep_ScaleEnm, scale, kprC_SteadyStateModalStep_ScaleEnm::LOGARITHMIC)        \
     A(bool, subdivideUsingEigenfrequencies, true)                                                        \
-    KPRC_MODE_DAMPING_ROWS(A)                                                                            \
-    KPRC_STRUCTURAL_DAMPING_ROW(A)                                                                       \
-    KPRC_FREQUENCY_DAMPING_ROWS(A)                                                                       \
-    KPRC_STRUCTURAL_DAMPING_BY_FREQUENCY_ROW(A)                                                          \
+    KPRC_ALL_DAMPING_ROWS(A)                                                                             \
     A(double, timePeriod, 0.0)
 
 class kprC_SteadyStateModalStep : public kprC_AnalysisStep {
