@@ -29,9 +29,7 @@ std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
     auto const names = steps.Keys();
     for (std::size_t i = 1; i < names.size(); ++i) {
         try {
-            kprC_Step const& step = steps.ConstGet(names[i]);
-            step.AssertValid();
-            if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
+            hst_AssertStep(steps.ConstGet(names[i]));
         } catch (std::exception const& e) {
             problems.push_back({"step", names[i], e.what()});
         }

@@ -201,6 +201,12 @@ void SetAll(cls_Persistent& object, Kwargs const& kw, hst_Arguments const& args)
     if (auto const* c = cls_ScriptRegistry::Find(object.DynTypeId()); c && c->validate) c->validate(object);
 }
 
+// One argument of a step command: controls given by name, else the attribute.
+void SetStepArgument(kprC_Step& step, std::vector<cls_ScriptAttribute> const& attributes, Kwargs const& kw,
+                     std::string const& key, cls_ScriptValue const& value) {
+    if (!hst_SetControlsByName(step, key, value) && !SetAttribute(step, attributes, key, value)) kw.Unexpected(key);
+}
+
 template <class T>
 std::unique_ptr<T> Create(cls_ScriptClass const& c) {
     std::unique_ptr<cls_Persistent> object(c.create());
@@ -314,14 +320,12 @@ void hst_Session::CreateStep(std::string const& constructor, hst_Arguments const
             hst_KeepFittingControls(*step);
         }
         for (auto const& [key, value] : kw.Rest()) {
-            if (!hst_SetControlsByName(*step, key, value) && !SetAttribute(*step, attributes, key, value))
-                kw.Unexpected(key);
+            SetStepArgument(*step, attributes, kw, key, value);
             given.insert(key);
         }
         DefaultIncrements(*step, attributes, given);
         DefaultVectors(*step, attributes, given);
-        step->AssertValid();
-        hst_AssertControls(*step);
+        hst_AssertStep(*step);
         if (replacing)
             flow_.Replace(name, *step);
         else
@@ -334,11 +338,8 @@ void hst_Session::SetStepValues(std::string const& name, hst_Arguments const& ar
         flow_.Modify(name, [&](kprC_Step& step) {
             auto const attributes = AttributesOf(step.DynTypeId());
             Kwargs const kw("setValues", args);
-            for (auto const& [key, value] : args)
-                if (!hst_SetControlsByName(step, key, value) && !SetAttribute(step, attributes, key, value))
-                    kw.Unexpected(key);
-            step.AssertValid();
-            if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
+            for (auto const& [key, value] : args) SetStepArgument(step, attributes, kw, key, value);
+            hst_AssertStep(step);
         });
     });
 }

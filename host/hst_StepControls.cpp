@@ -61,18 +61,17 @@ bool hst_SetControlsByName(kprC_Step& step, std::string const& key, cls_ScriptVa
     auto const* name = value.If<std::string>();
     if (!name || (!solution && !solver)) return false;
     bool const reset = cls_EnumCodec<kprC_Controls::DefaultEnm>::FromScript(*name) == kprC_Controls::DefaultEnm::DEFAULT;
-    if (solution) {
-        auto controls = DefaultControls(step.ProcedureType());
+    auto named = [reset](auto controls) {
         controls.GetMutable().allowPropagation(!reset);
         controls.GetMutable().resetDefaultValues(reset);
-        analysis->controls(std::move(controls));
+        return controls;
+    };
+    if (solution) {
+        analysis->controls(named(DefaultControls(step.ProcedureType())));
         return true;
     }
     kprC_Assert(hst_HasSolverControls(step.ProcedureType()), kprC_SOLVER_CONTROLS_NOT_AVAILABLE);
-    auto* linear = new kprC_LinearCtrl;
-    linear->allowPropagation(!reset);
-    linear->resetDefaultValues(reset);
-    analysis->linearCtrl(cow_COW<kprC_LinearCtrl>(linear));
+    analysis->linearCtrl(named(cow_COW<kprC_LinearCtrl>(new kprC_LinearCtrl)));
     return true;
 }
 
@@ -88,4 +87,9 @@ void hst_AssertControls(kprC_AnalysisStep const& step) {
                     kprC_CONTROLS_UNAVAILABLE_FOR_STEP);
     if (step.linearCtrl()) kprC_Assert(hst_HasSolverControls(step.ProcedureType()), kprC_SOLVER_CONTROLS_NOT_AVAILABLE);
     step.AssertControlsValid();
+}
+
+void hst_AssertStep(kprC_Step const& step) {
+    step.AssertValid();
+    if (auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&step)) hst_AssertControls(*analysis);
 }

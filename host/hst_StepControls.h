@@ -29,3 +29,5 @@ bool hst_SetControlsByName(kprC_Step& step, std::string const& key, cls_ScriptVa
 // unavailable for the given step.") and solver controls where the procedure has none;
 // then validates the controls the step holds.
 void hst_AssertControls(kprC_AnalysisStep const& step);
+// The step's own rules, then, for an analysis step, those of its controls.
+void hst_AssertStep(kprC_Step const& step);

@@ -397,6 +397,16 @@ cls_AttributeTable<C> cls_BuildTable(cls_RowsTag, Rows... rows) {
     return table;
 }
 
+// Whether C, which has the static hook, declares it itself: a static hook's type does not
+// tell whose it is, so compare it with the base's.
+#define CLS_OWN_STATIC_HOOK_(C, hook)                                                \
+    [] {                                                                             \
+        if constexpr (requires { &C::cls_Base::hook; })                              \
+            return &C::hook != &C::cls_Base::hook;                                   \
+        else                                                                         \
+            return true;                                                             \
+    }()
+
 // Whether C itself (not only a base) declares the hook.
 #define CLS_OWN_HOOK_(C, hook, Sig) \
     [] { \
@@ -449,11 +459,8 @@ cls_ScriptClass cls_ScriptLevel(std::string const& name) {
     if constexpr (cls_ValidatedByCommands<C>)
         s.validate = [](cls_Persistent const& o) { static_cast<C const&>(o).AssertValid(); };
     s.attributes = C::Attributes().ScriptAttributes();
-    if constexpr (requires { &C::cls_ScriptMore; }) {
-        bool own = true;
-        if constexpr (requires { &C::cls_Base::cls_ScriptMore; }) own = &C::cls_ScriptMore != &C::cls_Base::cls_ScriptMore;
-        if (own) C::cls_ScriptMore(s.attributes);
-    }
+    if constexpr (requires { &C::cls_ScriptMore; })
+        if (CLS_OWN_STATIC_HOOK_(C, cls_ScriptMore)) C::cls_ScriptMore(s.attributes);
     if constexpr (cls_HasOwnScriptNames<C>) {
         constexpr auto names = C::cls_ScriptNames().names;
         static_assert(names.size() % 2 == 0, "CLS_SCRIPT_NAMES takes pairs of stored name and scripting name");
@@ -468,13 +475,8 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
         cls_ClassMetadata(name, C::TypeId(), C::ClassVersion(), factory, C::cls_Base::TypeId()));
     C::Attributes().Register(md);
     cls_ScriptRegistry::Add(cls_ScriptLevel<C>(name));
-    // A static hook's type does not tell whose it is: compare with the base's.
-    if constexpr (requires { &C::cls_MetadataMore; }) {
-        if constexpr (requires { &C::cls_Base::cls_MetadataMore; }) {
-            if (&C::cls_MetadataMore == &C::cls_Base::cls_MetadataMore) return;
-        }
-        C::cls_MetadataMore(md);
-    }
+    if constexpr (requires { &C::cls_MetadataMore; })
+        if (CLS_OWN_STATIC_HOOK_(C, cls_MetadataMore)) C::cls_MetadataMore(md);
 }
 
 #define CLS_OPTIONS_(name, ...) (cls_RowOptions{#name} __VA_ARGS__)
