@@ -6,6 +6,7 @@
 #include "module/kad/kadC_assert.h"
 #include "module/klc/klcC_assert.h"
 #include "module/klo/kloC_assert.h"
+#include "module/kpr/kprC_assert.h"
 #include "tests/module/asserts/AssertTestSupport.h"
 
 namespace {
@@ -27,6 +28,7 @@ TEST(ModuleAsserts, TrueConditionNeverThrows) {
                   Thrown::Nothing)
             << code;
         EXPECT_EQ(RunAssert([&] { kadC_Assert(true, kadC_ErrorEnm(code)); }).kind, Thrown::Nothing) << code;
+        EXPECT_EQ(RunAssert([&] { kprC_Assert(true, kprC_ErrorEnm(code)); }).kind, Thrown::Nothing) << code;
     }
 }
 

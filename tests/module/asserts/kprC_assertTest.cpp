@@ -38,34 +38,13 @@ std::vector<Entry> Local() {
 static_assert(kprC_INITIAL_STEP_EXISTS == 82 && kprC_INVALID_STEP_SEQUENCE == 50 &&
               kprC_AMC_USER_SUBROUTINE_EXPLICIT == 240);
 
-TEST(kprC_Assert, TrueConditionNeverThrows) {
-    for (int code = -5; code <= 300; ++code)
-        EXPECT_EQ(RunAssert([&] { kprC_Assert(true, kprC_ErrorEnm(code)); }).kind, Thrown::Nothing) << code;
-}
-
+// Codes whose refusals the step, container, sequencer, output and time point tests raise
+// through the code that checks them are left to those tests.
 TEST(kprC_Assert, RaisesTheExactMessageOfEachCode) {
     std::vector<AssertCase> const cases = {
         {45, "Invalid step container"},
-        {46, "Invalid step"},
-        {50, "Invalid sequence of steps"},
-        {51, "Invalid step index"},
         {53, "Nlgeom cannot be turned off once it has been turned on"},
-        {55, "Target time increment must be greater than zero"},
-        {56, "Factor or target time increment must be specified and greater than zero"},
-        {57, "Frequency or number interval must be specified and greater than zero"},
-        {60, "Nodes in cross-section must be greater than zero"},
-        {81, "There is no step by that name"},
-        {82, "Initial step already exists"},
-        {117, "Frequency value must be greater than or equal to zero."},
-        {118, "Number of intervals must be greater than zero."},
-        {119, "Degree of freedom must be greater than zero."},
         {139, "maintainAttributes can only be used when replacing a step."},
-        {143, "The Initial step cannot be replaced."},
-        {163, "Each time point in the 2D sequence must contain one or three entries, for example ((.4,),(.5,))."},
-        {164, "Time points cannot be empty."},
-        {165, "Time points must be in ascending order."},
-        {166, "Frequency and number of intervals cannot both be used together.  One must have a value of zero."},
-        {167, "Time point start value must be less than or equal to the end value."},
         {170, "Number intervals cannot be used with this procedure."},
         {171, "Initial remeshing sweeps must be greater than zero."},
         {176, "Volumetric smoothing weight must be greater than or equal to zero and less than or equal to one."},
@@ -82,14 +61,6 @@ TEST(kprC_Assert, RaisesTheExactMessageOfEachCode) {
         {232, "Reset can only be used in the deactivated step."},
         {233, "Fields not enabled yet"},
         {240, "The user subroutine option is not available with Explicit adaptive mesh constraints."},
-        {kprC_INITIAL_INC_NOT_POSITIVE, "Initial increment must be greater than zero"},
-        {kprC_INVALID_SOLVER, "Invalid solver value for given procedure."},
-        {kprC_RIKS_MONITOR_DISPLACEMENT_ZERO, "Riks monitor displacment cannot be zero"},
-        {kprC_NUMERICAL_DAMPING_RANGE,
-         "The numerical damping control parameter must be greater than or equal to -0.333 and less than or equal to zero."},
-        {kprC_MIXED_DAMPING, "Mode-based damping and frequency-based damping cannot be mixed."},
-        {kprC_TIME_INCREMENTATION_DP_BELOW_1, "The time incrementation parameter Dp must be greater than or equal to 1.0"},
-        {kprC_TEMPERATURE_FIELD_FLUX, "Temperature field initial and user-defined time average flux cannot both be specified."},
         {kprC_SOLVER_CONTROLS_NOT_AVAILABLE,
          "Solver controls are only available for Static, General; Static, Linear Perturbation and steady-state Heat "
          "Transfer steps."},

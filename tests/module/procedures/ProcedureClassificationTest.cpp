@@ -94,14 +94,6 @@ TEST(ProcedureClassification, EveryFunctionOnEveryCode) {
     for (unsigned int code : nonProcedures) ExpectClassification(code, "", "");
 }
 
-TEST(ProcedureClassification, FlagEdgeCases) {
-    EXPECT_FALSE(kprC_TimeMarksIsAllowed(kprC_MODAL_DYNAMICS_STEP_ID, false));
-    EXPECT_FALSE(kprC_TimeMarksIsAllowed(kprC_MODAL_DYNAMICS_STEP_ID, true));
-    EXPECT_TRUE(kprC_TimePointIsAllowed(kprC_MODAL_DYNAMICS_STEP_ID, false));
-    EXPECT_FALSE(kprC_OutputFrequencyIsAllowed(kprC_EXPLICIT_DYNAMICS_STEP_ID, true));
-    EXPECT_TRUE(kprC_OutputFrequencyIsAllowed(kprC_EXPLICIT_DYNAMICS_STEP_ID, false));
-}
-
 TEST(ProcedureClassification, SolutionControlsByClassId) {
     // Letters: R rotation/displacement/hydrostatic, T temperature, P pore, C concentration, E electrical.
     struct Row {
@@ -150,8 +142,6 @@ TEST(ProcedureLabels, BitsFollowRegistrationOrderAndAreDistinct) {
         seen.insert(bits.Value(p.code));
     }
     EXPECT_EQ(seen.size(), 26u);
-    EXPECT_EQ(bits.Value(kprC_ANNEAL_STEP_ID), 0x1);
-    EXPECT_EQ(bits.Value(kprC_VISCO_STEP_ID), 0x2000000);
     for (unsigned int code : nonProcedures) {
         char expected[96];
         std::snprintf(expected, sizeof expected,
