@@ -227,9 +227,8 @@ TEST_F(Settings, EveryKindRoundTripsThroughTheDatabase) {
     kprC_PerturbationDiagnosticPrint perturbation;
     perturbation.frequency(3), perturbation.solve(true);
     ExpectRoundTrip<kprC_DiagnosticPrint>(perturbation);
-}
 
-TEST_F(Settings, MonitorNodeIsStoredAsItsOwnRegionRow) {
+    // The monitor node is stored as its own region row.
     dbs_Database db;
     auto back = RoundTrip<kprC_Monitor>(kprC_StandardMonitor(2, someNode, 5), db);
     EXPECT_EQ(db.FindTable(rgnC_Region_TypeId)->rows.size(), 1u);
@@ -248,16 +247,6 @@ TEST_F(Settings, CopyOnWriteHandlesCloneTheConcreteKind) {
     auto const* clone = dynamic_cast<kprC_ExplicitRestart const*>(&second.Get());
     ASSERT_TRUE(clone);
     EXPECT_EQ(clone->numberIntervals(), 4);
-}
-
-TEST_F(Settings, ScriptingNames) {
-    EXPECT_STREQ(kprC_Restart::constructorCmd(), "Restart");
-    EXPECT_STREQ(kprC_Monitor::constructorCmd(), "Monitor");
-    EXPECT_STREQ(kprC_Monitor::setValuesCmd(), "setValues");
-    EXPECT_STREQ(kprC_DiagnosticPrint::constructorCmd(), "DiagnosticPrint");
-    EXPECT_EQ(kprC_StandardRestart::numberIntervalsCmd(), "numberIntervals");
-    EXPECT_EQ(kprC_ExplicitDiagnosticPrint::criticalElementCmd(), "criticalElement");
-    EXPECT_EQ(kprC_Monitor::nodeCmd(), "node");
 }
 
 }  // namespace

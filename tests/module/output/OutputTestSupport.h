@@ -1,36 +1,10 @@
 #pragma once
-// Shared helpers of the output settings and time point tests: the library up for the
-// test, the message a call raised, and a round trip through the table database.
-#include <gtest/gtest.h>
-
-#include <functional>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include "module/klo/kloC_Module.h"
+// Shared helpers of the output settings and time point tests: a round trip through the
+// table database and the validated edits of a settings object.
+#include "tests/module/steps/general/StepTestSupport.h"
 #include "module/kpr/output/kprC_OutputFields.h"
-#include "platform/cls/cls_MetadataRegistrar.h"
-#include "platform/cls/cls_ReadVisitor.h"
-#include "platform/cls/cls_WriteVisitor.h"
-#include "platform/nex/nex_Exception.h"
 
-class LibraryUp : public ::testing::Test {
-protected:
-    void SetUp() override { kloC_initialize(modules); }
-    void TearDown() override { kloC_finalize(modules); }
-    int modules = 0;
-};
-
-// The nex_TextException message of `call`, "" when it raised nothing.
-inline std::string RaisedText(std::function<void()> const& call) {
-    try {
-        call();
-    } catch (nex_TextException const& e) {
-        return e.Message();
-    }
-    return "";
-}
+using LibraryUp = StepTest;
 
 // Writes `object` as the database's root and reads it back as a T.
 template <class T>
@@ -54,12 +28,12 @@ void ExpectEdits(std::vector<Edit<T>> const& edits) {
     for (auto const& [what, change, message] : edits) {
         T const start;
         T object(start);
-        EXPECT_EQ(RaisedText([&] { kprC_SetValues(object, change); }), message) << what;
+        EXPECT_EQ(RaisedMessage([&] { kprC_SetValues(object, change); }), message) << what;
         T expected(start);
         if (message.empty()) change(expected);
         EXPECT_TRUE(object == expected) << what;
         T direct(start);
         change(direct);
-        EXPECT_EQ(RaisedText([&] { direct.AssertValid(); }), message) << what;
+        EXPECT_EQ(RaisedMessage([&] { direct.AssertValid(); }), message) << what;
     }
 }

@@ -39,7 +39,7 @@ TEST_F(TimePoints, Validation) {
     };
     for (auto const& c : cases) {
         kprC_TimePoint const point(c.points);
-        EXPECT_EQ(RaisedText([&] { point.AssertValid(); }), c.message) << c.what;
+        EXPECT_EQ(RaisedMessage([&] { point.AssertValid(); }), c.message) << c.what;
     }
 }
 
@@ -89,7 +89,7 @@ TEST_F(TimePoints, TheMapChecksWhatItKeeps) {
         std::string message;
     } const refusals[] = {{"TP-1", {{0.5}, {0.4}}, msg165}, {"TP-2", {}, msg164}, {"TP-2", {{1.0, 0.0, 0.1}}, msg167}};
     for (auto const& r : refusals) {
-        EXPECT_EQ(RaisedText([&] { map.Set(r.name, kprC_TimePoint(r.points)); }), r.message) << r.name;
+        EXPECT_EQ(RaisedMessage([&] { map.Set(r.name, kprC_TimePoint(r.points)); }), r.message) << r.name;
         EXPECT_EQ(map.Keys(), (cow_List<cow_String>{"TP-1"}));
         EXPECT_EQ(map.Get("TP-1").points(), (Points{{0.4}, {0.5}}));
     }

@@ -27,14 +27,9 @@ dbs_Value E(char const* text) { return dbs_EnumString{text}; }
 dbs_Value const NONE = dbs_Null{};
 dbs_Value const EMPTY = dbs_List{};
 
-template <class C>
-std::function<void(Step&)> On(std::function<void(C&)> f) {
-    return [f](Step& s) { f(dynamic_cast<C&>(s)); };
-}
-
 struct DynamicClass {
     char const* name;
-    std::function<std::unique_ptr<Step>()> make;
+    StepMaker make;
     int version;
     Fields stored;                     // own attributes with their initial values, in stored order
     std::vector<std::string> schema;   // the registered order, when it differs from the stored one
@@ -44,9 +39,7 @@ struct DynamicClass {
 };
 
 template <class C>
-std::unique_ptr<Step> Make() {
-    return std::make_unique<C>();
-}
+StepMaker const Make = Valid<C>();
 
 template <class Kind, class Component>
 cow_COW<Kind> Damping(std::initializer_list<Component> components) {
@@ -223,14 +216,7 @@ TEST_F(DynamicSteps, InitialValuesRegistrationAndAnswers) {
             EXPECT_EQ(Field(db, id, name), value) << name;
             stored.push_back(name);
         }
-        auto const* md = cls_MetadataRegistrar::Find(id);
-        ASSERT_TRUE(md);
-        EXPECT_EQ(md->Name(), std::string("kprC_") + c.name + "Step");
-        EXPECT_EQ(md->Version(), c.version);
-        EXPECT_EQ(md->BaseId(), kprC_AnalysisStep::TypeId());
-        std::vector<std::string> schema;
-        for (auto const& a : md->Attributes()) schema.push_back(a.name);
-        EXPECT_EQ(schema, c.schema.empty() ? stored : c.schema);
+        ExpectRegistered(id, std::string("kprC_") + c.name + "Step", c.version, c.schema.empty() ? stored : c.schema);
         EXPECT_EQ(step->matrixSolver(), Solver::SOLVER_DEFAULT);
         EXPECT_EQ(step->IsAdiabatic(), c.adiabatic);
         EXPECT_EQ(step->AllowLoadCases(), c.loadCases);
@@ -263,14 +249,7 @@ TEST_F(DynamicSteps, RoundTripKeepsEveryAttributeAndRecord) {
         SCOPED_TRACE(c.name);
         auto step = c.make();
         c.fill(*step);
-        auto db = Written(*step);
-        for (auto const& [name, value] : c.stored) EXPECT_FALSE(Field(db, step->DynTypeId(), name) == value) << name;
-        auto back = cls_ReadVisitor(db).ReadRoot<kprC_Step>("step");
-        ASSERT_TRUE(back);
-        EXPECT_EQ(back->DynTypeId(), step->DynTypeId());
-        EXPECT_TRUE(Written(*back) == db);
-        std::unique_ptr<kprC_Step> copy(step->Copy());
-        EXPECT_TRUE(Written(*copy) == db);
+        ExpectEveryAttributeKept(*c.make(), *step);
     }
     kprC_ExplicitDynamicsStep e;
     Classes()[0].fill(e);
@@ -278,21 +257,6 @@ TEST_F(DynamicSteps, RoundTripKeepsEveryAttributeAndRecord) {
     EXPECT_EQ(back->massScaling(), e.massScaling());
     EXPECT_EQ(back->massScaling()[0].region(), rgnC_Region({"Blank"}, 12));
     EXPECT_NE(back->massScaling()[0].Uid(), e.massScaling()[0].Uid());
-}
-
-struct Rule {
-    std::function<std::unique_ptr<Step>()> make;  // a valid step
-    std::function<void(Step&)> change;
-    char const* message;  // "" when the changed step passes
-};
-
-template <class C>
-std::function<std::unique_ptr<Step>()> Valid(std::function<void(C&)> f) {
-    return [f] {
-        auto s = std::make_unique<C>();
-        f(*s);
-        return std::unique_ptr<Step>(std::move(s));
-    };
 }
 
 char const* const OK = "";
@@ -342,12 +306,12 @@ auto const direct = [](int start, int end) {
 auto const rayleighByFrequency = Damping<kprC_RayleighDampingByFrequency>(
     {Record<kprC_RayleighDampingByFrequencyComponent>([](auto& c) { c.frequency(1.0); })});
 auto const composite = Damping<kprC_CompositeDamping, kprC_CompositeDampingComponent>({});
-std::function<void(Step&)> Solve(Solver solver) {
+StepChange Solve(Solver solver) {
     return [solver](Step& s) { s.matrixSolver(solver); };
 }
 
-std::vector<Rule> const& Rules() {
-    static std::vector<Rule> const rules = {
+TEST_F(DynamicSteps, RulesInOrderWithTheirMessages) {
+    ExpectRules({
         // Explicit (both steps share them), then each mass scaling definition in list order.
         {validExplicit, {}, OK},
         {validExplicit, Solve(Solver::DIRECT_SYMMETRIC), SOLVER},
@@ -457,18 +421,7 @@ std::vector<Rule> const& Rules() {
          "Invalid response spectrum name"},
         {validSpectrum, On<RS>([](auto& s) { s.rayleighDamping(Damping<kprC_RayleighDamping, kprC_RayleighDampingComponent>({})), s.directDampingByFrequency(Damping<kprC_DirectDampingByFrequency, kprC_DirectDampingByFrequencyComponent>({})); }),
          MIXED},
-    };
-    return rules;
-}
-
-TEST_F(DynamicSteps, RulesInOrderWithTheirMessages) {
-    for (std::size_t i = 0; i < Rules().size(); ++i) {
-        auto const& r = Rules()[i];
-        auto step = r.make();
-        SCOPED_TRACE(std::to_string(i) + " " + cls_TableName(step->DynTypeId()));
-        if (r.change) r.change(*step);
-        EXPECT_EQ(RaisedMessage([&] { step->AssertValid(); }), r.message);
-    }
+    });
 }
 
 TEST_F(DynamicSteps, FixedImplicitIncrementationMakesTimeMarksInconsistent) {

@@ -434,8 +434,8 @@ TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
         std::vector<std::string> keys;
         for (auto const& a : md->Attributes()) keys.push_back(a.name);
         EXPECT_EQ(keys, e.keys) << e.name;
-        EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_StepShortcut::InitializeMetadata), 4u);
     }
+    EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_StepShortcut::InitializeMetadata), 4u);
     EXPECT_EQ(kprC_StepContainerInModelShortcut::MemberName(), "steps");
 }
 

@@ -21,25 +21,11 @@ using RE = kprC_Step::ResponseEnm;
 
 using StepBase = StepTest;
 
-TEST_F(StepBase, DefaultAnalysisStepHoldsNoOutputSettingsAndTheBaseSolvers) {
-    kprC_StaticStep step;
-    EXPECT_TRUE(step.restart().IsNull());
-    EXPECT_TRUE(step.monitor().IsNull());
-    EXPECT_TRUE(step.diagnosticPrint().IsNull());
-    EXPECT_TRUE(step.controls().IsNull());
-    EXPECT_TRUE(step.linearCtrl().IsNull());
-    EXPECT_TRUE(step.contactControls().empty());
-    EXPECT_TRUE(step.lcc().empty());
-    EXPECT_TRUE(step.amd().empty());
-    EXPECT_EQ(step.matrixSolver(), kprC_Step::MatrixSolverEnm::SOLVER_DEFAULT);
-    EXPECT_EQ(step.convertSDI(), kprC_Step::ConvertSDIEnm::PROPAGATED);
-    EXPECT_EQ(step.stepId(), 0u);
-    EXPECT_EQ(step.description(), "");
-    EXPECT_EQ(step.solverInput(), "");
-}
-
-TEST_F(StepBase, AbsentRestartIsStoredAsNullAndReadBackAbsent) {
+// A new analysis step holds no output settings, controls, load cases or mesh domains.
+TEST_F(StepBase, AbsentRecordsAreStoredAsNullAndReadBackAbsent) {
     kprC_HeatTransferStep step;
+    EXPECT_TRUE(step.monitor().IsNull() && step.diagnosticPrint().IsNull() && step.contactControls().empty());
+    EXPECT_TRUE(step.lcc().empty() && step.amd().empty() && step.description().empty() && step.solverInput().empty());
     step.MutableAmd()["Domain-1"] = cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain);
     step.MutableLcc()["Case-1"] = cow_COW<klcC_LoadCase>(new klcC_LoadCase);
     step.stepId(12);
