@@ -10,6 +10,7 @@
 #include "platform/cls/cls_WriteVisitor.h"
 #include "platform/nex/nex_Exception.h"
 #include "support/tst_Step.h"
+#include "module/steps/general/StepTestSupport.h"
 
 namespace {
 
@@ -328,10 +329,6 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
         writer.WriteRoot("steps", holder.steps);
         writer.WriteRoot("holder", holder);
     }
-    auto field = [](dbs_Database& db, std::uint32_t id, char const* name) -> dbs_Value& {
-        auto& t = db.Tables().at(id);
-        return t.rows.at(0).fields.at(t.Find(name).value());
-    };
     // The entry of `key` in a stored map takes `value` (by default, the entry of `from`).
     auto entry = [](dbs_Value& map, dbs_Value const& key, std::optional<dbs_Value> value, dbs_Value const& from = {}) {
         dbs_Map m = map.AsMap();
@@ -350,30 +347,30 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
         char const* message;
     };
     std::vector<Case> const cases = {
-        {"a step left out of the order", [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1"}; },
+        {"a step left out of the order", [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1"}; },
          "steps", "Invalid step container: it holds step \"S2\", which its order leaves out"},
         {"a name twice in the order",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps",
+         [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps",
          "Invalid step container: the order names step \"S1\" twice"},
         {"a name the repository lacks",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps",
+         [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps",
          "Invalid step container: the order names step \"S9\", which it does not hold"},
         {"the Initial step not first",
-         [&](auto& db) { field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps",
+         [&](auto& db) { Field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps",
          "Invalid step container: its first step \"S1\" is not an Initial step"},
-        {"an id above the counter", [&](auto& db) { field(db, base, "lastID") = 2; }, "steps",
+        {"an id above the counter", [&](auto& db) { Field(db, base, "lastID") = 2; }, "steps",
          "Invalid step container: step \"S2\" has the id 3, above the last id handed out (2)"},
-        {"a name mapped to no step", [&](auto& db) { entry(field(db, base, "nameToID"), "S2", dbs_Value(9)); }, "steps",
+        {"a name mapped to no step", [&](auto& db) { entry(Field(db, base, "nameToID"), "S2", dbs_Value(9)); }, "steps",
          "Invalid step container: step \"S2\" has the id 9, which holds no step"},
-        {"an id holding no step", [&](auto& db) { entry(field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); },
+        {"an id holding no step", [&](auto& db) { entry(Field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); },
          "steps", "Invalid step container: step \"S2\" has the id 3, which holds no step"},
-        {"the Initial step again later", [&](auto& db) { entry(field(db, base, "IDToObj"), 3, std::nullopt, 1); },
+        {"the Initial step again later", [&](auto& db) { entry(Field(db, base, "IDToObj"), 3, std::nullopt, 1); },
          "steps", "Invalid step container: step \"S2\" is a second Initial step"},
         {"flat: an analysis step first",
-         [&](auto& db) { field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, "holder",
+         [&](auto& db) { Field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, "holder",
          "Invalid step container: its first step \"S1\" is not an Initial step"},
         {"flat: the Initial step again later",
-         [&](auto& db) { entry(field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, "holder",
+         [&](auto& db) { entry(Field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, "holder",
          "Invalid step"},
     };
     for (auto const& c : cases) {

@@ -43,15 +43,34 @@ struct Facts {
 
 struct StepClass : Facts {
     std::function<std::unique_ptr<Step>()> make;
-    Mutation mutate;  // gives every own attribute a value other than its initial one
+    Mutation mutate;  // gives every own attribute a value other than its initial one (with FillShared)
     std::string renamed, constructorName;
 };
+
+#define TST_SET_(call) \
+    if constexpr (requires { s.call; }) s.call;
+// Gives every attribute that several general steps share, where S has it, a value other
+// than its initial one (the amplitude the other of its two values).
+template <class S>
+void FillShared(S& s) {
+    using Amp = kprC_Step::AmplitudeEnm;
+    TST_SET_(nlgeom(kprC_Step::NlgeomEnm::ON)) TST_SET_(adiabatic(true)) TST_SET_(timePeriod(2.5))
+    TST_SET_(response(kprC_Step::ResponseEnm::STEADY_STATE)) TST_SET_(end(0.3)) TST_SET_(stabilizationMagnitude(2e-4))
+    TST_SET_(timeIncrementationMethod(kprC_Step::TimeIncrementationMethodEnm::FIXED)) TST_SET_(maxNumInc(7))
+    TST_SET_(initialInc(0.25)) TST_SET_(minInc(1e-6)) TST_SET_(maxInc(0.5)) TST_SET_(cetol(1e-3)) TST_SET_(deltmx(5.0))
+    TST_SET_(mxdem(0.2)) TST_SET_(extrapolation(kprC_Step::ExtrapolationEnm::PARABOLIC)) TST_SET_(noStop(true))
+    TST_SET_(fullyPlastic("Set-3")) TST_SET_(contactSolutions(2.0)) TST_SET_(contactIterations(12))
+    TST_SET_(applyContactIterations(true)) TST_SET_(useLongTermSolution(true)) TST_SET_(reformKernel(3))
+    TST_SET_(solutionTechnique(kprC_Step::SolutionTechniqueEnm::SEPARATED))
+    if constexpr (requires { s.amplitude(); }) s.amplitude(s.amplitude() == Amp::STEP ? Amp::RAMP : Amp::STEP);
+}
+#undef TST_SET_
 
 template <class T>
 StepClass Describe(Facts facts, std::function<void(T&)> mutate) {
     StepClass c{facts, {}, {}, {}, {}};
     c.make = [] { return std::make_unique<T>(); };
-    c.mutate = [mutate](Step& s) { mutate(dynamic_cast<T&>(s)); };
+    c.mutate = [mutate](Step& s) { FillShared(dynamic_cast<T&>(s)), mutate(dynamic_cast<T&>(s)); };
     c.renamed = Renamed<T>();
     c.constructorName = T::constructorCmd().String();
     return c;
@@ -59,13 +78,8 @@ StepClass Describe(Facts facts, std::function<void(T&)> mutate) {
 
 rgnC_Region const monitorNode({"Node-7"}, 1);
 
+
 std::vector<StepClass> const& Classes() {
-    using N = kprC_Step::NlgeomEnm;
-    using R = kprC_Step::ResponseEnm;
-    using T = kprC_Step::SolutionTechniqueEnm;
-    using I = kprC_Step::TimeIncrementationMethodEnm;
-    using Amp = kprC_Step::AmplitudeEnm;
-    using X = kprC_Step::ExtrapolationEnm;
     static std::vector<StepClass> const classes = {
         Describe<kprC_StaticStep>(
             {"kprC_StaticStep", 0x023C0073, 851, "SOLVER_DEFAULT",
@@ -78,15 +92,7 @@ std::vector<StepClass> const& Classes() {
              "applyContactIterations, contactSolutions, contactIterations, useLongTermSolution, reformKernel, "
              "solutionTechnique",
              "", "aD", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
-            [](kprC_StaticStep& s) {
-                s.nlgeom(N::ON), s.adiabatic(true), s.timePeriod(2.5);
-                s.stabilizationMethod(kprC_StaticStep::StabilizationEnm::DAMPING_FACTOR);
-                s.stabilizationMagnitude(2e-4), s.timeIncrementationMethod(I::FIXED), s.maxNumInc(7);
-                s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.amplitude(Amp::STEP);
-                s.extrapolation(X::PARABOLIC), s.noStop(true), s.fullyPlastic("Set-3");
-                s.contactSolutions(2.0), s.contactIterations(12), s.applyContactIterations(true);
-                s.useLongTermSolution(true), s.solutionTechnique(T::SEPARATED), s.reformKernel(3);
-            }),
+            [](kprC_StaticStep& s) { s.stabilizationMethod(kprC_StaticStep::StabilizationEnm::DAMPING_FACTOR); }),
         Describe<kprC_StaticRiksStep>(
             {"kprC_StaticRiksStep", 0x023C0074, 831, "SOLVER_DEFAULT",
              "nlgeom=OFF adiabatic=false timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialArcInc=0.0 "
@@ -100,12 +106,8 @@ std::vector<StepClass> const& Classes() {
              "monitorNodeOn=nodeOn monitorDof=dof monitorDisplacement=maximumDisplacement", "a",
              "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>FULL_NEWTON"},
             [](kprC_StaticRiksStep& s) {
-                s.nlgeom(N::ON), s.adiabatic(true), s.timeIncrementationMethod(I::FIXED), s.maxNumInc(7);
-                s.initialArcInc(0.1), s.totalArcLength(3.0), s.minArcInc(1e-4), s.maxArcInc(0.5);
-                s.maxLPF(4.0), s.extrapolation(X::NONE), s.noStop(true), s.fullyPlastic("Set-3");
+                s.initialArcInc(0.1), s.totalArcLength(3.0), s.minArcInc(1e-4), s.maxArcInc(0.5), s.maxLPF(4.0);
                 s.monitorNodeOn(true), s.region(monitorNode), s.monitorDof(2), s.monitorDisplacement(-0.5);
-                s.timePeriod(2.5), s.contactSolutions(2.0), s.contactIterations(12);
-                s.applyContactIterations(true), s.useLongTermSolution(true);
             }),
         Describe<kprC_ViscoStep>(
             {"kprC_ViscoStep", 0x023C007A, 851, "SOLVER_DEFAULT",
@@ -118,12 +120,8 @@ std::vector<StepClass> const& Classes() {
              "applyContactIterations, contactSolutions, contactIterations, reformKernel, solutionTechnique",
              "", "", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
             [](kprC_ViscoStep& s) {
-                s.nlgeom(N::ON), s.integration(kprC_ViscoStep::IntegrationEnm::EXPLICIT_ONLY), s.cetol(1e-3);
-                s.timePeriod(2.5), s.stabilizationMethod(kprC_ViscoStep::StabilizationMethodEnm::DAMPING_FACTOR);
-                s.stabilizationMagnitude(2e-4), s.timeIncrementationMethod(I::FIXED), s.maxNumInc(7);
-                s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.amplitude(Amp::RAMP);
-                s.extrapolation(X::PARABOLIC), s.contactSolutions(2.0), s.contactIterations(12);
-                s.applyContactIterations(true), s.solutionTechnique(T::SEPARATED), s.reformKernel(3);
+                s.integration(kprC_ViscoStep::IntegrationEnm::EXPLICIT_ONLY);
+                s.stabilizationMethod(kprC_ViscoStep::StabilizationMethodEnm::DAMPING_FACTOR);
             }),
         Describe<kprC_SoilsStep>(
             {"kprC_SoilsStep", 0x023C0072, 851, "SOLVER_DEFAULT",
@@ -138,13 +136,8 @@ std::vector<StepClass> const& Classes() {
              "solutionTechnique",
              "creepBehavior=creep", "LD", "TRANSIENT>STEADY_STATE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
             [](kprC_SoilsStep& s) {
-                s.nlgeom(N::ON), s.response(kprC_SoilsStep::SoilsResponseEnm::STEADY_STATE), s.end(0.3);
-                s.timePeriod(2.5), s.stabilizationMethod(kprC_SoilsStep::StabilizationMethodEnm::DAMPING_FACTOR);
-                s.stabilizationMagnitude(2e-4), s.timeIncrementationMethod(I::FIXED), s.maxNumInc(7);
-                s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.creepBehavior(false), s.cetol(1e-3);
-                s.utol(5.0), s.amplitude(Amp::RAMP), s.extrapolation(X::PARABOLIC), s.contactSolutions(2.0);
-                s.contactIterations(12), s.applyContactIterations(true), s.solutionTechnique(T::SEPARATED);
-                s.reformKernel(3);
+                s.response(kprC_SoilsStep::SoilsResponseEnm::STEADY_STATE), s.creepBehavior(false), s.utol(5.0);
+                s.stabilizationMethod(kprC_SoilsStep::StabilizationMethodEnm::DAMPING_FACTOR);
             }),
         Describe<kprC_GeostaticStep>(
             {"kprC_GeostaticStep", 0x023C006B, 851, "SOLVER_DEFAULT",
@@ -153,10 +146,7 @@ std::vector<StepClass> const& Classes() {
              "nlgeom, timePeriod, applyContactIterations, contactSolutions, contactIterations, reformKernel, "
              "solutionTechnique",
              "", "", "NOT_APPLICABLE>NOT_APPLICABLE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
-            [](kprC_GeostaticStep& s) {
-                s.nlgeom(N::ON), s.timePeriod(2.5), s.contactSolutions(2.0), s.contactIterations(12);
-                s.applyContactIterations(true), s.solutionTechnique(T::SEPARATED), s.reformKernel(3);
-            }),
+            [](kprC_GeostaticStep&) {}),
         Describe<kprC_CoupledTempDisplacementStep>(
             {"kprC_CoupledTempDisplacementStep", 0x023C0067, 831, "DIRECT_UNSYMMETRIC",
              "nlgeom=OFF response=TRANSIENT timePeriod=1.0 stabilizationMethod=NONE stabilizationMagnitude=UNSET "
@@ -169,13 +159,8 @@ std::vector<StepClass> const& Classes() {
              "", "D", "TRANSIENT>STEADY_STATE", "OFF>ON", "FULL_NEWTON>SEPARATED"},
             [](kprC_CoupledTempDisplacementStep& s) {
                 using S = kprC_CoupledTempDisplacementStep;
-                s.nlgeom(N::ON), s.response(R::STEADY_STATE), s.timePeriod(2.5);
                 s.stabilizationMethod(S::StabilizationMethodEnm::DISSIPATED_ENERGY_FRACTION);
-                s.stabilizationMagnitude(2e-4), s.timeIncrementationMethod(I::FIXED), s.maxNumInc(7);
-                s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.deltmx(5.0), s.cetol(1e-3);
-                s.creepIntegration(S::CreepIntegrationEnm::EXPLICIT), s.amplitude(Amp::RAMP);
-                s.extrapolation(X::PARABOLIC), s.solutionTechnique(T::SEPARATED), s.contactIterations(12);
-                s.contactSolutions(2.0);
+                s.creepIntegration(S::CreepIntegrationEnm::EXPLICIT);
             }),
         Describe<kprC_CoupledThermalElectricStep>(
             {"kprC_CoupledThermalElectricStep", 0x023C0068, 831, "DIRECT_UNSYMMETRIC",
@@ -183,12 +168,7 @@ std::vector<StepClass> const& Classes() {
              "initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 mxdem=0.1 amplitude=STEP extrapolation=LINEAR "
              "solutionTechnique=FULL_NEWTON",
              "", "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>SEPARATED"},
-            [](kprC_CoupledThermalElectricStep& s) {
-                s.response(R::STEADY_STATE), s.end(0.3), s.timePeriod(2.5), s.timeIncrementationMethod(I::FIXED);
-                s.maxNumInc(7), s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.deltmx(5.0);
-                s.mxdem(0.2), s.amplitude(Amp::RAMP), s.extrapolation(X::PARABOLIC);
-                s.solutionTechnique(T::SEPARATED);
-            }),
+            [](kprC_CoupledThermalElectricStep&) {}),
         Describe<kprC_HeatTransferStep>(
             {"kprC_HeatTransferStep", 0x023C006C, 851, "SOLVER_DEFAULT",
              "response=TRANSIENT end=UNSET timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
@@ -197,27 +177,18 @@ std::vector<StepClass> const& Classes() {
              "response, end, timePeriod, timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, deltmx, "
              "mxdem, amplitude, extrapolation, reformKernel, solutionTechnique",
              "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>SEPARATED"},
-            [](kprC_HeatTransferStep& s) {
-                s.response(R::STEADY_STATE), s.end(0.3), s.timePeriod(2.5), s.timeIncrementationMethod(I::FIXED);
-                s.maxNumInc(7), s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.deltmx(5.0);
-                s.mxdem(0.2), s.amplitude(Amp::RAMP), s.extrapolation(X::PARABOLIC);
-                s.solutionTechnique(T::SEPARATED), s.reformKernel(3);
-            }),
+            [](kprC_HeatTransferStep&) {}),
         Describe<kprC_MassDiffusionStep>(
             {"kprC_MassDiffusionStep", 0x023C006E, 831, "DIRECT_UNSYMMETRIC",
              "response=TRANSIENT end=0.0 timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
              "initialInc=0.0 minInc=0.0 maxInc=0.0 dcmax=0.0 amplitude=STEP extrapolation=LINEAR",
              "", "", "N", "TRANSIENT>STEADY_STATE", "NOT_AVAILABLE>NOT_AVAILABLE", "FULL_NEWTON>FULL_NEWTON"},
-            [](kprC_MassDiffusionStep& s) {
-                s.response(R::STEADY_STATE), s.end(0.3), s.timePeriod(2.5), s.timeIncrementationMethod(I::FIXED);
-                s.maxNumInc(7), s.initialInc(0.25), s.minInc(1e-6), s.maxInc(0.5), s.dcmax(0.4);
-                s.amplitude(Amp::RAMP), s.extrapolation(X::PARABOLIC);
-            }),
+            [](kprC_MassDiffusionStep& s) { s.dcmax(0.4); }),
         Describe<kprC_AnnealStep>({"kprC_AnnealStep", 0x023C0065, 831, "SOLVER_DEFAULT",
                                    "refTemp=UNSET timePeriod=0.0", "", "", "X",
                                    "NOT_APPLICABLE>NOT_APPLICABLE", "NOT_AVAILABLE>NOT_AVAILABLE",
                                    "FULL_NEWTON>FULL_NEWTON"},
-                                  [](kprC_AnnealStep& s) { s.refTemp(20.0), s.timePeriod(2.5); }),
+                                  [](kprC_AnnealStep& s) { s.refTemp(20.0); }),
     };
     return classes;
 }
