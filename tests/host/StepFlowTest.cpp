@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "host/hst_ModelFile.h"
 #include "host/hst_StepFlow.h"
 #include "platform/nex/nex_Exception.h"
 #include "store/sto_ModelFile.h"
+#include "support/tst_Files.h"
 #include "support/tst_Step.h"
 
 namespace {
@@ -150,11 +150,7 @@ TEST_F(StepFlow, AFileWithANewerClassVersionIsRefusedAndLeftUnchanged) {
     dbs_Database db = sto_ModelFile::Open(path);
     db.FindTable(kprC_StepContainer::TypeId())->version = 9999;
     sto_ModelFile::Save(db, path);
-    auto bytes = [&] {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    auto const before = bytes();
+    auto const before = tst_ReadFile(path);
     try {
         hst_ModelFile::Open(path);
         ADD_FAILURE() << "opened";
@@ -162,7 +158,7 @@ TEST_F(StepFlow, AFileWithANewerClassVersionIsRefusedAndLeftUnchanged) {
         EXPECT_EQ(e.Message(), "Cannot open model file \"" + path +
                                    "\": the stored class kprC_StepContainer has version 9999, newer than this release's 831");
     }
-    EXPECT_EQ(bytes(), before);
+    EXPECT_EQ(tst_ReadFile(path), before);
     std::filesystem::remove(path);
 }
 

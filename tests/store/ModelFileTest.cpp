@@ -11,49 +11,19 @@
 #include "store/sto_FormatVersion.h"
 #include "store/sto_ModelFile.h"
 #include "store/sto_Sqlite.h"
+#include "support/tst_CraftedModels.h"
+#include "support/tst_Message.h"
 
 using namespace storetest;
 
 namespace {
 
-// Runs SQL on a file through a plain connection; returns the rows as "a|b" lines.
-std::string Sql(std::string const& path, std::string const& sql) {
-    sqlite3* db = nullptr;
-    sqlite3_open(path.c_str(), &db);
-    std::string out;
-    char* error = nullptr;
-    sqlite3_exec(
-        db, sql.c_str(),
-        [](void* p, int n, char** values, char**) {
-            auto& s = *static_cast<std::string*>(p);
-            for (int i = 0; i < n; ++i) s += (i ? "|" : "") + std::string(values[i] ? values[i] : "NULL");
-            s += "\n";
-            return 0;
-        },
-        &out, &error);
-    std::string message = error ? error : "";
-    sqlite3_free(error);
-    sqlite3_close(db);
-    if (!message.empty()) throw std::runtime_error(message);
-    return out;
-}
-
 std::string OpenError(std::string const& path) {
-    try {
-        sto_ModelFile::Open(path);
-    } catch (sto_ModelFileException const& e) {
-        return e.what();
-    }
-    return "opened";
+    return tst_MessageOf<sto_ModelFileException>([&] { sto_ModelFile::Open(path); });
 }
 
 std::string SaveError(dbs_Database const& db, std::string const& path) {
-    try {
-        sto_ModelFile::Save(db, path);
-    } catch (sto_ModelFileException const& e) {
-        return e.what();
-    }
-    return "saved";
+    return tst_MessageOf<sto_ModelFileException>([&] { sto_ModelFile::Save(db, path); });
 }
 
 class ModelFile : public ::testing::Test {
@@ -97,25 +67,25 @@ TEST_F(ModelFile, EveryKindRoundTripsInEveryKindOfColumn) {
 
 TEST_F(ModelFile, FileIsReadableWithPlainSql) {
     sto_ModelFile::Save(SampleDatabase(), path);
-    EXPECT_EQ(Sql(path, "PRAGMA application_id"), std::to_string(sto_ApplicationId) + "\n");
-    EXPECT_EQ(Sql(path, "PRAGMA user_version"), std::to_string(sto_FormatVersion) + "\n");
-    EXPECT_EQ(Sql(path, "SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name"),
+    EXPECT_EQ(tst_Sql(path, "PRAGMA application_id"), std::to_string(sto_ApplicationId) + "\n");
+    EXPECT_EQ(tst_Sql(path, "PRAGMA user_version"), std::to_string(sto_FormatVersion) + "\n");
+    EXPECT_EQ(tst_Sql(path, "SELECT name FROM sqlite_schema WHERE type = 'table' ORDER BY name"),
               "##attributes\n##classes\n##roots\nkprC_Procedure\nkprC_StaticStep\nkprC_Step\n");
-    EXPECT_EQ(Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('kprC_StaticStep')"),
+    EXPECT_EQ(tst_Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('kprC_StaticStep')"),
               "##OID,##BaseClassOID,timePeriod,nlgeom,maxNumInc,matrixSolver,procedure#ClassID,procedure#OID,"
               "restart#ClassID,restart#OID,order,lcc,timeIncrementation,description\n");
-    EXPECT_EQ(Sql(path, "SELECT * FROM \"kprC_StaticStep\""),
+    EXPECT_EQ(tst_Sql(path, "SELECT * FROM \"kprC_StaticStep\""),
               "0|1|1.0|1|100|DIRECT|30|0|null|NULL|[\"Initial\",\"Step-1\"]|{\"map\":[[\"case\",{\"ref\":[10,0]}]]}|"
               "{\"doubles\":[1.7976931348623157e+308,0.25]}|\n");
-    EXPECT_EQ(Sql(path, "SELECT typeof(timePeriod), typeof(nlgeom), typeof(matrixSolver), typeof(\"restart#ClassID\"), "
+    EXPECT_EQ(tst_Sql(path, "SELECT typeof(timePeriod), typeof(nlgeom), typeof(matrixSolver), typeof(\"restart#ClassID\"), "
                         "typeof(\"order\") FROM \"kprC_StaticStep\""),
               "real|integer|text|blob|text\n");
-    EXPECT_EQ(Sql(path, "SELECT * FROM \"##classes\""),
+    EXPECT_EQ(tst_Sql(path, "SELECT * FROM \"##classes\""),
               "10|kprC_Step|kprC_Step|439|1|2\n20|kprC_StaticStep|kprC_StaticStep|831|10|1\n"
               "30|kprC_Procedure|kprC_Procedure|323|1|1\n");
-    EXPECT_EQ(Sql(path, "SELECT * FROM \"##attributes\" WHERE classId = 20 AND position IN (4, 7)"),
+    EXPECT_EQ(tst_Sql(path, "SELECT * FROM \"##attributes\" WHERE classId = 20 AND position IN (4, 7)"),
               "20|4|4|procedure|15|30|0|procedure\n20|7|-1|lcc|15|2293762|2|lcc\n");
-    EXPECT_EQ(Sql(path, "SELECT * FROM \"##roots\""), "initial|10|0\nsteps|20|0\n");
+    EXPECT_EQ(tst_Sql(path, "SELECT * FROM \"##roots\""), "initial|10|0\nsteps|20|0\n");
 }
 
 TEST_F(ModelFile, NamesFromDataAreQuotedOrReplacedAndRoundTrip) {
@@ -134,13 +104,13 @@ TEST_F(ModelFile, NamesFromDataAreQuotedOrReplacedAndRoundTrip) {
     add(7, "class#6", {});
     sto_ModelFile::Save(db, path);
     EXPECT_EQ(Dump(sto_ModelFile::Open(path)), Dump(db));
-    EXPECT_EQ(Sql(path, "SELECT classId, tableName FROM \"##classes\""),
+    EXPECT_EQ(tst_Sql(path, "SELECT classId, tableName FROM \"##classes\""),
               "1|Foo\n2|class#2\n3|class#3\n4|class#4\n5|class#5\n6|class#6\n7|class#7\n");
-    EXPECT_EQ(Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('Foo')"),
+    EXPECT_EQ(tst_Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('Foo')"),
               "##OID,a#ClassID,a#OID,attr#1,A,attr#3\n");
-    EXPECT_EQ(Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('class#2')"),
+    EXPECT_EQ(tst_Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('class#2')"),
               "##OID,attr#0,x\"); DROP TABLE \"Foo,attr#2\n");
-    EXPECT_EQ(Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('class#6')"), "##OID,attr#0,attr#1\n");
+    EXPECT_EQ(tst_Sql(path, "SELECT group_concat(name, ',') FROM pragma_table_info('class#6')"), "##OID,attr#0,attr#1\n");
 }
 
 TEST_F(ModelFile, RefusesToSaveAnInconsistentDatabaseAndKeepsTheOldFile) {
@@ -311,7 +281,7 @@ TEST_F(ModelFile, BadFilesAreRefusedWithTheirProblemAndLeftAsTheyWere) {
         std::function<void(std::string const&)> make;  // spoils a saved sample
         std::string message;
     };
-    auto sql = [](std::string statements) { return [statements](std::string const& p) { Sql(p, statements); }; };
+    auto sql = [](std::string statements) { return [statements](std::string const& p) { tst_Sql(p, statements); }; };
     auto bytes = [](std::string content) { return [content](std::string const& p) { WriteBytes(p, content); }; };
     auto patch = [](std::size_t offset, std::string with) {
         return [offset, with](std::string const& p) {
@@ -330,7 +300,9 @@ TEST_F(ModelFile, BadFilesAreRefusedWithTheirProblemAndLeftAsTheyWere) {
         {"short", bytes("SQLite format 3"), "it is not an SQLite database"},
         {"other application", sql("PRAGMA application_id = 1234"),
          "it is an SQLite database of another application (application_id 0x000004d2)"},
-        {"plain SQLite", [](std::string const& p) { std::filesystem::remove(p), Sql(p, "CREATE TABLE t(x)"); },
+        {"plain SQLite", [](std::string const& p) {
+             std::filesystem::remove(p), tst_Sql(p, "CREATE TABLE t(x)", SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+         },
          "it is an SQLite database of another application (application_id 0x00000000)"},
         {"newer", sql("PRAGMA user_version = 3"),
          "it was written by a newer release (format version 3; this release reads up to 2)"},
@@ -418,7 +390,7 @@ TEST_F(ModelFile, FilesChangedByOtherProgramsSayWhatToDo) {
         return names;
     };
     sto_ModelFile::Save(SampleDatabase(), path);
-    Sql(path, "PRAGMA journal_mode = WAL");
+    tst_Sql(path, "PRAGMA journal_mode = WAL");
     auto const files = listing();
     auto const bytes = ReadBytes(path);
     EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());

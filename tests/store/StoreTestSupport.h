@@ -6,12 +6,12 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sstream>
 #include <string>
 
 #include "platform/dbs/dbs_Table.h"
 #include "store/sto_ValueText.h"
+#include "support/tst_Files.h"
 
 namespace storetest {
 
@@ -29,10 +29,7 @@ private:
     std::string path_;
 };
 
-inline std::string ReadBytes(std::string const& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+inline std::string ReadBytes(std::string const& path) { return tst_ReadFile(path); }
 
 inline void WriteBytes(std::string const& path, std::string const& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;

@@ -10,9 +10,9 @@
 #include <vector>
 
 // Runs SQL on a file through a plain connection; the rows come back as "a|b" lines.
-inline std::string tst_Sql(std::string const& path, std::string const& sql) {
+inline std::string tst_Sql(std::string const& path, std::string const& sql, int flags = SQLITE_OPEN_READWRITE) {
     sqlite3* db = nullptr;
-    sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     std::string out;
     char* error = nullptr;
     sqlite3_exec(
@@ -107,15 +107,10 @@ inline std::vector<tst_CraftedModel> tst_CraftedModels() {
         {"deactivated-in-frequency", sql("UPDATE kloC_StateQuad SET status = 'DEACTIVATED' WHERE \"##OID\" = 11"), "check",
          "the history of load \"Pressure\" does not fit the steps: step \"Step-2\" shows DEACTIVATED where "
          "propagating its definitions gives BUILT_INTO_BASE_STATE"},
-        {"null-status", sql("UPDATE kloC_StateQuad SET status = NULL WHERE \"##OID\" = 4"), "show",
-         "bad value in table \"kloC_StateQuad\", row 4, column \"status\": expected an enumeration string"},
         {"unknown-status", sql("UPDATE kloC_StateQuad SET status = 'SOMETIMES' WHERE \"##OID\" = 4"), "show",
          "bad value in table \"kloC_StateQuad\", row 4, column \"status\": holds \"SOMETIMES\", which is not one of "
          "NOT_YET_CREATED, CREATED, PROPAGATED, MODIFIED, DEACTIVATED, INACTIVE, NOT_VALID_IN_STEP, "
          "OUTSIDE_PERTURBATION_STEP, BUILT_INTO_BASE_STATE, PROPAGATED_FROM_BASE_STATE, MODIFIED_FROM_BASE_STATE"},
-        {"unknown-eigensolver", sql("UPDATE kprC_FrequencyStep SET eigensolver = 'BOGUS'"), "check",
-         "bad value in table \"kprC_FrequencyStep\", row 0, column \"eigensolver\": holds \"BOGUS\", which is not one of "
-         "SUBSPACE, LANCZOS, AMS"},
         {"duplicate-load-names", sql("UPDATE kloC_LoadContainer SET map = replace(map, '\"Moment\"', '\"Force\"')"), "show",
          "bad value in table \"kloC_LoadContainer\", row 0, column \"map\": holds the key \"Force\" twice"},
         {"abstract-load",
@@ -139,10 +134,6 @@ inline std::vector<tst_CraftedModel> tst_CraftedModels() {
         {"infinite-time-period", sql("UPDATE kprC_StaticStep SET timePeriod = 9e999 WHERE \"##OID\" = 0"), "show --json",
          "bad value in table \"kprC_StaticStep\", row 0, column \"timePeriod\": holds +infinity where a finite number is "
          "expected"},
-        {"recursive-view-of-metadata",
-         sql("DROP TABLE \"##roots\"; CREATE VIEW \"##roots\"(name, classId, oid) AS WITH RECURSIVE r(n) AS "
-             "(SELECT 1 UNION ALL SELECT n + 1 FROM r) SELECT 'steps', 1, n FROM r"),
-         "show", "table \"##roots\" is a view, not a plain table"},
         {"view-of-a-class-table",
          sql("ALTER TABLE kloC_StateQuad RENAME TO q; CREATE VIEW kloC_StateQuad AS SELECT * FROM q"), "check",
          "class 42467344 (\"kloC_StateQuad\"): table \"kloC_StateQuad\" is a view, not a plain table"},

@@ -4,8 +4,10 @@
 // other than by its place in that order (an attribute's ordinal is its position counted
 // from 0; an attribute stored by name only, marked '-', keeps its place but has ordinal
 // -1). Own attributes only: a base class's attributes are on the base class's line.
-// Used against the registered metadata and against the "##attributes" table of a file.
+// Compared with the registered metadata, which every file's "##attributes" table copies.
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -184,22 +186,11 @@ inline constexpr std::string_view tst_PlatformTemplateClasses[] = {
     "kprC_SCWrapper", "kprC_TimePointCont", "kadC_AdptMeshCtrlCont",
 };
 
-// Why a class is left out of the comparison, or nullptr when it is compared: classes of the
-// platform, test-only classes, and the two lists above.
-inline char const* tst_OrdinalsSkipReason(std::string_view name, std::uint32_t typeId) {
-    if (typ_ModuleOf(typeId) == typ_PlatformModuleNumber) return "a platform class";
-    if (name.starts_with("tst_")) return "a test-only class";
-    for (auto n : tst_PlatformTemplateClasses)
-        if (n == name) return "a platform template instance";
-    for (auto n : tst_NotYetStoredClasses)
-        if (n == name) return "not stored yet";
-    return nullptr;
-}
-
-inline bool tst_NotYetStored(std::string_view name) {
-    for (auto n : tst_NotYetStoredClasses)
-        if (n == name) return true;
-    return false;
+// Whether a registered class is left out of the comparison: classes of the platform,
+// test-only classes and the instances of platform templates.
+inline bool tst_OrdinalsSkipped(std::string_view name, std::uint32_t typeId) {
+    return typ_ModuleOf(typeId) == typ_PlatformModuleNumber || name.starts_with("tst_") ||
+           std::ranges::find(tst_PlatformTemplateClasses, name) != std::end(tst_PlatformTemplateClasses);
 }
 
 using tst_Ordinals = std::vector<std::pair<std::string, int>>;  // (attribute name, ordinal)

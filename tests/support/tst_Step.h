@@ -11,6 +11,7 @@
 #include "platform/omu/omu_ChangeHistory.h"
 #include "platform/omu/omu_CmdHistory.h"
 #include "platform/thr/thr_ThreadSingleton.h"
+#include "support/tst_Message.h"
 
 #define TST_STEP_ATTRIBUTES(A)                \
     A(unsigned int, code, 0u)                 \
@@ -74,14 +75,3 @@ protected:
 
     int modules = 0;
 };
-
-// The message of the exception that `action` raises, or "" when it raises none.
-template <class Exception, class Action>
-std::string tst_MessageOf(Action&& action) {
-    try {
-        action();
-    } catch (Exception const& e) {
-        return e.what();
-    }
-    return "";
-}

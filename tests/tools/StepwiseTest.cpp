@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <map>
 #include <regex>
 #include <sstream>
 
@@ -16,7 +15,7 @@
 #include "store/sto_FormatVersion.h"
 #include "store/sto_Sqlite.h"
 #include "support/tst_CraftedModels.h"
-#include "support/tst_DeclaredOrdinals.h"
+#include "support/tst_Files.h"
 #include "tools/stepwise/stw_Commands.h"
 
 namespace fs = std::filesystem;
@@ -25,12 +24,7 @@ void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << 
 
 namespace {
 
-std::string Read(fs::path const& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+std::string Read(fs::path const& path) { return tst_ReadFile(path.string()); }
 
 struct Outcome {
     std::string out, err;
@@ -309,31 +303,6 @@ TEST_F(Stepwise, RowsOfAnotherLengthThanTheStepsStayInTheirColumns) {
     EXPECT_NE(text.find("  Long   Pressure  created  propagated\n"), std::string::npos) << text;
     EXPECT_NE(text.find("  None   Moment    ?        created\n"), std::string::npos) << text;
     EXPECT_EQ(stw_ToJson(view)["loads"][1]["history"].size(), 2u);
-}
-
-// The demo file's "##attributes" rows give every attribute its place in its class's
-// declaration order; every class in the file is declared (or left out for a reason).
-TEST_F(Stepwise, DemoFileAttributesCarryTheirDeclarationPlace) {
-    sto_Connection db((dir / "demo.swdb").string(), SQLITE_OPEN_READONLY);
-    sto_Statement rows(db, "SELECT c.classId, c.name, a.name, a.ordinal FROM \"##classes\" c "
-                           "LEFT JOIN \"##attributes\" a USING(classId) ORDER BY c.classId, a.position");
-    std::map<std::string, std::pair<std::uint32_t, tst_Ordinals>> classes;
-    while (rows.Step()) {
-        auto& [id, ordinals] = classes[std::string(rows.Text(1))];
-        id = static_cast<std::uint32_t>(rows.Int(0));
-        if (rows.Type(2) != SQLITE_NULL)
-            ordinals.emplace_back(std::string(rows.Text(2)), static_cast<int>(rows.Int(3)));
-    }
-    for (auto const* name : {"kprC_AnalysisStep", "kprC_StaticStep", "kprC_FrequencyStep", "kloC_LoadContainer"})
-        EXPECT_TRUE(classes.contains(name)) << name;
-    for (auto const& [name, content] : classes) {
-        if (tst_NotYetStored(name)) {
-            EXPECT_TRUE(content.second.empty()) << name << " stores attributes now: declare them in the table";
-            continue;
-        }
-        if (tst_OrdinalsSkipReason(name, content.first)) continue;
-        for (auto const& problem : tst_OrdinalMismatches(name, content.second)) ADD_FAILURE() << problem;
-    }
 }
 
 }  // namespace

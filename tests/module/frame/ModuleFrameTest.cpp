@@ -53,7 +53,7 @@ protected:
 };
 }  // namespace
 
-TEST_F(ModuleFrame, NestedInitialisationIsCountedAndUndoneByTheLastFinalisation) {
+TEST_F(ModuleFrame, NestedInitialisationIsCountedAndTheLastFinalisationUndoesItInReverse) {
     kloC_initialize(count);
     int const up = count;
     EXPECT_EQ(up, 3 + static_cast<int>(startOrder.size()));
@@ -67,20 +67,13 @@ TEST_F(ModuleFrame, NestedInitialisationIsCountedAndUndoneByTheLastFinalisation)
     EXPECT_EQ(ddr_Model().ExtensionKeys(), modelKeys);
     EXPECT_TRUE(typ_ArchCompTable::HasModule(kprC_ModuleNumber));
 
+    ini_Modules::ClearJournal();
     kloC_finalize(count);
     EXPECT_EQ(count, 3);
     for (auto const* module : {"kloC", "kprC", "kadC", "klcC", "dtmC", "typ", "mem"}) EXPECT_EQ(ini_Modules::Calls(module), 0) << module;
-}
-
-TEST_F(ModuleFrame, FinalisationRunsInExactlyTheReverseOrder) {
-    kloC_initialize(count);
-    EXPECT_EQ(ini_Modules::Journal(), startOrder);
-    ini_Modules::ClearJournal();
-    kloC_finalize(count);
-    cow_List<cow_String> expected;
-    for (auto it = startOrder.rbegin(); it != startOrder.rend(); ++it)
-        expected.push_back(it->substr(0, it->find('_')) + "_finalize");
-    EXPECT_EQ(ini_Modules::Journal(), expected);
+    cow_List<cow_String> reversed;
+    for (auto it = startOrder.rbegin(); it != startOrder.rend(); ++it) reversed.push_back(it->substr(0, it->find('_')) + "_finalize");
+    EXPECT_EQ(ini_Modules::Journal(), reversed);
 }
 
 TEST_F(ModuleFrame, AModuleStartedByTheHostStaysUpAfterTheLibraryGoesDown) {
@@ -206,6 +199,8 @@ TEST_F(ModuleFrame, EveryRegisteredClassHasItsClassTableEntry) {
     }
 }
 
+// The kinds and parents of entries, above all those of classes not registered (whose
+// parents EveryRegisteredClassHasItsClassTableEntry cannot compare with a base).
 TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
     struct Fixed {
         unsigned id, kind, parent;
@@ -216,25 +211,19 @@ TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
         {0x023C001B, 0, 0x023C0004, "kprC_Static"},
         {0x023C0010, 0, 0x023C0003, "kprC_Frequency"},
         {0x023C0027, 7, 1, "kprC_DdbStep"},
-        {0x023C002A, 7, 0x023C002F, "kprC_StepContainer"},
-        {0x023C002D, 7, 0x023C002C, "kprC_InitialStep"},
         {0x023C002F, 7, 0x000A0001, "kprC_StepRepositoryBase"},
         {0x023C005D, 7, 0x000A0001, "kprC_TimePointCont"},
-        {0x023C0073, 7, 0x023C002E, "kprC_StaticStep"},
         {0x023C0084, 7, 0x023C0081, "kprC_DispAdptMeshConsState"},
         {0x0288001C, 7, 0x02880008, "kloC_PipePressure"},
         {0x0288005A, 7, kloC_Scalar_TypeId, "kloC_CoriolisForce"},
         {0x02680010, 7, 0x000A000D, "kadC_AdptMeshCtrlWrapper"},
         {0x02DC0002, 7, 0x000A0001, "klcC_LoadCaseCont"},
-        {0x02480001, 7, 1, "dtmC_DatumRef"},
         {0x023C0009, 7, 0x023C0004, "kprC_ExplicitDynamics"},
         {0x023C0082, 7, 1, "kprC_StateQuad"},
         {0x0288004D, 7, 1, "kloC_LoadContainerIMPLSC"},
         {0x0288004E, 7, 1, "kloC_LoadContainerShortcut"},
         {0x0288004F, 7, 0x0288004D, "kloC_LoadContainerInModelShortcut"},
         {0x02880050, 7, 1, "kloC_LoadInLoadContainerShortcut"},
-        // A load's state follows its load, but the last index holds kloC_CoriolisForce.
-        {0x02880048, 7, kloC_VectorState_TypeId, "kloC_ConcentratedForceState"},
         {0x02880059, 0, kloC_ScalarState_TypeId, "kloC_CoriolisForceState"},
     };
     kloC_initialize(count);

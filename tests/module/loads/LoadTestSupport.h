@@ -2,7 +2,6 @@
 // Step histories, loads and load snapshots for the load tests.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 
 #include "module/klo/loads/kloC_ConcentratedForce.h"
@@ -10,39 +9,18 @@
 #include "module/klo/loads/kloC_Moment.h"
 #include "module/klo/loads/kloC_Pressure.h"
 #include "platform/nex/nex_Exception.h"
+#include "support/tst_History.h"
 #include "support/tst_Step.h"
 
-// One letter per analysis step, named Step-1, Step-2, ...: S static, F frequency,
-// L static linear perturbation, H heat transfer, E explicit dynamics, A anneal,
-// D steady-state direct, M modal dynamics, B buckle.
+// One letter per analysis step (tst_ProcedureOf), named Step-1, Step-2, ...
 inline kprC_StepList tst_LoadSteps(std::string const& letters) {
     kprC_StepList steps;
-    for (std::size_t i = 0; i < letters.size(); ++i) {
-        unsigned code = kprC_STATIC_STEP_ID;
-        switch (letters[i]) {
-        case 'F': code = kprC_FREQUENCY_STEP_ID; break;
-        case 'L': code = kprC_STATIC_LINEAR_PERTURBATION_STEP_ID; break;
-        case 'H': code = kprC_HEAT_TRANSFER_STEP_ID; break;
-        case 'E': code = kprC_EXPLICIT_DYNAMICS_STEP_ID; break;
-        case 'A': code = kprC_ANNEAL_STEP_ID; break;
-        case 'D': code = kprC_STEADY_STATE_DIRECT_STEP_ID; break;
-        case 'M': code = kprC_MODAL_DYNAMICS_STEP_ID; break;
-        case 'B': code = kprC_BUCKLE_STEP_ID; break;
-        }
-        steps.emplace_back("Step-" + std::to_string(i + 1), cow_COW<kprC_Step>(new tst_Step(code)));
-    }
+    for (std::size_t i = 0; i < letters.size(); ++i)
+        steps.emplace_back("Step-" + std::to_string(i + 1), cow_COW<kprC_Step>(new tst_Step(tst_ProcedureOf(letters[i]))));
     return steps;
 }
 
-// One letter per status: N not yet created, C created, P propagated, M modified,
-// D deactivated, I inactive, V not valid in step, O outside perturbation step,
-// B built into base state.
-inline std::string tst_LoadHistory(kloC_Load const& load) {
-    static char const letters[] = "NCPMDIVOB";
-    std::string out;
-    for (auto s : load.History()) out += mdl_Value(s) < 9 ? letters[mdl_Value(s)] : '?';
-    return out;
-}
+inline std::string tst_LoadHistory(kloC_Load const& load) { return tst_Letters(load.History()); }
 
 // Everything that makes a load's records: statuses, the very state objects and steps.
 struct tst_LoadSnapshot {
@@ -61,12 +39,7 @@ inline tst_LoadSnapshot tst_Snapshot(kloC_Load const& load) {
     return s;
 }
 
-inline std::size_t tst_DistinctLoadStates(kloC_Load const& load) {
-    std::set<void const*> objects;
-    for (auto const& r : load.States())
-        if (r.HasState()) objects.insert(r.state().Shared().get());
-    return objects.size();
-}
+inline std::size_t tst_DistinctLoadStates(kloC_Load const& load) { return tst_DistinctStates(load.States()); }
 
 inline double tst_C1(kloC_Load const& load, cow_String const& step) {
     return dynamic_cast<kloC_VectorState const&>(load.StateIn(step)).Component(1).value();
@@ -74,14 +47,7 @@ inline double tst_C1(kloC_Load const& load, cow_String const& step) {
 
 // The message of the library error `action` raises, or "" when it raises none.
 template <class Action>
-std::string tst_LoadError(Action&& action) {
-    try {
-        action();
-    } catch (nex_Exception const& e) {
-        return e.what();
-    }
-    return "";
-}
+std::string tst_LoadError(Action&& action) { return tst_MessageOf<nex_Exception>(std::forward<Action>(action)); }
 
 inline rgnC_Region tst_Set(char const* name, bool flag = false) { return rgnC_Region({name}, 1, rgnC_THREE_D, flag); }
 

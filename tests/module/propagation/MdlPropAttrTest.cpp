@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/mdl/mdl_PropAttr.h"
+#include "support/tst_Message.h"
 
 namespace {
 
@@ -59,12 +60,8 @@ TEST(MdlPropAttr, SetStatusAdmitsPerStepKindAndNamesTheAttributeWhenRefusing) {
             EXPECT_EQ(a.state(), c.state);
             continue;
         }
-        try {
-            a.SetStatus("u1", c.state, c.creation);
-            ADD_FAILURE() << int(c.state);
-        } catch (nex_TextException const& e) {
-            EXPECT_STREQ(e.what(), "Invalid propagation status for 'u1' attribute.");
-        }
+        EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { a.SetStatus("u1", c.state, c.creation); }),
+                  "Invalid propagation status for 'u1' attribute.") << int(c.state);
         EXPECT_EQ(a, (mdl_PropAttr<double>(4.0, S::SET)));  // unchanged
     }
 }

@@ -6,6 +6,7 @@
 #include "platform/omu/omu_PrimEnum.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/omu/omn_FixedString.h"
+#include "support/tst_Message.h"
 
 OMU_PRIM_ENUM(test_ColourEnm, RED, GREEN, BLUE)
 OMU_PRIM_ENUM(test_ShadeEnm, RED, DARK)
@@ -36,14 +37,7 @@ struct RecordingTranslator {
 };
 
 template <class Make>
-std::string Refusal(Make make) {
-    try {
-        make();
-    } catch (omu_ValueErrorException const& e) {
-        return e.what();
-    }
-    return "(accepted)";
-}
+std::string Refusal(Make make) { return tst_MessageOf<omu_ValueErrorException>(make); }
 
 TEST(PrimEnum, ConstructorsRefuseWithTheirOwnMessageTranslatedBeforeSubstitution) {
     Colour green(test_ColourEnm::GREEN);

@@ -5,6 +5,7 @@
 #include "platform/mdl/mdl_ExtensionImpl.h"
 #include "platform/nex/nex_DynamicCast.h"
 #include "platform/typ/typ_ArchCompTable.h"
+#include "support/tst_Message.h"
 
 namespace {
 constexpr unsigned M = 0x7001, OtherModule = 0x7002;
@@ -71,12 +72,8 @@ TEST_F(TypTable, CastsFollowParentIdentifiers) {
 }
 
 TEST_F(TypTable, FailedReferenceCastNamesBothClassesAndThePlace) {
-    try {
-        nex_canDynamicCastRef(C, A, "steps/kprC_Step.cpp", 42);
-        FAIL() << "cast succeeded";
-    } catch (nex_AssertException const& e) {
-        EXPECT_STREQ(e.what(), "Invalid cast of type 0x70010001 to 0x70010003 at steps/kprC_Step.cpp:42");
-    }
+    EXPECT_EQ(tst_MessageOf<nex_AssertException>([] { nex_canDynamicCastRef(C, A, "steps/kprC_Step.cpp", 42); }),
+              "Invalid cast of type 0x70010001 to 0x70010003 at steps/kprC_Step.cpp:42");
 }
 
 TEST(IniModules, CounterDoesWorkOnlyOnItsTransitions) {
