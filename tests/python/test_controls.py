@@ -51,13 +51,10 @@ def test_every_step_of_the_standard_model_stores_its_controls(tmp_path):
 # an edit of the standard model's controls, the exception, its text
 S1, S2 = (lambda m: m.steps['Step-1'].setValues), (lambda m: m.steps['Step-2'].setValues)
 REFUSALS = [
-    (lambda m: S1(m)(control=stepwise.TypicalControls(resetDefaultValues=True)), R,
-     'AllowPropagation or resetDefaultValues must have a value of Off.'),
     (lambda m: S1(m)(control=stepwise.HeatTransferControls()), R, 'Controls are unavailable for the given step.'),
     (lambda m: S2(m)(control=stepwise.TypicalControls()), R, 'Controls are unavailable for the given step.'),
     (lambda m: S2(m)(solverControl=stepwise.SolverControl()), R, 'Solver controls are only available for Static, '
      'General; Static, Linear Perturbation and steady-state Heat Transfer steps.'),
-    (lambda m: S1(m)(solverControl=stepwise.SolverControl(numDomains=1)), R, 'Number of domains must be greater than one.'),
     (lambda m: S1(m)(contactControls=(stepwise.ExplicitContactControls(warpCutOff=0.0),)), R,
      'Highly warped angle definition must be greater than zero.'),
     (lambda m: S1(m)(contactControls=(1,)), T, 'contactControls must be a sequence of kprC_ContactControls objects, not a sequence'),
