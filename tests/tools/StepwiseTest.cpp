@@ -88,57 +88,45 @@ protected:
     static inline fs::path dir;
 };
 
-TEST_F(Stepwise, CommandsPrintTheExpectedTextAndExitStatus) {
+// What each command writes: its output, compared with a file under tests/tools/expected,
+// or a failure in plain words on standard error (nullptr: some "stepwise: " line).
+TEST_F(Stepwise, CommandsPrintTheExpectedTextOrPlainWordsAndTheirExitStatus) {
     struct Case {
         std::string args;
-        char const* expected;  // the file under tests/tools/expected with the standard output
+        char const* expected;  // the expected-output file, or nullptr for none
+        char const* err;
         int exit;
     };
     Case const cases[] = {
-        {"demo", "demo.txt", 0},
-        {"show demo.swdb", "show.txt", 0},
-        {"show --json demo.swdb", "show.json", 0},
-        {"check demo.swdb", "check-demo.txt", 0},
-        {"steps demo.swdb", "steps.txt", 0},
-        {"steps demo.swdb --after Step-2", "steps-after-step-2.txt", 0},
-        {"steps demo.swdb --after Initial", "steps-after-initial.txt", 0},
-        {"show invalid.swdb", "show-invalid.txt", 0},
-        {"check invalid.swdb", "check-invalid.txt", 1},
-        {"steps invalid.swdb", "steps-invalid.txt", 1},
+        {"demo", "demo.txt", "", 0},
+        {"show demo.swdb", "show.txt", "", 0},
+        {"show --json demo.swdb", "show.json", "", 0},
+        {"check demo.swdb", "check-demo.txt", "", 0},
+        {"steps demo.swdb", "steps.txt", "", 0},
+        {"steps demo.swdb --after Step-2", "steps-after-step-2.txt", "", 0},
+        {"steps demo.swdb --after Initial", "steps-after-initial.txt", "", 0},
+        {"show invalid.swdb", "show-invalid.txt", "", 0},
+        {"check invalid.swdb", "check-invalid.txt", "", 1},
+        {"steps invalid.swdb", "steps-invalid.txt", "", 1},
+        {"check missing.swdb", nullptr, "stepwise: cannot open 'missing.swdb': the file does not exist\n", 2},
+        {"show notes.swdb", nullptr, "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
+        {"steps notes.swdb", nullptr, "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
+        {"show .", nullptr, "stepwise: cannot open '.': it is not a regular file\n", 2},
+        {"demo no/such/folder/demo.swdb", nullptr, nullptr, 2},
+        {"steps demo.swdb --after Nope", nullptr, "stepwise: there is no step named 'Nope' in 'demo.swdb'\n", 3},
+        {"", nullptr, "stepwise: no command given\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"frobnicate demo.swdb", nullptr,
+         "stepwise: unknown command 'frobnicate'\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"show --colour demo.swdb", nullptr, nullptr, 3},
+        {"show", nullptr, nullptr, 3},
     };
     for (auto const& c : cases) {
         Outcome const outcome = Run(c.args);
-        EXPECT_EQ(outcome.out, Expected(c.expected, outcome.out)) << c.args;
-        EXPECT_EQ(outcome.err, "") << c.args;
-        EXPECT_EQ(outcome.exit, c.exit) << c.args;
-    }
-}
-
-TEST_F(Stepwise, FailuresArePlainWordsOnStandardError) {
-    struct Case {
-        std::string args;
-        std::string err;
-        int exit;
-    };
-    Case const cases[] = {
-        {"check missing.swdb", "stepwise: cannot open 'missing.swdb': the file does not exist\n", 2},
-        {"show notes.swdb", "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
-        {"steps notes.swdb", "stepwise: cannot open 'notes.swdb': it is not an SQLite database\n", 2},
-        {"show .", "stepwise: cannot open '.': it is not a regular file\n", 2},
-        {"demo no/such/folder/demo.swdb", "", 2},
-        {"steps demo.swdb --after Nope", "stepwise: there is no step named 'Nope' in 'demo.swdb'\n", 3},
-        {"", "stepwise: no command given\nRun 'stepwise --help' for the commands and their options.\n", 3},
-        {"frobnicate demo.swdb", "stepwise: unknown command 'frobnicate'\nRun 'stepwise --help' for the commands and their options.\n", 3},
-        {"show --colour demo.swdb", "", 3},
-        {"show", "", 3},
-    };
-    for (auto const& c : cases) {
-        Outcome const outcome = Run(c.args);
-        EXPECT_EQ(outcome.out, "") << c.args;
-        if (c.err.empty())
-            EXPECT_TRUE(outcome.err.starts_with("stepwise: ")) << c.args << ": " << outcome.err;
-        else
+        EXPECT_EQ(outcome.out, c.expected ? Expected(c.expected, outcome.out) : "") << c.args;
+        if (c.err)
             EXPECT_EQ(outcome.err, c.err) << c.args;
+        else
+            EXPECT_TRUE(outcome.err.starts_with("stepwise: ")) << c.args << ": " << outcome.err;
         EXPECT_EQ(outcome.exit, c.exit) << c.args;
     }
 }

@@ -35,8 +35,6 @@ TEST_F(DatumRef, NullReferenceAndOwnerNames) {
     EXPECT_TRUE(five.ownerNames().empty());
     dtmC_DatumRef owned(5, 2, "Part-1", 3);
     EXPECT_EQ(owned.ownerNames(), (cow_List<cow_String>{"Part-1"}));
-    EXPECT_EQ(owned.instanceId(), 2);
-    EXPECT_EQ(owned.axisId(), 3);
     EXPECT_EQ(omu_ReturnPrim(owned), (omu_PrimTuple{5, 2}));
 }
 
