@@ -4,6 +4,7 @@
 
 #include "platform/dbc/dbc_DatabaseConverter.h"
 #include "platform/nex/nex_Exception.h"
+#include "support/tst_Message.h"
 
 namespace {
 
@@ -36,12 +37,8 @@ TEST(DatabaseConverter, ANewerTableIsRefusedNamingTheClassAndBothVersionsAndNoth
     db.AddTable(Table(CURRENT, "tst_Current", 31, {A(0, "period", 10)}, {{dbs_Value(1.0)}}));
     db.AddTable(Table(HOLDER, "tst_Holder", 2, {}, {{}}));
     auto const before = db;
-    try {
-        dbc_DatabaseConverter().Convert(db, Today());
-        ADD_FAILURE() << "converted";
-    } catch (nex_TextException const& e) {
-        EXPECT_STREQ(e.what(), "the stored class tst_Current has version 31, newer than this release's 30");
-    }
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { dbc_DatabaseConverter().Convert(db, Today()); }),
+              "the stored class tst_Current has version 31, newer than this release's 30");
     EXPECT_EQ(db, before);
 }
 
