@@ -40,6 +40,9 @@
 //                      enumeration E (numEigen=ALL is the unset integer)
 //   .MinSize(n)        a list that the setter and scripts refuse with fewer than n entries
 //                      (the reader takes what the file holds; validation refuses it)
+//   .OnChange()        the setter then calls the class's cls_OnChange(), which brings what
+//                      follows from the attribute up to date (scripts set the member
+//                      directly: their commands do the same themselves)
 //
 // An attribute's ordinal is its row's position, counted from 0, whatever the orders
 // below. By default the writer and the metadata take the rows in declaration order and
@@ -98,6 +101,7 @@ struct cls_RowOptions {
     cls_ScriptWord word = nullptr;  // the word scripts use for wordValue
     std::int64_t wordValue = 0;
     std::size_t minSize = 0;  // 0: any length
+    bool onChange = false;    // the setter then runs the class's cls_OnChange()
 
     constexpr cls_RowOptions Script(char const* text) const {
         auto o = *this;
@@ -134,6 +138,11 @@ struct cls_RowOptions {
     constexpr cls_RowOptions MinSize(std::size_t n) const {
         auto o = *this;
         o.minSize = n;
+        return o;
+    }
+    constexpr cls_RowOptions OnChange() const {
+        auto o = *this;
+        o.onChange = true;
         return o;
     }
     constexpr char const* ScriptName() const { return script ? script : name; }
@@ -222,6 +231,12 @@ struct cls_AttrVia final : cls_AttrEntry<C> {
     Set set;
     M (*initial)();
 };
+
+// Runs the hook of a class whose row says OnChange() (the class declares cls_OnChange()).
+template <class C>
+void cls_NotifyChange(C& object) {
+    if constexpr (requires { object.cls_OnChange(); }) object.cls_OnChange();
+}
 
 // A row as the class description makes it; `NameOnly` is kept for the table to number.
 template <class C>
@@ -495,6 +510,7 @@ void cls_RegisterLevel(cls_ClassRegistrar& registrar, std::string const& name, c
     void name(Type value) {                                      \
         cls_RequireSize(value, CLS_OPTIONS_(name, __VA_ARGS__).minSize, #name); \
         name##_ = std::move(value);                              \
+        if constexpr (CLS_OPTIONS_(name, __VA_ARGS__).onChange) cls_NotifyChange(*this); \
     }
 #define CLS_NAME_ROW_(Type, name, initial, ...) \
     static constexpr omn_FixedString name##Cmd() { return CLS_OPTIONS_(name, __VA_ARGS__).ScriptName(); }

@@ -2,6 +2,7 @@
 
 #include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/ddr/ddr_ModelShortcut.h"
+#include "platform/gsl/gsl_ModelSegment.h"
 #include "platform/ini/ini_Modules.h"
 #include "platform/mdl/mdl_Repository.h"
 #include "platform/rgn/rgnC_Region.h"
@@ -31,7 +32,12 @@ template <> struct Work<ddr_Module> {
 };
 struct rgnC_Module;
 template <> struct Work<rgnC_Module> {
-    static void Up() { cls_MetadataRegistrar::initClassMetadata(rgnC_Region::InitializeMetadata, 7); }
+    // The geometry values that regions come with.
+    static void Up() {
+        cls_MetadataRegistrar::initClassMetadata(rgnC_Region::InitializeMetadata, 7);
+        cls_MetadataRegistrar::initClassMetadata(gsl_PickedPoint::InitializeMetadata, 7);
+        cls_MetadataRegistrar::initClassMetadata(gsl_ModelSegment::InitializeMetadata, 7);
+    }
     static void Down() {}
 };
 }  // namespace
