@@ -5,11 +5,14 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
+#include "host/hst_Session.h"
 #include "host/hst_StepFlow.h"
 #include "module/klo/loads/kloC_ConcentratedForce.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/klo/loads/kloC_LoadTypeLabelMap.h"
 #include "module/kpr/steps/general/kprC_HeatTransferStep.h"
 #include "module/kpr/steps/general/kprC_StaticStep.h"
 #include "store/sto_FormatVersion.h"
@@ -17,6 +20,7 @@
 #include "support/tst_CraftedModels.h"
 #include "support/tst_Files.h"
 #include "tools/stepwise/stw_Commands.h"
+#include "tools/stepwise/stw_Loads.h"
 
 namespace fs = std::filesystem;
 
@@ -283,6 +287,36 @@ TEST_F(Stepwise, OutputThatCannotBeWrittenFailsAndTheVersionIsShown) {
 }
 
 // A load row with fewer or more statuses than there are steps still renders whole lines.
+// One row per load of every type, each named by its type's label. The loads are
+// suppressed, so that a static step holds any of them.
+TEST_F(Stepwise, TheMatrixShowsEveryLoadType) {
+    ddr_Model model;
+    auto& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    steps.SetInitialStep("Initial", kprC_InitialStep());
+    steps.InsertAfter("Initial", "Step-1", kprC_StaticStep());
+    auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+    loads.UpdateSteps(hst_StepFlow::StepList(steps, false));
+    std::set<std::string> labels;
+    for (auto const* c : hst_Session::LoadClasses()) {
+        std::unique_ptr<kloC_Load> load(dynamic_cast<kloC_Load*>(c->create()));
+        std::unique_ptr<cls_Persistent> state(hst_Session::StateClassOf(c->typeId)->create());
+        load->Insert("Step-1", dynamic_cast<kloC_LoadState const&>(*state));
+        load->Suppress();
+        loads.Insert(c->constructorName, *load);
+        labels.insert(kloC_LoadTypeLabelMap::Instance().Label(c->typeId));
+    }
+    auto const rows = stw_LoadRows(model, {"Step-1"});
+    ASSERT_EQ(rows.size(), 33u);
+    std::set<std::string> shown;
+    for (auto const& row : rows) {
+        shown.insert(row.type);
+        EXPECT_TRUE(row.suppressed) << row.name;
+    }
+    EXPECT_EQ(shown, labels);
+    EXPECT_EQ(labels.size(), 33u);
+    EXPECT_FALSE(labels.contains(""));
+}
+
 TEST_F(Stepwise, RowsOfAnotherLengthThanTheStepsStayInTheirColumns) {
     stw_View view{{{"Initial", "Initial", false, 0.0}, {"A", "Static, General", false, 1.0}, {"B", "Frequency", false, 0.0}},
                   {{"Short", "Pressure", false, {1}}, {"Long", "Pressure", false, {1, 2, 2, 2}}, {"None", "Moment", false, {stw_NoRecord, 1}}}};

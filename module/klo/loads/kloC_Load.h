@@ -155,6 +155,11 @@ protected:
     // The validity type of the creation step's procedure, or -1 when it has no step object.
     int CreationType() const;
     Records& MutableRecords() { return states_; }
+    // The field name of a load whose distribution is FIELD (`uses`), for UsesField.
+    bool FieldNameIf(bool uses, cow_String& name) const {
+        name = uses ? fieldName() : cow_String();
+        return uses;
+    }
 
     // One magnitude of the creation state with its complex counterpart on the load.
     struct ComplexPart {
@@ -168,6 +173,21 @@ protected:
     // value 0.0; back, the real parts become the values and the complex parts 0.0. The
     // records are propagated again so that later steps see the moved values.
     void SwitchComplex(bool& useComplex, std::initializer_list<ComplexPart> parts);
+    // Whether a load of one magnitude is zero in the step: both complex parts when it
+    // uses them, else the magnitude of its State there.
+    template <class State>
+    bool MagnitudeIsZero(cow_String const& stepName, bool useComplex, double real, double imag) const {
+        if (useComplex) return real == 0.0 && imag == 0.0;
+        return dynamic_cast<State const&>(StateIn(stepName)).magnitude().value() == 0.0;
+    }
+    // SwitchComplex for a load of one magnitude, whose creation state is a State with
+    // MutableMagnitude(), when the procedure asks for the other form.
+    template <class State>
+    void SwitchMagnitude(unsigned int procedureType, bool& useComplex, double& real, double& imag) {
+        if (WantsComplex(procedureType) == useComplex) return;
+        auto& s = dynamic_cast<State&>(MutableCreationState());
+        SwitchComplex(useComplex, {{s.MutableMagnitude(), real, imag}});
+    }
 
 };
 
@@ -175,4 +195,55 @@ protected:
 #define KLOC_LOAD_TYPE_RULE                                                             \
     bool ValidInStepSpecialRule(int procedureType, bool relax) const override {         \
         return relax && kloC_RelaxedAdmission(TypeId(), unsigned(procedureType));       \
+    }
+
+// The state class of a load type that adds nothing to its base's state: its scripting
+// type name and the base's constructors.
+#define KLOC_PLAIN_STATE(Name, Base, typeName)                                                              \
+    class kloC_##Name##State : public kloC_##Base##State {                                                  \
+        CLS_PERSISTENT(kloC_##Name##State, kloC_##Base##State, kloC_##Name##State_TypeId, 203, CLS_NO_ATTRIBUTES) \
+        KLOC_NAME(pythonTypeName, typeName)                                                                 \
+        using kloC_##Base##State::kloC_##Base##State;                                                       \
+        kloC_##Name##State() = default;                                                                     \
+        kloC_##Name##State(kloC_##Name##State const&) = default;                                            \
+    };
+
+// What every concrete load type class holds: its stored form, the relaxed admission from
+// the shared table, its scripting constructor, and a constructor for a load created in a
+// step with its state (kloC_<Name>State).
+#define KLOC_LOAD_TYPE(Name, Base, version, ROWS, constructor)                                              \
+    CLS_PERSISTENT(kloC_##Name, kloC_##Base, kloC_##Name##_TypeId, version, ROWS)                           \
+    KLOC_LOAD_TYPE_RULE                                                                                     \
+    KLOC_NAME(constructorCmd, constructor)                                                                  \
+    kloC_##Name() = default;                                                                                \
+    kloC_##Name(rgnC_Region region, cow_String const& createStepName, kloC_##Name##State const& state)      \
+        : kloC_##Base(std::move(region), createStepName, state) {                                           \
+        SetStateStatusChecks();                                                                             \
+    }                                                                                                       \
+    kloC_##Name(kloC_##Name const&) = default;
+
+// The abstract state of a family of loads given by one magnitude per step (scalar,
+// distributed and traction loads); only the class and its version differ.
+#define KLOC_MAGNITUDE_ATTRIBUTES(A) A(mdl_PropAttr<double>, magnitude, {})
+#define KLOC_MAGNITUDE_STATE(Class, version)                                                              \
+    class Class : public kloC_LoadState {                                                                 \
+        CLS_ABSTRACT_PERSISTENT(Class, kloC_LoadState, Class##_TypeId, version, KLOC_MAGNITUDE_ATTRIBUTES) \
+        KLOC_PROPAGATING_ATTRIBUTES(kloC_LoadState, &cls_Self::magnitude_)                                \
+        Class() = default;                                                                                \
+        explicit Class(double magnitude) { magnitude_ = magnitude; }                                      \
+        Class(Class const&) = default;                                                                    \
+        Class* Copy() const override = 0;                                                                 \
+        mdl_PropAttr<double>& MutableMagnitude() { return magnitude_; }                                   \
+    };
+
+// The complex form of a load of one magnitude whose creation state is a State: the
+// switch between the forms with the procedure, and its accessors.
+#define KLOC_COMPLEX_MAGNITUDE(State)                                                             \
+    void ChangeProcedureType(unsigned int procedureType) override {                               \
+        SwitchMagnitude<State>(procedureType, useComplex_, complexMagReal_, complexMagImag_);     \
+    }                                                                                             \
+    std::pair<double, double> ComplexMagnitude() const { return {complexMagReal_, complexMagImag_}; } \
+    void SetComplexMagnitude(double real, double imag) {                                          \
+        complexMagReal_ = real;                                                                   \
+        complexMagImag_ = imag;                                                                   \
     }

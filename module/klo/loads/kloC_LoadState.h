@@ -51,22 +51,28 @@ protected:
     }
 };
 
+// Runs `f` on each of the member pointers in turn.
+template <class F, class... M>
+void kloC_ForEachMember(F&& f, M... members) {
+    (f(members), ...);
+}
+
 // The overrides of Modify, Propagate and IsModified for a state level whose own
-// per-step attributes (pointers to mdl_PropAttr<double> members) are listed: each runs
-// the base level, then the attributes in stored order. A level's attributes take over
-// whatever the definition sets, deactivating or not.
-#define KLOC_PROPAGATING_ATTRIBUTES(Base, ...)                                        \
-    void Modify(kloC_LoadState const& other) override {                               \
-        Base::Modify(other);                                                          \
-        auto const& o = As<cls_Self>(other);                                          \
-        for (auto m : {__VA_ARGS__}) (this->*m).Modify(o.*m);                         \
-    }                                                                                 \
-    void Propagate() override {                                                       \
-        Base::Propagate();                                                            \
-        for (auto m : {__VA_ARGS__}) (this->*m).Propagate();                          \
-    }                                                                                 \
-    bool IsModified() const override {                                                \
-        bool modified = Base::IsModified();                                           \
-        for (auto m : {__VA_ARGS__}) modified = modified || (this->*m).IsModified();  \
-        return modified;                                                              \
+// per-step attributes (pointers to mdl_PropAttr members) are listed: each runs the base
+// level, then the attributes in stored order. A level's attributes take over whatever
+// the definition sets, deactivating or not.
+#define KLOC_PROPAGATING_ATTRIBUTES(Base, ...)                                             \
+    void Modify(kloC_LoadState const& other) override {                                    \
+        Base::Modify(other);                                                               \
+        auto const& o = As<cls_Self>(other);                                               \
+        kloC_ForEachMember([&](auto m) { (this->*m).Modify(o.*m); }, __VA_ARGS__);         \
+    }                                                                                      \
+    void Propagate() override {                                                            \
+        Base::Propagate();                                                                 \
+        kloC_ForEachMember([&](auto m) { (this->*m).Propagate(); }, __VA_ARGS__);          \
+    }                                                                                      \
+    bool IsModified() const override {                                                     \
+        bool modified = Base::IsModified();                                                \
+        kloC_ForEachMember([&](auto m) { modified = modified || (this->*m).IsModified(); }, __VA_ARGS__); \
+        return modified;                                                                   \
     }

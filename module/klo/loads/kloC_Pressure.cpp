@@ -12,12 +12,6 @@ bool kloC_Pressure::UsesField(cow_String& name) const {
     return uses;
 }
 
-void kloC_Pressure::ChangeProcedureType(unsigned int procedureType) {
-    if (WantsComplex(procedureType) == useComplex_) return;
-    auto& s = dynamic_cast<kloC_PressureState&>(MutableCreationState());
-    SwitchComplex(useComplex_, {{s.MutableMagnitude(), complexMagReal_, complexMagImag_}});
-}
-
 void kloC_Pressure::AssertValid() const {
     if (IsSuppressed()) return;
     kloC_Assert(distType_ != PressureTypeEnum::FIELD || !fieldName().empty(), kloC_FIELD_NAME_REQUIRED);
@@ -41,8 +35,7 @@ void kloC_Pressure::SetStateStatusChecks() {
 
 bool kloC_Pressure::CheckForZero(cow_String const& stepName) const {
     if (distType_ == PressureTypeEnum::USER_DEFINED) return false;
-    if (useComplex_) return complexMagReal_ == 0.0 && complexMagImag_ == 0.0;
-    return PressureState(StateIn(stepName)).magnitude().value() == 0.0;
+    return MagnitudeIsZero<kloC_PressureState>(stepName, useComplex_, complexMagReal_, complexMagImag_);
 }
 
 CLS_DEFINE(kloC_PressureState)

@@ -29,7 +29,7 @@ class kloC_PressureState : public kloC_LoadState {
 };
 
 #define KLOC_PRESSURE_ATTRIBUTES(A)                                                                  \
-    A(kloC_Pressure_PressureTypeEnum, distType, kloC_Pressure_PressureTypeEnum::UNIFORM, .Script("distributionType")) \
+    A(kloC_Pressure_PressureTypeEnum, distType, kloC_Pressure_PressureTypeEnum::UNIFORM, .Script("distributionType").OnChange()) \
     A(bool, useComplex, false)                                                                       \
     A(double, complexMagReal, 0.0)                                                                   \
     A(double, complexMagImag, 0.0)                                                                   \
@@ -52,21 +52,15 @@ class kloC_Pressure : public kloC_Load {
 
     bool AllowedInALoadCase() const override { return true; }
     bool UsesField(cow_String& name) const override;
-    void ChangeProcedureType(unsigned int procedureType) override;
+    KLOC_COMPLEX_MAGNITUDE(kloC_PressureState)
     // Field name (70) before the base checks; then no Explicit step anywhere (19) and
     // distinct elevations in every step that modifies them (20) for a hydrostatic pressure.
     void AssertValid() const override;
-    // Marks every state hydrostatic or not, as the distribution says.
+    // Marks every state hydrostatic or not, as the distribution says; runs on every
+    // insertion of a state and on every change of the distribution.
     void SetStateStatusChecks() override;
-
-    // A distribution change (distType) takes effect on the states with the next insertion.
-    std::pair<double, double> ComplexMagnitude() const { return {complexMagReal_, complexMagImag_}; }
-    void SetComplexMagnitude(double real, double imag) {
-        complexMagReal_ = real;
-        complexMagImag_ = imag;
-    }
+    void cls_OnChange() { SetStateStatusChecks(); }
 
 protected:
     bool CheckForZero(cow_String const& stepName) const override;
-
 };

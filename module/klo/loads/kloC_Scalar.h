@@ -3,18 +3,7 @@
 // and others): the magnitude varies by step, its complex form does not.
 #include "module/klo/loads/kloC_Load.h"
 
-#define KLOC_SCALARSTATE_ATTRIBUTES(A) A(mdl_PropAttr<double>, magnitude, {})
-
-class kloC_ScalarState : public kloC_LoadState {
-    CLS_ABSTRACT_PERSISTENT(kloC_ScalarState, kloC_LoadState, kloC_ScalarState_TypeId, 203, KLOC_SCALARSTATE_ATTRIBUTES)
-    KLOC_PROPAGATING_ATTRIBUTES(kloC_LoadState, &cls_Self::magnitude_)
-
-    kloC_ScalarState() = default;
-    kloC_ScalarState(kloC_ScalarState const&) = default;
-    kloC_ScalarState* Copy() const override = 0;
-
-    mdl_PropAttr<double>& MutableMagnitude() { return magnitude_; }
-};
+KLOC_MAGNITUDE_STATE(kloC_ScalarState, 203)
 
 #define KLOC_SCALAR_ATTRIBUTES(A)  \
     A(bool, useComplex, false)     \
@@ -28,13 +17,7 @@ class kloC_Scalar : public kloC_Load {
     kloC_Scalar(kloC_Scalar const&) = default;
     kloC_Scalar* Copy() const override = 0;
 
-    void ChangeProcedureType(unsigned int procedureType) override;
-
-    std::pair<double, double> ComplexMagnitude() const { return {complexMagReal_, complexMagImag_}; }
-    void SetComplexMagnitude(double real, double imag) {
-        complexMagReal_ = real;
-        complexMagImag_ = imag;
-    }
+    KLOC_COMPLEX_MAGNITUDE(kloC_ScalarState)
 
 protected:
     using kloC_Load::kloC_Load;

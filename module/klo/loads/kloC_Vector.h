@@ -17,6 +17,7 @@ class kloC_VectorState : public kloC_LoadState {
     KLOC_NAME(comp3StateCmd, "comp3State")
 
     kloC_VectorState() = default;
+    kloC_VectorState(double c1, double c2, double c3) { SetComponents(c1, c2, c3); }
     kloC_VectorState(kloC_VectorState const&) = default;
     kloC_VectorState* Copy() const override = 0;
 

@@ -224,7 +224,7 @@ TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
         {0x0288004E, 7, 1, "kloC_LoadContainerShortcut"},
         {0x0288004F, 7, 0x0288004D, "kloC_LoadContainerInModelShortcut"},
         {0x02880050, 7, 1, "kloC_LoadInLoadContainerShortcut"},
-        {0x02880059, 0, kloC_ScalarState_TypeId, "kloC_CoriolisForceState"},
+        {0x02880059, 7, kloC_ScalarState_TypeId, "kloC_CoriolisForceState"},
     };
     kloC_initialize(count);
     for (auto const& f : fixed) {
@@ -394,7 +394,7 @@ TEST_F(ModuleFrame, LoadsClassIdsAreFixed) {
         {"Load", 0x2880001}, {"LoadState", 0x2880002}, {"Vector", 0x2880003}, {"VectorState", 0x2880004},
         {"Scalar", 0x2880005}, {"ScalarState", 0x2880006}, {"Distributed", 0x2880007}, {"PressureState", 0x2880009},
         {"DistributedState", 0x288000A}, {"Traction", 0x288000B}, {"TractionState", 0x288000C},
-        {"LoadContainer", 0x288000D}, {"StateQuad", 0x2880010}, {"LoadContainerIMPLSC", 0x288004D},
+        {"LoadContainer", 0x288000D}, {"StateQuad", 0x2880010}, {"PropAttrBoltMethod", 0x2880011}, {"LoadContainerIMPLSC", 0x288004D},
         {"LoadContainerShortcut", 0x288004E}, {"LoadContainerInModelShortcut", 0x288004F},
         {"LoadInLoadContainerShortcut", 0x2880050},
         // Each load type's state follows its load, except the last index's Coriolis force.

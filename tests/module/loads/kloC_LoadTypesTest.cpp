@@ -10,7 +10,7 @@
 #include "module/klo/loads/kloC_LoadTypeLabelMap.h"
 #include "module/kpr/kprC_TypeIds.h"
 
-namespace {
+namespace load_types_test {
 
 constexpr unsigned STATIC = kprC_StaticStep_TypeId, BUCKLE = kprC_BuckleStep_TypeId,
                    FREQUENCY = kprC_FrequencyStep_TypeId, SOILS = kprC_SoilsStep_TypeId,
@@ -136,4 +136,4 @@ TEST(LoadTypes, RelaxedAdmissionByRule) {
     EXPECT_TRUE(kloC_RelaxedAdmission(kloC_InertiaRelief_TypeId, SS_SUBSPACE));
 }
 
-}  // namespace
+}  // namespace load_types_test
