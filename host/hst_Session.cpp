@@ -10,9 +10,11 @@
 #include "host/hst_ModelFile.h"
 #include "host/hst_StepControls.h"
 #include "module/klo/kloC_TypeIds.h"
+#include "module/klc/klcC_assert.h"
 #include "module/klo/kloC_assert.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/kprC_assert.h"
+#include "module/kpr/procedures/kprC_ProcedureClassification.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "module/kpr/steps/perturbation/kprC_EigenRules.h"
 #include "platform/atr/atr_String.h"
@@ -26,6 +28,9 @@ std::string const initialStep = kprC_Step::initialCmd().String();
 std::string ScriptQuoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
 std::string StepPath(std::string const& name) { return "model.steps[" + ScriptQuoted(name) + "]"; }
 std::string LoadPath(std::string const& name) { return "model.loads[" + ScriptQuoted(name) + "]"; }
+std::string LoadCasePath(std::string const& step, std::string const& name) {
+    return StepPath(step) + ".loadCases[" + ScriptQuoted(name) + "]";
+}
 std::string TimePointPath(std::string const& name) { return "model.timePoints[" + ScriptQuoted(name) + "]"; }
 
 // The command as a script would write it: model.StaticStep(name='Step-1', previous='Initial').
@@ -539,6 +544,67 @@ void hst_Session::RenameLoad(std::string const& oldName, std::string const& newN
         kloC_Assert(!Loads().IsMember(newName), kloC_NAME_EXISTS);
         MutableLoads().Remove(oldName);
         MutableLoads().ForcedInsert(newName, *load);
+    });
+}
+
+// --- Load cases ---
+
+std::vector<std::string> hst_Session::LoadCaseNames(std::string const& stepName) const {
+    std::vector<std::string> names;
+    if (auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&Steps().ConstGet(stepName)))
+        for (auto const& [name, loadCase] : step->lcc()) names.push_back(name);
+    return names;
+}
+
+klcC_LoadCase const& hst_Session::LoadCase(std::string const& stepName, std::string const& name) const {
+    auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&Steps().ConstGet(stepName));
+    auto const it = step ? step->lcc().find(name) : kprC_LoadCaseMap::const_iterator();
+    if (!step || it == step->lcc().end()) throw omu_KeyErrorException(name);
+    return *it->second;
+}
+
+// A new load case, or the step's load case with the arguments set; then checked against
+// the step and the model's loads, and kept in the step.
+void hst_Session::PutLoadCase(std::string const& stepName, std::string const& name, hst_Arguments const& args,
+                              bool isNew) {
+    kprC_Step const& step = Steps().ConstGet(stepName);
+    klcC_Assert(kprC_LoadCaseIsAllowed(step.ProcedureType()), klcC_STEP_NOT_ALLOWED);
+    klcC_LoadCase loadCase;
+    if (isNew) {
+        RequireName("load case", name);
+        for (auto const& other : Steps().Keys())
+            for (auto const& taken : LoadCaseNames(other)) klcC_Assert(taken != name, klcC_NAME_NOT_UNIQUE);
+    } else {
+        loadCase = LoadCase(stepName, name);
+    }
+    SetAll(loadCase, Kwargs(isNew ? klcC_LoadCase::constructorCmd() : klcC_LoadCase::setValuesCmd(), args), args);
+    for (auto const& [load, factor] : loadCase.loads()) {
+        bool const exists = Loads().IsMember(load) && !Loads().ConstGet(load).IsSuppressed();
+        klcC_AssertLoadCaseContent(exists, klcC_LOAD_MISSING, load);
+        Loads().ConstGet(load).ValidInALoadCase(stepName, true);
+    }
+    flow_.Modify(stepName, [&](kprC_Step& s) {
+        dynamic_cast<kprC_AnalysisStep&>(s).MutableLcc()[name] = cow_COW<klcC_LoadCase>(std::make_shared<klcC_LoadCase>(loadCase));
+    });
+}
+
+void hst_Session::CreateLoadCase(std::string const& stepName, hst_Arguments const& args) {
+    Run(Call(StepPath(stepName) + "." + klcC_LoadCase::constructorCmd(), args), [&] {
+        Kwargs kw(klcC_LoadCase::constructorCmd(), args);
+        std::string const name = kw.String(klcC_LoadCase::keyCmd());
+        PutLoadCase(stepName, name, kw.Rest(), true);
+    });
+}
+
+void hst_Session::SetLoadCaseValues(std::string const& stepName, std::string const& name, hst_Arguments const& args) {
+    Run(Call(LoadCasePath(stepName, name) + "." + klcC_LoadCase::setValuesCmd(), args),
+        [&] { PutLoadCase(stepName, name, args, false); });
+}
+
+void hst_Session::RemoveLoadCase(std::string const& stepName, std::string const& name) {
+    Run("del " + LoadCasePath(stepName, name), [&] {
+        LoadCase(stepName, name);
+        flow_.Modify(stepName, [&](kprC_Step& s) { dynamic_cast<kprC_AnalysisStep&>(s).MutableLcc().erase(name); });
     });
 }
 

@@ -20,6 +20,7 @@
 
 #include "host/hst_Problems.h"
 #include "host/hst_StepFlow.h"
+#include "module/klc/loadcases/klcC_LoadCase.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
 #include "platform/cls/cls_Script.h"
@@ -96,6 +97,18 @@ public:
     void RemoveLoad(std::string const& name);
     void RenameLoad(std::string const& oldName, std::string const& newName);
 
+    // --- Load cases (held by the steps whose procedure admits them) ---
+    // Arguments: name, loads, boundaryConditions, predefinedFields (each a sequence of
+    // (name, scale factor) pairs), includeActiveBaseStateBC. The name is unique in the
+    // model; every load named must be in force in the step and of a type load cases take.
+    // The model holds no boundary conditions or fields: their names are kept as given.
+    void CreateLoadCase(std::string const& stepName, hst_Arguments const& args);
+    void SetLoadCaseValues(std::string const& stepName, std::string const& name, hst_Arguments const& args);
+    void RemoveLoadCase(std::string const& stepName, std::string const& name);
+    // The step's load cases, in name order (none for the Initial step).
+    std::vector<std::string> LoadCaseNames(std::string const& stepName) const;
+    klcC_LoadCase const& LoadCase(std::string const& stepName, std::string const& name) const;
+
     // --- Time points ---
     // Arguments: name, points.
     void CreateTimePoint(hst_Arguments const& args);
@@ -116,6 +129,7 @@ private:
     kloC_LoadContainer& MutableLoads();
     kprC_TimePointCont& MutableTimePoints();
     kloC_Load& EditableLoad(std::string const& name);
+    void PutLoadCase(std::string const& stepName, std::string const& name, hst_Arguments const& args, bool isNew);
     void EditState(kloC_Load& load, std::string const& stepName, hst_Arguments const& args, char const* command);
 
     ddr_Model model_;

@@ -51,6 +51,16 @@ struct LoadStates {
     Session session;
     std::string step;
 };
+// The load cases of one step ("loadCases"), and one of them.
+struct LoadCases {
+    Session session;
+    std::string step;
+};
+struct LoadCase {
+    Session session;
+    std::string step;
+    std::string name;
+};
 
 std::string Quoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
 
@@ -120,6 +130,7 @@ py::object StepQuery(Step const& s, std::string const& name) {
     if (name == kprC_AnalysisStep::nlgeomCmd()) return py::str(cls_EnumCodec<kprC_Step::NlgeomEnm>::ToString(step.Nlgeom()));
     if (name == kprC_AnalysisStep::timePeriodCmd()) return py::float_(step.TimePeriod());
     if (name == kloC_LoadState::loadStateRepositoryCmd()) return py::cast(LoadStates{s.session, s.name});
+    if (name == klcC_LoadCase::repositoryCmd()) return py::cast(LoadCases{s.session, s.name});
     // What the sequencing rules let follow the step or replace it, as procedure types.
     auto procedures = [&](bool replacing, bool general) {
         auto const all = s.session->StepSuccessors(s.name, replacing);
@@ -137,7 +148,7 @@ py::object StepQuery(Step const& s, std::string const& name) {
 
 std::vector<std::string> const stepQueries = {"name", "previous", "procedureType", "procedure", "perturbation",
                                               "nonmechanical", "explicit", "allowAdaptiveMeshDomains", "response",
-                                              "nlgeom", "timePeriod", "loadStates"};
+                                              "nlgeom", "timePeriod", "loadStates", "loadCases"};
 
 py::object StepAttribute(Step const& s, std::string const& name) {
     kprC_Step const& step = StepOf(s);
@@ -155,6 +166,14 @@ py::object StepAttribute(Step const& s, std::string const& name) {
         }, py::name(name.c_str()));
     }
     if (auto value = StepQuery(s, name)) return value;
+    if (name == klcC_LoadCase::constructorCmd()) {
+        Session session = s.session;
+        std::string const stepName = s.name;
+        return py::cpp_function([session, stepName](py::kwargs const& kw) {
+            session->CreateLoadCase(stepName, pyb_Arguments(kw));
+            return LoadCase{session, stepName, kw[klcC_LoadCase::keyCmd()].cast<std::string>()};
+        }, py::name(klcC_LoadCase::constructorCmd()));
+    }
     throw py::attribute_error("step '" + s.name + "' has no attribute '" + name + "'");
 }
 
@@ -216,7 +235,9 @@ py::object LoadStateAttribute(LoadState const& s, std::string const& name) {
 std::string LoadStateRepr(LoadState const& s) {
     kloC_Load const& load = s.session->Loads().ConstGet(s.load);
     auto const* stateClass = hst_Session::StateClassOf(load.DynTypeId());
-    return (stateClass ? pyb_ScriptName(*stateClass) : std::string("LoadState")) + "(load=" + Quoted(s.load) +
+    // Every state type is named after its load's constructor ("ConcChargeState").
+    std::string const type = stateClass ? pyb_ScriptName(*ClassOfObject(load)) + "State" : std::string("LoadState");
+    return type + "(load=" + Quoted(s.load) +
            ", stepName=" + Quoted(s.step) + ", status=" +
            Quoted(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(load.Status(s.step))) + ")";
 }
@@ -483,6 +504,32 @@ PYBIND11_MODULE(stepwise, m) {
              })
         .def("__repr__", &LoadStateRepr);
     ReadOnly(loadState, "use the load's setValuesInStep()");
+
+    py::class_<LoadCases> loadCases(m, "LoadCases", "The load cases of one step, by name.");
+    DefineMapping(loadCases, [](LoadCases const& c) { return c.session->LoadCaseNames(c.step); },
+                  [](LoadCases const& c, std::string const& name) {
+                      c.session->LoadCase(c.step, name);
+                      return LoadCase{c.session, c.step, name};
+                  });
+    loadCases.def("__delitem__", [](LoadCases const& c, std::string const& name) { c.session->RemoveLoadCase(c.step, name); });
+
+    py::class_<LoadCase> loadCase(m, "LoadCase", "A combination of loads, boundary conditions and fields of a step.");
+    loadCase
+        .def("__getattr__",
+             [](LoadCase const& c, std::string const& name) -> py::object {
+                 if (name == klcC_LoadCase::keyCmd()) return py::str(c.name);
+                 return pyb_GetAttribute(c.session->LoadCase(c.step, c.name), name, "the load case");
+             })
+        .def(klcC_LoadCase::setValuesCmd(),
+             [](LoadCase const& c, py::kwargs const& kw) { c.session->SetLoadCaseValues(c.step, c.name, pyb_Arguments(kw)); })
+        .def("__dir__",
+             [](LoadCase const& c) {
+                 auto names = pyb_AttributeNames(klcC_LoadCase::TypeId());
+                 names.insert(names.end(), {klcC_LoadCase::keyCmd(), klcC_LoadCase::setValuesCmd()});
+                 return names;
+             })
+        .def("__repr__", [](LoadCase const& c) { return std::string("LoadCase(name=") + Quoted(c.name) + ")"; });
+    ReadOnly(loadCase, "use setValues()");
 
     py::class_<TimePoint> timePoint(m, "TimePoint", "A named list of output times of a model.");
     timePoint

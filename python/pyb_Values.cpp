@@ -6,6 +6,7 @@
 
 #include <pybind11/eval.h>
 
+#include "module/klc/klcC_TypeIds.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "platform/nex/nex_Exception.h"
@@ -68,7 +69,9 @@ namespace {
 // The classes scripts build on their own: concrete described classes with a scripting
 // constructor that are not created in a model by its commands.
 bool FreeStanding(cls_ScriptClass const& c) {
-    if (c.constructorName.empty() || !c.create || c.typeId == kprC_TimePoint_TypeId) return false;
+    // Time points and load cases are made in a model by its commands.
+    if (c.constructorName.empty() || !c.create || c.typeId == kprC_TimePoint_TypeId || c.typeId == klcC_LoadCase_TypeId)
+        return false;
     for (std::uint32_t kind : {kprC_Step_TypeId, kloC_Load_TypeId, kloC_LoadState_TypeId})
         if (cls_ScriptRegistry::DerivesFrom(c.typeId, kind)) return false;
     return true;

@@ -35,9 +35,11 @@ def _attributes(obj, skip=()):
 
 def fingerprint(model):
     """Every step, load, per-step load state and time point as scripts read them."""
-    steps = [(name, _attributes(model.steps[name], skip=('loadStates',))) for name in model.steps.keys()]
+    steps = [(name, _attributes(model.steps[name], skip=('loadStates', 'loadCases'))) for name in model.steps.keys()]
+    cases = [(step, name, _attributes(model.steps[step].loadCases[name])) for step in model.steps.keys()
+             for name in model.steps[step].loadCases.keys()]
     loads = [(name, _attributes(model.loads[name]),
               {step: _attributes(model.steps[step].loadStates[name]) for step in model.steps.keys()[1:]})
              for name in model.loads.keys()]
     times = [(name, model.timePoints[name].points) for name in model.timePoints]
-    return steps, loads, times
+    return steps, loads, times, cases
