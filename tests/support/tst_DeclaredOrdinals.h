@@ -174,11 +174,22 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kloC_ConcentratedForceState", ""},
     {"kloC_Moment", "follower csys"},
     {"kloC_MomentState", ""},
+    // Adaptive mesh constraint states and records.
+    {"kprC_AdptMeshConsState", "deactivate amplitude"},
+    {"kprC_DispAdptMeshConsState",
+     "u1 u2 u3 ur1 ur2 ur3 cU1real cU1imag cU2real cU2imag cU3real cU3imag cUR1real cUR1imag cUR2real cUR2imag "
+     "cUR3real cUR3imag buckleCase"},
+    {"kprC_VelAdptMeshConsState", "v1 v2 v3 vr1 vr2 vr3"},
+    {"kprC_StateQuad", "stepName status state procedure"},
+    {"kprC_AdptMeshCons", "suppress region csys motionType states"},
+    {"kprC_DispAdptMeshCons", ""},
+    {"kprC_VelAdptMeshCons", ""},
+    {"kprC_AdptMeshConsCont", "procedures map danglingRegions"},
 };
 
 // Registered classes that hold no stored attributes yet; once one does, it needs a line above.
 inline constexpr std::string_view tst_NotYetStoredClasses[] = {
-    "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain", "klcC_LoadCase",
+    "kadC_AdptMeshDomain", "klcC_LoadCase",
 };
 
 // Instances of platform templates whose stored attributes are the template's own.
