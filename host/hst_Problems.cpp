@@ -2,6 +2,7 @@
 
 #include "host/hst_StepControls.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
@@ -45,13 +46,16 @@ std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
             break;
         }
     }
-    auto const& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
-    for (auto const& name : loads.Keys()) {
-        try {
-            loads.ConstGet(name).AssertValid();
-        } catch (std::exception const& e) {
-            problems.push_back({"load", name, e.what()});
+    auto members = [&](auto const& container, char const* kind) {
+        for (auto const& name : container.Keys()) {
+            try {
+                container.ConstGet(name).AssertValid();
+            } catch (std::exception const& e) {
+                problems.push_back({kind, name, e.what()});
+            }
         }
-    }
+    };
+    members(model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()), "load");
+    members(model.Extension<kprC_AdptMeshConsCont>(ddr_Model::adaptiveMeshConstraintCmd()), "adaptive mesh constraint");
     return problems;
 }

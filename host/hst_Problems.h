@@ -11,7 +11,7 @@
 // The kind and name of the object, the exact message, and a line that explains it further
 // (empty when the message says it all).
 struct hst_Problem {
-    std::string kind;  // "step" or "load"
+    std::string kind;  // "step", "load" or "adaptive mesh constraint"
     std::string name;
     std::string message;
     std::string detail = {};

@@ -34,10 +34,15 @@ def _attributes(obj, skip=()):
 
 
 def fingerprint(model):
-    """Every step, load, per-step load state and time point as scripts read them."""
-    steps = [(name, _attributes(model.steps[name], skip=('loadStates',))) for name in model.steps.keys()]
+    """Every step, load, constraint, their per-step states and time points as scripts read them."""
+    skip = ('loadStates', 'adaptiveMeshConstraintStates')
+    steps = [(name, _attributes(model.steps[name], skip=skip)) for name in model.steps.keys()]
     loads = [(name, _attributes(model.loads[name]),
               {step: _attributes(model.steps[step].loadStates[name]) for step in model.steps.keys()[1:]})
              for name in model.loads.keys()]
+    constraints = [(name, _attributes(model.adaptiveMeshConstraints[name]),
+                    {step: _attributes(model.steps[step].adaptiveMeshConstraintStates[name])
+                     for step in model.steps.keys()})
+                   for name in model.adaptiveMeshConstraints.keys()]
     times = [(name, model.timePoints[name].points) for name in model.timePoints]
-    return steps, loads, times
+    return steps, loads, constraints, times
