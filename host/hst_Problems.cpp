@@ -1,6 +1,7 @@
 #include "host/hst_Problems.h"
 
 #include "host/hst_StepControls.h"
+#include "module/kad/controls/kadC_AdptMeshCtrlCont.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
@@ -21,7 +22,41 @@ std::string FollowLine(kprC_StepContainer const& steps, std::string const& befor
            kprC_ProcedureLabel(steps.ConstGet(before).ProcedureType()) + "); after '" + before + "' may come: general " +
            list(sequencer.AppendableGeneral()) + "; perturbation " + list(sequencer.AppendablePerturbation());
 }
+
+// Each adaptive mesh control in name order, then the domains of each step in history
+// order: their own rules, and a domain held by a step that does not allow domains. A
+// domain is named by its key; the detail names its step where the key does not.
+void AddAdaptiveMeshProblems(ddr_Model const& model, std::vector<hst_Problem>& problems) {
+    auto const& controls = model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+    for (auto const& name : controls.Keys()) {
+        try {
+            controls.Get(name).AssertValid();
+        } catch (std::exception const& e) {
+            problems.push_back({"adaptive mesh control", name, e.what()});
+        }
+    }
+    auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    for (auto const& stepName : steps.Keys()) {
+        auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&steps.ConstGet(stepName));
+        if (!step) continue;
+        for (auto const& [name, domain] : step->amd()) {
+            std::string const detail = name == stepName ? "" : "held by step '" + stepName + "'";
+            if (!step->AllowAdaptiveMeshDomains())
+                problems.push_back({"adaptive mesh domain", name,
+                                    hst_NoDomainsMessage(stepName), detail});
+            try {
+                if (domain) domain->AssertValid();
+            } catch (std::exception const& e) {
+                problems.push_back({"adaptive mesh domain", name, e.what(), detail});
+            }
+        }
+    }
+}
 }  // namespace
+
+std::string hst_NoDomainsMessage(std::string const& stepName) {
+    return "Step '" + stepName + "' does not allow adaptive mesh domains.";
+}
 
 std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
     std::vector<hst_Problem> problems;
@@ -53,5 +88,6 @@ std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
             problems.push_back({"load", name, e.what()});
         }
     }
+    AddAdaptiveMeshProblems(model, problems);
     return problems;
 }
