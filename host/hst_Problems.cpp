@@ -27,14 +27,17 @@ std::string FollowLine(kprC_StepContainer const& steps, std::string const& befor
 // order: their own rules, and a domain held by a step that does not allow domains. A
 // domain is named by its key; the detail names its step where the key does not.
 void AddAdaptiveMeshProblems(ddr_Model const& model, std::vector<hst_Problem>& problems) {
-    auto const& controls = model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
-    for (auto const& name : controls.Keys()) {
+    // The refusal `check` raises, if any, as a problem of the named object.
+    auto report = [&](char const* kind, std::string const& name, auto const& check, std::string const& detail) {
         try {
-            controls.Get(name).AssertValid();
+            check();
         } catch (std::exception const& e) {
-            problems.push_back({"adaptive mesh control", name, e.what()});
+            problems.push_back({kind, name, e.what(), detail});
         }
-    }
+    };
+    auto const& controls = model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+    for (auto const& name : controls.Keys())
+        report("adaptive mesh control", name, [&] { controls.Get(name).AssertValid(); }, "");
     auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
     for (auto const& stepName : steps.Keys()) {
         auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&steps.ConstGet(stepName));
@@ -42,13 +45,8 @@ void AddAdaptiveMeshProblems(ddr_Model const& model, std::vector<hst_Problem>& p
         for (auto const& [name, domain] : step->amd()) {
             std::string const detail = name == stepName ? "" : "held by step '" + stepName + "'";
             if (!step->AllowAdaptiveMeshDomains())
-                problems.push_back({"adaptive mesh domain", name,
-                                    hst_NoDomainsMessage(stepName), detail});
-            try {
-                if (domain) domain->AssertValid();
-            } catch (std::exception const& e) {
-                problems.push_back({"adaptive mesh domain", name, e.what(), detail});
-            }
+                problems.push_back({"adaptive mesh domain", name, hst_NoDomainsMessage(stepName), detail});
+            if (domain) report("adaptive mesh domain", name, [&] { domain->AssertValid(); }, detail);
         }
     }
 }

@@ -10,9 +10,10 @@
 #include "platform/cls/cls_AttributeTable.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"
+#include "platform/mdl/mdl_MapString2ObjCow.h"
 #include "platform/mdl/mdl_Repository.h"
 
-using kadC_AdptMeshCtrlMap = std::map<cow_String, cow_COW<kadC_AdptMeshCtrl>>;
+using kadC_AdptMeshCtrlMap = mdl_MapString2ObjCow<kadC_AdptMeshCtrl>;
 
 #define KADC_ADPTMESHCTRLCONT_ATTRIBUTES(A) A(kadC_AdptMeshCtrlMap, adaptiveMeshControls, {})
 
@@ -27,9 +28,9 @@ class kadC_AdptMeshCtrlCont : public mdl_Repository {
 
     std::size_t Size() const { return adaptiveMeshControls_.size(); }
     bool Has(cow_String const& name) const { return adaptiveMeshControls_.contains(name); }
-    cow_List<cow_String> Keys() const;
+    cow_List<cow_String> Keys() const { return mdl_Keys(adaptiveMeshControls_); }
     // The control under `name`; omu_KeyErrorException when there is none.
-    kadC_AdptMeshCtrl const& Get(cow_String const& name) const;
+    kadC_AdptMeshCtrl const& Get(cow_String const& name) const { return mdl_Get(adaptiveMeshControls_, name); }
     // Adds or replaces the control under `name` after checking it; a refused control (the
     // nex_TextException of AssertValid) leaves the map as it was.
     void Set(cow_String const& name, kadC_AdptMeshCtrl const& control);
