@@ -669,6 +669,96 @@ void hst_Session::RenameMember(hst_Family family, std::string const& oldName, st
     ForFamily(family, [&]<class T>(T const*) { RenameOf<T>(oldName, newName); });
 }
 
+// --- Adaptive mesh controls and domains ---
+
+namespace {
+std::string ControlPath(std::string const& name) {
+    return std::string("model.") + kadC_AdptMeshCtrl::repositoryCmd() + "[" + ScriptQuoted(name) + "]";
+}
+std::string DomainPath(std::string const& step, std::string const& name) {
+    return StepPath(step) + "." + kadC_AdptMeshDomain::repositoryCmd() + "[" + ScriptQuoted(name) + "]";
+}
+
+kadC_AdptMeshCtrlCont& ControlsOf(ddr_Model& model) {
+    return model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+}
+
+// The domains of a step that allows them, for a change.
+kprC_AdptMeshDomainMap& EditableDomains(kprC_Step& step, std::string const& name) {
+    auto* analysis = dynamic_cast<kprC_AnalysisStep*>(&step);
+    if (!analysis || !step.AllowAdaptiveMeshDomains())
+        throw nex_TextException(hst_NoDomainsMessage(name));
+    return analysis->MutableAmd();
+}
+}  // namespace
+
+kadC_AdptMeshCtrlCont const& hst_Session::AdaptiveMeshControls() const {
+    return model_.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+}
+
+void hst_Session::CreateAdaptiveMeshControl(hst_Arguments const& args) {
+    Run(Call(std::string("model.") + kadC_AdptMeshCtrl::constructorCmd(), args), [&] {
+        Kwargs kw(kadC_AdptMeshCtrl::constructorCmd(), args);
+        std::string const name = kw.String(kadC_AdptMeshCtrl::keyCmd());
+        if (name.empty()) throw omu_ValueErrorException("An adaptive mesh control name cannot be empty.");
+        kadC_AdptMeshCtrl control;
+        SetAll(control, kw, kw.Rest());
+        ControlsOf(model_).Set(name, control);
+    });
+}
+
+void hst_Session::SetAdaptiveMeshControlValues(std::string const& name, hst_Arguments const& args) {
+    Run(Call(ControlPath(name) + "." + kadC_AdptMeshCtrl::setValuesCmd(), args), [&] {
+        kadC_AdptMeshCtrl control = AdaptiveMeshControls().Get(name);
+        SetAll(control, Kwargs(kadC_AdptMeshCtrl::setValuesCmd(), args), args);
+        ControlsOf(model_).Set(name, control);
+    });
+}
+
+void hst_Session::RemoveAdaptiveMeshControl(std::string const& name) {
+    Run("del " + ControlPath(name), [&] {
+        if (!ControlsOf(model_).Remove(name)) throw omu_KeyErrorException(name);
+    });
+}
+
+kprC_AdptMeshDomainMap const& hst_Session::AdaptiveMeshDomains(std::string const& stepName) const {
+    static kprC_AdptMeshDomainMap const none;
+    auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&Steps().ConstGet(stepName));
+    return analysis ? analysis->amd() : none;
+}
+
+void hst_Session::CreateAdaptiveMeshDomain(std::string const& stepName, hst_Arguments const& args) {
+    Run(Call(StepPath(stepName) + "." + kadC_AdptMeshDomain::constructorCmd(), args), [&] {
+        flow_.Modify(stepName, [&](kprC_Step& step) {
+            auto& domains = EditableDomains(step, stepName);
+            kadC_AdptMeshDomain domain;
+            SetAll(domain, Kwargs(kadC_AdptMeshDomain::constructorCmd(), args), args);
+            domains.insert_or_assign(stepName, cow_COW<kadC_AdptMeshDomain>(domain.Copy()));
+        });
+    });
+}
+
+void hst_Session::SetAdaptiveMeshDomainValues(std::string const& stepName, std::string const& name,
+                                              hst_Arguments const& args) {
+    Run(Call(DomainPath(stepName, name) + "." + kadC_AdptMeshDomain::setValuesCmd(), args), [&] {
+        flow_.Modify(stepName, [&](kprC_Step& step) {
+            auto& domains = EditableDomains(step, stepName);
+            auto it = domains.find(name);
+            if (it == domains.end() || it->second.IsNull()) throw omu_KeyErrorException(name);
+            kadC_AdptMeshDomain domain = *it->second;
+            SetAll(domain, Kwargs(kadC_AdptMeshDomain::setValuesCmd(), args), args);
+            it->second = cow_COW<kadC_AdptMeshDomain>(domain.Copy());
+        });
+    });
+}
+
+void hst_Session::RemoveAdaptiveMeshDomain(std::string const& stepName, std::string const& name) {
+    Run("del " + DomainPath(stepName, name), [&] {
+        if (!AdaptiveMeshDomains(stepName).contains(name)) throw omu_KeyErrorException(name);
+        flow_.Modify(stepName, [&](kprC_Step& step) { static_cast<kprC_AnalysisStep&>(step).MutableAmd().erase(name); });
+    });
+}
+
 // --- Time points ---
 
 void hst_Session::CreateTimePoint(hst_Arguments const& args) {

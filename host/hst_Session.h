@@ -20,6 +20,7 @@
 
 #include "host/hst_Problems.h"
 #include "host/hst_StepFlow.h"
+#include "module/kad/controls/kadC_AdptMeshCtrlCont.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
@@ -115,6 +116,21 @@ public:
     void DeactivateLoad(std::string const& name, std::string const& stepName) {
         DeactivateMember(hst_Family::LOADS, name, stepName);
     }
+
+    // --- Adaptive mesh controls and domains ---
+    kadC_AdptMeshCtrlCont const& AdaptiveMeshControls() const;
+    // Arguments: name and the control's attributes; a control of that name is replaced.
+    // A control is checked (AssertValid) before it is kept.
+    void CreateAdaptiveMeshControl(hst_Arguments const& args);
+    void SetAdaptiveMeshControlValues(std::string const& name, hst_Arguments const& args);
+    void RemoveAdaptiveMeshControl(std::string const& name);
+    // The domains a step holds, by name (none in the Initial step).
+    kprC_AdptMeshDomainMap const& AdaptiveMeshDomains(std::string const& stepName) const;
+    // Arguments: the domain's attributes. The domain is kept under the step's name, in a
+    // step that allows domains, once it is checked; a domain under that name is replaced.
+    void CreateAdaptiveMeshDomain(std::string const& stepName, hst_Arguments const& args);
+    void SetAdaptiveMeshDomainValues(std::string const& stepName, std::string const& name, hst_Arguments const& args);
+    void RemoveAdaptiveMeshDomain(std::string const& stepName, std::string const& name);
 
     // --- Time points ---
     // Arguments: name, points.

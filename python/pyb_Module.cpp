@@ -5,6 +5,7 @@
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include "module/kad/domains/kadC_AdptMeshDomain.h"
 #include "module/klo/kloC_Module.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
@@ -141,6 +142,64 @@ char const* RepositoryName(Kind kind) {
         case Kind::TimePoints: return kprC_TimePoint::repositoryCmd();
     }
     return "";
+}
+
+// --- Adaptive mesh controls and domains ---
+
+// The model's adaptive mesh controls by name, and one of them.
+struct AdaptiveMeshControls {
+    Session session;
+};
+struct AdaptiveMeshControl {
+    Session session;
+    std::string name;
+};
+// The adaptive mesh domains of one step by name, and one of them.
+struct AdaptiveMeshDomains {
+    Session session;
+    std::string step;
+};
+struct AdaptiveMeshDomain {
+    Session session;
+    std::string step;
+    std::string name;
+};
+
+std::vector<std::string> ControlKeys(AdaptiveMeshControls const& c) { return c.session->AdaptiveMeshControls().Keys(); }
+
+AdaptiveMeshControl ControlItem(AdaptiveMeshControls const& c, std::string const& name) {
+    c.session->AdaptiveMeshControls().Get(name);
+    return {c.session, name};
+}
+
+py::object ControlAttribute(AdaptiveMeshControl const& c, std::string const& name) {
+    if (name == kadC_AdptMeshCtrl::keyCmd()) return py::str(c.name);
+    return pyb_GetAttribute(c.session->AdaptiveMeshControls().Get(c.name), name, "the adaptive mesh control");
+}
+
+std::vector<std::string> DomainKeys(AdaptiveMeshDomains const& d) {
+    std::vector<std::string> keys;
+    for (auto const& [name, domain] : d.session->AdaptiveMeshDomains(d.step)) keys.push_back(name);
+    return keys;
+}
+
+kadC_AdptMeshDomain const& DomainOf(AdaptiveMeshDomain const& d) {
+    auto const& domains = d.session->AdaptiveMeshDomains(d.step);
+    auto const it = domains.find(d.name);
+    if (it == domains.end() || !it->second) throw omu_KeyErrorException(d.name);
+    return *it->second;
+}
+
+AdaptiveMeshDomain DomainItem(AdaptiveMeshDomains const& d, std::string const& name) {
+    AdaptiveMeshDomain domain{d.session, d.step, name};
+    DomainOf(domain);
+    return domain;
+}
+
+py::object DomainAttribute(AdaptiveMeshDomain const& d, std::string const& name) {
+    if (name == "name") return py::str(d.name);
+    if (name == "stepName") return py::str(d.step);
+    return pyb_GetAttribute(DomainOf(d), name, "the adaptive mesh domain");
 }
 
 // --- Steps ---
@@ -571,6 +630,90 @@ PYBIND11_MODULE(stepwise, m) {
              })
         .def("__repr__", [](StepMember const& sm) { return pyb_Repr(pyb_MemberOf(sm).object); });
     ReadOnly(member, "use setValues()");
+
+    // --- Adaptive mesh controls and domains ---
+    model.def_property_readonly(kadC_AdptMeshCtrl::repositoryCmd(),
+                                [](Model const& mo) { return AdaptiveMeshControls{mo.session}; })
+        .def(kadC_AdptMeshCtrl::constructorCmd(), [](Model const& mo, py::kwargs const& kw) {
+            mo.session->CreateAdaptiveMeshControl(pyb_Arguments(kw));
+            return AdaptiveMeshControl{mo.session, kw[kadC_AdptMeshCtrl::keyCmd()].cast<std::string>()};
+        }, "Adds the named adaptive mesh control (or replaces the one of that name).");
+
+    py::class_<AdaptiveMeshControls> controls(m, "AdaptiveMeshControls", "The model's adaptive mesh controls, by name.");
+    DefineMapping(controls, &ControlKeys, &ControlItem);
+    controls
+        .def("__delitem__",
+             [](AdaptiveMeshControls const& c, std::string const& name) { c.session->RemoveAdaptiveMeshControl(name); })
+        .def("__repr__", [](AdaptiveMeshControls const& c) {
+            std::string text = std::string("<") + kadC_AdptMeshCtrl::repositoryCmd() + ":";
+            for (auto const& k : ControlKeys(c)) text += " " + Quoted(k);
+            return text + ">";
+        });
+
+    py::class_<AdaptiveMeshControl> control(m, "AdaptiveMeshControl",
+                                            "How the mesh of adaptive mesh domains is smoothed and remapped.");
+    control.def("__getattr__", &ControlAttribute)
+        .def(kadC_AdptMeshCtrl::setValuesCmd(),
+             [](AdaptiveMeshControl const& c, py::kwargs const& kw) {
+                 c.session->SetAdaptiveMeshControlValues(c.name, pyb_Arguments(kw));
+             })
+        .def("__dir__",
+             [](AdaptiveMeshControl const&) {
+                 auto names = pyb_AttributeNames(kadC_AdptMeshCtrl::TypeId());
+                 names.insert(names.end(), {kadC_AdptMeshCtrl::keyCmd(), kadC_AdptMeshCtrl::setValuesCmd()});
+                 return names;
+             })
+        .def("__eq__",
+             [](AdaptiveMeshControl const& a, py::object const& b) {
+                 return py::isinstance<AdaptiveMeshControl>(b) && a.session == b.cast<AdaptiveMeshControl const&>().session &&
+                        a.name == b.cast<AdaptiveMeshControl const&>().name;
+             })
+        .def("__repr__", [](AdaptiveMeshControl const& c) {
+            return std::string(kadC_AdptMeshCtrl::constructorCmd()) + "(name=" + Quoted(c.name) + ")";
+        });
+    ReadOnly(control, "use setValues()");
+
+    step.def_property_readonly(kadC_AdptMeshDomain::repositoryCmd(),
+                               [](Step const& s) { return AdaptiveMeshDomains{s.session, s.name}; })
+        .def(kadC_AdptMeshDomain::constructorCmd(), [](Step const& s, py::kwargs const& kw) {
+            s.session->CreateAdaptiveMeshDomain(s.name, pyb_Arguments(kw));
+            return AdaptiveMeshDomain{s.session, s.name, s.name};
+        }, "Switches adaptive meshing on in the step: the domain is kept under the step's name.");
+
+    py::class_<AdaptiveMeshDomains> domains(m, "AdaptiveMeshDomains", "The adaptive mesh domains of one step, by name.");
+    DefineMapping(domains, &DomainKeys, &DomainItem);
+    domains
+        .def("__delitem__",
+             [](AdaptiveMeshDomains const& d, std::string const& name) { d.session->RemoveAdaptiveMeshDomain(d.step, name); })
+        .def("__repr__", [](AdaptiveMeshDomains const& d) {
+            std::string text = std::string("<") + kadC_AdptMeshDomain::repositoryCmd() + " of " + Quoted(d.step) + ":";
+            for (auto const& k : DomainKeys(d)) text += " " + Quoted(k);
+            return text + ">";
+        });
+
+    py::class_<AdaptiveMeshDomain> domain(m, "AdaptiveMeshDomain", "Adaptive meshing of a region in one step.");
+    domain.def("__getattr__", &DomainAttribute)
+        .def(kadC_AdptMeshDomain::setValuesCmd(),
+             [](AdaptiveMeshDomain const& d, py::kwargs const& kw) {
+                 d.session->SetAdaptiveMeshDomainValues(d.step, d.name, pyb_Arguments(kw));
+             })
+        .def("__dir__",
+             [](AdaptiveMeshDomain const&) {
+                 auto names = pyb_AttributeNames(kadC_AdptMeshDomain::TypeId());
+                 names.insert(names.end(), {"name", "stepName", kadC_AdptMeshDomain::setValuesCmd()});
+                 return names;
+             })
+        .def("__eq__",
+             [](AdaptiveMeshDomain const& a, py::object const& b) {
+                 if (!py::isinstance<AdaptiveMeshDomain>(b)) return false;
+                 auto const& o = b.cast<AdaptiveMeshDomain const&>();
+                 return a.session == o.session && a.step == o.step && a.name == o.name;
+             })
+        .def("__repr__", [](AdaptiveMeshDomain const& d) {
+            return std::string(kadC_AdptMeshDomain::constructorCmd()) + "(stepName=" + Quoted(d.step) +
+                   ", name=" + Quoted(d.name) + ")";
+        });
+    ReadOnly(domain, "use setValues()");
 
     DefineFamily<kloC_Load>(m);
     DefineFamily<kprC_AdptMeshCons>(m);

@@ -6,6 +6,7 @@
 
 #include <pybind11/eval.h>
 
+#include "module/kad/kadC_TypeIds.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/kprC_TypeIds.h"
 #include "platform/nex/nex_Exception.h"
@@ -71,6 +72,8 @@ bool FreeStanding(cls_ScriptClass const& c) {
     if (c.constructorName.empty() || !c.create || c.typeId == kprC_TimePoint_TypeId) return false;
     for (std::uint32_t kind : {kprC_Step_TypeId, kloC_Load_TypeId, kloC_LoadState_TypeId})
         if (cls_ScriptRegistry::DerivesFrom(c.typeId, kind)) return false;
+    // Adaptive mesh controls and domains are made in a model and its steps by commands.
+    if (c.typeId == kadC_AdptMeshCtrl_TypeId || c.typeId == kadC_AdptMeshDomain_TypeId) return false;
     return true;
 }
 }  // namespace

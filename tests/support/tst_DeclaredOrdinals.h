@@ -185,11 +185,17 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_DispAdptMeshCons", ""},
     {"kprC_VelAdptMeshCons", ""},
     {"kprC_AdptMeshConsCont", "procedures map danglingRegions"},
+    // Adaptive mesh controls and domains.
+    {"kadC_AdptMeshCtrl",
+     "advection smoothingAlgorithm smoothingPriority initialFeatureAngle transitionFeatureAngle momentumAdvection "
+     "remeshPredictor curvatureRefinement volumetricSmoothingWeight standardVolumetricSmoothingWeight "
+     "laplacianSmoothingWeight equipotentialSmoothingWeight originalConfigurationProjectionWeight meshConstraintAngle"},
+    {"kadC_AdptMeshDomain", "region controls frequency initialRemeshingSweeps sweepsPerIncrement"},
 };
 
 // Registered classes that hold no stored attributes yet; once one does, it needs a line above.
 inline constexpr std::string_view tst_NotYetStoredClasses[] = {
-    "kadC_AdptMeshDomain", "klcC_LoadCase",
+    "klcC_LoadCase",
 };
 
 // Instances of platform templates whose stored attributes are the template's own.
