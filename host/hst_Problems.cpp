@@ -1,7 +1,9 @@
 #include "host/hst_Problems.h"
 
 #include "host/hst_StepControls.h"
+#include "module/kad/controls/kadC_AdptMeshCtrlCont.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/procedures/kprC_ProcedureTypeLabelMap.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
@@ -21,7 +23,39 @@ std::string FollowLine(kprC_StepContainer const& steps, std::string const& befor
            kprC_ProcedureLabel(steps.ConstGet(before).ProcedureType()) + "); after '" + before + "' may come: general " +
            list(sequencer.AppendableGeneral()) + "; perturbation " + list(sequencer.AppendablePerturbation());
 }
+
+// Each adaptive mesh control in name order, then the domains of each step in history
+// order: their own rules, and a domain held by a step that does not allow domains. A
+// domain is named by its key; the detail names its step where the key does not.
+void AddAdaptiveMeshProblems(ddr_Model const& model, std::vector<hst_Problem>& problems) {
+    // The refusal `check` raises, if any, as a problem of the named object.
+    auto report = [&](char const* kind, std::string const& name, auto const& check, std::string const& detail) {
+        try {
+            check();
+        } catch (std::exception const& e) {
+            problems.push_back({kind, name, e.what(), detail});
+        }
+    };
+    auto const& controls = model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+    for (auto const& name : controls.Keys())
+        report("adaptive mesh control", name, [&] { controls.Get(name).AssertValid(); }, "");
+    auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    for (auto const& stepName : steps.Keys()) {
+        auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&steps.ConstGet(stepName));
+        if (!step) continue;
+        for (auto const& [name, domain] : step->amd()) {
+            std::string const detail = name == stepName ? "" : "held by step '" + stepName + "'";
+            if (!step->AllowAdaptiveMeshDomains())
+                problems.push_back({"adaptive mesh domain", name, hst_NoDomainsMessage(stepName), detail});
+            if (domain) report("adaptive mesh domain", name, [&] { domain->AssertValid(); }, detail);
+        }
+    }
+}
 }  // namespace
+
+std::string hst_NoDomainsMessage(std::string const& stepName) {
+    return "Step '" + stepName + "' does not allow adaptive mesh domains.";
+}
 
 std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
     std::vector<hst_Problem> problems;
@@ -45,13 +79,17 @@ std::vector<hst_Problem> hst_Problems(ddr_Model const& model) {
             break;
         }
     }
-    auto const& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
-    for (auto const& name : loads.Keys()) {
-        try {
-            loads.ConstGet(name).AssertValid();
-        } catch (std::exception const& e) {
-            problems.push_back({"load", name, e.what()});
+    auto members = [&](auto const& container, char const* kind) {
+        for (auto const& name : container.Keys()) {
+            try {
+                container.ConstGet(name).AssertValid();
+            } catch (std::exception const& e) {
+                problems.push_back({kind, name, e.what()});
+            }
         }
-    }
+    };
+    members(model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()), "load");
+    members(model.Extension<kprC_AdptMeshConsCont>(ddr_Model::adaptiveMeshConstraintCmd()), "adaptive mesh constraint");
+    AddAdaptiveMeshProblems(model, problems);
     return problems;
 }

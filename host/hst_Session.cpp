@@ -27,7 +27,6 @@ std::string const initialStep = kprC_Step::initialCmd().String();
 
 std::string ScriptQuoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
 std::string StepPath(std::string const& name) { return "model.steps[" + ScriptQuoted(name) + "]"; }
-std::string LoadPath(std::string const& name) { return "model.loads[" + ScriptQuoted(name) + "]"; }
 std::string LoadCasePath(std::string const& step, std::string const& name) {
     return StepPath(step) + ".loadCases[" + ScriptQuoted(name) + "]";
 }
@@ -154,7 +153,8 @@ void DefaultVectors(cls_Persistent& step, std::vector<cls_ScriptAttribute> const
 }
 
 void RequireName(char const* kind, std::string const& name) {
-    if (name.empty()) throw omu_ValueErrorException(std::string("A ") + kind + " name cannot be empty.");
+    std::string const article = std::string("aeiou").find(kind[0]) == std::string::npos ? "A " : "An ";
+    if (name.empty()) throw omu_ValueErrorException(article + kind + " name cannot be empty.");
 }
 
 std::vector<cls_ScriptClass const*> Constructible(std::uint32_t baseId) {
@@ -240,7 +240,6 @@ kprC_TimePointCont const& hst_Session::TimePoints() const {
     return model_.Extension<kprC_TimePointCont>(ddr_Model::timePointCmd());
 }
 kprC_StepContainer& hst_Session::MutableSteps() { return model_.Extension<kprC_StepContainer>(ddr_Model::stepCmd()); }
-kloC_LoadContainer& hst_Session::MutableLoads() { return model_.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()); }
 kprC_TimePointCont& hst_Session::MutableTimePoints() {
     return model_.Extension<kprC_TimePointCont>(ddr_Model::timePointCmd());
 }
@@ -421,10 +420,100 @@ hst_Session::Procedures hst_Session::StepSuccessors(std::string const& name, boo
     return out;
 }
 
-// --- Loads ---
+// --- Loads and adaptive mesh constraints ---
 
-void hst_Session::CreateLoad(std::string const& constructor, hst_Arguments const& args) {
-    cls_ScriptClass const& c = *ByConstructor(LoadClasses(), constructor);
+namespace {
+// What the member commands need to know of one family: where its members live, how
+// scripts name them, and the codes of its refusals.
+template <class T>
+struct Family;
+
+template <>
+struct Family<kloC_Load> {
+    using State = kloC_LoadState;
+    using Container = kloC_LoadContainer;
+    static cow_String Key() { return ddr_Model::loadCmd(); }
+    static constexpr char const* noun = "load";
+    static constexpr auto nameExists = kloC_NAME_EXISTS, noSuchStep = kloC_NO_SUCH_STEP,
+                          suppressedEdit = kloC_SUPPRESSED_EDIT, readOnlyInStep = kloC_READ_ONLY_IN_STEP;
+    static void Assert(bool ok, kloC_ErrorEnm code) { kloC_Assert(ok, code); }
+    // Loads are defined in analysis steps only.
+    static void CheckStep(std::string const& stepName) {
+        kloC_Assert(stepName != initialStep, kloC_DEFINED_IN_INITIAL_STEP);
+    }
+    static void CheckDefinition(std::string const&, State const&) {}
+    static State const& StateIn(kloC_Load const& load, std::string const& stepName) { return load.StateIn(stepName); }
+    static void Created(kloC_Load& load, kprC_Step const& step) { load.ChangeProcedureType(step.ProcedureType()); }
+    static void CheckMove(kloC_Load const&, std::string const&, std::string const&) {}
+    // A changed distribution reaches the states, and the load is checked again.
+    static void Recheck(kloC_Load& load) {
+        load.SetStateStatusChecks();
+        load.UpdateStates();
+    }
+};
+
+template <>
+struct Family<kprC_AdptMeshCons> {
+    using State = kprC_AdptMeshConsState;
+    using Container = kprC_AdptMeshConsCont;
+    static cow_String Key() { return ddr_Model::adaptiveMeshConstraintCmd(); }
+    static constexpr char const* noun = "adaptive mesh constraint";
+    static constexpr auto nameExists = kprC_AMC_NAME_EXISTS, noSuchStep = kprC_AMC_STEP_DOES_NOT_EXIST,
+                          suppressedEdit = kprC_AMC_SUPPRESSED_EDIT, readOnlyInStep = kprC_AMC_NOT_IN_STEP;
+    static void Assert(bool ok, kprC_ErrorEnm code) { kprC_Assert(ok, code); }
+    // The Initial step holds constraints that keep the mesh where it is.
+    static bool IsZero(State const& state) {
+        for (int i = 1; i <= 6; ++i)
+            if (state.Component(i).value() != 0.0) return false;
+        return true;
+    }
+    static void CheckStep(std::string const&) {}
+    static void CheckDefinition(std::string const& stepName, State const& state) {
+        kprC_Assert(stepName != initialStep || IsZero(state), kprC_AMC_NONZERO_IN_INITIAL_STEP);
+    }
+    static void CheckMove(kprC_AdptMeshCons const& c, std::string const& from, std::string const& to) {
+        if (to != initialStep) return;
+        if (auto const* r = kprC_PropagatingRecords<State>::Find(c.States(), from); r && r->HasState())
+            kprC_Assert(IsZero(*r->state()), kprC_AMC_NONZERO_MOVE_TO_INITIAL);
+    }
+    static State const& StateIn(kprC_AdptMeshCons const& c, std::string const& stepName) {
+        return c.ConstGetState(stepName);
+    }
+    static void Created(kprC_AdptMeshCons&, kprC_Step const&) {}
+    static void Recheck(kprC_AdptMeshCons& c) { c.UpdateStates(); }
+};
+
+template <class T>
+std::string MemberPath(std::string const& name) {
+    return "model." + Family<T>::Key() + "[" + ScriptQuoted(name) + "]";
+}
+}  // namespace
+
+template <class Command>
+void hst_Session::ForFamily(hst_Family family, Command&& command) {
+    if (family == hst_Family::LOADS)
+        command(static_cast<kloC_Load const*>(nullptr));
+    else
+        command(static_cast<kprC_AdptMeshCons const*>(nullptr));
+}
+
+template <class T>
+auto& hst_Session::Members() {
+    return model_.Extension<typename Family<T>::Container>(Family<T>::Key());
+}
+
+kprC_AdptMeshConsCont const& hst_Session::AdaptiveMeshConstraints() const {
+    return model_.Extension<kprC_AdptMeshConsCont>(ddr_Model::adaptiveMeshConstraintCmd());
+}
+
+std::vector<cls_ScriptClass const*> hst_Session::MemberClasses(hst_Family family) {
+    return Constructible(family == hst_Family::LOADS ? kloC_Load_TypeId : kprC_AdptMeshCons_TypeId);
+}
+
+template <class T>
+void hst_Session::CreateOf(std::string const& constructor, hst_Arguments const& args) {
+    using F = Family<T>;
+    cls_ScriptClass const& c = *ByConstructor(Constructible(T::TypeId()), constructor);
     cls_ScriptClass const* stateClass = StateClassOf(c.typeId);
     NEX_ASSERT(stateClass != nullptr && stateClass->create);
     Run(Call("model." + constructor, args), [&] {
@@ -433,117 +522,245 @@ void hst_Session::CreateLoad(std::string const& constructor, hst_Arguments const
         std::string const createStepName = kw.String("createStepName");
         auto const region = kw.Take("region");
         if (!region) kw.Missing("region");
-        RequireName("load", name);
-        kloC_Assert(!Loads().IsMember(name), kloC_NAME_EXISTS);
-        kloC_Assert(createStepName != initialStep, kloC_DEFINED_IN_INITIAL_STEP);
-        kloC_Assert(Steps().IsMember(createStepName), kloC_NO_SUCH_STEP);
+        RequireName(F::noun, name);
+        F::Assert(!Members<T>().IsMember(name), F::nameExists);
+        F::CheckStep(createStepName);
+        F::Assert(Steps().IsMember(createStepName), F::noSuchStep);
 
-        auto load = Create<kloC_Load>(c);
-        auto state = Create<kloC_LoadState>(*stateClass);
-        auto const loadAttributes = Editable(AttributesOf(c.typeId));
+        auto member = Create<T>(c);
+        auto state = Create<typename F::State>(*stateClass);
+        auto const memberAttributes = Editable(AttributesOf(c.typeId));
         auto const stateAttributes = Editable(AttributesOf(stateClass->typeId));
-        SetAttribute(*load, loadAttributes, kloC_Load::regionCmd().String(), *region);
+        SetAttribute(*member, memberAttributes, T::regionCmd().String(), *region);
         for (auto const& [key, value] : kw.Rest())
-            if (!SetAttribute(*load, loadAttributes, key, value) && !SetAttribute(*state, stateAttributes, key, value, true))
+            if (!SetAttribute(*member, memberAttributes, key, value) &&
+                !SetAttribute(*state, stateAttributes, key, value, true))
                 kw.Unexpected(key);
-        load->Insert(createStepName, *state);
-        load->ChangeProcedureType(Steps().ConstGet(createStepName).ProcedureType());
-        MutableLoads().Insert(name, *load);
+        F::CheckDefinition(createStepName, *state);
+        member->Insert(createStepName, *state);
+        F::Created(*member, Steps().ConstGet(createStepName));
+        Members<T>().Insert(name, *member);
     });
 }
 
-kloC_Load& hst_Session::EditableLoad(std::string const& name) {
-    kloC_Assert(!Loads().ConstGet(name).IsSuppressed(), kloC_SUPPRESSED_EDIT);
-    return MutableLoads().Get(name);
+template <class T>
+T& hst_Session::EditableMember(std::string const& name) {
+    Family<T>::Assert(!Members<T>().ConstGet(name).IsSuppressed(), Family<T>::suppressedEdit);
+    return Members<T>().Get(name);
 }
 
 // Defines the state in a step: the state in force there with the given attributes set,
 // so that what the step already modifies stays modified.
-void hst_Session::EditState(kloC_Load& load, std::string const& stepName, hst_Arguments const& args,
-                            char const* command) {
-    kloC_Assert(stepName != initialStep, kloC_DEFINED_IN_INITIAL_STEP);
+template <class T>
+void hst_Session::EditState(T& member, std::string const& stepName, hst_Arguments const& args, char const* command) {
+    using F = Family<T>;
+    F::CheckStep(stepName);
     auto status = mdl_PropagationStatusEnm::NOT_YET_CREATED;
     try {
-        status = load.Status(stepName);
+        status = member.Status(stepName);
     } catch (omu_KeyErrorException const&) {
-        kloC_Assert(false, kloC_NO_SUCH_STEP);
+        F::Assert(false, F::noSuchStep);
     }
-    std::unique_ptr<kloC_LoadState> state;
-    if (kloC_Load::IsActive(status)) {
+    std::unique_ptr<typename F::State> state;
+    if (T::IsActive(status)) {
         try {
-            state.reset(load.StateIn(stepName).Copy());
+            state.reset(F::StateIn(member, stepName).Copy());
         } catch (nex_Exception const&) {
             // Active without a state of its own: built into the base state of the step.
         }
     }
-    kloC_Assert(state != nullptr, kloC_READ_ONLY_IN_STEP);
+    F::Assert(state != nullptr, F::readOnlyInStep);
     auto const attributes = Editable(AttributesOf(state->DynTypeId()));
     Kwargs const kw(command, args);
-    bool const inCreationStep = stepName == load.CreateStepName();
+    bool const inCreationStep = stepName == member.CreateStepName();
     for (auto const& [key, value] : args)
         if (!SetAttribute(*state, attributes, key, value, inCreationStep)) kw.Unexpected(key);
-    load.Insert(stepName, *state);
+    F::CheckDefinition(stepName, *state);
+    member.Insert(stepName, *state);
 }
 
-void hst_Session::SetLoadValues(std::string const& name, hst_Arguments const& args) {
-    Run(Call(LoadPath(name) + ".setValues", args), [&] {
-        kloC_Load& load = EditableLoad(name);
-        auto const attributes = Editable(AttributesOf(load.DynTypeId()));
+template <class T>
+void hst_Session::SetValuesOf(std::string const& name, hst_Arguments const& args) {
+    Run(Call(MemberPath<T>(name) + ".setValues", args), [&] {
+        T& member = EditableMember<T>(name);
+        auto const attributes = Editable(AttributesOf(member.DynTypeId()));
         hst_Arguments stateArgs;
         for (auto const& [key, value] : args)
-            if (!SetAttribute(load, attributes, key, value)) stateArgs.emplace_back(key, value);
-        if (!stateArgs.empty()) {
-            EditState(load, load.CreateStepName(), stateArgs, "setValues");
-        } else {
-            // A changed distribution reaches the states, and the load is checked again.
-            load.SetStateStatusChecks();
-            load.UpdateStates();
-        }
+            if (!SetAttribute(member, attributes, key, value)) stateArgs.emplace_back(key, value);
+        if (!stateArgs.empty())
+            EditState(member, member.CreateStepName(), stateArgs, "setValues");
+        else
+            Family<T>::Recheck(member);
     });
 }
 
-void hst_Session::SetLoadValuesInStep(std::string const& name, std::string const& stepName, hst_Arguments const& args) {
+template <class T>
+void hst_Session::RenameOf(std::string const& oldName, std::string const& newName) {
+    using F = Family<T>;
+    Run(Call("model." + F::Key() + ".changeKey", {{"fromName", oldName}, {"toName", newName}}), [&] {
+        if (oldName == newName) return;
+        RequireName(F::noun, newName);
+        std::unique_ptr<T> const member(Members<T>().ConstGet(oldName).Copy());
+        F::Assert(!Members<T>().IsMember(newName), F::nameExists);
+        Members<T>().Remove(oldName);
+        Members<T>().ForcedInsert(newName, *member);
+    });
+}
+
+void hst_Session::CreateMember(hst_Family family, std::string const& constructor, hst_Arguments const& args) {
+    ForFamily(family, [&]<class T>(T const*) { CreateOf<T>(constructor, args); });
+}
+
+void hst_Session::SetMemberValues(hst_Family family, std::string const& name, hst_Arguments const& args) {
+    ForFamily(family, [&]<class T>(T const*) { SetValuesOf<T>(name, args); });
+}
+
+void hst_Session::SetMemberValuesInStep(hst_Family family, std::string const& name, std::string const& stepName,
+                                        hst_Arguments const& args) {
     hst_Arguments all{{"stepName", stepName}};
     all.insert(all.end(), args.begin(), args.end());
-    Run(Call(LoadPath(name) + ".setValuesInStep", all),
-        [&] { EditState(EditableLoad(name), stepName, args, "setValuesInStep"); });
-}
-
-void hst_Session::DeactivateLoad(std::string const& name, std::string const& stepName) {
-    Run(Call(LoadPath(name) + ".deactivate", {{"stepName", stepName}}), [&] { EditableLoad(name).Deactivate(stepName); });
-}
-
-void hst_Session::MoveLoad(std::string const& name, std::string const& fromStepName, std::string const& toStepName) {
-    Run(Call(LoadPath(name) + ".move", {{"fromStepName", fromStepName}, {"toStepName", toStepName}}),
-        [&] { EditableLoad(name).Move(fromStepName, toStepName); });
-}
-
-void hst_Session::ResetLoad(std::string const& name, std::string const& stepName) {
-    Run(Call(LoadPath(name) + ".reset", {{"stepName", stepName}}), [&] { EditableLoad(name).Reset(stepName); });
-}
-
-void hst_Session::SuppressLoad(std::string const& name) {
-    Run(Call(LoadPath(name) + ".suppress", {}), [&] { MutableLoads().Get(name).Suppress(); });
-}
-
-void hst_Session::ResumeLoad(std::string const& name) {
-    Run(Call(LoadPath(name) + ".resume", {}), [&] { MutableLoads().Get(name).Resume(); });
-}
-
-void hst_Session::RemoveLoad(std::string const& name) {
-    Run("del " + LoadPath(name), [&] {
-        if (!MutableLoads().Remove(name)) throw omu_KeyErrorException(name);
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".setValuesInStep", all),
+            [&] { EditState(EditableMember<T>(name), stepName, args, "setValuesInStep"); });
     });
 }
 
-void hst_Session::RenameLoad(std::string const& oldName, std::string const& newName) {
-    Run(Call("model.loads.changeKey", {{"fromName", oldName}, {"toName", newName}}), [&] {
-        if (oldName == newName) return;
-        RequireName("load", newName);
-        std::unique_ptr<kloC_Load> const load(Loads().ConstGet(oldName).Copy());
-        kloC_Assert(!Loads().IsMember(newName), kloC_NAME_EXISTS);
-        MutableLoads().Remove(oldName);
-        MutableLoads().ForcedInsert(newName, *load);
+void hst_Session::DeactivateMember(hst_Family family, std::string const& name, std::string const& stepName) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".deactivate", {{"stepName", stepName}}),
+            [&] { EditableMember<T>(name).Deactivate(stepName); });
+    });
+}
+
+void hst_Session::MoveMember(hst_Family family, std::string const& name, std::string const& fromStepName,
+                             std::string const& toStepName) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".move", {{"fromStepName", fromStepName}, {"toStepName", toStepName}}),
+            [&] {
+                T& member = EditableMember<T>(name);
+                Family<T>::CheckMove(member, fromStepName, toStepName);
+                member.Move(fromStepName, toStepName);
+            });
+    });
+}
+
+void hst_Session::ResetMember(hst_Family family, std::string const& name, std::string const& stepName) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".reset", {{"stepName", stepName}}), [&] { EditableMember<T>(name).Reset(stepName); });
+    });
+}
+
+void hst_Session::SuppressMember(hst_Family family, std::string const& name) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".suppress", {}), [&] { Members<T>().Get(name).Suppress(); });
+    });
+}
+
+void hst_Session::ResumeMember(hst_Family family, std::string const& name) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run(Call(MemberPath<T>(name) + ".resume", {}), [&] { Members<T>().Get(name).Resume(); });
+    });
+}
+
+void hst_Session::RemoveMember(hst_Family family, std::string const& name) {
+    ForFamily(family, [&]<class T>(T const*) {
+        Run("del " + MemberPath<T>(name), [&] {
+            if (!Members<T>().Remove(name)) throw omu_KeyErrorException(name);
+        });
+    });
+}
+
+void hst_Session::RenameMember(hst_Family family, std::string const& oldName, std::string const& newName) {
+    ForFamily(family, [&]<class T>(T const*) { RenameOf<T>(oldName, newName); });
+}
+
+// --- Adaptive mesh controls and domains ---
+
+namespace {
+std::string ControlPath(std::string const& name) {
+    return std::string("model.") + kadC_AdptMeshCtrl::repositoryCmd() + "[" + ScriptQuoted(name) + "]";
+}
+std::string DomainPath(std::string const& step, std::string const& name) {
+    return StepPath(step) + "." + kadC_AdptMeshDomain::repositoryCmd() + "[" + ScriptQuoted(name) + "]";
+}
+
+kadC_AdptMeshCtrlCont& ControlsOf(ddr_Model& model) {
+    return model.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+}
+
+// The domains of a step that allows them, for a change.
+kprC_AdptMeshDomainMap& EditableDomains(kprC_Step& step, std::string const& name) {
+    auto* analysis = dynamic_cast<kprC_AnalysisStep*>(&step);
+    if (!analysis || !step.AllowAdaptiveMeshDomains())
+        throw nex_TextException(hst_NoDomainsMessage(name));
+    return analysis->MutableAmd();
+}
+}  // namespace
+
+kadC_AdptMeshCtrlCont const& hst_Session::AdaptiveMeshControls() const {
+    return model_.Extension<kadC_AdptMeshCtrlCont>(ddr_Model::adaptiveMeshControlCmd());
+}
+
+void hst_Session::CreateAdaptiveMeshControl(hst_Arguments const& args) {
+    Run(Call(std::string("model.") + kadC_AdptMeshCtrl::constructorCmd(), args), [&] {
+        Kwargs kw(kadC_AdptMeshCtrl::constructorCmd(), args);
+        std::string const name = kw.String(kadC_AdptMeshCtrl::keyCmd());
+        if (name.empty()) throw omu_ValueErrorException("An adaptive mesh control name cannot be empty.");
+        kadC_AdptMeshCtrl control;
+        SetAll(control, kw, kw.Rest());
+        ControlsOf(model_).Set(name, control);
+    });
+}
+
+void hst_Session::SetAdaptiveMeshControlValues(std::string const& name, hst_Arguments const& args) {
+    Run(Call(ControlPath(name) + "." + kadC_AdptMeshCtrl::setValuesCmd(), args), [&] {
+        kadC_AdptMeshCtrl control = AdaptiveMeshControls().Get(name);
+        SetAll(control, Kwargs(kadC_AdptMeshCtrl::setValuesCmd(), args), args);
+        ControlsOf(model_).Set(name, control);
+    });
+}
+
+void hst_Session::RemoveAdaptiveMeshControl(std::string const& name) {
+    Run("del " + ControlPath(name), [&] {
+        if (!ControlsOf(model_).Remove(name)) throw omu_KeyErrorException(name);
+    });
+}
+
+kprC_AdptMeshDomainMap const& hst_Session::AdaptiveMeshDomains(std::string const& stepName) const {
+    static kprC_AdptMeshDomainMap const none;
+    auto const* analysis = dynamic_cast<kprC_AnalysisStep const*>(&Steps().ConstGet(stepName));
+    return analysis ? analysis->amd() : none;
+}
+
+void hst_Session::CreateAdaptiveMeshDomain(std::string const& stepName, hst_Arguments const& args) {
+    Run(Call(StepPath(stepName) + "." + kadC_AdptMeshDomain::constructorCmd(), args), [&] {
+        flow_.Modify(stepName, [&](kprC_Step& step) {
+            auto& domains = EditableDomains(step, stepName);
+            kadC_AdptMeshDomain domain;
+            SetAll(domain, Kwargs(kadC_AdptMeshDomain::constructorCmd(), args), args);
+            domains.insert_or_assign(stepName, cow_COW<kadC_AdptMeshDomain>(domain.Copy()));
+        });
+    });
+}
+
+void hst_Session::SetAdaptiveMeshDomainValues(std::string const& stepName, std::string const& name,
+                                              hst_Arguments const& args) {
+    Run(Call(DomainPath(stepName, name) + "." + kadC_AdptMeshDomain::setValuesCmd(), args), [&] {
+        flow_.Modify(stepName, [&](kprC_Step& step) {
+            auto& domains = EditableDomains(step, stepName);
+            auto it = domains.find(name);
+            if (it == domains.end() || it->second.IsNull()) throw omu_KeyErrorException(name);
+            kadC_AdptMeshDomain domain = *it->second;
+            SetAll(domain, Kwargs(kadC_AdptMeshDomain::setValuesCmd(), args), args);
+            it->second = cow_COW<kadC_AdptMeshDomain>(domain.Copy());
+        });
+    });
+}
+
+void hst_Session::RemoveAdaptiveMeshDomain(std::string const& stepName, std::string const& name) {
+    Run("del " + DomainPath(stepName, name), [&] {
+        if (!AdaptiveMeshDomains(stepName).contains(name)) throw omu_KeyErrorException(name);
+        flow_.Modify(stepName, [&](kprC_Step& step) { static_cast<kprC_AnalysisStep&>(step).MutableAmd().erase(name); });
     });
 }
 

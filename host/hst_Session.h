@@ -20,11 +20,16 @@
 
 #include "host/hst_Problems.h"
 #include "host/hst_StepFlow.h"
+#include "module/kad/controls/kadC_AdptMeshCtrlCont.h"
 #include "module/klc/loadcases/klcC_LoadCase.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
 #include "platform/cls/cls_Script.h"
 #include "platform/omu/omu_ChangeHistory.h"
+
+// The kinds of member that propagate over the steps, each in its own container.
+enum class hst_Family { LOADS, CONSTRAINTS };
 
 // Keyword arguments in the order given.
 using hst_Arguments = std::vector<std::pair<std::string, cls_ScriptValue>>;
@@ -48,14 +53,16 @@ public:
     ddr_Model const& Model() const { return model_; }
     kprC_StepContainer const& Steps() const;
     kloC_LoadContainer const& Loads() const;
+    kprC_AdptMeshConsCont const& AdaptiveMeshConstraints() const;
     kprC_TimePointCont const& TimePoints() const;
 
     // The classes scripts create in a model, by scripting constructor name.
     static std::vector<cls_ScriptClass const*> StepClasses();
     static std::vector<cls_ScriptClass const*> LoadClasses();
-    // The per-step state class of a load class: the registered class named after it with
-    // "State" appended, or that of its nearest base that has one.
-    static cls_ScriptClass const* StateClassOf(std::uint32_t loadTypeId);
+    static std::vector<cls_ScriptClass const*> MemberClasses(hst_Family family);
+    // The per-step state class of a load or constraint class: the registered class named
+    // after it with "State" appended, or that of its nearest base that has one.
+    static cls_ScriptClass const* StateClassOf(std::uint32_t memberTypeId);
     // What scripts see of an object of the class.
     static std::vector<cls_ScriptAttribute> AttributesOf(std::uint32_t typeId);
 
@@ -82,20 +89,49 @@ public:
     };
     Procedures StepSuccessors(std::string const& name, bool replacing) const;
 
-    // --- Loads ---
-    // Arguments: name, createStepName, region, the load's and its creation state's attributes.
-    void CreateLoad(std::string const& constructor, hst_Arguments const& args);
-    // The load's attributes and its creation state's.
-    void SetLoadValues(std::string const& name, hst_Arguments const& args);
+    // --- Loads and adaptive mesh constraints: members that propagate over the steps ---
+    // Arguments: name, createStepName, region, the member's and its creation state's
+    // attributes. Loads are created in analysis steps; constraints also in the Initial
+    // step, where every component must be zero.
+    void CreateMember(hst_Family family, std::string const& constructor, hst_Arguments const& args);
+    // The member's attributes and its creation state's.
+    void SetMemberValues(hst_Family family, std::string const& name, hst_Arguments const& args);
     // The state's attributes in that step, and their attribute states as "<name>State".
-    void SetLoadValuesInStep(std::string const& name, std::string const& stepName, hst_Arguments const& args);
-    void DeactivateLoad(std::string const& name, std::string const& stepName);
-    void MoveLoad(std::string const& name, std::string const& fromStepName, std::string const& toStepName);
-    void ResetLoad(std::string const& name, std::string const& stepName);
-    void SuppressLoad(std::string const& name);
-    void ResumeLoad(std::string const& name);
-    void RemoveLoad(std::string const& name);
-    void RenameLoad(std::string const& oldName, std::string const& newName);
+    void SetMemberValuesInStep(hst_Family family, std::string const& name, std::string const& stepName,
+                               hst_Arguments const& args);
+    void DeactivateMember(hst_Family family, std::string const& name, std::string const& stepName);
+    void MoveMember(hst_Family family, std::string const& name, std::string const& fromStepName,
+                    std::string const& toStepName);
+    void ResetMember(hst_Family family, std::string const& name, std::string const& stepName);
+    void SuppressMember(hst_Family family, std::string const& name);
+    void ResumeMember(hst_Family family, std::string const& name);
+    void RemoveMember(hst_Family family, std::string const& name);
+    void RenameMember(hst_Family family, std::string const& oldName, std::string const& newName);
+
+    void CreateLoad(std::string const& constructor, hst_Arguments const& args) {
+        CreateMember(hst_Family::LOADS, constructor, args);
+    }
+    void SetLoadValuesInStep(std::string const& name, std::string const& stepName, hst_Arguments const& args) {
+        SetMemberValuesInStep(hst_Family::LOADS, name, stepName, args);
+    }
+    void DeactivateLoad(std::string const& name, std::string const& stepName) {
+        DeactivateMember(hst_Family::LOADS, name, stepName);
+    }
+
+    // --- Adaptive mesh controls and domains ---
+    kadC_AdptMeshCtrlCont const& AdaptiveMeshControls() const;
+    // Arguments: name and the control's attributes; a control of that name is replaced.
+    // A control is checked (AssertValid) before it is kept.
+    void CreateAdaptiveMeshControl(hst_Arguments const& args);
+    void SetAdaptiveMeshControlValues(std::string const& name, hst_Arguments const& args);
+    void RemoveAdaptiveMeshControl(std::string const& name);
+    // The domains a step holds, by name (none in the Initial step).
+    kprC_AdptMeshDomainMap const& AdaptiveMeshDomains(std::string const& stepName) const;
+    // Arguments: the domain's attributes. The domain is kept under the step's name, in a
+    // step that allows domains, once it is checked; a domain under that name is replaced.
+    void CreateAdaptiveMeshDomain(std::string const& stepName, hst_Arguments const& args);
+    void SetAdaptiveMeshDomainValues(std::string const& stepName, std::string const& name, hst_Arguments const& args);
+    void RemoveAdaptiveMeshDomain(std::string const& stepName, std::string const& name);
 
     // --- Load cases (held by the steps whose procedure admits them) ---
     // Arguments: name, loads, boundaryConditions, predefinedFields (each a sequence of
@@ -126,11 +162,23 @@ private:
     template <class Change>
     void Run(std::string const& command, Change&& change);
     kprC_StepContainer& MutableSteps();
-    kloC_LoadContainer& MutableLoads();
     kprC_TimePointCont& MutableTimePoints();
-    kloC_Load& EditableLoad(std::string const& name);
     void PutLoadCase(std::string const& stepName, std::string const& name, hst_Arguments const& args, bool isNew);
-    void EditState(kloC_Load& load, std::string const& stepName, hst_Arguments const& args, char const* command);
+    template <class T>
+    auto& Members();
+    template <class T>
+    T& EditableMember(std::string const& name);
+    template <class T>
+    void EditState(T& member, std::string const& stepName, hst_Arguments const& args, char const* command);
+    template <class T>
+    void CreateOf(std::string const& constructor, hst_Arguments const& args);
+    template <class T>
+    void SetValuesOf(std::string const& name, hst_Arguments const& args);
+    template <class T>
+    void RenameOf(std::string const& oldName, std::string const& newName);
+    // Runs `command` on the member family's class: the load or the constraint form.
+    template <class Command>
+    void ForFamily(hst_Family family, Command&& command);
 
     ddr_Model model_;
     hst_StepFlow flow_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/kprC_assert.h"
 #include "platform/atr/atr_String.h"
 #include "platform/nex/nex_Exception.h"
@@ -12,6 +13,8 @@
 
 hst_StepFlow::hst_StepFlow(ddr_Model& model) : model_(model) {
     AddListener(std::make_shared<hst_ExtensionStepListener<kloC_LoadContainer, false>>(model, ddr_Model::loadCmd()));
+    AddListener(std::make_shared<hst_ExtensionStepListener<kprC_AdptMeshConsCont, true>>(
+        model, ddr_Model::adaptiveMeshConstraintCmd()));
 }
 
 template <class Change>

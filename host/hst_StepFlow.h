@@ -47,7 +47,8 @@ private:
 
 class hst_StepFlow {
 public:
-    // The flow of a model whose loads follow its analysis steps.
+    // The flow of a model whose loads follow its analysis steps and whose adaptive mesh
+    // constraints follow every step, the Initial step first.
     explicit hst_StepFlow(ddr_Model& model);
 
     void AddListener(std::shared_ptr<hst_StepListListener> listener) { listeners_.push_back(std::move(listener)); }

@@ -1,10 +1,11 @@
-// The stepwise Python module: a model and its repositories, steps, loads, per-step load
-// states and time points, all generic over the class descriptions. Constructors are
+// The stepwise Python module: a model and its repositories, steps, loads and adaptive
+// mesh constraints with their per-step states, and time points, all generic over the class descriptions. Constructors are
 // found by scripting name among the registered step and load classes, attributes by
 // their scripting names, and every change is a command of the host's session.
 #include <pybind11/pybind11.h>
 #include <pybind11/stl.h>
 
+#include "module/kad/domains/kadC_AdptMeshDomain.h"
 #include "module/klo/kloC_Module.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
@@ -20,7 +21,7 @@ std::string const initialStep = kprC_Step::initialCmd().String();
 struct Model {
     Session session;
 };
-enum class Kind { Steps, Loads, TimePoints };
+enum class Kind { Steps, Loads, Constraints, TimePoints };
 // A read-only mapping by name; its changes are commands.
 struct Repository {
     Session session;
@@ -31,23 +32,29 @@ struct Step {
     Session session;
     std::string name;
 };
-struct Load {
+// A load or an adaptive mesh constraint.
+template <class T>
+struct Member {
     Session session;
     std::string name;
 };
+using Load = Member<kloC_Load>;
+using Constraint = Member<kprC_AdptMeshCons>;
 struct TimePoint {
     Session session;
     std::string name;
 };
 using StepMember = pyb_StepMember;
-// The state of a load in a step.
-struct LoadState {
+// The state of a member in a step.
+template <class T>
+struct MemberState {
     Session session;
-    std::string load;
+    std::string member;
     std::string step;
 };
-// The per-step states of the loads in one step ("loadStates").
-struct LoadStates {
+// The per-step states of one family's members in one step ("loadStates", ...).
+template <class T>
+struct MemberStates {
     Session session;
     std::string step;
 };
@@ -62,6 +69,47 @@ struct LoadCase {
     std::string name;
 };
 
+// What the module shows of each family of members.
+template <class T>
+struct Family;
+
+template <>
+struct Family<kloC_Load> {
+    static constexpr hst_Family family = hst_Family::LOADS;
+    static constexpr char const *noun = "load", *keyword = "load";
+    static constexpr char const *handle = "Load", *statesHandle = "LoadStates", *stateHandle = "LoadState";
+    static constexpr char const* doc = "A load of a model, with its history over the analysis steps.";
+    // Loads have a record in every analysis step, none in the Initial step.
+    static constexpr bool inInitialStep = false;
+    static std::string Repository() { return kloC_Load::loadRepositoryCmd().String(); }
+    static std::string States() { return kloC_LoadState::loadStateRepositoryCmd().String(); }
+    static kloC_LoadContainer const& Of(hst_Session const& s) { return s.Loads(); }
+    static kloC_LoadState const& StateIn(kloC_Load const& l, std::string const& step) { return l.StateIn(step); }
+    static py::object Query(kloC_Load const& l, std::string const& name);
+    static std::vector<std::string> Queries() { return {"type"}; }
+};
+
+template <>
+struct Family<kprC_AdptMeshCons> {
+    static constexpr hst_Family family = hst_Family::CONSTRAINTS;
+    static constexpr char const *noun = "adaptive mesh constraint", *keyword = "adaptiveMeshConstraint";
+    static constexpr char const *handle = "AdaptiveMeshConstraint", *statesHandle = "AdaptiveMeshConstraintStates",
+                                *stateHandle = "AdaptiveMeshConstraintState";
+    static constexpr char const* doc = "An adaptive mesh constraint of a model, with its history over the steps.";
+    static constexpr bool inInitialStep = true;
+    static std::string Repository() { return kprC_AdptMeshCons::adaptiveMeshConstraintRepositoryCmd().String(); }
+    static std::string States() { return kprC_AdptMeshConsState::stateRepositoryCmd().String(); }
+    static kprC_AdptMeshConsCont const& Of(hst_Session const& s) { return s.AdaptiveMeshConstraints(); }
+    static kprC_AdptMeshConsState const& StateIn(kprC_AdptMeshCons const& c, std::string const& step) {
+        return c.ConstGetState(step);
+    }
+    static py::object Query(kprC_AdptMeshCons const& c, std::string const& name) {
+        if (name == "category") return py::str(cls_EnumCodec<kprC_AdptMeshCons::CategoryEnm>::ToString(c.Category()));
+        return py::object();
+    }
+    static std::vector<std::string> Queries() { return {"category"}; }
+};
+
 std::string Quoted(std::string const& text) { return cls_ScriptValue(text).Repr(); }
 
 cls_ScriptClass const* ClassOf(std::vector<cls_ScriptClass const*> const& classes, std::string const& constructor) {
@@ -74,6 +122,7 @@ std::vector<std::string> Keys(Repository const& r) {
     switch (r.kind) {
         case Kind::Steps: return r.session->Steps().Keys();
         case Kind::Loads: return r.session->Loads().Keys();
+        case Kind::Constraints: return r.session->AdaptiveMeshConstraints().Keys();
         case Kind::TimePoints: return r.session->TimePoints().Keys();
     }
     return {};
@@ -89,6 +138,7 @@ py::object Item(Repository const& r, std::string const& name) {
     switch (r.kind) {
         case Kind::Steps: return py::cast(Step{r.session, name});
         case Kind::Loads: return py::cast(Load{r.session, name});
+        case Kind::Constraints: return py::cast(Constraint{r.session, name});
         case Kind::TimePoints: return py::cast(TimePoint{r.session, name});
     }
     return py::none();
@@ -98,9 +148,68 @@ char const* RepositoryName(Kind kind) {
     switch (kind) {
         case Kind::Steps: return kprC_Step::stepRepositoryCmd().c_str();
         case Kind::Loads: return kloC_Load::loadRepositoryCmd().c_str();
+        case Kind::Constraints: return kprC_AdptMeshCons::adaptiveMeshConstraintRepositoryCmd().c_str();
         case Kind::TimePoints: return kprC_TimePoint::repositoryCmd();
     }
     return "";
+}
+
+// --- Adaptive mesh controls and domains ---
+
+// The model's adaptive mesh controls by name, and one of them.
+struct AdaptiveMeshControls {
+    Session session;
+};
+struct AdaptiveMeshControl {
+    Session session;
+    std::string name;
+};
+// The adaptive mesh domains of one step by name, and one of them.
+struct AdaptiveMeshDomains {
+    Session session;
+    std::string step;
+};
+struct AdaptiveMeshDomain {
+    Session session;
+    std::string step;
+    std::string name;
+};
+
+std::vector<std::string> ControlKeys(AdaptiveMeshControls const& c) { return c.session->AdaptiveMeshControls().Keys(); }
+
+AdaptiveMeshControl ControlItem(AdaptiveMeshControls const& c, std::string const& name) {
+    c.session->AdaptiveMeshControls().Get(name);
+    return {c.session, name};
+}
+
+py::object ControlAttribute(AdaptiveMeshControl const& c, std::string const& name) {
+    if (name == kadC_AdptMeshCtrl::keyCmd()) return py::str(c.name);
+    return pyb_GetAttribute(c.session->AdaptiveMeshControls().Get(c.name), name, "the adaptive mesh control");
+}
+
+std::vector<std::string> DomainKeys(AdaptiveMeshDomains const& d) {
+    std::vector<std::string> keys;
+    for (auto const& [name, domain] : d.session->AdaptiveMeshDomains(d.step)) keys.push_back(name);
+    return keys;
+}
+
+kadC_AdptMeshDomain const& DomainOf(AdaptiveMeshDomain const& d) {
+    auto const& domains = d.session->AdaptiveMeshDomains(d.step);
+    auto const it = domains.find(d.name);
+    if (it == domains.end() || !it->second) throw omu_KeyErrorException(d.name);
+    return *it->second;
+}
+
+AdaptiveMeshDomain DomainItem(AdaptiveMeshDomains const& d, std::string const& name) {
+    AdaptiveMeshDomain domain{d.session, d.step, name};
+    DomainOf(domain);
+    return domain;
+}
+
+py::object DomainAttribute(AdaptiveMeshDomain const& d, std::string const& name) {
+    if (name == "name") return py::str(d.name);
+    if (name == "stepName") return py::str(d.step);
+    return pyb_GetAttribute(DomainOf(d), name, "the adaptive mesh domain");
 }
 
 // --- Steps ---
@@ -129,8 +238,9 @@ py::object StepQuery(Step const& s, std::string const& name) {
     if (name == kprC_AnalysisStep::responseCmd()) return py::str(cls_EnumCodec<kprC_Step::ResponseEnm>::ToString(step.Response()));
     if (name == kprC_AnalysisStep::nlgeomCmd()) return py::str(cls_EnumCodec<kprC_Step::NlgeomEnm>::ToString(step.Nlgeom()));
     if (name == kprC_AnalysisStep::timePeriodCmd()) return py::float_(step.TimePeriod());
-    if (name == kloC_LoadState::loadStateRepositoryCmd()) return py::cast(LoadStates{s.session, s.name});
     if (name == klcC_LoadCase::repositoryCmd()) return py::cast(LoadCases{s.session, s.name});
+    if (name == Family<kloC_Load>::States()) return py::cast(MemberStates<kloC_Load>{s.session, s.name});
+    if (name == Family<kprC_AdptMeshCons>::States()) return py::cast(MemberStates<kprC_AdptMeshCons>{s.session, s.name});
     // What the sequencing rules let follow the step or replace it, as procedure types.
     auto procedures = [&](bool replacing, bool general) {
         auto const all = s.session->StepSuccessors(s.name, replacing);
@@ -148,7 +258,8 @@ py::object StepQuery(Step const& s, std::string const& name) {
 
 std::vector<std::string> const stepQueries = {"name", "previous", "procedureType", "procedure", "perturbation",
                                               "nonmechanical", "explicit", "allowAdaptiveMeshDomains", "response",
-                                              "nlgeom", "timePeriod", "loadStates", "loadCases"};
+                                              "nlgeom", "timePeriod", "loadStates", "loadCases",
+                                              "adaptiveMeshConstraintStates"};
 
 py::object StepAttribute(Step const& s, std::string const& name) {
     kprC_Step const& step = StepOf(s);
@@ -177,76 +288,92 @@ py::object StepAttribute(Step const& s, std::string const& name) {
     throw py::attribute_error("step '" + s.name + "' has no attribute '" + name + "'");
 }
 
-// --- Loads ---
+// --- Loads and adaptive mesh constraints ---
 
-kloC_Load const& LoadOf(Load const& l) { return l.session->Loads().ConstGet(l.name); }
+template <class T>
+T const& MemberOf(Member<T> const& m) { return Family<T>::Of(*m.session).ConstGet(m.name); }
 
 cls_ScriptClass const* ClassOfObject(cls_Persistent const& o) { return cls_ScriptRegistry::Find(o.DynTypeId()); }
 
-py::object LoadAttribute(Load const& l, std::string const& name) {
-    kloC_Load const& load = LoadOf(l);
-    if (name == kloC_Load::nameCmd()) return py::str(l.name);
-    if (name == kloC_Load::createStepNameCmd()) return py::str(load.CreateStepName());
-    if (name == kloC_Load::typeCmd()) return py::str(pyb_ScriptName(*ClassOfObject(load)));
-    if (name == kloC_Load::historyCmd()) {
-        py::list statuses;
-        for (auto s : load.History()) statuses.append(py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(s)));
-        return py::tuple(statuses);
-    }
-    if (pyb_HasAttribute(load.DynTypeId(), name)) return pyb_GetAttribute(load, name, "the load");
-    // What the load is created with: its creation state's attributes.
-    kloC_LoadState const& state = load.StateIn(load.CreateStepName());
-    if (pyb_HasAttribute(state.DynTypeId(), name)) return pyb_GetAttribute(state, name, "the load");
-    throw py::attribute_error("load '" + l.name + "' has no attribute '" + name + "'");
+py::object Family<kloC_Load>::Query(kloC_Load const& l, std::string const& name) {
+    if (name == kloC_Load::typeCmd()) return py::str(pyb_ScriptName(*ClassOfObject(l)));
+    return py::object();
 }
 
-std::vector<std::string> LoadNames(Load const& l) {
-    kloC_Load const& load = LoadOf(l);
-    std::vector<std::string> names{"name", "createStepName", "type", "history"};
-    for (auto const& n : pyb_AttributeNames(load.DynTypeId())) names.push_back(n);
-    for (auto const& n : pyb_AttributeNames(load.StateIn(load.CreateStepName()).DynTypeId())) names.push_back(n);
+py::tuple Statuses(cow_List<mdl_PropagationStatusEnm> const& history) {
+    py::list statuses;
+    for (auto s : history) statuses.append(py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(s)));
+    return py::tuple(statuses);
+}
+
+template <class T>
+py::object MemberAttribute(Member<T> const& m, std::string const& name) {
+    T const& member = MemberOf(m);
+    if (name == kloC_Load::nameCmd()) return py::str(m.name);
+    if (name == kloC_Load::createStepNameCmd()) return py::str(member.CreateStepName());
+    if (name == kloC_Load::historyCmd()) return Statuses(member.History());
+    if (auto value = Family<T>::Query(member, name)) return value;
+    if (pyb_HasAttribute(member.DynTypeId(), name)) return pyb_GetAttribute(member, name, ("the " + std::string(Family<T>::noun)).c_str());
+    // What the member is created with: its creation state's attributes.
+    auto const& state = Family<T>::StateIn(member, member.CreateStepName());
+    if (pyb_HasAttribute(state.DynTypeId(), name)) return pyb_GetAttribute(state, name, ("the " + std::string(Family<T>::noun)).c_str());
+    throw py::attribute_error(std::string(Family<T>::noun) + " '" + m.name + "' has no attribute '" + name + "'");
+}
+
+template <class T>
+std::vector<std::string> MemberNames(Member<T> const& m) {
+    T const& member = MemberOf(m);
+    std::vector<std::string> names{"name", "createStepName", "history"};
+    for (auto const& n : Family<T>::Queries()) names.push_back(n);
+    for (auto const& n : pyb_AttributeNames(member.DynTypeId())) names.push_back(n);
+    for (auto const& n : pyb_AttributeNames(Family<T>::StateIn(member, member.CreateStepName()).DynTypeId()))
+        names.push_back(n);
     return names;
 }
 
-// --- Per-step load states ---
+// --- Per-step states ---
 
-// The state in force in the step, or null where the load has none there (inactive,
+// The state in force in the step, or null where the member has none there (inactive,
 // built into the base state, not yet created).
-kloC_LoadState const* StateOf(kloC_Load const& load, std::string const& step) {
-    if (!kloC_Load::IsActive(load.Status(step))) return nullptr;
+template <class T>
+auto const* StateOf(T const& member, std::string const& step) {
+    using State = std::remove_cvref_t<decltype(Family<T>::StateIn(member, step))>;
+    if (!T::IsActive(member.Status(step))) return static_cast<State const*>(nullptr);
     try {
-        return &load.StateIn(step);
+        return &Family<T>::StateIn(member, step);
     } catch (nex_Exception const&) {
-        return nullptr;
+        return static_cast<State const*>(nullptr);
     }
 }
 
-py::object LoadStateAttribute(LoadState const& s, std::string const& name) {
-    kloC_Load const& load = s.session->Loads().ConstGet(s.load);
+template <class T>
+py::object StateAttribute(MemberState<T> const& s, std::string const& name) {
+    T const& member = Family<T>::Of(*s.session).ConstGet(s.member);
     if (name == kloC_Load::stepNameCmd()) return py::str(s.step);
-    if (name == kloC_Load::statusCmd()) return py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(load.Status(s.step)));
-    auto const* stateClass = hst_Session::StateClassOf(load.DynTypeId());
+    if (name == kloC_Load::statusCmd())
+        return py::str(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(member.Status(s.step)));
+    auto const* stateClass = hst_Session::StateClassOf(member.DynTypeId());
     if (!stateClass || !pyb_HasAttribute(stateClass->typeId, name))
-        throw py::attribute_error("the state of load '" + s.load + "' has no attribute '" + name + "'");
-    kloC_LoadState const* state = StateOf(load, s.step);
+        throw py::attribute_error("the state of " + std::string(Family<T>::noun) + " '" + s.member +
+                                  "' has no attribute '" + name + "'");
+    auto const* state = StateOf(member, s.step);
     return state ? pyb_GetAttribute(*state, name, "the state") : py::none();
 }
 
-std::string LoadStateRepr(LoadState const& s) {
-    kloC_Load const& load = s.session->Loads().ConstGet(s.load);
-    auto const* stateClass = hst_Session::StateClassOf(load.DynTypeId());
-    // Every state type is named after its load's constructor ("ConcChargeState").
-    std::string const type = stateClass ? pyb_ScriptName(*ClassOfObject(load)) + "State" : std::string("LoadState");
-    return type + "(load=" + Quoted(s.load) +
-           ", stepName=" + Quoted(s.step) + ", status=" +
-           Quoted(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(load.Status(s.step))) + ")";
+template <class T>
+std::string StateRepr(MemberState<T> const& s) {
+    T const& member = Family<T>::Of(*s.session).ConstGet(s.member);
+    // The state type is named after the member's constructor: "ConcentratedForceState".
+    return pyb_ScriptName(*ClassOfObject(member)) + "State(" +
+           Family<T>::keyword + "=" + Quoted(s.member) + ", stepName=" + Quoted(s.step) + ", status=" +
+           Quoted(cls_EnumCodec<mdl_PropagationStatusEnm>::ToString(member.Status(s.step))) + ")";
 }
 
-// Loads have a record in every analysis step, none in the Initial step.
-std::vector<std::string> LoadStateKeys(LoadStates const& s) {
+template <class T>
+std::vector<std::string> StateKeys(MemberStates<T> const& s) {
     s.session->Steps().ConstGet(s.step);
-    if (s.step == initialStep) return {};
-    return s.session->Loads().Keys();
+    if (s.step == initialStep && !Family<T>::inInitialStep) return {};
+    return Family<T>::Of(*s.session).Keys();
 }
 
 template <class T>
@@ -294,6 +421,63 @@ void ReadOnly(py::class_<Handle>& c, char const* advice) {
     });
 }
 
+// The handles of one family: the member with its commands, its states in a step, and
+// the mapping of those states.
+template <class T>
+void DefineFamily(py::module_& m) {
+    using F = Family<T>;
+    py::class_<Member<T>> member(m, F::handle, F::doc);
+    member.def("__getattr__", &MemberAttribute<T>)
+        .def("__dir__", &MemberNames<T>)
+        .def(kloC_Load::setParametersCmd().c_str(),
+             [](Member<T> const& l, py::kwargs const& kw) { l.session->SetMemberValues(F::family, l.name, pyb_Arguments(kw)); })
+        .def(kloC_Load::modifyParametersCmd().c_str(),
+             [](Member<T> const& l, std::string const& stepName, py::kwargs const& kw) {
+                 l.session->SetMemberValuesInStep(F::family, l.name, stepName, pyb_Arguments(kw));
+             },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::deactivateCmd().c_str(),
+             [](Member<T> const& l, std::string const& stepName) { l.session->DeactivateMember(F::family, l.name, stepName); },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::moveCmd().c_str(),
+             [](Member<T> const& l, std::string const& from, std::string const& to) {
+                 l.session->MoveMember(F::family, l.name, from, to);
+             },
+             py::arg(kloC_Load::fromStepNameCmd().c_str()), py::arg(kloC_Load::toStepNameCmd().c_str()))
+        .def(kloC_Load::resetCmd().c_str(),
+             [](Member<T> const& l, std::string const& stepName) { l.session->ResetMember(F::family, l.name, stepName); },
+             py::arg(kloC_Load::stepNameCmd().c_str()))
+        .def(kloC_Load::suppressCmd().c_str(), [](Member<T> const& l) { l.session->SuppressMember(F::family, l.name); })
+        .def(kloC_Load::resumeCmd().c_str(), [](Member<T> const& l) { l.session->ResumeMember(F::family, l.name); })
+        .def("__eq__", [](Member<T> const& a, py::object const& b) {
+            return py::isinstance<Member<T>>(b) && a.session == b.cast<Member<T> const&>().session &&
+                   a.name == b.cast<Member<T> const&>().name;
+        })
+        .def("__repr__", [](Member<T> const& l) {
+            return pyb_ScriptName(*ClassOfObject(MemberOf(l))) + "(name=" + Quoted(l.name) + ")";
+        });
+    ReadOnly(member, "use setValues() or setValuesInStep()");
+
+    py::class_<MemberStates<T>> states(m, F::statesHandle, "The states of the model's members in one step, by name.");
+    DefineMapping(states, &StateKeys<T>, [](MemberStates<T> const& s, std::string const& name) {
+        F::Of(*s.session).ConstGet(name);
+        if (s.step == initialStep && !F::inInitialStep) throw omu_KeyErrorException(name);
+        return MemberState<T>{s.session, name, s.step};
+    });
+
+    py::class_<MemberState<T>> state(m, F::stateHandle, "The status and the state in force of a member in one step.");
+    state.def("__getattr__", &StateAttribute<T>)
+        .def("__dir__",
+             [](MemberState<T> const& s) {
+                 auto const* c = hst_Session::StateClassOf(F::Of(*s.session).ConstGet(s.member).DynTypeId());
+                 auto names = c ? pyb_AttributeNames(c->typeId) : std::vector<std::string>{};
+                 names.insert(names.end(), {"stepName", "status"});
+                 return names;
+             })
+        .def("__repr__", &StateRepr<T>);
+    ReadOnly(state, "use setValuesInStep()");
+}
+
 py::list ChangeHistory(hst_Session const& session) {
     py::list commands;
     for (auto const& record : session.Log()) {
@@ -325,12 +509,14 @@ PYBIND11_MODULE(stepwise, m) {
     pyb_DefineErrors(m);
     pyb_DefineObjects(m);
 
-    py::class_<Model> model(m, "Model", "A model: its Initial step, analysis steps, loads and time points.");
+    py::class_<Model> model(m, "Model", "A model: its Initial step, analysis steps, loads, adaptive mesh constraints and time points.");
     model.def(py::init([] { return Model{std::make_shared<hst_Session>()}; }))
         .def_property_readonly(kprC_Step::stepRepositoryCmd().c_str(),
                                [](Model const& mo) { return Repository{mo.session, Kind::Steps}; })
         .def_property_readonly(kloC_Load::loadRepositoryCmd().c_str(),
                                [](Model const& mo) { return Repository{mo.session, Kind::Loads}; })
+        .def_property_readonly(kprC_AdptMeshCons::adaptiveMeshConstraintRepositoryCmd().c_str(),
+                               [](Model const& mo) { return Repository{mo.session, Kind::Constraints}; })
         .def_property_readonly(kprC_TimePoint::repositoryCmd(),
                                [](Model const& mo) { return Repository{mo.session, Kind::TimePoints}; })
         .def("__getattr__",
@@ -346,6 +532,11 @@ PYBIND11_MODULE(stepwise, m) {
                          session->CreateLoad(name, pyb_Arguments(kw));
                          return Load{session, kw["name"].cast<std::string>()};
                      }, py::name(name.c_str()));
+                 if (ClassOf(hst_Session::MemberClasses(hst_Family::CONSTRAINTS), name))
+                     return py::cpp_function([session, name](py::kwargs const& kw) {
+                         session->CreateMember(hst_Family::CONSTRAINTS, name, pyb_Arguments(kw));
+                         return Constraint{session, kw["name"].cast<std::string>()};
+                     }, py::name(name.c_str()));
                  if (name == kprC_TimePoint::constructorCmd())
                      return py::cpp_function([session](py::kwargs const& kw) {
                          session->CreateTimePoint(pyb_Arguments(kw));
@@ -358,6 +549,7 @@ PYBIND11_MODULE(stepwise, m) {
                  py::list names = py::module_::import("builtins").attr("object").attr("__dir__")(self);
                  for (auto const* c : hst_Session::StepClasses()) names.append(c->constructorName);
                  for (auto const* c : hst_Session::LoadClasses()) names.append(c->constructorName);
+                 for (auto const* c : hst_Session::MemberClasses(hst_Family::CONSTRAINTS)) names.append(c->constructorName);
                  names.append(kprC_TimePoint::constructorCmd());
                  return names;
              })
@@ -392,7 +584,8 @@ PYBIND11_MODULE(stepwise, m) {
     repository.def("__delitem__", [](Repository const& r, std::string const& name) {
         switch (r.kind) {
             case Kind::Steps: r.session->RemoveStep(name); break;
-            case Kind::Loads: r.session->RemoveLoad(name); break;
+            case Kind::Loads: r.session->RemoveMember(hst_Family::LOADS, name); break;
+            case Kind::Constraints: r.session->RemoveMember(hst_Family::CONSTRAINTS, name); break;
             case Kind::TimePoints: r.session->RemoveTimePoint(name); break;
         }
     });
@@ -400,8 +593,9 @@ PYBIND11_MODULE(stepwise, m) {
                    [](Repository const& r, std::string const& fromName, std::string const& toName) {
                        if (r.kind == Kind::Steps)
                            r.session->RenameStep(fromName, toName);
-                       else if (r.kind == Kind::Loads)
-                           r.session->RenameLoad(fromName, toName);
+                       else if (r.kind == Kind::Loads || r.kind == Kind::Constraints)
+                           r.session->RenameMember(r.kind == Kind::Loads ? hst_Family::LOADS : hst_Family::CONSTRAINTS,
+                                                   fromName, toName);
                        else
                            throw omu_TypeErrorException("time points are not renamed");
                    },
@@ -456,54 +650,92 @@ PYBIND11_MODULE(stepwise, m) {
         .def("__repr__", [](StepMember const& sm) { return pyb_Repr(pyb_MemberOf(sm).object); });
     ReadOnly(member, "use setValues()");
 
-    py::class_<Load> load(m, "Load", "A load of a model, with its history over the analysis steps.");
-    load.def("__getattr__", &LoadAttribute)
-        .def("__dir__", &LoadNames)
-        .def(kloC_Load::setParametersCmd().c_str(),
-             [](Load const& l, py::kwargs const& kw) { l.session->SetLoadValues(l.name, pyb_Arguments(kw)); })
-        .def(kloC_Load::modifyParametersCmd().c_str(),
-             [](Load const& l, std::string const& stepName, py::kwargs const& kw) {
-                 l.session->SetLoadValuesInStep(l.name, stepName, pyb_Arguments(kw));
-             },
-             py::arg(kloC_Load::stepNameCmd().c_str()))
-        .def(kloC_Load::deactivateCmd().c_str(),
-             [](Load const& l, std::string const& stepName) { l.session->DeactivateLoad(l.name, stepName); },
-             py::arg(kloC_Load::stepNameCmd().c_str()))
-        .def(kloC_Load::moveCmd().c_str(),
-             [](Load const& l, std::string const& from, std::string const& to) { l.session->MoveLoad(l.name, from, to); },
-             py::arg(kloC_Load::fromStepNameCmd().c_str()), py::arg(kloC_Load::toStepNameCmd().c_str()))
-        .def(kloC_Load::resetCmd().c_str(),
-             [](Load const& l, std::string const& stepName) { l.session->ResetLoad(l.name, stepName); },
-             py::arg(kloC_Load::stepNameCmd().c_str()))
-        .def(kloC_Load::suppressCmd().c_str(),
-             [](Load const& l) { l.session->SuppressLoad(l.name); })
-        .def(kloC_Load::resumeCmd().c_str(), [](Load const& l) { l.session->ResumeLoad(l.name); })
-        .def("__eq__", [](Load const& a, py::object const& b) {
-            return py::isinstance<Load>(b) && a.session == b.cast<Load const&>().session && a.name == b.cast<Load const&>().name;
-        })
-        .def("__repr__", [](Load const& l) {
-            return pyb_ScriptName(*ClassOfObject(LoadOf(l))) + "(name=" + Quoted(l.name) + ")";
+    // --- Adaptive mesh controls and domains ---
+    model.def_property_readonly(kadC_AdptMeshCtrl::repositoryCmd(),
+                                [](Model const& mo) { return AdaptiveMeshControls{mo.session}; })
+        .def(kadC_AdptMeshCtrl::constructorCmd(), [](Model const& mo, py::kwargs const& kw) {
+            mo.session->CreateAdaptiveMeshControl(pyb_Arguments(kw));
+            return AdaptiveMeshControl{mo.session, kw[kadC_AdptMeshCtrl::keyCmd()].cast<std::string>()};
+        }, "Adds the named adaptive mesh control (or replaces the one of that name).");
+
+    py::class_<AdaptiveMeshControls> controls(m, "AdaptiveMeshControls", "The model's adaptive mesh controls, by name.");
+    DefineMapping(controls, &ControlKeys, &ControlItem);
+    controls
+        .def("__delitem__",
+             [](AdaptiveMeshControls const& c, std::string const& name) { c.session->RemoveAdaptiveMeshControl(name); })
+        .def("__repr__", [](AdaptiveMeshControls const& c) {
+            std::string text = std::string("<") + kadC_AdptMeshCtrl::repositoryCmd() + ":";
+            for (auto const& k : ControlKeys(c)) text += " " + Quoted(k);
+            return text + ">";
         });
-    ReadOnly(load, "use setValues() or setValuesInStep()");
 
-    py::class_<LoadStates> loadStates(m, "LoadStates", "The states of the model's loads in one step, by load name.");
-    DefineMapping(loadStates, &LoadStateKeys, [](LoadStates const& s, std::string const& name) {
-        s.session->Loads().ConstGet(name);
-        if (s.step == initialStep) throw omu_KeyErrorException(name);
-        return LoadState{s.session, name, s.step};
-    });
-
-    py::class_<LoadState> loadState(m, "LoadState", "The status and the state in force of a load in one step.");
-    loadState.def("__getattr__", &LoadStateAttribute)
+    py::class_<AdaptiveMeshControl> control(m, "AdaptiveMeshControl",
+                                            "How the mesh of adaptive mesh domains is smoothed and remapped.");
+    control.def("__getattr__", &ControlAttribute)
+        .def(kadC_AdptMeshCtrl::setValuesCmd(),
+             [](AdaptiveMeshControl const& c, py::kwargs const& kw) {
+                 c.session->SetAdaptiveMeshControlValues(c.name, pyb_Arguments(kw));
+             })
         .def("__dir__",
-             [](LoadState const& s) {
-                 auto const* c = hst_Session::StateClassOf(s.session->Loads().ConstGet(s.load).DynTypeId());
-                 auto names = c ? pyb_AttributeNames(c->typeId) : std::vector<std::string>{};
-                 names.insert(names.end(), {"stepName", "status"});
+             [](AdaptiveMeshControl const&) {
+                 auto names = pyb_AttributeNames(kadC_AdptMeshCtrl::TypeId());
+                 names.insert(names.end(), {kadC_AdptMeshCtrl::keyCmd(), kadC_AdptMeshCtrl::setValuesCmd()});
                  return names;
              })
-        .def("__repr__", &LoadStateRepr);
-    ReadOnly(loadState, "use the load's setValuesInStep()");
+        .def("__eq__",
+             [](AdaptiveMeshControl const& a, py::object const& b) {
+                 return py::isinstance<AdaptiveMeshControl>(b) && a.session == b.cast<AdaptiveMeshControl const&>().session &&
+                        a.name == b.cast<AdaptiveMeshControl const&>().name;
+             })
+        .def("__repr__", [](AdaptiveMeshControl const& c) {
+            return std::string(kadC_AdptMeshCtrl::constructorCmd()) + "(name=" + Quoted(c.name) + ")";
+        });
+    ReadOnly(control, "use setValues()");
+
+    step.def_property_readonly(kadC_AdptMeshDomain::repositoryCmd(),
+                               [](Step const& s) { return AdaptiveMeshDomains{s.session, s.name}; })
+        .def(kadC_AdptMeshDomain::constructorCmd(), [](Step const& s, py::kwargs const& kw) {
+            s.session->CreateAdaptiveMeshDomain(s.name, pyb_Arguments(kw));
+            return AdaptiveMeshDomain{s.session, s.name, s.name};
+        }, "Switches adaptive meshing on in the step: the domain is kept under the step's name.");
+
+    py::class_<AdaptiveMeshDomains> domains(m, "AdaptiveMeshDomains", "The adaptive mesh domains of one step, by name.");
+    DefineMapping(domains, &DomainKeys, &DomainItem);
+    domains
+        .def("__delitem__",
+             [](AdaptiveMeshDomains const& d, std::string const& name) { d.session->RemoveAdaptiveMeshDomain(d.step, name); })
+        .def("__repr__", [](AdaptiveMeshDomains const& d) {
+            std::string text = std::string("<") + kadC_AdptMeshDomain::repositoryCmd() + " of " + Quoted(d.step) + ":";
+            for (auto const& k : DomainKeys(d)) text += " " + Quoted(k);
+            return text + ">";
+        });
+
+    py::class_<AdaptiveMeshDomain> domain(m, "AdaptiveMeshDomain", "Adaptive meshing of a region in one step.");
+    domain.def("__getattr__", &DomainAttribute)
+        .def(kadC_AdptMeshDomain::setValuesCmd(),
+             [](AdaptiveMeshDomain const& d, py::kwargs const& kw) {
+                 d.session->SetAdaptiveMeshDomainValues(d.step, d.name, pyb_Arguments(kw));
+             })
+        .def("__dir__",
+             [](AdaptiveMeshDomain const&) {
+                 auto names = pyb_AttributeNames(kadC_AdptMeshDomain::TypeId());
+                 names.insert(names.end(), {"name", "stepName", kadC_AdptMeshDomain::setValuesCmd()});
+                 return names;
+             })
+        .def("__eq__",
+             [](AdaptiveMeshDomain const& a, py::object const& b) {
+                 if (!py::isinstance<AdaptiveMeshDomain>(b)) return false;
+                 auto const& o = b.cast<AdaptiveMeshDomain const&>();
+                 return a.session == o.session && a.step == o.step && a.name == o.name;
+             })
+        .def("__repr__", [](AdaptiveMeshDomain const& d) {
+            return std::string(kadC_AdptMeshDomain::constructorCmd()) + "(stepName=" + Quoted(d.step) +
+                   ", name=" + Quoted(d.name) + ")";
+        });
+    ReadOnly(domain, "use setValues()");
+
+    DefineFamily<kloC_Load>(m);
+    DefineFamily<kprC_AdptMeshCons>(m);
 
     py::class_<LoadCases> loadCases(m, "LoadCases", "The load cases of one step, by name.");
     DefineMapping(loadCases, [](LoadCases const& c) { return c.session->LoadCaseNames(c.step); },

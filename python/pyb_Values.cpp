@@ -6,6 +6,7 @@
 
 #include <pybind11/eval.h>
 
+#include "module/kad/kadC_TypeIds.h"
 #include "module/klc/klcC_TypeIds.h"
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/kprC_TypeIds.h"
@@ -74,6 +75,8 @@ bool FreeStanding(cls_ScriptClass const& c) {
         return false;
     for (std::uint32_t kind : {kprC_Step_TypeId, kloC_Load_TypeId, kloC_LoadState_TypeId})
         if (cls_ScriptRegistry::DerivesFrom(c.typeId, kind)) return false;
+    // Adaptive mesh controls and domains are made in a model and its steps by commands.
+    if (c.typeId == kadC_AdptMeshCtrl_TypeId || c.typeId == kadC_AdptMeshDomain_TypeId) return false;
     return true;
 }
 }  // namespace

@@ -4,7 +4,7 @@
 #include "platform/cls/cls_RegisterClasses.h"
 
 // Registers the metadata function of every class of the module with the metadata registrar.
-void kadC_RegisterMetadata() { cls_RegisterClasses<kadC_AdptMeshCtrlCont, kadC_AdptMeshDomain>(7); }
+void kadC_RegisterMetadata() { cls_RegisterClasses<kadC_AdptMeshCtrl, kadC_AdptMeshCtrlCont, kadC_AdptMeshDomain>(7); }
 
 // Registers one reader per older stored class version with the old-class registrar.
 void kadC_RegisterOldVersions() {}

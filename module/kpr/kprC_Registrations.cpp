@@ -77,6 +77,9 @@ void kprC_RegisterMetadata() {
                         kprC_Controls, kprC_InactiveControls, kprC_PrimaryControls, kprC_TypicalControls,
                         kprC_CTDControls, kprC_PoreControls, kprC_ElectricalControls, kprC_MassDiffusionControls,
                         kprC_HeatTransferControls, kprC_CTEControls, kprC_LinearCtrl>(7);
+    cls_RegisterClasses<kprC_StateQuad, kprC_AdptMeshConsState, kprC_DispAdptMeshConsState,
+                        kprC_VelAdptMeshConsState, kprC_AdptMeshCons, kprC_DispAdptMeshCons,
+                        kprC_VelAdptMeshCons>(7);
     // The propagating attributes that the per-step states of loads and constraints hold.
     cls_RegisterClasses<mdl_PropAttr<double>, mdl_PropAttr<cow_String>, mdl_PropAttr<int>, mdl_PropAttr<bool>>(7);
 }

@@ -43,6 +43,22 @@ dbs_Value Redirected(dbs_Value const& v, Places const& places) {
         default: return v;
     }
 }
+
+// Appends a row of `classId` whose attributes all read as their defaults, with a base
+// row of its own down the chain of today's bases; its index, or -1 for no such class.
+std::int64_t NewDefaultRow(dbs_Database& db, cls_ClassRegistrar const& current, std::uint32_t classId) {
+    auto const* md = current.Find(classId);
+    auto* table = db.FindTable(classId);
+    if (!table) {
+        if (!md) return -1;
+        table = &db.AddTable(md->NewTable());
+    }
+    dbs_Row row;
+    row.fields.resize(table->schema.size());
+    if (md && md->BaseId() != cls_NoBaseId) row.baseOid = NewDefaultRow(db, current, md->BaseId());
+    table->rows.push_back(std::move(row));
+    return std::int64_t(table->rows.size()) - 1;
+}
 }  // namespace
 
 // ---- Rows ----------------------------------------------------------------------------
@@ -147,11 +163,15 @@ void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int b
 
 void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& current) const {
     // 1. Nothing changes when any table is newer than this release.
+    std::set<std::uint32_t> older;
     for (auto const& [id, table] : db.Tables())
-        if (auto const* md = current.Find(id); md && table.version > md->Version())
-            throw nex_TextException("the stored class " + md->Name() + " has version " +
-                                    std::to_string(table.version) + ", newer than this release's " +
-                                    std::to_string(md->Version()));
+        if (auto const* md = current.Find(id)) {
+            if (table.version > md->Version())
+                throw nex_TextException("the stored class " + md->Name() + " has version " +
+                                        std::to_string(table.version) + ", newer than this release's " +
+                                        std::to_string(md->Version()));
+            if (table.version < md->Version()) older.insert(id);
+        }
 
     // 2. Retired classes to their last version; 3. current classes to today's.
     for (int pass = 0; pass < 2; ++pass)
@@ -208,7 +228,18 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
     // 6. Deleted and moved classes go.
     for (auto id : dropped) db.RemoveTable(id);
 
-    // 7. Today's layout: today's attributes in their order, stored values kept by name.
+    // 7. A row of an older version that stored no base part where today's class has one
+    // (the empty placeholder extensions of earlier releases) gains a base part of
+    // defaults. A current-version row without its base part stays refused by the reader.
+    for (auto id : older) {
+        auto* table = db.FindTable(id);  // tables are map nodes: adding base rows moves none
+        auto const base = current.Find(id)->BaseId();
+        if (!table || base == cls_NoBaseId) continue;
+        for (auto& row : table->rows)
+            if (row.baseOid < 0) row.baseOid = NewDefaultRow(db, current, base);
+    }
+
+    // 8. Today's layout: today's attributes in their order, stored values kept by name.
     for (auto& [id, table] : db.Tables()) {
         auto const* md = current.Find(id);
         if (!md) continue;

@@ -12,7 +12,9 @@
 //   5. redirect: every reference to a moved row (in fields, lists, maps and roots) now
 //      names its new place;
 //   6. delete: drop the tables of deleted classes and of the moved ones;
-//   7. project: each current table takes today's attributes in today's order, stored
+//   7. base parts: a row of an older version that stored no base part, where today's
+//      class has one, gains a base part whose attributes read as their defaults;
+//   8. project: each current table takes today's attributes in today's order, stored
 //      values kept by name; attributes it lacks read as their defaults.
 #include <cstdint>
 #include <map>

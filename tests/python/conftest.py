@@ -34,12 +34,17 @@ def _attributes(obj, skip=()):
 
 
 def fingerprint(model):
-    """Every step, load, per-step load state and time point as scripts read them."""
-    steps = [(name, _attributes(model.steps[name], skip=('loadStates', 'loadCases'))) for name in model.steps.keys()]
+    """Every step, load, constraint, their per-step states, time point and load case as scripts read them."""
+    skip = ('loadStates', 'loadCases', 'adaptiveMeshConstraintStates')
+    steps = [(name, _attributes(model.steps[name], skip=skip)) for name in model.steps.keys()]
     cases = [(step, name, _attributes(model.steps[step].loadCases[name])) for step in model.steps.keys()
              for name in model.steps[step].loadCases.keys()]
     loads = [(name, _attributes(model.loads[name]),
               {step: _attributes(model.steps[step].loadStates[name]) for step in model.steps.keys()[1:]})
              for name in model.loads.keys()]
+    constraints = [(name, _attributes(model.adaptiveMeshConstraints[name]),
+                    {step: _attributes(model.steps[step].adaptiveMeshConstraintStates[name])
+                     for step in model.steps.keys()})
+                   for name in model.adaptiveMeshConstraints.keys()]
     times = [(name, model.timePoints[name].points) for name in model.timePoints]
-    return steps, loads, times, cases
+    return steps, loads, constraints, times, cases

@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 // The declaration order of every stored class of the library, written down independently
 // of the classes themselves, so that a test can tell when a class numbers an attribute
 // other than by its place in that order (an attribute's ordinal is its position counted
@@ -240,12 +241,27 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kloC_InwardVolAccelState", ""},
     // Load cases.
     {"klcC_LoadCase", "boundaryConditions fields loads includeActiveBaseStateBC"},
+    // Adaptive mesh constraint states and records.
+    {"kprC_AdptMeshConsState", "deactivate amplitude"},
+    {"kprC_DispAdptMeshConsState",
+     "u1 u2 u3 ur1 ur2 ur3 cU1real cU1imag cU2real cU2imag cU3real cU3imag cUR1real cUR1imag cUR2real cUR2imag "
+     "cUR3real cUR3imag buckleCase"},
+    {"kprC_VelAdptMeshConsState", "v1 v2 v3 vr1 vr2 vr3"},
+    {"kprC_StateQuad", "stepName status state procedure"},
+    {"kprC_AdptMeshCons", "suppress region csys motionType states"},
+    {"kprC_DispAdptMeshCons", ""},
+    {"kprC_VelAdptMeshCons", ""},
+    {"kprC_AdptMeshConsCont", "procedures map danglingRegions"},
+    // Adaptive mesh controls and domains.
+    {"kadC_AdptMeshCtrl",
+     "advection smoothingAlgorithm smoothingPriority initialFeatureAngle transitionFeatureAngle momentumAdvection "
+     "remeshPredictor curvatureRefinement volumetricSmoothingWeight standardVolumetricSmoothingWeight "
+     "laplacianSmoothingWeight equipotentialSmoothingWeight originalConfigurationProjectionWeight meshConstraintAngle"},
+    {"kadC_AdptMeshDomain", "region controls frequency initialRemeshingSweeps sweepsPerIncrement"},
 };
 
 // Registered classes that hold no stored attributes yet; once one does, it needs a line above.
-inline constexpr std::string_view tst_NotYetStoredClasses[] = {
-    "kprC_AdptMeshConsCont", "kadC_AdptMeshDomain",
-};
+inline constexpr std::array<std::string_view, 0> tst_NotYetStoredClasses{};
 
 // Instances of platform templates whose stored attributes are the template's own.
 inline constexpr std::string_view tst_PlatformTemplateClasses[] = {

@@ -9,7 +9,7 @@
 
 // The procedure of a step letter: S static, F frequency, L static linear perturbation,
 // H heat transfer, E explicit dynamics, A anneal, D steady-state direct, M modal
-// dynamics, B buckle.
+// dynamics, B buckle, U subspace dynamics.
 inline unsigned int tst_ProcedureOf(char letter) {
     switch (letter) {
     case 'F': return kprC_FREQUENCY_STEP_ID;
@@ -20,6 +20,7 @@ inline unsigned int tst_ProcedureOf(char letter) {
     case 'D': return kprC_STEADY_STATE_DIRECT_STEP_ID;
     case 'M': return kprC_MODAL_DYNAMICS_STEP_ID;
     case 'B': return kprC_BUCKLE_STEP_ID;
+    case 'U': return kprC_SUBSPACE_DYNAMICS_STEP_ID;
     default: return kprC_STATIC_STEP_ID;
     }
 }

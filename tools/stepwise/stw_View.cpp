@@ -138,13 +138,14 @@ nlohmann::json StatusCode(unsigned status) {
 // The statuses that appear in the matrix, in value order.
 std::set<unsigned> Shown(stw_View const& view) {
     std::set<unsigned> shown;
-    for (auto const& load : view.loads) shown.insert(load.statuses.begin(), load.statuses.end());
+    for (auto const* rows : {&view.loads, &view.constraints})
+        for (auto const& row : *rows) shown.insert(row.statuses.begin(), row.statuses.end());
     return shown;
 }
 }  // namespace
 
 stw_StatusWord stw_Word(unsigned status) {
-    if (status == stw_NoRecord) return {"?", "1;35", "the load has no record for this step"};
+    if (status == stw_NoRecord) return {"?", "1;35", "the load or constraint has no record for this step"};
     return status < std::size(words) ? words[status] : stw_StatusWord{"unknown", "35", "an unknown status"};
 }
 
@@ -156,6 +157,9 @@ stw_View stw_BuildView(ddr_Model const& model) {
     std::vector<std::string> analysis;
     for (std::size_t i = 1; i < view.steps.size(); ++i) analysis.push_back(view.steps[i].name);
     view.loads = stw_LoadRows(model, analysis);
+    std::vector<std::string> all;
+    for (auto const& s : view.steps) all.push_back(s.name);
+    view.constraints = stw_ConstraintRows(model, all);
     return view;
 }
 
@@ -165,19 +169,25 @@ std::string stw_Render(stw_View const& view, bool colour) {
     std::string text = Heading("Steps", colour) + Table({"Step", "Procedure", "Nlgeom", "Time period"}, stepRows, {}, colour);
 
     text += "\n" + Heading("Loading history", colour);
-    if (view.loads.empty()) return text + "  No loads.\n";
-    Cells header = {"Load", "Type"};
-    for (std::size_t i = 1; i < view.steps.size(); ++i) header.push_back(view.steps[i].name);
-    std::vector<Cells> rows, paints;
-    for (auto const& load : view.loads) {
-        rows.push_back({load.name + (load.suppressed ? " (suppressed)" : ""), load.type});
-        paints.push_back({"", ""});
-        for (unsigned status : load.statuses) {
-            rows.back().push_back(stw_Word(status).word);
-            paints.back().push_back(stw_Word(status).colour);
+    if (view.loads.empty() && view.constraints.empty()) return text + "  No loads.\n";
+    // Loads over the analysis steps; constraints, when there are any, from the Initial step.
+    auto matrix = [&](char const* kind, std::vector<stw_LoadRow> const& members, std::size_t firstStep) {
+        Cells header = {kind, "Type"};
+        for (std::size_t i = firstStep; i < view.steps.size(); ++i) header.push_back(view.steps[i].name);
+        std::vector<Cells> rows, paints;
+        for (auto const& member : members) {
+            rows.push_back({member.name + (member.suppressed ? " (suppressed)" : ""), member.type});
+            paints.push_back({"", ""});
+            for (unsigned status : member.statuses) {
+                rows.back().push_back(stw_Word(status).word);
+                paints.back().push_back(stw_Word(status).colour);
+            }
         }
-    }
-    text += Table(header, rows, paints, colour);
+        return Table(header, rows, paints, colour);
+    };
+    text += view.loads.empty() ? "  No loads.\n" : matrix("Load", view.loads, 1);
+    if (!view.constraints.empty())
+        text += "\n" + Heading("Adaptive mesh constraints", colour) + matrix("Constraint", view.constraints, 0);
 
     text += "\n" + Heading("Legend", colour);
     std::vector<Cells> legend, legendPaints;
@@ -189,22 +199,28 @@ std::string stw_Render(stw_View const& view, bool colour) {
 }
 
 nlohmann::json stw_ToJson(stw_View const& view) {
-    nlohmann::json steps = nlohmann::json::array(), loads = nlohmann::json::array(), legend = nlohmann::json::array();
+    nlohmann::json steps = nlohmann::json::array(), legend = nlohmann::json::array();
     for (auto const& s : view.steps)
         steps.push_back({{"name", Text("step name", s.name)},
                          {"procedure", s.procedure},
                          {"nlgeom", s.nlgeom},
                          {"timePeriod", Finite("the time period of step " + Printable(s.name), s.timePeriod)}});
-    for (auto const& load : view.loads) {
-        nlohmann::json history = nlohmann::json::array();
-        for (std::size_t i = 0; i < load.statuses.size() && i + 1 < view.steps.size(); ++i)
-            history.push_back({{"step", view.steps[i + 1].name},
-                               {"status", stw_Word(load.statuses[i]).word},
-                               {"code", StatusCode(load.statuses[i])}});
-        loads.push_back(
-            {{"name", Text("load name", load.name)}, {"type", load.type}, {"suppressed", load.suppressed}, {"history", history}});
-    }
+    auto members = [&](std::vector<stw_LoadRow> const& rows, std::size_t firstStep, char const* what) {
+        nlohmann::json out = nlohmann::json::array();
+        for (auto const& row : rows) {
+            nlohmann::json history = nlohmann::json::array();
+            for (std::size_t i = 0; i < row.statuses.size() && i + firstStep < view.steps.size(); ++i)
+                history.push_back({{"step", view.steps[i + firstStep].name},
+                                   {"status", stw_Word(row.statuses[i]).word},
+                                   {"code", StatusCode(row.statuses[i])}});
+            out.push_back(
+                {{"name", Text(what, row.name)}, {"type", row.type}, {"suppressed", row.suppressed}, {"history", history}});
+        }
+        return out;
+    };
+    nlohmann::json const loads = members(view.loads, 1, "load name");
+    nlohmann::json const constraints = members(view.constraints, 0, "constraint name");
     for (unsigned status : Shown(view))
         legend.push_back({{"status", stw_Word(status).word}, {"meaning", stw_Word(status).meaning}});
-    return {{"steps", steps}, {"loads", loads}, {"legend", legend}};
+    return {{"steps", steps}, {"loads", loads}, {"adaptiveMeshConstraints", constraints}, {"legend", legend}};
 }

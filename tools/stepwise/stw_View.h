@@ -19,7 +19,8 @@ struct stw_StepRow {
 // The status shown where a load has no record for a step.
 inline constexpr unsigned stw_NoRecord = 99;
 
-// One load: its status in every analysis step, in step order (placed by step name).
+// One load (or adaptive mesh constraint): its status in every step it can have a record
+// for, in step order (placed by step name).
 struct stw_LoadRow {
     std::string name;
     std::string type;  // the load type's label
@@ -31,6 +32,8 @@ struct stw_LoadRow {
 struct stw_View {
     std::vector<stw_StepRow> steps;  // the Initial step first
     std::vector<stw_LoadRow> loads;  // by name
+    // Adaptive mesh constraints by name, their statuses from the Initial step on.
+    std::vector<stw_LoadRow> constraints;
     bool operator==(stw_View const&) const = default;
 };
 

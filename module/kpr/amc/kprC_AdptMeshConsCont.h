@@ -1,6 +1,13 @@
 #pragma once
-// The model's adaptive mesh constraints, held as a model extension under the constraint key.
-#include "module/kpr/kprC_TypeIds.h"
-#include "platform/mdl/mdl_ExtensionImpl.h"
+// The model's adaptive mesh constraints, held by name as a model extension under the
+// constraint key. It receives every step, the Initial step first, after every change of
+// the step sequence.
+#include "module/kpr/amc/kprC_AdptMeshCons.h"
+#include "module/kpr/propagation/kprC_PropagatingContainer.h"
 
-class kprC_AdptMeshConsCont : public mdl_ExtensionImpl<kprC_AdptMeshConsCont, kprC_AdptMeshConsCont_TypeId> {};
+template <>
+struct kprC_PropagatingContainerClass<kprC_AdptMeshCons> {
+    static constexpr std::uint32_t TypeId = kprC_AdptMeshConsCont_TypeId;
+    static constexpr char const* Name = "kprC_AdptMeshConsCont";
+};
+using kprC_AdptMeshConsCont = kprC_PropagatingContainer<kprC_AdptMeshCons>;

@@ -64,6 +64,10 @@ enum kprC_ProcedureFact : std::uint32_t {
     kprC_MARKS_FREQUENCY = 1u << 18,     // tells the sequencer that a frequency step ran
     kprC_AFTER_ANY_FREQUENCY = 1u << 19,  // may follow once any frequency step ran
     kprC_ENDS_LOOK_BACK = 1u << 20,      // nothing follows it through the frequency rule
+    // Adaptive mesh constraints: the procedures that admit both kinds, and those whose
+    // steps take the constraints' base state besides the perturbation steps.
+    kprC_AMC_ADMITTED = 1u << 21,
+    kprC_AMC_BASE_STATE = 1u << 22,
 };
 
 // One procedure. `label` carries its translation context after "\@"; `script` is null
@@ -114,7 +118,8 @@ constexpr std::uint32_t P = kprC_PERTURBATION, X = kprC_EXPLICIT_SOLVER | kprC_E
                         INTERVALS = kprC_NUMBER_INTERVAL | kprC_TIME_INTERVAL,
                         OUTPUT = INTERVALS | kprC_TIME_POINTS | kprC_TIME_MARKS | kprC_OUTPUT_FREQUENCY,
                         OPEN = kprC_MAY_OPEN, FB = kprC_FREQUENCY_BUCKLE, F = kprC_OUTPUT_FREQUENCY,
-                        BASE = kprC_LOAD_BASE_STATE;
+                        BASE = kprC_LOAD_BASE_STATE,
+                        AMC = kprC_AMC_ADMITTED, AMC_BASE = kprC_AMC_BASE_STATE;
 }  // namespace kprC_procedureRows
 
 // The 26 procedures in registration order: the order of the label map's code list and of
@@ -125,19 +130,19 @@ inline constexpr kprC_Procedure kprC_procedures[] = {
     {R::ANNEAL, "Anneal", "ANNEAL", 1, kprC_EXPLICIT_SOLVER | kprC_NUMBER_INTERVAL, R::explicitSolver},
     {R::BUCKLE, "Buckle", "BUCKLE", 2, R::P | R::FB | R::OPEN, R::afterPerturbation},
     {R::COMPLEX_FREQUENCY, "Complex frequency", "COMPLEX_FREQUENCY", 9,
-     R::P | R::FB | R::BASE | kprC_AFTER_ANY_FREQUENCY, R::afterPerturbation},
+     R::P | R::FB | R::BASE | R::AMC_BASE | kprC_AFTER_ANY_FREQUENCY, R::afterPerturbation},
     {R::CTD, "Coupled temp-displacement", "COUPLED_TEMP_DISPLACEMENT", 3,
-     kprC_COUPLED | R::OUTPUT | kprC_STEP_MESH_DOMAINS | R::OPEN, R::afterCoupled},
+     kprC_COUPLED | R::OUTPUT | kprC_STEP_MESH_DOMAINS | R::OPEN | R::AMC, R::afterCoupled},
     {R::CTE, "Coupled thermal-electric", "COUPLED_THERMAL_ELECTRIC", 4,
      kprC_COUPLED | R::OUTPUT | kprC_NONMECHANICAL | R::OPEN | kprC_ENDS_LOOK_BACK, R::thermal},
     {R::DYN_IMPLICIT, "Dynamic, Implicit", "DYNAMIC_IMPLICIT", 5, kprC_IMPLICIT_MODAL | R::OUTPUT | R::OPEN,
      R::afterDynamic | kprC_ProcedureSet{R::DYN_SUBSPACE}},
-    {R::DYN_EXPLICIT, "Dynamic, Explicit", "DYNAMIC_EXPLICIT", 6, R::X | R::INTERVALS | kprC_STEP_MESH_DOMAINS | R::OPEN,
+    {R::DYN_EXPLICIT, "Dynamic, Explicit", "DYNAMIC_EXPLICIT", 6, R::X | R::INTERVALS | kprC_STEP_MESH_DOMAINS | R::OPEN | R::AMC,
      R::explicitSolver},
-    {R::DYN_SUBSPACE, "Dynamic, Subspace", "DYNAMIC_SUBSPACE", 7, R::INTERVALS | kprC_TIME_POINTS | R::F,
+    {R::DYN_SUBSPACE, "Dynamic, Subspace", "DYNAMIC_SUBSPACE", 7, R::INTERVALS | kprC_TIME_POINTS | R::F | R::AMC_BASE,
      R::afterDynamic},
     {R::TEMP_DISP, "Dynamic, Temp-disp, Explicit", "DYNAMIC_TEMP_DISPLACEMENT", 8,
-     R::X | kprC_COUPLED | R::INTERVALS | kprC_STEP_MESH_DOMAINS | R::OPEN, R::explicitSolver},
+     R::X | kprC_COUPLED | R::INTERVALS | kprC_STEP_MESH_DOMAINS | R::OPEN | R::AMC, R::explicitSolver},
     {R::FREQUENCY, "Frequency\\@PROCEDURE_FREQUENCY", "FREQUENCY", 10,
      R::P | R::FB | R::OPEN | kprC_MARKS_FREQUENCY, R::afterFrequency},
     {R::GEOSTATIC, "Geostatic", "GEOSTATIC", 11, R::F | R::OPEN, R::afterSoils},
@@ -146,18 +151,18 @@ inline constexpr kprC_Procedure kprC_procedures[] = {
     {R::MASS_DIFFUSION, "Mass diffusion\\@PROCEDURE_MASS_DIFFUSION", "MASS_DIFFUSION", 13,
      R::OUTPUT | kprC_NONMECHANICAL | R::OPEN | kprC_ENDS_LOOK_BACK, kprC_ProcedureSet{R::MASS_DIFFUSION}},
     {R::MODAL, "Modal dynamics", "MODAL_DYNAMICS", 14,
-     R::P | kprC_IMPLICIT_MODAL | R::INTERVALS | kprC_TIME_POINTS | R::F | R::BASE, R::afterPerturbation},
-    {R::RANDOM, "Random response", "RANDOM_RESPONSE", 15, R::P | R::F | R::BASE, R::afterPerturbation},
-    {R::SPECTRUM, "Response spectrum", "RESPONSE_SPECTRUM", 16, R::P | R::F | R::BASE, R::afterPerturbation},
-    {R::SOILS, "Soils", "SOILS", 17, R::OUTPUT | kprC_STEP_LOAD_CASES | kprC_STEP_MESH_DOMAINS | R::OPEN,
+     R::P | kprC_IMPLICIT_MODAL | R::INTERVALS | kprC_TIME_POINTS | R::F | R::BASE | R::AMC_BASE, R::afterPerturbation},
+    {R::RANDOM, "Random response", "RANDOM_RESPONSE", 15, R::P | R::F | R::BASE | R::AMC_BASE, R::afterPerturbation},
+    {R::SPECTRUM, "Response spectrum", "RESPONSE_SPECTRUM", 16, R::P | R::F | R::BASE | R::AMC_BASE, R::afterPerturbation},
+    {R::SOILS, "Soils", "SOILS", 17, R::OUTPUT | kprC_STEP_LOAD_CASES | kprC_STEP_MESH_DOMAINS | R::OPEN | R::AMC,
      R::afterSoils},
-    {R::STATIC, "Static, General", "STATIC_GENERAL", 18, R::OUTPUT | kprC_STEP_MESH_DOMAINS | R::OPEN, R::afterStatic},
+    {R::STATIC, "Static, General", "STATIC_GENERAL", 18, R::OUTPUT | kprC_STEP_MESH_DOMAINS | R::OPEN | R::AMC, R::afterStatic},
     {R::SLP, "Static, Linear perturbation", "STATIC_LINEAR_PERTURBATION", 19,
      R::P | kprC_LOAD_CASE_ALLOWED | R::F | kprC_STEP_LOAD_CASES | R::OPEN, R::afterPerturbation},
     {R::RIKS, "Static, Riks", "STATIC_RIKS", 20, R::F | R::OPEN | kprC_ENDS_LOOK_BACK, {}},
     {R::SS_DIRECT, "Steady-state dynamics, Direct", "STEADY_STATE_DIRECT", 21,
      R::P | kprC_LOAD_CASE_ALLOWED | R::F | kprC_STEP_LOAD_CASES | R::OPEN, R::afterPerturbation},
-    {R::SS_MODAL, "Steady-state dynamics, Modal", "STEADY_STATE_MODAL", 23, R::P | R::F | R::BASE,
+    {R::SS_MODAL, "Steady-state dynamics, Modal", "STEADY_STATE_MODAL", 23, R::P | R::F | R::BASE | R::AMC_BASE,
      R::afterPerturbation},
     {R::SS_SUBSPACE, "Steady-state dynamics, Subspace", "STEADY_STATE_SUBSPACE", 22,
      R::P | R::F | kprC_STEP_LOAD_CASES, R::afterPerturbation},

@@ -126,7 +126,10 @@ public:
             });
         suppressedByStepChange_.clear();
         bool const countChanged = newSteps.size() != procedures_.size();
-        if (countChanged) Record({"RedoSummary"});
+        // One request to redo the summary serves every container of the model.
+        if (countChanged && (History().Entries().empty() ||
+                             History().Entries().back() != omu_ChangeHistory::Entry{{}, {"RedoSummary"}}))
+            Record({"RedoSummary"});
         if (newSteps.size() > procedures_.size())
             InsertStep(newSteps);
         else if (newSteps.size() < procedures_.size())

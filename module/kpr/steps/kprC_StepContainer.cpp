@@ -128,7 +128,8 @@ void kprC_StepContainer::ChangeKey(cow_String const& oldName, cow_String const& 
         auto& amd = static_cast<kprC_AnalysisStep&>(Get(id)).MutableAmd();
         auto domain = amd.at(oldName);
         amd.erase(oldName);
-        amd.emplace(newName, std::move(domain));
+        // A stale entry under the new name gives way: the step's own domain is kept.
+        amd.insert_or_assign(newName, std::move(domain));
     }
     thr_ThreadSingleton<omu_ChangeHistory>::Instance().addChange({"Rename", oldName, newName, Position(newName)});
 }

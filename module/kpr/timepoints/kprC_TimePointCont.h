@@ -9,9 +9,10 @@
 #include "module/kpr/timepoints/kprC_TimePoint.h"
 #include "platform/cow/cow_COW.h"
 #include "platform/cow/cow_String.h"
+#include "platform/mdl/mdl_MapString2ObjCow.h"
 #include "platform/mdl/mdl_Repository.h"
 
-using kprC_TimePointMap = std::map<cow_String, cow_COW<kprC_TimePoint>>;
+using kprC_TimePointMap = mdl_MapString2ObjCow<kprC_TimePoint>;
 
 #define KPRC_TIMEPOINTCONT_ATTRIBUTES(A) A(kprC_TimePointMap, timePoints, {})
 
@@ -25,9 +26,9 @@ class kprC_TimePointCont : public mdl_Repository {
 
     std::size_t Size() const { return timePoints_.size(); }
     bool Has(cow_String const& name) const { return timePoints_.contains(name); }
-    cow_List<cow_String> Keys() const;
+    cow_List<cow_String> Keys() const { return mdl_Keys(timePoints_); }
     // The list under `name`; omu_KeyErrorException when there is none.
-    kprC_TimePoint const& Get(cow_String const& name) const;
+    kprC_TimePoint const& Get(cow_String const& name) const { return mdl_Get(timePoints_, name); }
     // Adds or replaces the list under `name` after checking it; a refused list (the
     // nex_TextException of AssertValid) leaves the map as it was.
     void Set(cow_String const& name, cow_COW<kprC_TimePoint> points);

@@ -4,7 +4,7 @@
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "platform/nex/nex_Exception.h"
 
-namespace {
+namespace step_sequencer_test {
 
 constexpr unsigned STATIC = kprC_STATIC_STEP_ID, FREQ = kprC_FREQUENCY_STEP_ID, MODAL = kprC_MODAL_DYNAMICS_STEP_ID,
                    CF = kprC_COMPLEX_FREQUENCY_STEP_ID, BUCKLE = kprC_BUCKLE_STEP_ID, HEAT = kprC_HEAT_TRANSFER_STEP_ID,
@@ -124,4 +124,4 @@ TEST(StepSequencer, HistoryQueriesRebuildFromTheNamedSteps) {
     }
 }
 
-}  // namespace
+}  // namespace step_sequencer_test

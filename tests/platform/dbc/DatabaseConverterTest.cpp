@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr std::uint32_t CURRENT = 0x7F000601, RETIRED = 0x7F000602, HOLDER = 0x7F000603, GONE = 0x7F000604;
+constexpr std::uint32_t CURRENT = 0x7F000601, RETIRED = 0x7F000602, HOLDER = 0x7F000603, GONE = 0x7F000604,
+                        EXTENSION = 0x7F000605;
 
 // Today's classes: a step-like class at version 30 and a holder of references.
 cls_ClassRegistrar Today() {
@@ -19,6 +20,7 @@ cls_ClassRegistrar Today() {
     c.AddAttribute({2, "count"}, cls_TypeInt);
     auto& h = r.CreateClassMD("tst_Holder", HOLDER, 5);
     h.AddAttribute({0, "items"}, cls_TypeObject, cls_ListTypeId, 1);
+    r.CreateClassMD("tst_Extension", EXTENSION, 2, HOLDER);
     return r;
 }
 
@@ -122,6 +124,32 @@ TEST(DatabaseConverter, RetiredRowsMoveAndEveryReferenceFollows) {
     EXPECT_EQ(db.Tables().at(HOLDER).rows[0].fields[0],
               dbs_Value(dbs_List{dbs_Value(dbs_Ref{CURRENT, 2}), dbs_Value(dbs_Ref{CURRENT, 0})}));
     EXPECT_EQ(db.Roots().at("first"), (dbs_Ref{CURRENT, 1}));
+}
+
+// An extension stored at version 1 as an empty placeholder (its base declared, no base
+// part written) gains a base part of defaults; a current-version row without one is
+// left for the reader to refuse.
+TEST(DatabaseConverter, APlaceholderWithoutItsBasePartGainsOneOfDefaults) {
+    for (int version : {1, 2}) {
+        SCOPED_TRACE(version);
+        dbs_Database db;
+        auto placeholder = Table(EXTENSION, "tst_Extension", version, {}, {{}, {}});
+        placeholder.baseId = HOLDER;
+        db.AddTable(placeholder);
+        db.AddTable(Table(HOLDER, "tst_Holder", 5, {{0, "items", cls_TypeObject, cls_ListTypeId, 1}}, {{dbs_List{}}}));
+        dbc_DatabaseConverter().Convert(db, Today());
+        auto const& rows = db.Tables().at(EXTENSION).rows;
+        auto const& bases = db.Tables().at(HOLDER).rows;
+        if (version == 1) {
+            EXPECT_EQ(rows[0].baseOid, 1);
+            EXPECT_EQ(rows[1].baseOid, 2);
+            ASSERT_EQ(bases.size(), 3u);
+            EXPECT_EQ(bases[2].fields, dbs_List{dbs_Value()});
+        } else {
+            EXPECT_EQ(rows[0].baseOid, -1);
+            EXPECT_EQ(bases.size(), 1u);
+        }
+    }
 }
 
 }  // namespace

@@ -167,8 +167,16 @@ TEST_F(StepContainer, ChangeHistoryRecords) {
 TEST_F(StepContainer, RenameKeepsIdAndPositionAndRekeysTheDomainUnderADummyCommand) {
     kprC_StepContainer steps = Build({STATIC, STATIC});
     tst_Step withDomain;
-    withDomain.MutableAmd().emplace("S3", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
-    withDomain.MutableAmd().emplace("Other", cow_COW<kadC_AdptMeshDomain>(new kadC_AdptMeshDomain()));
+    auto domain = [](int frequency) {
+        auto* d = new kadC_AdptMeshDomain();
+        d->frequency(frequency);
+        d->controls("Ada-" + std::to_string(frequency));
+        return cow_COW<kadC_AdptMeshDomain>(d);
+    };
+    withDomain.MutableAmd().emplace("S3", domain(7));
+    withDomain.MutableAmd().emplace("Other", domain(8));
+    // A stale entry under the new name gives way to the step's own domain.
+    withDomain.MutableAmd().emplace("Renamed", domain(99));
     steps.InsertAfter("S1", "S3", withDomain);
     kprC_StepContainer const before = steps;
     Commands().Add("rename");
@@ -178,14 +186,18 @@ TEST_F(StepContainer, RenameKeepsIdAndPositionAndRekeysTheDomainUnderADummyComma
     EXPECT_EQ(steps.GetID("Renamed"), 4u);
     EXPECT_FALSE(steps.IsMember(cow_String("S3")));
     auto const& amd = static_cast<kprC_AnalysisStep const&>(steps.ConstGet("Renamed")).amd();
-    EXPECT_TRUE(amd.contains("Renamed"));
-    EXPECT_TRUE(amd.contains("Other"));
-    EXPECT_FALSE(amd.contains("S3"));
+    ASSERT_EQ(amd.size(), 2u);
+    EXPECT_EQ(amd.at("Renamed")->frequency(), 7);
+    EXPECT_EQ(amd.at("Renamed")->controls(), "Ada-7");
+    EXPECT_EQ(amd.at("Other")->frequency(), 8);
     // The copy taken before keeps its own step untouched.
     EXPECT_TRUE(static_cast<kprC_AnalysisStep const&>(before.ConstGet("S3")).amd().contains("S3"));
 
-    // Onto an existing name: that step goes, the renamed one keeps its place.
+    // Onto an existing name: that step goes, the renamed one keeps its place; a step
+    // without a domain under its name keeps its map as it was.
+    static_cast<kprC_AnalysisStep&>(steps.Get("S1")).MutableAmd().emplace("Elsewhere", domain(3));
     steps.ChangeKey("S1", "S2");
+    EXPECT_EQ(static_cast<kprC_AnalysisStep const&>(steps.ConstGet("S2")).amd().at("Elsewhere")->frequency(), 3);
     EXPECT_EQ(steps.Keys(), (Names{"Initial", "S2", "Renamed"}));
     EXPECT_EQ(steps.GetID("S2"), 2u);
     steps.ChangeKey("Unknown", "X");
