@@ -43,7 +43,10 @@ void AddAdaptiveMeshProblems(ddr_Model const& model, std::vector<hst_Problem>& p
     for (auto const& stepName : steps.Keys()) {
         auto const* step = dynamic_cast<kprC_AnalysisStep const*>(&steps.ConstGet(stepName));
         if (!step) continue;
-        for (auto const& [name, domain] : step->amd()) {
+        for (auto const& entry : step->amd()) {
+            // Named, not a structured binding: lambdas cannot capture those in every compiler.
+            auto const& name = entry.first;
+            auto const& domain = entry.second;
             std::string const detail = name == stepName ? "" : "held by step '" + stepName + "'";
             if (!step->AllowAdaptiveMeshDomains())
                 problems.push_back({"adaptive mesh domain", name, hst_NoDomainsMessage(stepName), detail});
