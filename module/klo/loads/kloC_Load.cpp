@@ -130,17 +130,7 @@ void kloC_Load::Move(cow_String const& from, cow_String const& to) {
     kloC_Assert(Recs::Find(states_, from) && Recs::Find(states_, to), kloC_NO_SUCH_STEP);
     // Walk and check a copy: a refusal at any point leaves the load exactly as it was.
     Records next = states_;
-    bool between = false;
-    for (auto& r : next) {
-        bool const isFrom = r.stepName() == from, isTo = r.stepName() == to;
-        if (isTo) kloC_Assert(!IsIllegalMove(r.status()), kloC_MOVE_DESTINATION);
-        if (isFrom || isTo) {
-            between = !between;
-        } else if (between) {
-            kloC_Assert(!IsIllegalMove(r.status()), kloC_MOVE_INTERMEDIATE);
-            r.ClearState();
-        }
-    }
+    Recs::ClearBetween(next, from, to, &IsIllegalMove, &kloC_Assert, kloC_MOVE_DESTINATION, kloC_MOVE_INTERMEDIATE);
     Record& source = Recs::Get(next, from);
     Record& target = Recs::Get(next, to);
     kloC_Assert(IsActive(source.status()), kloC_MOVE_NOT_ACTIVE);
@@ -150,9 +140,7 @@ void kloC_Load::Move(cow_String const& from, cow_String const& to) {
     kloC_Assert(!kprC_Step::Perturbation(type), kloC_MOVE_INTO_PERTURBATION);
     for (auto const& [procedure, code] : moveRefusals) kloC_Assert(type != procedure, code);
     kloC_Assert(ValidInStepButRelaxCheckOnInitial(int(type), false), kloC_MOVE_TYPE_INVALID);
-    target.status(source.status());
-    target.state(source.HasState() ? CopyOf(*source.state()) : cow_COW<kloC_LoadState>());
-    source.ClearState();
+    Recs::MoveDefinition(source, target);
     Commit(next);
 }
 
@@ -161,18 +149,7 @@ void kloC_Load::Reset(cow_String const& stepName) {
     kloC_Assert(stepName != CreateStepName(), kloC_RESET_IN_CREATE_STEP);
     kloC_Assert(!NothingToReset(Status(stepName)), kloC_RESET_NOT_DEACTIVATED);
     Records next = states_;
-    auto at = std::ranges::find_if(next, [&](Record const& r) { return r.stepName() == stepName; });
-    // A deactivation made in a step that does not admit the load shows in the next step
-    // that does: resetting there undoes it where it was made.
-    if (!(at->HasState() && at->state()->deactivate()) && at->status() == StatusEnm::DEACTIVATED)
-        for (auto back = at; back != next.begin() && (back - 1)->status() == StatusEnm::NOT_VALID_IN_STEP;) {
-            --back;
-            if (back->HasState() && back->state()->deactivate()) {
-                at = back;
-                break;
-            }
-        }
-    at->ClearState();
+    Recs::ResetTarget(next, stepName).ClearState();
     Commit(next);
 }
 

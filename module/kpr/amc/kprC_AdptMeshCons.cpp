@@ -99,17 +99,7 @@ void kprC_AdptMeshCons::Move(cow_String const& from, cow_String const& to) {
     if (from == to) return;
     kprC_Assert(Recs::Find(states_, from) && Recs::Find(states_, to), kprC_AMC_STEP_DOES_NOT_EXIST);
     Records next = states_;
-    bool between = false;
-    for (auto& r : next) {
-        bool const isFrom = r.stepName() == from, isTo = r.stepName() == to;
-        if (isTo) kprC_Assert(!IsIllegalMove(r.status()), kprC_AMC_MOVE_DESTINATION);
-        if (isFrom || isTo) {
-            between = !between;
-        } else if (between) {
-            kprC_Assert(!IsIllegalMove(r.status()), kprC_AMC_MOVE_INTERMEDIATE);
-            r.ClearState();
-        }
-    }
+    Recs::ClearBetween(next, from, to, &IsIllegalMove, &kprC_Assert, kprC_AMC_MOVE_DESTINATION, kprC_AMC_MOVE_INTERMEDIATE);
     Record& source = Recs::Get(next, from);
     Record& target = Recs::Get(next, to);
     kprC_Assert(IsActive(source.status()), kprC_AMC_MOVE_NOT_ACTIVE);
@@ -121,9 +111,7 @@ void kprC_AdptMeshCons::Move(cow_String const& from, cow_String const& to) {
         for (auto const& [procedure, code] : moveRefusals) kprC_Assert(type != procedure, code);
         kprC_Assert(ValidInStepButRelaxCheckOnInitial(int(type), false), kprC_AMC_MOVE_TYPE_INVALID);
     }
-    target.status(source.status());
-    target.state(source.HasState() ? CopyOf(*source.state()) : cow_COW<kprC_AdptMeshConsState>());
-    source.ClearState();
+    Recs::MoveDefinition(source, target);
     Commit(next);
 }
 
@@ -132,18 +120,7 @@ void kprC_AdptMeshCons::Reset(cow_String const& stepName) {
     kprC_Assert(stepName != CreateStepName(), kprC_AMC_RESET_IN_CREATE_STEP);
     kprC_Assert(!NothingToReset(Status(stepName)), kprC_AMC_RESET_NOT_DEACTIVATED);
     Records next = states_;
-    auto at = std::ranges::find_if(next, [&](Record const& r) { return r.stepName() == stepName; });
-    // A deactivation made in a step that does not admit the constraint shows in the next
-    // step that does: resetting there undoes it where it was made.
-    if (!(at->HasState() && at->state()->deactivate()) && at->status() == StatusEnm::DEACTIVATED)
-        for (auto back = at; back != next.begin() && (back - 1)->status() == StatusEnm::NOT_VALID_IN_STEP;) {
-            --back;
-            if (back->HasState() && back->state()->deactivate()) {
-                at = back;
-                break;
-            }
-        }
-    at->ClearState();
+    Recs::ResetTarget(next, stepName).ClearState();
     Commit(next);
 }
 

@@ -3,6 +3,7 @@
 // lookup by step name, the creation step, the history, and following the step list that
 // its container hands down (adopt, insert, remove, rename, clear). None of them
 // propagates; the object propagates afterwards where its rules say so.
+#include <algorithm>
 #include <map>
 #include <vector>
 
@@ -94,6 +95,46 @@ struct kprC_PropagatingRecords {
     }
     static void Rename(Records& records, cow_String const& oldName, cow_String const& newName) {
         Get(records, oldName).stepName(newName);
+    }
+    // The walk of a move on a copy of the records: each record strictly between `from`
+    // and `to` loses its state. `check(ok, code)` refuses a destination or an intermediate
+    // record whose status forbids the move (`illegal`), in record order.
+    template <class Code>
+    static void ClearBetween(Records& records, cow_String const& from, cow_String const& to,
+                             bool (*illegal)(mdl_PropagationStatusEnm), void (*check)(bool, Code), Code destination,
+                             Code intermediate) {
+        bool between = false;
+        for (auto& r : records) {
+            bool const isFrom = r.stepName() == from, isTo = r.stepName() == to;
+            if (isTo) check(!illegal(r.status()), destination);
+            if (isFrom || isTo) {
+                between = !between;
+            } else if (between) {
+                check(!illegal(r.status()), intermediate);
+                r.ClearState();
+            }
+        }
+    }
+    // The last part of a move: the target takes the source's status and a copy of its
+    // state, the source keeps none.
+    static void MoveDefinition(Record& source, Record& target) {
+        target.status(source.status());
+        target.state(source.HasState() ? cow_COW<T>(source.state()->Copy()) : cow_COW<T>());
+        source.ClearState();
+    }
+    // The record a reset of the step clears: the step's own or, where the step shows a
+    // deactivation made in an earlier step that did not admit the object (the steps
+    // between show NOT_VALID_IN_STEP), the record where that deactivation was made.
+    static Record& ResetTarget(Records& records, cow_String const& stepName) {
+        auto at = std::ranges::find_if(records, [&](Record const& r) { return r.stepName() == stepName; });
+        NEX_ASSERT(at != records.end());
+        if (!(at->HasState() && at->state()->deactivate()) && at->status() == mdl_PropagationStatusEnm::DEACTIVATED)
+            for (auto back = at; back != records.begin() &&
+                                 (back - 1)->status() == mdl_PropagationStatusEnm::NOT_VALID_IN_STEP;) {
+                --back;
+                if (back->HasState() && back->state()->deactivate()) return *back;
+            }
+        return *at;
     }
     // Empties the step's record: no state, no step object, NOT_YET_CREATED.
     static void Clear(Records& records, cow_String const& stepName) {
