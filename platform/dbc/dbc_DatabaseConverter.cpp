@@ -240,10 +240,17 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
     }
 
     // 8. Today's layout: today's attributes in their order, stored values kept by name.
+    // A table already in that layout (the usual case) keeps its rows as they are.
     for (auto& [id, table] : db.Tables()) {
         auto const* md = current.Find(id);
         if (!md) continue;
         dbs_Table converted = md->NewTable();
+        if (table.schema == converted.schema &&
+            std::ranges::all_of(table.rows, [&](auto const& r) { return r.fields.size() == converted.schema.size(); })) {
+            converted.rows = std::move(table.rows);
+            table = std::move(converted);
+            continue;
+        }
         converted.rows.reserve(table.rows.size());
         for (auto const& row : table.rows) {
             auto& out = converted.rows.emplace_back();
