@@ -9,6 +9,7 @@
 
 #include "host/hst_ModelFile.h"
 #include "module/kpr/kprC_TypeIds.h"
+#include "platform/cls/cls_MetadataRegistrar.h"
 #include "platform/dbc/dbc_OldClassRegistrar.h"
 #include "store/sto_ModelFile.h"
 #include "support/tst_Files.h"
@@ -32,8 +33,10 @@ dbs_Database OldDatabase(std::vector<Table> const& tables) {
     dbs_Database db;
     for (auto const& t : tables) {
         auto const* entry = dbc_OldClassRegistrar::Find(t.id, t.version);
-        if (!entry) throw std::logic_error("no old version " + std::to_string(t.version));
-        auto md = entry->version->Metadata();
+        auto const* today = cls_MetadataRegistrar::Find(t.id);
+        if (!entry && !(today && today->Version() == t.version))
+            throw std::logic_error("no version " + std::to_string(t.version));
+        auto md = entry ? entry->version->Metadata() : *today;
         dbs_Table table = md.NewTable();
         for (auto const& r : t.rows) {
             dbs_Row row{r.base, std::vector<dbs_Value>(table.schema.size())};
@@ -54,6 +57,8 @@ constexpr auto STATIC_P = kprC_Static_TypeId, FREQ = kprC_Frequency_TypeId;
 
 // A 203 history: the Initial step and one analysis step per procedure row given, each
 // procedure a row of `procedure` (all on one kprC_Procedure row per procedure).
+Row R0(std::map<std::string, dbs_Value> values) { return {-1, std::move(values)}; }
+
 std::vector<Table> History203(std::uint32_t procedure, int version, std::vector<Row> procedures,
                               std::vector<std::int64_t> stepProcedure) {
     std::vector<Table> t;
@@ -69,7 +74,7 @@ std::vector<Table> History203(std::uint32_t procedure, int version, std::vector<
         order.emplace_back(name);
     }
     Table general{kprC_PerturbationProcedure_TypeId, 203, {}};
-    if (procedure == STATIC_P) general.id = kprC_GeneralProcedure_TypeId;
+    if (procedure != FREQ) general.id = kprC_GeneralProcedure_TypeId;
     Table base{kprC_Procedure_TypeId, 203, {}};
     for (std::size_t i = 0; i < procedures.size(); ++i) {
         procedures[i].base = std::int64_t(i);
@@ -83,6 +88,29 @@ std::vector<Table> History203(std::uint32_t procedure, int version, std::vector<
     t.push_back(general);
     t.push_back(base);
     t.push_back({kprC_StepContainer_TypeId, 203, {{-1, {{"steps", steps}, {"stepsorder", order}}}}});
+    return t;
+}
+
+// A 326 history: kprC_Step 207, an analysis step 328 naming its procedure, the
+// container of 800; the procedure's base stores `domains`.
+std::vector<Table> History328(std::int64_t domains, bool controls) {
+    Row analysis{1, {{"procedure", dbs_Ref{STATIC_P, 0}}}};
+    std::vector<Table> t = {
+        {kprC_Step_TypeId, 207, {R0({{"description", "initial"}}), R0({{"description", "load"}})}},
+        {kprC_InitialStep_TypeId, 207, {{0, {}}}},
+        {kprC_AnalysisStep_TypeId, 328, {analysis}},
+        {STATIC_P, 448, {{0, {{"numInc", 3}}}}},
+        {kprC_GeneralProcedure_TypeId, 203, {{0, {}}}},
+        {kprC_Procedure_TypeId, 326, {R0({{"solver", "DIRECT_SYMMETRIC"}, {"numDomains", domains}})}},
+        {kprC_StepContainer_TypeId, 800,
+         {R0({{"steps", dbs_Map{{dbs_Value("Initial"), dbs_Value(dbs_Ref{kprC_InitialStep_TypeId, 0})},
+                                {dbs_Value("Load"), dbs_Value(dbs_Ref{kprC_AnalysisStep_TypeId, 0})}}},
+              {"order", dbs_List{dbs_Value("Initial"), dbs_Value("Load")}}})}},
+    };
+    if (controls) {
+        t[2].rows[0].values["linearCtrl"] = dbs_Ref{kprC_LinearCtrl_TypeId, 0};
+        t.push_back({kprC_LinearCtrl_TypeId, 330, {R0({{"maxIterations", 5}})}});
+    }
     return t;
 }
 
@@ -142,6 +170,18 @@ TEST_F(UpgradeCorpus, OldModelsOpenAsTodaysAndTheFileStaysAsItWas) {
          {{FS, 0, "propertyEvaluationFrequency", DBL_MAX}, {FS, 1, "propertyEvaluationFrequency", 2.0},
           {FS, 0, "maxIterations", 4}, {FS, 0, "residualModes", false}, {FS, 0, "firstCutoffMultiplier", 1.6},
           {FS, 0, "substructureCutoffMultiplier", 5.0}, {FS, 0, "secondCutoffMultiplier", 1.3}}},
+        {"328 step: numDomains of its procedure carried into new linear solver controls",
+         History328(4, false),
+         {{AS, 0, "matrixSolver", E("DIRECT_SYMMETRIC")}, {kprC_LinearCtrl_TypeId, 0, "numDomains", 4},
+          {SS, 0, "maxNumInc", 3}, {SS, 0, "reformKernel", 8}}},
+        {"328 step: numDomains into the step's own controls, which keep their values",
+         History328(6, true),
+         {{kprC_LinearCtrl_TypeId, 0, "numDomains", 6}, {kprC_LinearCtrl_TypeId, 0, "maxIterations", 5}}},
+        {"coupled temperature-displacement 203: the misspelt magnitude is read",
+         History203(kprC_CoupledTempDisplacement_TypeId, 203, {R({{"stablilizationMagnitude", 0.2}})}, {0}),
+         {{kprC_CoupledTempDisplacementStep_TypeId, 0, "stabilizationMagnitude", 0.2},
+          {kprC_CoupledTempDisplacementStep_TypeId, 0, "stabilizationMethod", E("DISSIPATED_ENERGY_FRACTION")},
+          {kprC_CoupledTempDisplacementStep_TypeId, 0, "solutionTechnique", E("FULL_NEWTON")}}},
         {"frequency 204 holding interval boundaries", History203(FREQ, 204, {R({{"propertyEvaluationFrequency", 1.0}})}, {0}),
          {}, "Upgrade_kprC_Frequency_204::failed"},
     };
