@@ -310,7 +310,7 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
             for (auto& row : table.rows)
                 for (auto& field : row.fields) field = Redirected(field, places);
         for (auto [name, ref] : db.Roots())
-            if (auto it = places.find({ref.classId, ref.oid}); it != places.end()) db.SetRoot(name, it->second);
+            if (auto v = Redirected(ref, places); v.Kind() == dbs_Kind::Reference) db.SetRoot(name, v.AsRef());
     }
 
     // 6. Deleted and moved classes go.
