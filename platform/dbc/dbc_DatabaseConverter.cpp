@@ -23,13 +23,21 @@ int TypeCodeOf(dbs_Value const& v) {
 
 using Places = std::map<std::pair<std::uint32_t, std::int64_t>, dbs_Ref>;
 
+// Where a reference leads after the moves: the new place of a moved row, then the
+// derived row of an object whose base part it is; null for a dropped row.
+dbs_Value Redirected(dbs_Ref ref, Places const& places) {
+    for (int hop = 0; hop < 2; ++hop)
+        if (auto it = places.find({ref.classId, ref.oid}); it != places.end()) {
+            if (it->second.oid < 0) return dbs_Null{};
+            ref = it->second;
+        }
+    return ref;
+}
+
 // The value with every reference to a moved row pointing at its new place.
 dbs_Value Redirected(dbs_Value const& v, Places const& places) {
     switch (v.Kind()) {
-        case dbs_Kind::Reference: {
-            auto it = places.find({v.AsRef().classId, v.AsRef().oid});
-            return it == places.end() ? v : dbs_Value(it->second);
-        }
+        case dbs_Kind::Reference: return Redirected(v.AsRef(), places);
         case dbs_Kind::List: {
             dbs_List out;
             for (auto const& e : v.AsList()) out.push_back(Redirected(e, places));
@@ -118,6 +126,27 @@ void dbc_Row::Drop(std::string const& name) {
     }
 }
 
+std::int64_t dbc_Row::NextCount(std::string const& name) {
+    if (!run_) throw nex_TextException("the counter \"" + name + "\" is used outside a conversion");
+    return run_->counters[name]++;
+}
+
+dbc_Row dbc_Row::NewRow(std::uint32_t classId, std::string const& className, int version, std::uint32_t baseId) {
+    auto* table = db_->FindTable(classId);
+    if (!table) table = &db_->AddTable(dbs_Table{classId, className, version, baseId, {}, {}});
+    dbs_Row row;
+    row.fields.resize(table->schema.size());
+    table->rows.push_back(std::move(row));
+    return dbc_Row(*db_, *table, std::int64_t(table->rows.size()) - 1, run_);
+}
+
+dbc_Row dbc_Row::RowOf(dbs_Ref ref) {
+    auto* table = db_->FindTable(ref.classId);
+    if (!table || ref.oid < 0 || std::uint64_t(ref.oid) >= table->rows.size())
+        throw nex_TextException(table_->className + ": a reference names no stored row");
+    return dbc_Row(*db_, *table, ref.oid, run_);
+}
+
 // ---- The converter -------------------------------------------------------------------
 
 void dbc_DatabaseConverter::AddVersion(std::shared_ptr<dbc_OldClassVersion const> version) {
@@ -127,8 +156,13 @@ void dbc_DatabaseConverter::AddVersion(std::shared_ptr<dbc_OldClassVersion const
 }
 
 void dbc_DatabaseConverter::MoveRows(std::uint32_t from, std::uint32_t to, std::map<std::string, std::string> renames) {
-    moves_.push_back({from, to, std::move(renames)});
+    dbc_Move m;
+    m.from = from;
+    m.to = to;
+    m.renames = std::move(renames);
+    moves_.push_back(std::move(m));
 }
+void dbc_DatabaseConverter::MoveRows(dbc_Move move) { moves_.push_back(std::move(move)); }
 void dbc_DatabaseConverter::DeleteClass(std::uint32_t classId) { deletes_.push_back(classId); }
 void dbc_DatabaseConverter::RenameClass(std::uint32_t classId, std::string name) { renames_[classId] = std::move(name); }
 
@@ -140,24 +174,29 @@ cls_ClassMetadata const* dbc_DatabaseConverter::OldMetadata(std::uint32_t classI
 // Runs the changes of every old version of the table's class from its stored version
 // up to (not including) `below`, lowest first; the table then carries the version the
 // last one leads to.
-void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int below) const {
-    for (auto it = versions_.lower_bound({table.classId, table.version});
+void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int below, dbc_RunState& run) const {
+    RunChanges(db, table, table.version, below, 0, SIZE_MAX, run);
+    if (table.version < below) table.version = below;
+}
+
+// The same on rows [begin, end) from version `from`: the rows moved into a table.
+// Renames and drops change the table's layout, so they apply to all its rows.
+void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int from, int below, std::size_t begin,
+                                       std::size_t end, dbc_RunState& run) const {
+    for (auto it = versions_.lower_bound({table.classId, from});
          it != versions_.end() && it->first.first == table.classId && it->first.second < below; ++it) {
         for (auto const& change : it->second->Changes()) {
             if (change.kind == dbc_Change::Kind::RENAME || change.kind == dbc_Change::Kind::DROP) {
-                dbc_Row row(db, table, 0);
+                if (table.rows.empty()) continue;
+                dbc_Row row(db, table, 0, &run);
                 change.Apply(row);  // a schema change: once for the table
                 continue;
             }
-            for (std::int64_t i = 0; i < std::int64_t(table.rows.size()); ++i) {
-                dbc_Row row(db, table, i);
+            for (std::size_t i = begin; i < std::min(end, table.rows.size()); ++i) {
+                dbc_Row row(db, table, std::int64_t(i), &run);
                 change.Apply(row);
             }
         }
-        auto next = std::next(it);
-        table.version = next != versions_.end() && next->first.first == table.classId && next->first.second < below
-                            ? next->first.second
-                            : below;
     }
 }
 
@@ -174,29 +213,58 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
         }
 
     // 2. Retired classes to their last version; 3. current classes to today's.
+    dbc_RunState run;
     for (int pass = 0; pass < 2; ++pass)
         for (auto& [id, table] : db.Tables()) {
             auto const* md = current.Find(id);
             if ((md != nullptr) != (pass == 1)) continue;
             if (auto r = renames_.find(id); r != renames_.end()) table.className = r->second;
-            RunChanges(db, table, md ? md->Version() : INT32_MAX);
+            RunChanges(db, table, md ? md->Version() : INT32_MAX, run);
         }
 
-    // 4. Moves, remembering where each row went.
+    // 4. Moves, remembering where each row went: whole objects first, then the rows that
+    // become derived parts of rows those moves have placed.
     Places places;
+    struct Moved {
+        std::uint32_t to, baseId;
+        std::size_t begin, end;
+        int asVersion;
+    };
+    std::vector<Moved> moved;
     std::set<std::uint32_t> dropped(deletes_.begin(), deletes_.end());
-    for (auto const& m : moves_) {
+    std::vector<Move const*> order;
+    for (auto const& m : moves_)
+        if (!m.linkTable) order.push_back(&m);
+    for (auto const& m : moves_)
+        if (m.linkTable) order.push_back(&m);
+    for (auto const* mp : order) {
+        auto const& m = *mp;
         auto* from = db.FindTable(m.from);
         if (!from) continue;
+        std::string const failed = "rename_" + (m.name.empty() ? from->className : m.name) + " failed: ";
+        auto const* md = current.Find(m.to);
+        if (!md) throw nex_TextException(failed + "outputTable can't be NULL");
+        auto const* link = m.linkTable ? db.FindTable(m.linkTable) : nullptr;
+        if (m.linkTable && !link && !from->rows.empty()) throw nex_TextException(failed + "inputTable can't be NULL");
         auto* to = db.FindTable(m.to);
-        if (!to) {
-            auto const* md = current.Find(m.to);
-            to = &db.AddTable(md ? md->NewTable() : dbs_Table{m.to, from->className, from->version});
-        }
-        for (std::size_t r = 0; r < from->rows.size(); ++r) {
-            dbs_Row moved;
-            moved.baseOid = from->rows[r].baseOid;
-            moved.fields.resize(to->schema.size());
+        if (!to) to = &db.AddTable(md->NewTable());
+
+        // The link rows naming each row, in the link table's order.
+        std::vector<std::vector<std::int64_t>> owners(from->rows.size());
+        if (link)
+            if (auto pos = link->Find(m.linkAttribute))
+                for (std::size_t k = 0; k < link->rows.size(); ++k) {
+                    auto const& f = link->rows[k].fields[*pos];
+                    if (f.Kind() == dbs_Kind::Reference && f.AsRef().classId == m.from && f.AsRef().oid >= 0 &&
+                        std::uint64_t(f.AsRef().oid) < owners.size())
+                        owners[std::size_t(f.AsRef().oid)].push_back(std::int64_t(k));
+                }
+
+        std::size_t const begin = to->rows.size();
+        auto append = [&](std::size_t r, std::int64_t base) {
+            dbs_Row row;
+            row.baseOid = base;
+            row.fields.resize(to->schema.size());
             for (std::size_t a = 0; a < from->schema.size(); ++a) {
                 auto name = from->schema[a].name;
                 if (auto rn = m.renames.find(name); rn != m.renames.end()) name = rn->second;
@@ -204,16 +272,36 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
                 if (!pos) {
                     to->schema.push_back({-1, name, from->schema[a].typeCode, from->schema[a].typeIdArg,
                                           from->schema[a].collectionKind});
-                    for (auto& row : to->rows) row.fields.emplace_back();
-                    moved.fields.emplace_back();
+                    for (auto& other : to->rows) other.fields.emplace_back();
+                    row.fields.emplace_back();
                     pos = to->schema.size() - 1;
                 }
-                moved.fields[*pos] = from->rows[r].fields[a];
+                row.fields[*pos] = from->rows[r].fields[a];
             }
-            places[{m.from, std::int64_t(r)}] = {m.to, std::int64_t(to->rows.size())};
-            to->rows.push_back(std::move(moved));
+            to->rows.push_back(std::move(row));
+            return std::int64_t(to->rows.size()) - 1;
+        };
+        for (std::size_t r = 0; r < from->rows.size(); ++r) {
+            if (!m.linkTable) {
+                places[{m.from, std::int64_t(r)}] = {m.to, append(r, from->rows[r].baseOid)};
+                continue;
+            }
+            places[{m.from, std::int64_t(r)}] = {m.to, -1};  // an orphan: dropped
+            for (auto k : owners[r]) {
+                auto const at = append(r, k);
+                if (places[{m.from, std::int64_t(r)}].oid < 0) places[{m.from, std::int64_t(r)}] = {m.to, at};
+                places[{m.linkTable, k}] = {m.to, at};
+            }
         }
+        moved.push_back({m.to, m.linkTable ? 0u : from->baseId, begin, to->rows.size(), m.asVersion});
         dropped.insert(m.from);
+    }
+    // A moved whole object's base part moved too: its link follows.
+    for (auto const& mv : moved) {
+        if (mv.baseId == 0 || mv.baseId == dbs_NoBaseId) continue;
+        auto& rows = db.FindTable(mv.to)->rows;
+        for (std::size_t i = mv.begin; i < mv.end; ++i)
+            if (auto it = places.find({mv.baseId, rows[i].baseOid}); it != places.end()) rows[i].baseOid = it->second.oid;
     }
 
     // 5. References follow the moved rows.
@@ -222,13 +310,19 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
             for (auto& row : table.rows)
                 for (auto& field : row.fields) field = Redirected(field, places);
         for (auto [name, ref] : db.Roots())
-            if (auto it = places.find({ref.classId, ref.oid}); it != places.end()) db.SetRoot(name, it->second);
+            if (auto v = Redirected(ref, places); v.Kind() == dbs_Kind::Reference) db.SetRoot(name, v.AsRef());
     }
 
     // 6. Deleted and moved classes go.
     for (auto id : dropped) db.RemoveTable(id);
 
-    // 7. A row of an older version that stored no base part where today's class has one
+    // 7. The moved rows take the changes of their new class from the version they are
+    // stored as.
+    for (auto const& mv : moved)
+        if (auto* table = db.FindTable(mv.to); table && mv.asVersion != INT32_MAX)
+            RunChanges(db, *table, mv.asVersion, current.Find(mv.to)->Version(), mv.begin, mv.end, run);
+
+    // 8. A row of an older version that stored no base part where today's class has one
     // (the empty placeholder extensions of earlier releases) gains a base part of
     // defaults. A current-version row without its base part stays refused by the reader.
     for (auto id : older) {
@@ -239,7 +333,7 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
             if (row.baseOid < 0) row.baseOid = NewDefaultRow(db, current, base);
     }
 
-    // 8. Today's layout: today's attributes in their order, stored values kept by name.
+    // 9. Today's layout: today's attributes in their order, stored values kept by name.
     // A table already in that layout (the usual case) keeps its rows as they are.
     for (auto& [id, table] : db.Tables()) {
         auto const* md = current.Find(id);

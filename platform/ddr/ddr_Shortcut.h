@@ -89,9 +89,11 @@ class ddr_ObjectInContainerShortcut : public ImplBase {
 #define MDL_EXTENSIONWRAPPER_ATTRIBUTES(A) A(std::shared_ptr<C>, extension, {})
 
 // The wrapper under which a module registers the prototype of a per-model container.
-template <class C, std::uint32_t Id>
+// `Version` is the wrapper's stored class version (a module whose older wrappers are
+// converted stores its current one above them).
+template <class C, std::uint32_t Id, int Version = ddr_ShortcutVersion>
 class mdl_ExtensionWrapper : public cls_Persistent {
-    CLS_TEMPLATE_PERSISTENT(mdl_ExtensionWrapper, cls_Persistent, Id, ddr_ShortcutVersion, MDL_EXTENSIONWRAPPER_ATTRIBUTES)
+    CLS_TEMPLATE_PERSISTENT(mdl_ExtensionWrapper, cls_Persistent, Id, Version, MDL_EXTENSIONWRAPPER_ATTRIBUTES)
 
     mdl_ExtensionWrapper() = default;
     mdl_ExtensionWrapper(mdl_ExtensionWrapper const&) = default;

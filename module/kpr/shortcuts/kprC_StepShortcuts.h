@@ -16,4 +16,5 @@ using kprC_StepContainerInModelShortcut =
 using kprC_StepInStepContainerShortcut =
     ddr_ObjectInContainerShortcut<kprC_Step, kprC_StepInStepContainerShortcut_TypeId, kprC_StepIMPLSC,
                                   kprC_StepContainerShortcut>;
-using kprC_SCWrapper = mdl_ExtensionWrapper<kprC_StepContainer, kprC_SCWrapper_TypeId>;
+// Stored at 831, above its older version 401, so a current wrapper is not converted again.
+using kprC_SCWrapper = mdl_ExtensionWrapper<kprC_StepContainer, kprC_SCWrapper_TypeId, 831>;

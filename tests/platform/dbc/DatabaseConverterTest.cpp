@@ -126,6 +126,45 @@ TEST(DatabaseConverter, RetiredRowsMoveAndEveryReferenceFollows) {
     EXPECT_EQ(db.Roots().at("first"), (dbs_Ref{CURRENT, 1}));
 }
 
+// Rows that become derived parts: linked to each holder row naming them (a shared row
+// duplicated, an orphan dropped and its references null), placed after the rows the
+// table holds, references to a holder reaching the derived row; a move into a class
+// today's release lacks is refused by the retired class's message.
+TEST(DatabaseConverter, DerivedRowsLinkToTheirHoldersAfterTheRowsThereAlready) {
+    dbc_DatabaseConverter converter;
+    dbc_Move move;
+    move.from = RETIRED;
+    move.to = CURRENT;
+    move.name = "tst_Retired";
+    move.linkTable = HOLDER;
+    move.linkAttribute = "items";
+    converter.MoveRows(move);
+
+    dbs_Database db;
+    db.AddTable(Table(CURRENT, "tst_Current", 30, {A(0, "period", 10)}, {{dbs_Value(1.0)}}));
+    db.AddTable(Table(RETIRED, "tst_Retired", 3, {A(0, "period", 10)}, {{dbs_Value(2.0)}, {dbs_Value(3.0)}}));
+    db.AddTable(Table(HOLDER, "tst_Holder", 5, {{0, "items", cls_TypeObject, cls_ListTypeId, 1}},
+                      {{dbs_Value(dbs_Ref{RETIRED, 0})}, {dbs_Value(dbs_Ref{RETIRED, 0})}}));
+    db.SetRoot("first", {HOLDER, 1});
+    auto old = db;
+    old.FindTable(RETIRED)->rows.push_back({-1, {dbs_Value(4.0)}});  // named by no holder
+    converter.Convert(old, Today());
+    auto const& rows = old.Tables().at(CURRENT).rows;
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1].baseOid, 0);
+    EXPECT_EQ(rows[2].baseOid, 1);
+    EXPECT_EQ(rows[2].fields[0], dbs_Value(2.0));
+    EXPECT_EQ(old.Roots().at("first"), (dbs_Ref{CURRENT, 2}));
+    EXPECT_EQ(old.FindTable(RETIRED), nullptr);
+
+    dbc_Move unknown = move;
+    unknown.to = 0x7F0006FF;
+    dbc_DatabaseConverter refusing;
+    refusing.MoveRows(unknown);
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { refusing.Convert(db, Today()); }),
+              "rename_tst_Retired failed: outputTable can't be NULL");
+}
+
 // An extension stored at version 1 as an empty placeholder (its base declared, no base
 // part written) gains a base part of defaults; a current-version row without one is
 // left for the reader to refuse.

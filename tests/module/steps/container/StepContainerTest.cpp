@@ -439,7 +439,8 @@ TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
         auto const* md = cls_MetadataRegistrar::Find(e.id);
         ASSERT_NE(md, nullptr) << e.name;
         EXPECT_EQ(md->Name(), e.name);
-        EXPECT_EQ(md->Version(), 203) << e.name;
+        // The wrapper is stored above its older version 401 (it would be converted again otherwise).
+        EXPECT_EQ(md->Version(), e.id == kprC_SCWrapper::TypeId() ? 831 : 203) << e.name;
         std::vector<std::string> keys;
         for (auto const& a : md->Attributes()) keys.push_back(a.name);
         EXPECT_EQ(keys, e.keys) << e.name;
