@@ -161,7 +161,8 @@ void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int b
     }
 }
 
-void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& current) const {
+void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& current,
+                                    dbc_ConversionReport* report) const {
     // 1. Nothing changes when any table is newer than this release.
     std::set<std::uint32_t> older;
     for (auto const& [id, table] : db.Tables())
@@ -171,6 +172,11 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
                                         std::to_string(table.version) + ", newer than this release's " +
                                         std::to_string(md->Version()));
             if (table.version < md->Version()) older.insert(id);
+        }
+    if (report)
+        for (auto id : older) {
+            auto const& t = db.Tables().at(id);
+            report->converted.push_back({current.Find(id)->Name(), t.version, current.Find(id)->Version(), t.rows.size()});
         }
 
     // 2. Retired classes to their last version; 3. current classes to today's.
@@ -213,6 +219,7 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
             places[{m.from, std::int64_t(r)}] = {m.to, std::int64_t(to->rows.size())};
             to->rows.push_back(std::move(moved));
         }
+        if (report) report->moved.push_back({from->className, to->className, from->rows.size()});
         dropped.insert(m.from);
     }
 
@@ -226,7 +233,12 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
     }
 
     // 6. Deleted and moved classes go.
-    for (auto id : dropped) db.RemoveTable(id);
+    for (auto id : dropped) {
+        auto const* t = db.FindTable(id);
+        bool const moved = std::any_of(moves_.begin(), moves_.end(), [id](Move const& m) { return m.from == id; });
+        if (report && t && !moved) report->deleted.push_back({t->className, t->rows.size()});
+        db.RemoveTable(id);
+    }
 
     // 7. A row of an older version that stored no base part where today's class has one
     // (the empty placeholder extensions of earlier releases) gains a base part of
