@@ -41,6 +41,7 @@
 #include "module/kpr/steps/perturbation/kprC_SubstructureGenerateStep.h"
 #include "module/kpr/steps/perturbation/kprC_UsaAddedMassGenerationStep.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
+#include "module/kpr/upgrade/kprC_ControlsVersions.h"
 #include "platform/cls/cls_RegisterClasses.h"
 
 // Registers the metadata function of every class of the module with the metadata registrar.
@@ -85,4 +86,4 @@ void kprC_RegisterMetadata() {
 }
 
 // Registers one reader per older stored class version with the old-class registrar.
-void kprC_RegisterOldVersions() {}
+void kprC_RegisterOldVersions() { kprC_RegisterControlsVersions(5); }

@@ -61,6 +61,31 @@ inline dbs_Database tst_OldDatabase(std::vector<tst_OldTable> const& tables,
     return db;
 }
 
+// The tables of a database written today as corpus tables, each class named in
+// `versions` as that version stored it: only the values of the attributes it stored, by
+// name (what it stored beyond today's is for the caller to add).
+inline std::vector<tst_OldTable> tst_AsOldTables(dbs_Database const& db, std::map<std::uint32_t, int> const& versions) {
+    std::vector<tst_OldTable> out;
+    for (auto const& [id, t] : db.Tables()) {
+        auto const v = versions.find(id);
+        auto const old = tst_OldSchema(id, v == versions.end() ? t.version : v->second);
+        auto& table = out.emplace_back(tst_OldTable{id, old.version, {}});
+        for (auto const& row : t.rows) {
+            auto& r = table.rows.emplace_back(tst_OldRow{row.baseOid, {}});
+            for (std::size_t a = 0; a < t.schema.size(); ++a)
+                if (old.Find(t.schema[a].name)) r.values[t.schema[a].name] = row.fields[a];
+        }
+    }
+    return out;
+}
+
+// The table of `classId` among `tables`; std::logic_error when there is none.
+inline tst_OldTable& tst_OldTableOf(std::vector<tst_OldTable>& tables, std::uint32_t classId) {
+    for (auto& t : tables)
+        if (t.classId == classId) return t;
+    throw std::logic_error("no table of class " + cls_HexId(classId));
+}
+
 inline void tst_WriteOldModel(std::string const& path, std::vector<tst_OldTable> const& tables,
                               std::map<std::string, dbs_Ref> const& roots) {
     sto_ModelFile::Save(tst_OldDatabase(tables, roots), path);
