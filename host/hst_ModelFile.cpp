@@ -67,7 +67,7 @@ void hst_ModelFile::Save(ddr_Model const& model, std::string const& path) {
     sto_ModelFile::Save(db, path);
 }
 
-ddr_Model hst_ModelFile::Open(std::string const& path) {
+ddr_Model hst_ModelFile::Open(std::string const& path, dbc_ConversionReport* report) {
     dbs_Database db = sto_ModelFile::Open(path);
     auto refuse = [&](std::string const& problem) {
         return sto_ModelFileException("Cannot open model file " + Quoted(path) + ": " + problem);
@@ -75,7 +75,7 @@ ddr_Model hst_ModelFile::Open(std::string const& path) {
     try {
         dbc_DatabaseConverter converter;
         dbc_OldClassRegistrar::PrepareConversion(converter);
-        converter.Convert(db, cls_MetadataRegistrar::Registrar());
+        converter.Convert(db, cls_MetadataRegistrar::Registrar(), report);
     } catch (std::exception const& e) {
         throw refuse(e.what());
     }

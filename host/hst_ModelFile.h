@@ -11,6 +11,7 @@
 // (kprC_StoredHistoryProblem).
 #include <string>
 
+#include "platform/dbc/dbc_DatabaseConverter.h"
 #include "platform/ddr/ddr_Model.h"
 
 class hst_ModelFile {
@@ -18,6 +19,7 @@ public:
     static void Save(ddr_Model const& model, std::string const& path);
     // A model with the extensions read from the file; a registered extension that the
     // file lacks stays empty (the steps excepted). The library must be initialised
-    // (kloC_initialize).
-    static ddr_Model Open(std::string const& path);
+    // (kloC_initialize). A file of an older release is converted as it is read (the file
+    // itself stays as it is); what the conversion did goes to `report` when one is given.
+    static ddr_Model Open(std::string const& path, dbc_ConversionReport* report = nullptr);
 };

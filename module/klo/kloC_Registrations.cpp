@@ -12,6 +12,7 @@
 #include "module/klo/loads/kloC_PressurePenetration.h"
 #include "module/klo/loads/kloC_RotationalLoads.h"
 #include "module/klo/loads/kloC_Traction.h"
+#include "module/klo/upgrade/kloC_LoadVersions.h"
 #include "platform/cls/cls_RegisterClasses.h"
 
 // Registers the metadata function of every class of the module with the metadata
@@ -37,4 +38,4 @@ void kloC_RegisterMetadata() {
 }
 
 // Registers one reader per older stored class version with the old-class registrar.
-void kloC_RegisterOldVersions() {}
+void kloC_RegisterOldVersions() { kloC_RegisterLoadVersions(5); }

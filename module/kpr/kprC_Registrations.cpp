@@ -41,6 +41,7 @@
 #include "module/kpr/steps/perturbation/kprC_SubstructureGenerateStep.h"
 #include "module/kpr/steps/perturbation/kprC_UsaAddedMassGenerationStep.h"
 #include "module/kpr/timepoints/kprC_TimePointCont.h"
+#include "module/kpr/upgrade/kprC_ControlsVersions.h"
 #include "module/kpr/upgrade/kprC_UpgradeVersions.h"
 #include "platform/cls/cls_RegisterClasses.h"
 
@@ -86,4 +87,7 @@ void kprC_RegisterMetadata() {
 }
 
 // Registers one reader per older stored class version with the old-class registrar.
-void kprC_RegisterOldVersions() { kprC_RegisterUpgrade(5); }
+void kprC_RegisterOldVersions() {
+    kprC_RegisterUpgrade(5);
+    kprC_RegisterControlsVersions(5);
+}

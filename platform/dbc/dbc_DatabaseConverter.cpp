@@ -200,7 +200,8 @@ void dbc_DatabaseConverter::RunChanges(dbs_Database& db, dbs_Table& table, int f
     }
 }
 
-void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& current) const {
+void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& current,
+                                    dbc_ConversionReport* report) const {
     // 1. Nothing changes when any table is newer than this release.
     std::set<std::uint32_t> older;
     for (auto const& [id, table] : db.Tables())
@@ -210,6 +211,11 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
                                         std::to_string(table.version) + ", newer than this release's " +
                                         std::to_string(md->Version()));
             if (table.version < md->Version()) older.insert(id);
+        }
+    if (report)
+        for (auto id : older) {
+            auto const& t = db.Tables().at(id);
+            report->converted.push_back({current.Find(id)->Name(), t.version, current.Find(id)->Version(), t.rows.size()});
         }
 
     // 2. Retired classes to their last version; 3. current classes to today's.
@@ -294,6 +300,7 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
             }
         }
         moved.push_back({m.to, m.linkTable ? 0u : from->baseId, begin, to->rows.size(), m.asVersion});
+        if (report) report->moved.push_back({from->className, to->className, to->rows.size() - begin});
         dropped.insert(m.from);
     }
     // A moved whole object's base part moved too: its link follows.
@@ -314,7 +321,12 @@ void dbc_DatabaseConverter::Convert(dbs_Database& db, cls_ClassRegistrar const& 
     }
 
     // 6. Deleted and moved classes go.
-    for (auto id : dropped) db.RemoveTable(id);
+    for (auto id : dropped) {
+        auto const* t = db.FindTable(id);
+        bool const wasMoved = std::any_of(moves_.begin(), moves_.end(), [id](Move const& m) { return m.from == id; });
+        if (report && t && !wasMoved) report->deleted.push_back({t->className, t->rows.size()});
+        db.RemoveTable(id);
+    }
 
     // 7. The moved rows take the changes of their new class from the version they are
     // stored as.

@@ -47,6 +47,29 @@ struct dbc_Move {
     std::string linkAttribute;
 };
 
+// What a conversion did, for a program to tell its user: tables of current classes brought
+// from their stored version to today's, rows moved out of retired classes, and the
+// retired tables dropped without a move.
+struct dbc_ConversionReport {
+    struct Converted {
+        std::string className;
+        int from, to;
+        std::size_t rows;
+    };
+    struct Moved {
+        std::string from, to;
+        std::size_t rows;
+    };
+    struct Deleted {
+        std::string className;
+        std::size_t rows;
+    };
+    std::vector<Converted> converted;
+    std::vector<Moved> moved;
+    std::vector<Deleted> deleted;
+    bool Empty() const { return converted.empty() && moved.empty() && deleted.empty(); }
+};
+
 class dbc_DatabaseConverter {
 public:
     // The old versions to convert with, at most one per class and version.
@@ -64,8 +87,8 @@ public:
 
     // Converts `db` in place to the layout of `current`. A table whose class version is
     // newer than `current` knows is refused (nex_TextException naming the class and both
-    // versions) before anything changes.
-    void Convert(dbs_Database& db, cls_ClassRegistrar const& current) const;
+    // versions) before anything changes. What it did is added to `report` when one is given.
+    void Convert(dbs_Database& db, cls_ClassRegistrar const& current, dbc_ConversionReport* report = nullptr) const;
 
 private:
     // The changes from the table's version (or `from`) up to `below` on rows [begin, end).

@@ -19,6 +19,9 @@ public:
 
     // A second registration of the same class and version replaces the first.
     static void Register(std::shared_ptr<dbc_OldClassVersion const> version, int level);
+    static void Register(dbc_OldClassVersion version, int level) {
+        Register(std::make_shared<dbc_OldClassVersion const>(std::move(version)), level);
+    }
     static void Unregister(std::uint32_t classId, int version);
     static Entry const* Find(std::uint32_t classId, int version);
     static std::vector<Entry> ForClass(std::uint32_t classId);  // lowest version first

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 
 #include <climits>
@@ -53,6 +54,14 @@ public:
     dbs_Table const& Table() const { return *table_; }
     // The database being converted: other tables are read, not changed, by a row conversion.
     dbs_Database const& Database() const { return *db_; }
+    // The row of this row's base part, for a version that moves an attribute from one
+    // level to another; nullopt when the row stores none.
+    std::optional<dbc_Row> BaseRow() const {
+        auto* base = db_->FindTable(table_->baseId);
+        auto const oid = Stored().baseOid;
+        if (!base || oid < 0 || std::size_t(oid) >= base->rows.size()) return std::nullopt;
+        return dbc_Row(*db_, *base, oid);
+    }
 
 private:
     dbs_Database* db_;

@@ -19,6 +19,7 @@
 #include "store/sto_Sqlite.h"
 #include "support/tst_CraftedModels.h"
 #include "support/tst_Files.h"
+#include "support/tst_OldModels.h"
 #include "tools/stepwise/stw_Commands.h"
 #include "tools/stepwise/stw_Loads.h"
 
@@ -141,7 +142,8 @@ TEST_F(Stepwise, HelpDescribesTheProgramAndEachCommand) {
         std::vector<std::string> mentions;
     };
     Case const cases[] = {
-        {"--help", {"demo", "show", "check", "steps", "Exit status"}},
+        {"--help", {"demo", "show", "check", "steps", "upgrade", "Exit status"}},
+        {"upgrade --help", {"OLD", "NEW", "--force"}},
         {"show --help", {"FILE", "--json"}},
         {"steps --help", {"FILE", "--after NAME"}},
         {"demo --help", {"demo.swdb"}},
@@ -275,6 +277,59 @@ TEST_F(Stepwise, SavingReplacesOnlyWritableModelFiles) {
     EXPECT_EQ(Run("check notes.txt").exit, 0);
     EXPECT_EQ(Run("check 'file:demo.swdb?x='").exit, 0);
     EXPECT_EQ(fs::status(dir / "locked.swdb").permissions() & fs::perms::all, fs::perms::owner_read | fs::perms::group_read);
+}
+
+// upgrade writes the converted model of an old file to a new file and says what it
+// converted; it never writes over OLD, and replaces an existing NEW only as demo replaces
+// FILE. OLD's bytes never change; show and check read the old file as they read any.
+TEST_F(Stepwise, UpgradeWritesTheConvertedModelToANewFileAndNeverOverTheOld) {
+    // The demo model as a release of the 203 loads stored it.
+    dbs_Database const demo = stw_Image(stw_Open((dir / "demo.swdb").string()));
+    tst_WriteOldModel((dir / "old.swdb").string(),
+                      tst_AsOldTables(demo, {{kloC_Load_TypeId, 203}, {kloC_StateQuad_TypeId, 203}}), demo.Roots());
+    std::string const old = Read(dir / "old.swdb");
+    fs::create_symlink("old.swdb", dir / "link.swdb");
+    fs::create_hard_link(dir / "old.swdb", dir / "hard.swdb");
+    std::ofstream(dir / "upgrade-notes.txt") << "notes\n";
+    struct Case {
+        std::string args;
+        std::string out, err;
+        int exit;
+    } const cases[] = {
+        {"upgrade old.swdb new.swdb",
+         "Converted 'old.swdb' and wrote the model to 'new.swdb':\n"
+         "  kloC_Load: version 203 -> 815, 3 rows\n"
+         "  kloC_StateQuad: version 203 -> 831, 15 rows\n",
+         "", 0},
+        {"upgrade new.swdb again.swdb", "'new.swdb' needed no conversion; wrote its model to 'again.swdb'.\n", "", 0},
+        // A model file the user may write is replaced, as demo replaces one.
+        {"upgrade old.swdb again.swdb", "", "", 0},
+        {"upgrade old.swdb old.swdb", "",
+         "stepwise: will not write the upgraded model over 'old.swdb' itself ('old.swdb' is the same file); name a new file\n", 3},
+        {"upgrade old.swdb ./old.swdb", "",
+         "stepwise: will not write the upgraded model over 'old.swdb' itself ('./old.swdb' is the same file); name a new file\n", 3},
+        {"upgrade old.swdb link.swdb", "",
+         "stepwise: will not write the upgraded model over 'old.swdb' itself ('link.swdb' is the same file); name a new file\n", 3},
+        {"upgrade old.swdb hard.swdb", "",
+         "stepwise: will not write the upgraded model over 'old.swdb' itself ('hard.swdb' is the same file); name a new file\n", 3},
+        {"upgrade old.swdb upgrade-notes.txt", "",
+         "stepwise: will not replace 'upgrade-notes.txt': it is not a Stepwise model file; give --force to replace it\n", 2},
+        {"upgrade missing.swdb other.swdb", "", "stepwise: cannot open 'missing.swdb': the file does not exist\n", 2},
+        {"upgrade old.swdb", "", "stepwise: NEW is required\nRun 'stepwise --help' for the commands and their options.\n", 3},
+        {"upgrade --force old.swdb upgrade-notes.txt", "", "", 0},
+        {"check old.swdb", "'old.swdb' is valid: 6 steps, 3 loads.\n", "", 0},
+    };
+    for (auto const& c : cases) {
+        Outcome const outcome = Run(c.args);
+        if (c.exit != 0 || !c.out.empty()) EXPECT_EQ(outcome.out, c.out) << c.args;
+        EXPECT_EQ(outcome.err, c.err) << c.args;
+        EXPECT_EQ(outcome.exit, c.exit) << c.args;
+        EXPECT_EQ(Read(dir / "old.swdb"), old) << c.args;
+    }
+    EXPECT_FALSE(fs::exists(dir / "other.swdb"));
+    for (char const* file : {"old.swdb", "new.swdb", "again.swdb", "upgrade-notes.txt"})
+        EXPECT_EQ(Run(std::string("show ") + file).out, Read(fs::path(STEPWISE_EXPECTED) / "show.txt")) << file;
+    EXPECT_EQ(stw_Image(stw_Open((dir / "new.swdb").string())), demo);
 }
 
 TEST_F(Stepwise, OutputThatCannotBeWrittenFailsAndTheVersionIsShown) {

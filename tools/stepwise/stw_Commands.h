@@ -17,6 +17,9 @@ int stw_Demo(std::string const& path, bool force, bool colour, std::ostream& out
 int stw_Show(std::string const& path, bool colour, bool json, std::ostream& out);
 int stw_Check(std::string const& path, std::ostream& out);
 int stw_Steps(std::string const& path, std::optional<std::string> const& after, std::ostream& out);
+// Writes the model of `from`, converted from its release's stored form, to `to` (replaced
+// as stw_Save replaces files); refuses `to` naming `from` itself (stw_USAGE).
+int stw_Upgrade(std::string const& from, std::string const& to, bool force, std::ostream& out);
 
 // The sample model of `stepwise demo`, built through the host's command session as scripts build models.
 ddr_Model stw_DemoModel();

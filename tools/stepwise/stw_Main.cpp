@@ -38,6 +38,7 @@ int Run(int argc, char const* const* argv, std::ostream& out, std::ostream& err,
     std::string file = "demo.swdb";
     bool json = false, force = false;
     std::optional<std::string> after;
+    std::string newFile;
     auto* demo = app.add_subcommand("demo", "Build the sample model, save it to FILE, read it back and show it.");
     demo->add_option("FILE", file, "Model file to write")->capture_default_str();
     demo->add_flag("--force", force, "Replace FILE even when it is not a model file or is write-protected");
@@ -49,6 +50,11 @@ int Run(int argc, char const* const* argv, std::ostream& out, std::ostream& err,
     auto* steps = app.add_subcommand("steps", "List the procedures that may follow a step.");
     steps->add_option("FILE", file, "Model file to read")->required();
     steps->add_option("--after", after, "The step to follow (default: the last step)")->type_name("NAME");
+    auto* upgrade = app.add_subcommand(
+        "upgrade", "Convert a model file of an older release and write it to NEW; OLD is only read.");
+    upgrade->add_option("OLD", file, "Model file to read")->required();
+    upgrade->add_option("NEW", newFile, "Model file to write (never OLD itself)")->required();
+    upgrade->add_flag("--force", force, "Replace NEW even when it is not a model file or is write-protected");
 
     try {
         app.parse(argc, argv);
@@ -74,6 +80,7 @@ int Run(int argc, char const* const* argv, std::ostream& out, std::ostream& err,
         if (demo->parsed()) return stw_Demo(file, force, colour, out);
         if (show->parsed()) return stw_Show(file, colour, json, out);
         if (check->parsed()) return stw_Check(file, out);
+        if (upgrade->parsed()) return stw_Upgrade(file, newFile, force, out);
         return stw_Steps(file, after, out);
     } catch (stw_Failure const& e) {
         err << "stepwise: " << e.what() << "\n";

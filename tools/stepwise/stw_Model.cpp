@@ -20,9 +20,9 @@ std::string Plain(std::string const& what, std::string const& path, std::string 
 }
 }  // namespace
 
-ddr_Model stw_Open(std::string const& path) {
+ddr_Model stw_Open(std::string const& path, dbc_ConversionReport* report) {
     try {
-        return hst_ModelFile::Open(path);
+        return hst_ModelFile::Open(path, report);
     } catch (std::exception const& e) {
         throw stw_Failure(Plain("open", path, e.what()), stw_UNREADABLE);
     }

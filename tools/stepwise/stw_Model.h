@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "platform/dbc/dbc_DatabaseConverter.h"
 #include "platform/dbs/dbs_Table.h"
 #include "platform/ddr/ddr_Model.h"
 
@@ -33,8 +34,8 @@ private:
 };
 
 // The model in the file; stw_Failure (stw_UNREADABLE) "cannot open 'path': why" when it
-// cannot be read as a model.
-ddr_Model stw_Open(std::string const& path);
+// cannot be read as a model. What converting an older file did goes to `report` when given.
+ddr_Model stw_Open(std::string const& path, dbc_ConversionReport* report = nullptr);
 // Saves over an existing file only when it is a model file the user may write, unless
 // `force`: anything else (notes, another program's database, a write-protected file) is
 // refused with stw_Failure (stw_UNREADABLE) and left as it is.

@@ -1,0 +1,279 @@
+// Corpus files of the old versions of the controls, output settings, mass scaling and
+// loads classes: each is today's model with one class's table written as an old version
+// stored it, opened through the model file; what it reads must equal the expected model
+// attribute by attribute, and the file must stay as it was.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <functional>
+
+#include "host/hst_ModelFile.h"
+#include "module/klo/kloC_Module.h"
+#include "module/klo/loads/kloC_ConcentratedForce.h"
+#include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/klo/loads/kloC_Traction.h"
+#include "module/kpr/controls/kprC_FieldControls.h"
+#include "module/kpr/controls/kprC_LinearCtrl.h"
+#include "module/kpr/output/kprC_DiagnosticPrint.h"
+#include "module/kpr/output/kprC_Restart.h"
+#include "module/kpr/steps/general/kprC_ExplicitDynamicsStep.h"
+#include "module/kpr/steps/general/kprC_StaticStep.h"
+#include "module/kpr/steps/kprC_StepContainer.h"
+#include "host/hst_StepFlow.h"
+#include "platform/cls/cls_WriteVisitor.h"
+#include "platform/dbc/dbc_DatabaseConverter.h"
+#include "store/sto_ValueText.h"
+#include "support/tst_Files.h"
+#include "support/tst_Message.h"
+#include "support/tst_OldModels.h"
+
+namespace controls_and_loads_upgrade_test {
+namespace fs = std::filesystem;
+
+using Doubles = std::vector<double>;
+
+// Today's time incrementation table with user values around the entries that older
+// versions lacked (position 10, I(T), inserted at 867; the last, Dp, appended at 809).
+Doubles const TODAY_TI = {5.0, 9.0, 9.0, 16.0, 10.0, 4.0, 12.0, 5.0, 6.0, 3.0, 50.0, 0.3, 0.5, 0.75,
+                          0.85, 0.25, 0.25, 1.5, 0.75, 0.8, 1.5, 1.25, 2.0, 1.0, 0.1, 1.0, 0.9, 1.0};
+Doubles Without(Doubles v, std::initializer_list<std::size_t> positions) {  // highest position first
+    for (auto p : positions) v.erase(v.begin() + std::ptrdiff_t(p));
+    return v;
+}
+Doubles const OLD_LINE_SEARCH = {0.0, 4.0, 0.25, 0.25, 0.15}, NEW_LINE_SEARCH = {0.0, 1.0, 0.0001, 0.25, 0.1},
+              USER_LINE_SEARCH = {2.0, 4.0, 0.25, 0.25, 0.15};
+
+struct Settings {
+    Doubles lineSearch = NEW_LINE_SEARCH;
+    int numDomains = 4;
+    bool adaptiveMesh = true, timeMarks = true;
+    int numberIntervals = 3;
+    cow_String fieldName = "Field-1";
+    bool direction = true;  // the shell edge load's own direction vector, else the default
+    bool region = true;     // the mass scaling's region, else none
+};
+
+gsl_ModelSegment const EDGE({0.0, 0.0, 0.0}, {0.0, 0.0, 2.0});
+
+// A static step with every setting the old versions touch and two loads; an explicit step
+// with a mass scaling.
+ddr_Model Model(Settings const& s) {
+    ddr_Model model;
+    auto& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
+    steps.SetInitialStep("Initial", kprC_InitialStep());
+    kprC_StaticStep statics;
+    auto controls = std::make_shared<kprC_TypicalControls>();
+    controls->timeIncrementation(kprC_ControlsList(TODAY_TI.begin(), TODAY_TI.end()));
+    controls->lineSearch(kprC_ControlsList(s.lineSearch.begin(), s.lineSearch.end()));
+    statics.controls(cow_COW<kprC_Controls>(controls));
+    auto linear = std::make_shared<kprC_LinearCtrl>();
+    linear->relativeTolerance(0.01), linear->maxIterations(7), linear->numDomains(s.numDomains);
+    statics.linearCtrl(cow_COW<kprC_LinearCtrl>(linear));
+    statics.restart(cow_COW<kprC_Restart>(std::make_shared<kprC_StandardRestart>(true, 5, s.numberIntervals, s.timeMarks)));
+    auto print = std::make_shared<kprC_StandardDiagnosticPrint>();
+    print->contact(true), print->frequency(3), print->adaptiveMesh(s.adaptiveMesh);
+    statics.diagnosticPrint(cow_COW<kprC_DiagnosticPrint>(print));
+    steps.InsertAfter("Initial", "Step-1", statics);
+    kprC_ExplicitDynamicsStep dynamics;
+    kprC_MassScaling scaling;
+    scaling.factor(2.0);
+    if (s.region) scaling.region(rgnC_Region({"Set-1", "Set-2"}, 2));
+    dynamics.massScaling(kprC_MassScalingList{scaling});
+    steps.InsertAfter("Step-1", "Step-2", dynamics, true);
+
+    auto& loads = model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd());
+    loads.UpdateSteps(hst_StepFlow::StepList(steps, false));
+    kloC_ConcentratedForce force(rgnC_Region({"Tip"}, 1), "Step-1", kloC_ConcentratedForceState(1.0, 0.0, 0.0));
+    force.fieldName(s.fieldName);
+    loads.Insert("Force", force);
+    kloC_ShellEdgeLoad edge;
+    edge.region(rgnC_Region({"Edge"}, 1));
+    edge.traction(kloC_ShellEdgeLoad::ShellEdgeLoadTractionEnm::GENERAL);
+    if (s.direction) edge.directionVector(EDGE);
+    kloC_ShellEdgeLoadState state;
+    state.magnitude(2.0);
+    edge.Insert("Step-1", state);
+    loads.Insert("Edge", edge);
+    return model;
+}
+
+dbs_Database Image(ddr_Model const& model) {
+    dbs_Database db;
+    cls_WriteVisitor writer(db);
+    for (auto const& key : model.ExtensionKeys()) writer.WriteRoot(key, model.GetExtension(key));
+    return db;
+}
+
+using Tables = std::vector<tst_OldTable>;
+tst_OldTable& TableOf(Tables& tables, std::uint32_t classId) { return tst_OldTableOf(tables, classId); }
+Tables Downgraded(dbs_Database const& db, std::uint32_t classId, int version) {
+    return tst_AsOldTables(db, {{classId, version}});
+}
+
+// Table by table, row by row, attribute by attribute, with the values as text.
+void ExpectSameTables(dbs_Database const& got, dbs_Database const& expected) {
+    EXPECT_EQ(got.Roots(), expected.Roots());
+    for (auto const& [id, e] : expected.Tables()) {
+        auto const* g = got.FindTable(id);
+        ASSERT_TRUE(g) << e.className;
+        ASSERT_EQ(g->rows.size(), e.rows.size()) << e.className;
+        for (std::size_t r = 0; r < e.rows.size(); ++r) {
+            EXPECT_EQ(g->rows[r].baseOid, e.rows[r].baseOid) << e.className << " row " << r;
+            for (std::size_t a = 0; a < e.schema.size(); ++a)
+                EXPECT_EQ(sto_ValueText(g->rows[r].fields[a]), sto_ValueText(e.rows[r].fields[a]))
+                    << e.className << " row " << r << " \"" << e.schema[a].name << "\"";
+        }
+    }
+    EXPECT_EQ(got.Tables().size(), expected.Tables().size());
+}
+
+class ControlsAndLoadsUpgrade : public ::testing::Test {
+protected:
+    void SetUp() override { kloC_initialize(modules_); }
+    void TearDown() override {
+        kloC_finalize(modules_);
+        fs::remove(path_);
+    }
+    // Writes the corpus file; the file's bytes, which no open may change.
+    std::string Write(Tables const& tables, dbs_Database const& db) {
+        tst_WriteOldModel(path_, tables, db.Roots());
+        return tst_ReadFile(path_);
+    }
+    int modules_ = 0;
+    std::string const path_ = (fs::temp_directory_path() / ("upgrade_" + std::to_string(::getpid()) + ".swdb")).string();
+};
+
+Doubles ArrayOf(tst_OldTable const& t, std::string const& name) { return t.rows.at(0).values.at(name).AsDoubleArray(); }
+
+// One old version of one class per case: the stored rows as that version held them, and
+// the model they read as.
+TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFileStaysAsItWas) {
+    auto const primary = kprC_PrimaryControls_TypeId;
+    auto timeIncrementation = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["timeIncrementation"] = v; }; };
+    auto both = [](auto f, auto g) { return [f, g](Tables& t) { f(t), g(t); }; };
+    auto lineSearch = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["lineSearch"] = v; }; };
+    struct Case {
+        char const* name;
+        std::uint32_t classId;
+        int version;
+        Settings stored, expected;  // the model written (before downgrading), and the one read
+        std::function<void(Tables&)> edit;  // the old version's own values
+    } const cases[] = {
+        // 302 -> 809 -> 867 -> 868 -> 888: Dp appended, I(T) inserted, the former line search defaults replaced.
+        {"PrimaryControls 302", primary, 302, {.lineSearch = OLD_LINE_SEARCH}, {},
+         both(timeIncrementation(Without(TODAY_TI, {27, 10})), lineSearch(OLD_LINE_SEARCH))},
+        {"PrimaryControls 809", primary, 809, {}, {}, timeIncrementation(Without(TODAY_TI, {10}))},
+        // Stored at 867 it holds I(T) already: no second 50.0.
+        {"PrimaryControls 867", primary, 867, {}, {}, lineSearch(OLD_LINE_SEARCH)},
+        {"PrimaryControls 868 user line search", primary, 868, {.lineSearch = USER_LINE_SEARCH},
+         {.lineSearch = USER_LINE_SEARCH}, {}},
+        {"LinearCtrl 328", kprC_LinearCtrl_TypeId, 328, {}, {.numDomains = 0}, {}},
+        {"StandardDiagnosticPrint 302", kprC_StandardDiagnosticPrint_TypeId, 302, {}, {.adaptiveMesh = false}, {}},
+        {"StandardRestart 302", kprC_StandardRestart_TypeId, 302, {}, {.timeMarks = false, .numberIntervals = 0}, {}},
+        {"MassScaling 203", kprC_MassScaling_TypeId, 203, {}, {},
+         [](Tables& t) {
+             // The id names the mass scaling's region row.
+             auto const& regions = TableOf(t, rgnC_Region_TypeId).rows;
+             for (std::size_t r = 0; r < regions.size(); ++r)
+                 if (regions[r].values.at("names") == dbs_Value(dbs_List{dbs_Value("Set-1"), dbs_Value("Set-2")}))
+                     TableOf(t, kprC_MassScaling_TypeId).rows[0].values["region#OID"] = std::int64_t(r);
+         }},
+        {"MassScaling 203 without a region", kprC_MassScaling_TypeId, 203, {}, {.region = false}, {}},
+        {"Load 203", kloC_Load_TypeId, 203, {}, {.fieldName = ""}, {}},
+        {"StateQuad 203", kloC_StateQuad_TypeId, 203, {}, {}, {}},
+        // 409 -> 414: the load's own direction becomes its traction level's direction vector.
+        {"ShellEdgeLoad 409", kloC_ShellEdgeLoad_TypeId, 409, {}, {},
+         [](Tables& t) {
+             auto& traction = TableOf(t, kloC_Traction_TypeId).rows[0].values["directionVector"];
+             TableOf(t, kloC_ShellEdgeLoad_TypeId).rows[0].values["direction"] = traction;
+             traction = dbs_Value();
+         }},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.name);
+        dbs_Database const stored = Image(Model(c.stored));
+        Tables tables = Downgraded(stored, c.classId, c.version);
+        if (c.edit) c.edit(tables);
+        if (c.classId == primary && c.version < 867) EXPECT_LT(ArrayOf(TableOf(tables, primary), "timeIncrementation").size(), 28u);
+        std::string const bytes = Write(tables, stored);
+        ddr_Model opened;
+        ASSERT_NO_THROW(opened = hst_ModelFile::Open(path_));
+        ExpectSameTables(Image(opened), Image(Model(c.expected)));
+        EXPECT_EQ(tst_ReadFile(path_), bytes);
+    }
+}
+
+// What an old version holds that its conversion cannot read is refused with the row and
+// the attribute, and the file stays as it was.
+TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClearly) {
+    auto const primary = kprC_PrimaryControls_TypeId;
+    struct Case {
+        std::uint32_t classId;
+        int version;
+        char const* attribute;
+        dbs_Value value;
+        std::string message;
+    } const cases[] = {
+        {primary, 809, "timeIncrementation", Doubles(9, 1.0),
+         "kprC_PrimaryControls row 0: \"timeIncrementation\" holds 9 entries, too few to insert its entry at position 10"},
+        {primary, 302, "timeIncrementation", "fast", "kprC_PrimaryControls row 0: \"timeIncrementation\" does not hold an array of numbers"},
+        {primary, 868, "lineSearch", std::int64_t(4), "kprC_PrimaryControls row 0: \"lineSearch\" does not hold an array of numbers"},
+        {kprC_MassScaling_TypeId, 203, "region#OID", std::int64_t(99), "kprC_MassScaling row 0: \"region#OID\" names no stored region"},
+        {kprC_MassScaling_TypeId, 203, "region#OID", "Set-1", "kprC_MassScaling row 0: \"region#OID\" names no stored region"},
+    };
+    for (auto const& c : cases) {
+        SCOPED_TRACE(c.message);
+        dbs_Database const stored = Image(Model({}));
+        Tables tables = Downgraded(stored, c.classId, c.version);
+        TableOf(tables, c.classId).rows[0].values[c.attribute] = c.value;
+        std::string const bytes = Write(tables, stored);
+        EXPECT_EQ(tst_MessageOf<std::exception>([&] { hst_ModelFile::Open(path_); }),
+                  "Cannot open model file \"" + path_ + "\": " + c.message);
+        EXPECT_EQ(tst_ReadFile(path_), bytes);
+    }
+}
+
+// A record's "procedure" that names a retired procedure row follows that row into the
+// step table it moves to: the converter's redirect does it, with no conversion of the
+// record's own.
+TEST_F(ControlsAndLoadsUpgrade, ARecordsProcedureFollowsItsMovedProcedureRow) {
+    constexpr std::uint32_t RETIRED = 0x7F000701;
+    dbs_Database stored = Image(Model({}));
+    Tables tables = Downgraded(stored, kloC_StateQuad_TypeId, 203);
+    auto& record = TableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
+    dbs_Ref const step = record.AsRef();
+    record = dbs_Ref{RETIRED, 0};
+    dbs_Database db = tst_OldDatabase(tables, stored.Roots());
+    db.AddTable(dbs_Table{RETIRED, "tst_RetiredProcedure", 1, cls_NoBaseId, {}, {dbs_Row{}}});
+    dbc_DatabaseConverter converter;
+    dbc_OldClassRegistrar::PrepareConversion(converter);
+    converter.MoveRows(RETIRED, step.classId);
+    dbc_ConversionReport report;
+    converter.Convert(db, cls_MetadataRegistrar::Registrar(), &report);
+    auto const& records = db.Tables().at(kloC_StateQuad_TypeId);
+    auto const moved = dbs_Ref{step.classId, std::int64_t(stored.Tables().at(step.classId).rows.size())};
+    EXPECT_EQ(records.rows[1].fields[*records.Find("procedure")], dbs_Value(moved));
+    ASSERT_EQ(report.converted.size(), 1u);
+    EXPECT_EQ(report.converted[0].className, "kloC_StateQuad");
+    EXPECT_EQ(report.converted[0].from, 203);
+    EXPECT_EQ(report.converted[0].to, 831);
+    ASSERT_EQ(report.moved.size(), 1u);
+    EXPECT_EQ(report.moved[0].from, "tst_RetiredProcedure");
+    EXPECT_EQ(report.moved[0].rows, 1u);
+}
+
+// The corpus writer takes only what a version stored.
+TEST_F(ControlsAndLoadsUpgrade, TheCorpusWriterRefusesWhatAVersionDidNotStore) {
+    struct Case {
+        tst_OldTable table;
+        std::string message;
+    } const cases[] = {
+        {{kprC_LinearCtrl_TypeId, 328, {{-1, {{"numDomains", 4}}}}}, "kprC_LinearCtrl at version 328 stores no \"numDomains\""},
+        {{kprC_LinearCtrl_TypeId, 329, {}}, "no stored form of class 0x23C003D at version 329 (today's is 330)"},
+    };
+    for (auto const& c : cases)
+        EXPECT_EQ(tst_MessageOf<std::logic_error>([&] { tst_OldDatabase({c.table}, {}); }), c.message);
+}
+
+}  // namespace controls_and_loads_upgrade_test
