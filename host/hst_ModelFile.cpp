@@ -2,6 +2,7 @@
 
 #include "host/hst_StepFlow.h"
 #include "module/klo/loads/kloC_LoadContainer.h"
+#include "module/kpr/amc/kprC_AdptMeshConsCont.h"
 #include "module/kpr/propagation/kprC_StoredHistory.h"
 #include "module/kpr/steps/kprC_StepContainer.h"
 #include "platform/cls/cls_MetadataRegistrar.h"
@@ -41,6 +42,20 @@ bool SameSteps(kprC_StepList const& a, kprC_StepList const& b) {
 // What a model read from a file must be beyond what each object checks as it is read:
 // steps beginning with the Initial step, and loads that follow them. Empty when it is.
 std::string ModelProblem(ddr_Model& model) {
+    // A name stored with a null reference reads as a member without an object.
+    auto const hollow = [&](auto const& container, cow_String const& key) -> std::string {
+        auto const* name = container.NameWithoutMember();
+        return name ? "the model member " + Quoted(key) + " holds no object under " + Quoted(*name) : "";
+    };
+    if (model.HasExtension(ddr_Model::adaptiveMeshConstraintCmd()))
+        if (auto problem = hollow(model.Extension<kprC_AdptMeshConsCont>(ddr_Model::adaptiveMeshConstraintCmd()),
+                                  ddr_Model::adaptiveMeshConstraintCmd());
+            !problem.empty())
+            return problem;
+    if (model.HasExtension(ddr_Model::loadCmd()))
+        if (auto problem = hollow(model.Extension<kloC_LoadContainer>(ddr_Model::loadCmd()), ddr_Model::loadCmd());
+            !problem.empty())
+            return problem;
     auto const& steps = model.Extension<kprC_StepContainer>(ddr_Model::stepCmd());
     if (steps.Keys().empty()) return "its step container holds no steps, not even the Initial step";
     auto const list = hst_StepFlow::StepList(steps, false);

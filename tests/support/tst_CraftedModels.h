@@ -117,6 +117,10 @@ inline std::vector<tst_CraftedModel> tst_CraftedModels() {
          sql("UPDATE kloC_LoadContainer SET map = replace(map, '[' || " + classOf + "'kloC_Moment') || ',', '[' || " +
              classOf + "'kloC_Load') || ',')"),
          "show", "bad value in table \"kloC_LoadContainer\", row 0, column \"map\": refers to kloC_Load, an abstract class"},
+        {"load-without-object",
+         sql("UPDATE kloC_LoadContainer SET map = replace(map, '[\"Force\",{\"ref\":[' || " + classOf +
+             "'kloC_ConcentratedForce') || ',0]}]', '[\"Force\",null]')"),
+         "check", "the model member \"loads\" holds no object under \"Force\""},
         {"load-step-list", sql("UPDATE kloC_LoadContainer SET procedures = json_remove(procedures, '$[4]')"), "check",
          "the load container follows the steps \"Step-1\", \"Step-2\", \"Step-3\", \"Step-4\" where the model's analysis "
          "steps are \"Step-1\", \"Step-2\", \"Step-3\", \"Step-4\", \"Step-5\""},

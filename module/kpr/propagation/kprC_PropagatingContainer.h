@@ -72,6 +72,12 @@ public:
     }
 
     bool IsMember(cow_String const& name) const { return map_.contains(name); }
+    // The first name stored without an object (only a damaged file holds one), or null.
+    cow_String const* NameWithoutMember() const {
+        for (auto const& e : map_)
+            if (e.second.IsNull()) return &e.first;
+        return nullptr;
+    }
     bool IsEmpty() const { return map_.empty(); }
     int Size() const { return int(map_.size()); }
     int UnsuppressedSize() const {
