@@ -8,6 +8,7 @@
 
 #include "module/klo/kloC_TypeIds.h"
 #include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/upgrade/kprC_UpgradeVersions.h"
 #include "platform/dbc/dbc_OldClassRegistrar.h"
 #include "platform/gsl/gsl_ModelSegment.h"
 #include "platform/nex/nex_Exception.h"
@@ -37,14 +38,15 @@ void DirectionToTraction(dbc_Row &row) {
 void kloC_RegisterLoadVersions(int level) {
   // 203 -> 831: the "procedure" of a record named the retired procedure object
   // of its step. The converter's redirect stage points it at the step row that
-  // object moved into (the procedure row becomes the derived part of its step),
-  // so the version binds no conversion of its own.
+  // object moved into (the procedure row becomes the derived part of its step);
+  // a record of a step sharing that object with others first names its own step.
   dbc_OldClassRegistrar::Register(
       dbc_OldClassVersion("kloC_StateQuad", kloC_StateQuad_TypeId, 203)
           .Attribute("stepName", cls_TypeString)
           .Attribute("procedure", cls_TypeObject, kprC_Step_TypeId)
           .Attribute("state", cls_TypeObject, kloC_LoadState_TypeId)
-          .Attribute("status", cls_TypeEnum),
+          .Attribute("status", cls_TypeEnum)
+          .Convert(kprC_PointAtNamedStep),
       level);
 
   // 203 -> 815: the analytical field name, empty.

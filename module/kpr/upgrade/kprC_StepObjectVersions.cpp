@@ -97,6 +97,34 @@ void Repository(dbc_Row &container) {
 } // namespace
 } // namespace kprC_upgrade_steps
 
+void kprC_PointAtNamedStep(dbc_Row &row) {
+  auto const &procedure = row.Get("procedure");
+  auto const &name = row.Get("stepName");
+  if (procedure.Kind() != dbs_Kind::Reference ||
+      name.Kind() != dbs_Kind::String)
+    return;
+  auto const &db = row.Database();
+  auto const *container = db.FindTable(kprC_StepContainer_TypeId);
+  auto const steps = container ? container->Find("steps") : std::nullopt;
+  if (!steps)
+    return;
+  for (auto const &c : container->rows) {
+    if (c.fields[*steps].Kind() != dbs_Kind::Map)
+      continue;
+    for (auto const &[key, step] : c.fields[*steps].AsMap()) {
+      if (!(key == name) || step.Kind() != dbs_Kind::Reference)
+        continue;
+      auto const ref = step.AsRef();
+      auto const *table = db.FindTable(ref.classId);
+      auto const at = table ? table->Find("procedure") : std::nullopt;
+      if (at && ref.oid >= 0 && std::uint64_t(ref.oid) < table->rows.size() &&
+          table->rows[std::size_t(ref.oid)].fields[*at] == procedure)
+        row.Set("procedure", step);
+      return;
+    }
+  }
+}
+
 void kprC_RegisterStepObjectVersions(int level) {
   using namespace kprC_upgrade_steps;
   // The oldest step objects, moved into kprC_Step, kprC_InitialStep,
@@ -161,6 +189,7 @@ void kprC_RegisterStepObjectVersions(int level) {
   dbc_OldClassRegistrar::Register(
       V("kprC_StepNameProcedurePair", kprC_StepNameProcedurePair_TypeId, 203)
           .Attribute("stepName", cls_TypeString)
-          .Attribute("procedure", cls_TypeObject, kprC_Procedure_TypeId),
+          .Attribute("procedure", cls_TypeObject, kprC_Procedure_TypeId)
+          .Convert(kprC_PointAtNamedStep),
       level);
 }

@@ -12,3 +12,11 @@ void kprC_RegisterStepObjectVersions(int level);
 void kprC_RegisterStepClassVersions(int level);
 // All of the above and the moves of the retired classes.
 void kprC_RegisterUpgrade(int level);
+
+class dbc_Row;
+// A row naming a step by "stepName" and its procedure object by "procedure" (a
+// load's step record, a step pair): when analysis steps share that object, which
+// the writer stored once, each step gets its own copy when the procedures move;
+// pointing the row at the step row its name finds in the step container lets the
+// redirect lead it to that step's copy, not the first.
+void kprC_PointAtNamedStep(dbc_Row &row);

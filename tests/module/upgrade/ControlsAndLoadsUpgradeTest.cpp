@@ -263,6 +263,52 @@ TEST_F(ControlsAndLoadsUpgrade, ARecordsProcedureFollowsItsMovedProcedureRow) {
     EXPECT_EQ(report.moved[0].rows, 1u);
 }
 
+// Two steps of an old file share one procedure object (the writer stored it once); it
+// moves into each step as a copy of its own. Each row naming a step and that object
+// follows it into its own step's copy; one whose step name the container does not know
+// keeps the first copy.
+TEST_F(ControlsAndLoadsUpgrade, RowsOfStepsSharingAProcedureFollowTheirOwnStepsCopy) {
+    auto const P = dbs_Ref{kprC_Static_TypeId, 0};
+    auto named = [&](char const* step) { return tst_OldRow{-1, {{"stepName", step}, {"procedure", P}}}; };
+    dbs_Map steps{{dbs_Value("Initial"), dbs_Value(dbs_Ref{kprC_DdbInitialStep_TypeId, 0})}};
+    dbs_List order{dbs_Value("Initial")};
+    for (std::int64_t i : {0, 1}) {
+        std::string const name = "Step-" + std::to_string(i + 1);
+        steps.emplace_back(dbs_Value(name), dbs_Value(dbs_Ref{kprC_DdbAnalysisStep_TypeId, i}));
+        order.emplace_back(name);
+    }
+    Tables const tables = {
+        {kprC_DdbStep_TypeId, 203, {{-1, {}}, {-1, {}}, {-1, {}}}},
+        {kprC_DdbInitialStep_TypeId, 203, {{0, {}}}},
+        {kprC_DdbAnalysisStep_TypeId, 203, {{1, {{"procedure", P}}}, {2, {{"procedure", P}}}}},
+        {kprC_Static_TypeId, 448, {{0, {{"numInc", 9}}}}},
+        {kprC_GeneralProcedure_TypeId, 203, {{0, {}}}},
+        {kprC_Procedure_TypeId, 203, {{-1, {{"solver", "DIRECT_UNSYMMETRIC"}}}}},
+        {kprC_StepContainer_TypeId, 203, {{-1, {{"steps", steps}, {"stepsorder", order}}}}},
+        {kloC_StateQuad_TypeId, 203, {named("Step-1"), named("Step-2"), named("Step-9")}},
+        {kprC_StepNameProcedurePair_TypeId, 203, {named("Step-2"), named("Step-1")}},
+    };
+    dbs_Database db = tst_OldDatabase(tables, {});
+    dbc_DatabaseConverter converter;
+    dbc_OldClassRegistrar::PrepareConversion(converter);
+    converter.Convert(db, cls_MetadataRegistrar::Registrar());
+    struct Case {
+        std::uint32_t table;
+        std::size_t row;
+        std::int64_t copy;  // the kprC_StaticStep row the row's "procedure" must name
+    };
+    for (auto const& c : std::vector<Case>{{kloC_StateQuad_TypeId, 0, 0},
+                                           {kloC_StateQuad_TypeId, 1, 1},
+                                           {kloC_StateQuad_TypeId, 2, 0},
+                                           {kprC_StepNameProcedurePair_TypeId, 0, 1},
+                                           {kprC_StepNameProcedurePair_TypeId, 1, 0}}) {
+        auto const& t = db.Tables().at(c.table);
+        EXPECT_EQ(t.rows.at(c.row).fields[*t.Find("procedure")], dbs_Value(dbs_Ref{kprC_StaticStep_TypeId, c.copy}))
+            << t.className << " row " << c.row;
+    }
+    EXPECT_EQ(db.Tables().at(kprC_StaticStep_TypeId).rows.size(), 2u);
+}
+
 // The corpus writer takes only what a version stored.
 TEST_F(ControlsAndLoadsUpgrade, TheCorpusWriterRefusesWhatAVersionDidNotStore) {
     struct Case {
