@@ -92,3 +92,36 @@ def test_save_replaces_only_a_writable_model_file_not_in_use(tmp_path, make, why
     if hasattr(made, 'stdin'):
         made.stdin.close()
         made.wait()
+
+
+
+UNSET = 1.7976931348623157e308
+# an older (or newer) release's form of the saved standard model, made with SQL on the
+# file, and what the frequency step reads as once opened, or the refusal
+OLD_FORMS = [
+    ('858: an evaluation frequency of 0.0 meant none', 858, 'propertyEvaluationFrequency = 0.0', UNSET),
+    ('858: a positive one is kept', 858, 'propertyEvaluationFrequency = 2.0', 2.0),
+    ('999: a newer release is refused', 999, 'propertyEvaluationFrequency = 2.0',
+     'Cannot open model file "{path}": the stored class kprC_FrequencyStep has version 999, newer than this '
+     "release's 881"),
+]
+
+
+@pytest.mark.parametrize('why, version, assignment, expected', OLD_FORMS, ids=[c[0] for c in OLD_FORMS])
+def test_other_releases_files_open_converted_or_are_refused_and_stay_as_they_were(tmp_path, why, version, assignment,
+                                                                                   expected):
+    import sqlite3
+    path = tmp_path / 'old.swdb'
+    standard_model().save(str(path))
+    with sqlite3.connect(path) as db:
+        db.execute('UPDATE "##classes" SET version = ? WHERE name = ?', (version, 'kprC_FrequencyStep'))
+        db.execute('UPDATE kprC_FrequencyStep SET ' + assignment)
+    db.close()
+    before = path.read_bytes()
+    if isinstance(expected, str):
+        with pytest.raises(stepwise.FileError) as raised:
+            stepwise.open(str(path))
+        assert str(raised.value) == expected.format(path=path)
+    else:
+        assert stepwise.open(str(path)).steps['Step-2'].propertyEvaluationFrequency == expected
+    assert path.read_bytes() == before
