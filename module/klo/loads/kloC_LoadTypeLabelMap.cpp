@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "module/klo/kloC_TypeIds.h"
-#include "platform/thr/thr_GlobalSingleton.h"
 
 namespace {
 constexpr std::pair<unsigned, char const*> loadTypes[] = {
@@ -43,15 +42,4 @@ constexpr std::pair<unsigned, char const*> loadTypes[] = {
 };
 }  // namespace
 
-kloC_LoadTypeLabelMap::kloC_LoadTypeLabelMap() {
-    for (auto const& [typeId, label] : loadTypes) labels_.emplace(typeId, label);
-}
-
-kloC_LoadTypeLabelMap const& kloC_LoadTypeLabelMap::Instance() { return thr_GlobalSingleton<kloC_LoadTypeLabelMap>::Instance(); }
-bool kloC_LoadTypeLabelMap::Exists() { return thr_GlobalSingleton<kloC_LoadTypeLabelMap>::Exists(); }
-void kloC_LoadTypeLabelMap::Finalize() { thr_GlobalSingleton<kloC_LoadTypeLabelMap>::Destroy(); }
-
-cow_String kloC_LoadTypeLabelMap::Label(unsigned typeId) const {
-    auto it = labels_.find(typeId);
-    return it == labels_.end() ? cow_String() : it->second;
-}
+kloC_LoadTypeLabelMap::kloC_LoadTypeLabelMap() : typ_LabelMap(loadTypes) {}

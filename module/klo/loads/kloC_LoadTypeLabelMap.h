@@ -1,22 +1,9 @@
 #pragma once
-// The process-wide map from a concrete load class's type identifier to its label, the
-// key of the per-procedure compatibility lists. Created on first use under its own lock,
-// so threads that reach it at the same moment share one map; destroyed by the loads
-// module's finalisation.
-#include "platform/cow/cow_String.h"
+// The labels of the concrete load classes, by type identifier: the keys of the
+// per-procedure compatibility lists.
+#include "platform/typ/typ_LabelMap.h"
 
-class kloC_LoadTypeLabelMap {
+class kloC_LoadTypeLabelMap : public typ_LabelMap<kloC_LoadTypeLabelMap> {
 public:
     kloC_LoadTypeLabelMap();
-
-    static kloC_LoadTypeLabelMap const& Instance();
-    static bool Exists();
-    static void Finalize();
-
-    // The label of a load type, or an empty label for an identifier that is not a load type.
-    cow_String Label(unsigned typeId) const;
-    cow_Map<unsigned, cow_String> const& Labels() const { return labels_; }
-
-private:
-    cow_Map<unsigned, cow_String> labels_;
 };

@@ -6,7 +6,6 @@
 
 #include "module/kpr/kprC_TypeIds.h"
 #include "module/kpr/procedures/kprC_Procedures.h"
-#include "platform/thr/thr_GlobalSingleton.h"
 
 namespace {
 // In the order of the type lists.
@@ -16,20 +15,7 @@ constexpr std::pair<unsigned, char const*> constraintTypes[] = {
 };
 }  // namespace
 
-kprC_AdptMeshConsTypeLabelMap::kprC_AdptMeshConsTypeLabelMap() {
-    for (auto const& [typeId, label] : constraintTypes) labels_.emplace(typeId, label);
-}
-
-kprC_AdptMeshConsTypeLabelMap const& kprC_AdptMeshConsTypeLabelMap::Instance() {
-    return thr_GlobalSingleton<kprC_AdptMeshConsTypeLabelMap>::Instance();
-}
-bool kprC_AdptMeshConsTypeLabelMap::Exists() { return thr_GlobalSingleton<kprC_AdptMeshConsTypeLabelMap>::Exists(); }
-void kprC_AdptMeshConsTypeLabelMap::Finalize() { thr_GlobalSingleton<kprC_AdptMeshConsTypeLabelMap>::Destroy(); }
-
-cow_String kprC_AdptMeshConsTypeLabelMap::Label(unsigned typeId) const {
-    auto it = labels_.find(typeId);
-    return it == labels_.end() ? cow_String() : it->second;
-}
+kprC_AdptMeshConsTypeLabelMap::kprC_AdptMeshConsTypeLabelMap() : typ_LabelMap(constraintTypes) {}
 
 cow_List<cow_String> kprC_getMechanicalAdptMeshConsTypesforStep(int procedureType) {
     cow_List<cow_String> labels;

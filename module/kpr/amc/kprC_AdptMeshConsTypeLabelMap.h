@@ -1,24 +1,11 @@
 #pragma once
-// The process-wide map from a concrete adaptive mesh constraint class's type identifier
-// (its constraint type code) to its label, the key of the per-procedure type lists.
-// Created on first use under the global-singleton guard; destroyed by the procedures
-// module's finalisation.
-#include "platform/cow/cow_String.h"
+// The labels of the concrete adaptive mesh constraint classes, by type identifier (their
+// constraint type codes).
+#include "platform/typ/typ_LabelMap.h"
 
-class kprC_AdptMeshConsTypeLabelMap {
+class kprC_AdptMeshConsTypeLabelMap : public typ_LabelMap<kprC_AdptMeshConsTypeLabelMap> {
 public:
     kprC_AdptMeshConsTypeLabelMap();
-
-    static kprC_AdptMeshConsTypeLabelMap const& Instance();
-    static bool Exists();
-    static void Finalize();
-
-    // The label of a constraint type, or an empty label for any other identifier.
-    cow_String Label(unsigned typeId) const;
-    cow_Map<unsigned, cow_String> const& Labels() const { return labels_; }
-
-private:
-    cow_Map<unsigned, cow_String> labels_;
 };
 
 // The labels of the constraint types that may exist in a step of the procedure: both
