@@ -213,6 +213,8 @@ std::vector<Case> const& Corpus() {
                RS = kprC_ResponseSpectrum_TypeId, SLP = kprC_StaticLinearPerturbation_TypeId,
                MODAL = kprC_ModalDynamics_TypeId, BUCKLE = kprC_Buckle_TypeId, ANNEAL = kprC_Anneal_TypeId;
     Tables const region = {{rgnC_Region_TypeId, 1, {{-1, SINGLE_REGION}}}};
+    dbs_Value const retained = dbs_List{dbs_Value(dbs_Ref{kprC_RetainedDofs_TypeId, 0})};
+    Tables const dofs = {{kprC_RetainedDofs_TypeId, 403, {{-1, {{"dofs", std::vector<std::int64_t>{1, 2, 3}}}}}}};
     static std::vector<Case> const cases = {
         {ANNEAL, 203, {{"refTemp", 20.0}}, {{"refTemp", 20.0}, {"timePeriod", 0.0}}},
         {ANNEAL, 204, {{"refTemp", 20.0}, {"timePeriod", 3.0}}, {{"refTemp", 20.0}, {"timePeriod", 3.0}}},
@@ -311,11 +313,11 @@ std::vector<Case> const& Corpus() {
          {{"fixedIncrement", 0.05}, {"numInc", 20}, {"loadAmplitude", E("RAMP")}, {"vectors", 5}},
          {{"incSize", 0.05}, {"maxNumInc", 20}, {"amplitude", E("RAMP")}, {"vectors", 5}}},
         {SG, 203, {{"timePeriod", 2.0}}, {{"timePeriod", 2.0}}},
-        {SG, 403, {{"timePeriod", 2.0}}, {{"timePeriod", 2.0}}},
+        {SG, 403, {{"retainedDofsList", retained}}, {{"retainedDofsList", retained}}, "", dofs},
         {SG, 417, {{"retainedEigenmodes", std::vector<std::int64_t>{1, 2}}},
          {{"retainedEigenmodes", std::vector<std::int64_t>{1, 2}}}},
-        {SG, 420, {{"retainedEigenmodes", std::vector<std::int64_t>{3}}},
-         {{"retainedEigenmodes", std::vector<std::int64_t>{3}}}},
+        {SG, 420, {{"eliminatedDofsList", retained}, {"retainedEigenmodes", std::vector<std::int64_t>{3}}},
+         {{"eliminatedDofsList", retained}, {"retainedEigenmodes", std::vector<std::int64_t>{3}}}, "", dofs},
         {USA, 203, {}, {{"nlgeom", E("OFF")}, {"timePeriod", 0.0}}},
         {USA, 800, {{"nlgeom", E("ON")}, {"timePeriod", 1.0}}, {{"nlgeom", E("ON")}, {"timePeriod", 1.0}}},
         {VISCO, 203, INCREMENTS_IN + Values{{"stabilization", 0.05}, {"integration", E("EXPLICIT_ONLY")}},
