@@ -379,6 +379,39 @@ TEST_F(UpgradeCorpus, TheCorpusCoversEveryStoredVersion) {
     }
 }
 
+// A version's stored attributes follow the ranges: what arrived later is absent, an older
+// type is the stored one, what only old versions had is there until it went.
+TEST_F(UpgradeCorpus, EachVersionStoresWhatItHadUnderItsOwnTypes) {
+    struct Stored {
+        std::uint32_t procedure;
+        int version;
+        char const* name;
+        int typeCode;  // 0: not stored
+    } const cases[] = {
+        {STATIC_P, 203, "stabilization", cls_TypeDouble},       {STATIC_P, 204, "stabilization", 0},
+        {STATIC_P, 204, "contactSolutions", 0},                 {STATIC_P, 447, "contactSolutions", cls_TypeInt},
+        {STATIC_P, 448, "contactSolutions", cls_TypeDouble},    {STATIC_P, 448, "reformKernel", 0},
+        {STATIC_P, 203, "numInc", cls_TypeInt},                 {STATIC_P, 203, "maxNumInc", 0},
+        {FREQ, 203, "propertyEvaluationFrequency", cls_TypeInt}, {FREQ, 204, "propertyEvaluationFrequency", cls_TypeDouble},
+        {FREQ, 205, "propertyEvaluationFrequency", 0},          {FREQ, 205, "propertyEvaluationFreq", cls_TypeDouble},
+        {FREQ, 203, "timePeriod", cls_TypeInt},                 {FREQ, 443, "residualModes", cls_TypeBool},
+        {FREQ, 205, "residualModes", 0},                        {FREQ, 443, "firstCutoffMultiplier", 0},
+        {kprC_StaticRiks_TypeId, 203, "region#OID", cls_TypeInt}, {kprC_StaticRiks_TypeId, 203, "region", 0},
+        {kprC_StaticRiks_TypeId, 203, "timePeriod", 0},         {kprC_StaticRiks_TypeId, 204, "region#OID", 0},
+        {kprC_CoupledTempDisplacement_TypeId, 203, "stablilizationMagnitude", cls_TypeDouble},
+        {kprC_CoupledTempDisplacement_TypeId, 203, "stabilizationMethod", 0},
+        {kprC_CoupledTempDisplacement_TypeId, 204, "creepIntegration", cls_TypeEnum},
+        {kprC_SteadyStateModal_TypeId, 204, "subdivideByEigenfrequency", 0},
+        {kprC_SteadyStateModal_TypeId, 436, "subdivideByEigenfrequency", cls_TypeBool},
+        {kprC_ComplexFrequency_TypeId, 441, "propertyEvaluationFrequency", 0},
+    };
+    for (auto const& c : cases) {
+        auto const md = dbc_OldClassRegistrar::Find(c.procedure, c.version)->version->Metadata();
+        auto const* a = md.FindAttribute(c.name);
+        EXPECT_EQ(a ? a->typeCode : 0, c.typeCode) << md.Name() << " " << c.version << " \"" << c.name << "\"";
+    }
+}
+
 // Other shapes of old histories: what the step objects take from their procedures, and a
 // procedure two steps share.
 TEST_F(UpgradeCorpus, StepObjectsOfOldHistoriesTakeWhatTheirProceduresHeld) {
