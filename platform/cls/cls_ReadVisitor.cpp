@@ -56,6 +56,7 @@ struct cls_ReadVisitor::Context {
     int depth = 0;  // rows being read, one inside the other
     std::optional<cls_ReadFailure> failure;
     std::exception_ptr failed;  // the exception `failure` describes
+    std::vector<std::pair<void const*, std::shared_ptr<void>>> shared;  // OperationShared, by type tag
 
     // Null when the database has no table of the class.
     TableState* Table(std::uint32_t id) {
@@ -121,6 +122,12 @@ dbs_Value const* cls_ReadVisitor::Find(cls_Key key) const {
     if (pos < 0) return nullptr;
     auto const& v = row_->fields[pos];
     return v.IsUndefined() ? nullptr : &v;
+}
+
+std::shared_ptr<void>& cls_ReadVisitor::SharedSlot(void const* tag) const {
+    for (auto& [t, slot] : ctx_->shared)
+        if (t == tag) return slot;
+    return ctx_->shared.emplace_back(tag, nullptr).second;
 }
 
 std::string cls_ReadVisitor::ClassName(std::uint32_t id) const {

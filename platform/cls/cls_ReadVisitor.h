@@ -88,6 +88,16 @@ public:
 
     cls_Uid GetUid() const { return cls_Uid::AllocateUid(); }
 
+    // The one T of this read operation, default-constructed on first use: what the readers
+    // of many rows keep in common, for instance one object that rows alike can all share.
+    template <class T>
+    T& OperationShared() const {
+        static char const tag = 0;
+        auto& slot = SharedSlot(&tag);
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
+
     // Object references: the shared object of a row (read once per operation), a new
     // object of its own, or an object held by value (whose row must be of its class).
     // `key` names the attribute for messages. A null value gives no object.
@@ -147,6 +157,7 @@ private:
     cls_ReadVisitor(Context* context, TableState* table, std::int64_t oid);
 
     class RowScope;
+    std::shared_ptr<void>& SharedSlot(void const* tag) const;
     [[noreturn]] void WrongClass(cls_Key key, std::uint32_t stored, std::uint32_t expected) const;
 
     std::unique_ptr<Context> own_;
