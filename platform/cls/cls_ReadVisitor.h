@@ -116,12 +116,18 @@ public:
     std::shared_ptr<cls_Persistent> ReadRootObject(std::string const& name) const;
 
     // Narrows an object read for `key` to the attribute's class; refuses another class.
+    // All objects of one class id are of one class: once one of them has passed the checked
+    // cast to T, the others of that id take the plain one (a million records refer to their
+    // steps and states).
     template <class T>
     std::shared_ptr<T> Cast(std::shared_ptr<cls_Persistent> object, cls_Key key) const {
         if (!object) return nullptr;
-        auto typed = std::dynamic_pointer_cast<T>(object);
-        if (!typed) WrongClass(key, object->DynTypeId(), T::TypeId());
-        return typed;
+        auto const id = object->DynTypeId();
+        if (id != T::TypeId() && !IsA(id, T::TypeId())) {
+            if (!dynamic_cast<T*>(object.get())) WrongClass(key, id, T::TypeId());
+            NoteIsA(id, T::TypeId());
+        }
+        return std::static_pointer_cast<T>(std::move(object));
     }
     template <class T>
     std::unique_ptr<T> Cast(std::unique_ptr<cls_Persistent> object, cls_Key key) const {
@@ -158,6 +164,8 @@ private:
 
     class RowScope;
     std::shared_ptr<void>& SharedSlot(void const* tag) const;
+    bool IsA(std::uint32_t id, std::uint32_t target) const;
+    void NoteIsA(std::uint32_t id, std::uint32_t target) const;
     [[noreturn]] void WrongClass(cls_Key key, std::uint32_t stored, std::uint32_t expected) const;
 
     std::unique_ptr<Context> own_;
