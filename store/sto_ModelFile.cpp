@@ -36,23 +36,41 @@ std::string Describe(dbs_Table const& t) { return "class " + std::to_string(t.cl
 
 // ---- Consistency: every reference and base link names an existing row -------------------
 
-bool RowExists(dbs_Database const& db, std::uint32_t classId, std::int64_t oid) {
-    auto t = db.FindTable(classId);
-    return t && oid >= 0 && std::uint64_t(oid) < t->rows.size();
-}
+// The row counts of the tables, looked up once each: every field of every row is checked.
+class RowCounts {
+public:
+    explicit RowCounts(dbs_Database const& db) {
+        for (auto const& [id, t] : db.Tables()) counts_.emplace_back(id, t.rows.size());
+    }
+    bool Exists(std::uint32_t classId, std::int64_t oid) {
+        if (classId != lastId_ || !last_) {
+            auto at = std::lower_bound(counts_.begin(), counts_.end(), classId,
+                                       [](auto const& entry, std::uint32_t id) { return entry.first < id; });
+            if (at == counts_.end() || at->first != classId) return false;
+            lastId_ = classId;
+            last_ = &at->second;
+        }
+        return oid >= 0 && std::uint64_t(oid) < *last_;
+    }
+
+private:
+    std::vector<std::pair<std::uint32_t, std::size_t>> counts_;  // by class id, as the database keeps them
+    std::uint32_t lastId_ = 0;
+    std::size_t const* last_ = nullptr;
+};
 
 // The first reference inside a value that names no existing row.
-dbs_Value const* DanglingRef(dbs_Database const& db, dbs_Value const& v) {
+dbs_Value const* DanglingRef(RowCounts& counts, dbs_Value const& v) {
     switch (v.Kind()) {
-        case dbs_Kind::Reference: return RowExists(db, v.AsRef().classId, v.AsRef().oid) ? nullptr : &v;
+        case dbs_Kind::Reference: return counts.Exists(v.AsRef().classId, v.AsRef().oid) ? nullptr : &v;
         case dbs_Kind::List:
             for (auto const& item : v.AsList())
-                if (auto bad = DanglingRef(db, item)) return bad;
+                if (auto bad = DanglingRef(counts, item)) return bad;
             return nullptr;
         case dbs_Kind::Map:
             for (auto const& [key, value] : v.AsMap()) {
-                auto bad = DanglingRef(db, key);
-                if (bad || (bad = DanglingRef(db, value))) return bad;
+                auto bad = DanglingRef(counts, key);
+                if (bad || (bad = DanglingRef(counts, value))) return bad;
             }
             return nullptr;
         default: return nullptr;
@@ -60,13 +78,14 @@ dbs_Value const* DanglingRef(dbs_Database const& db, dbs_Value const& v) {
 }
 
 // Messages are built only for the failure: this runs over every field of every row.
-void CheckRefs(dbs_Database const& db, dbs_Value const& v, auto where) {
-    if (auto bad = DanglingRef(db, v))
+void CheckRefs(RowCounts& counts, dbs_Value const& v, auto where) {
+    if (auto bad = DanglingRef(counts, v))
         throw sto_Problem{where() + ": reference to row " + std::to_string(bad->AsRef().oid) + " of class " +
                           std::to_string(bad->AsRef().classId) + ", which does not exist"};
 }
 
 void CheckConsistency(dbs_Database const& db) {
+    RowCounts counts(db);
     for (auto const& entry : db.Tables()) {
         auto const& t = entry.second;
         if (entry.first != t.classId)
@@ -77,15 +96,15 @@ void CheckConsistency(dbs_Database const& db) {
             if (row.fields.size() != t.schema.size())
                 throw sto_Problem{where() + " has " + std::to_string(row.fields.size()) + " fields but the schema has " +
                                   std::to_string(t.schema.size()) + " attributes"};
-            if (row.baseOid != -1 && (t.baseId == dbs_NoBaseId || !RowExists(db, t.baseId, row.baseOid)))
+            if (row.baseOid != -1 && (t.baseId == dbs_NoBaseId || !counts.Exists(t.baseId, row.baseOid)))
                 throw sto_Problem{where() + " refers to base row " + std::to_string(row.baseOid) + " of class " +
                                   std::to_string(t.baseId) + ", which does not exist"};
             for (std::size_t f = 0; f < row.fields.size(); ++f)
-                CheckRefs(db, row.fields[f], [&] { return where() + ", attribute " + Quoted(t.schema[f].name); });
+                CheckRefs(counts, row.fields[f], [&] { return where() + ", attribute " + Quoted(t.schema[f].name); });
         }
     }
     for (auto const& root : db.Roots())
-        CheckRefs(db, root.second, [&] { return "root " + Quoted(root.first); });
+        CheckRefs(counts, root.second, [&] { return "root " + Quoted(root.first); });
 }
 
 // ---- Layout: SQL names of tables and columns ---------------------------------------------

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <deque>
 
 #include "store/sto_ModelFileException.h"
 
@@ -48,6 +49,11 @@ void AppendDouble(std::string& out, double d) {
     }
 }
 
+void AppendInteger(std::string& out, std::int64_t i) {
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, i).ptr);
+}
+
 template <class T, class F>
 void AppendArray(std::string& out, char const* tag, std::vector<T> const& items, F each) {
     out += "{\"";
@@ -65,7 +71,7 @@ void Append(std::string& out, dbs_Value const& v, int depth) {
     switch (v.Kind()) {
         case dbs_Kind::Undefined: out += "{\"undefined\":true}"; break;
         case dbs_Kind::Null: out += "null"; break;
-        case dbs_Kind::Integer: out += std::to_string(v.AsInteger()); break;
+        case dbs_Kind::Integer: AppendInteger(out, v.AsInteger()); break;
         case dbs_Kind::Double: AppendDouble(out, v.AsDouble()); break;
         case dbs_Kind::String: AppendString(out, v.AsString()); break;
         case dbs_Kind::Bool: out += v.AsBool() ? "true" : "false"; break;
@@ -75,7 +81,11 @@ void Append(std::string& out, dbs_Value const& v, int depth) {
             out += '}';
             break;
         case dbs_Kind::Reference:
-            out += "{\"ref\":[" + std::to_string(v.AsRef().classId) + ',' + std::to_string(v.AsRef().oid) + "]}";
+            out += "{\"ref\":[";
+            AppendInteger(out, v.AsRef().classId);
+            out += ',';
+            AppendInteger(out, v.AsRef().oid);
+            out += "]}";
             break;
         case dbs_Kind::List: {
             out += '[';
@@ -98,7 +108,7 @@ void Append(std::string& out, dbs_Value const& v, int depth) {
             });
             break;
         case dbs_Kind::IntArray:
-            AppendArray(out, "ints", v.AsIntArray(), [&](std::int64_t i) { out += std::to_string(i); });
+            AppendArray(out, "ints", v.AsIntArray(), [&](std::int64_t i) { AppendInteger(out, i); });
             break;
         case dbs_Kind::DoubleArray:
             AppendArray(out, "doubles", v.AsDoubleArray(), [&](double d) { AppendDouble(out, d); });
@@ -150,8 +160,15 @@ private:
         if (c == '"') return String();
         if (c == '[') {
             ++p_;
-            dbs_List list;
-            timePoints([&] { list.push_back(Value(depth + 1)); });
+            // The items gather in the buffer of this depth, kept from list to list, so that
+            // each list is allocated once, at its size (a deque: deeper buffers added while
+            // this one is filled leave it in place).
+            if (items_.size() <= std::size_t(depth)) items_.resize(std::size_t(depth) + 1);
+            auto& items = items_[std::size_t(depth)];
+            items.clear();
+            timePoints([&] { items.push_back(Value(depth + 1)); });
+            dbs_List list(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
+            items.clear();
             return list;
         }
         if (c == '{') return Tagged(depth);
@@ -174,7 +191,7 @@ private:
     dbs_Value Tagged(int depth) {
         ++p_;
         Space();
-        std::string tag = String().AsString();
+        std::string_view const tag = Tag();
         Expect(':');
         Space();
         dbs_Value v;
@@ -224,10 +241,25 @@ private:
             timePoints([&] { items.push_back(StringToken()); });
             v = std::move(items);
         } else {
-            Fail("unknown tag \"" + tag + "\"");
+            Fail("unknown tag \"" + std::string(tag) + "\"");
         }
         Expect('}');
         return v;
+    }
+
+    // A tag is a plain word: read in place unless it holds an escape or a control character.
+    std::string_view Tag() {
+        if (p_ >= s_.size() || s_[p_] != '"') Fail("expected a string");
+        std::size_t end = p_ + 1;
+        while (end < s_.size() && s_[end] != '"' && s_[end] != '\\' && static_cast<unsigned char>(s_[end]) >= 0x20)
+            ++end;
+        if (end < s_.size() && s_[end] == '"') {
+            auto tag = s_.substr(p_ + 1, end - p_ - 1);
+            p_ = end + 1;
+            return tag;
+        }
+        tag_ = String().AsString();
+        return tag_;
     }
 
     double SpecialDouble(std::string const& text) {
@@ -353,6 +385,8 @@ private:
 
     std::string_view s_;
     std::size_t p_ = 0;
+    std::deque<dbs_List> items_;  // per depth
+    std::string tag_;
 };
 
 }  // namespace

@@ -458,7 +458,8 @@ template <class C>
 void cls_ReadLevel(C& object, cls_ReadVisitor const& r) {
     C::Attributes().Read(object, r);
     if constexpr (CLS_OWN_HOOK_(C, cls_ReadMore, void (C::*)(cls_ReadVisitor const&))) object.cls_ReadMore(r);
-    object.C::cls_uid_.Set(r.GetUid());
+    // A level without identity would drop the uid: drawing one costs an atomic step per record.
+    if constexpr (!std::is_same_v<decltype(C::cls_uid_), cls_NoIdentity>) object.C::cls_uid_.Set(r.GetUid());
 }
 
 // What scripts see of the class level: its constructor, a factory when it is concrete,

@@ -51,15 +51,25 @@ struct cls_ReadVisitor::Context {
     explicit Context(dbs_Database const& d) : db(d) {}
     dbs_Database const& db;
     std::unordered_map<std::uint32_t, TableState> tables;
-    std::uint32_t lastId = 0;
-    TableState* last = nullptr;
+    // The tables met lately, by a hash of the class id: reading a record alternates
+    // between the record's table and those of the objects it refers to.
+    struct Recent {
+        std::uint32_t id = 0;
+        TableState* table = nullptr;
+    } recent[16];
     int depth = 0;  // rows being read, one inside the other
     std::optional<cls_ReadFailure> failure;
     std::exception_ptr failed;  // the exception `failure` describes
+    std::vector<std::pair<void const*, std::shared_ptr<void>>> shared;  // OperationShared, by type tag
+    // Class ids whose objects passed the checked cast to a target class: (id << 32) | target,
+    // by a hash of both; 0 is no pair.
+    std::uint64_t castable[64] = {};
+    static std::size_t CastSlot(std::uint64_t pair) { return std::size_t((pair * 0x9E3779B97F4A7C15ull) >> 58); }
 
     // Null when the database has no table of the class.
     TableState* Table(std::uint32_t id) {
-        if (last && lastId == id) return last;
+        auto& slot = recent[(id ^ (id >> 4) ^ (id >> 16)) & 15];
+        if (slot.table && slot.id == id) return slot.table;
         auto it = tables.find(id);
         if (it == tables.end()) {
             auto const* table = db.FindTable(id);
@@ -80,9 +90,8 @@ struct cls_ReadVisitor::Context {
             ts.state.resize(table->rows.size(), RowUnread);
             it = tables.emplace(id, std::move(ts)).first;
         }
-        lastId = id;
-        last = &it->second;
-        return last;
+        slot = {id, &it->second};
+        return slot.table;
     }
 };
 
@@ -121,6 +130,22 @@ dbs_Value const* cls_ReadVisitor::Find(cls_Key key) const {
     if (pos < 0) return nullptr;
     auto const& v = row_->fields[pos];
     return v.IsUndefined() ? nullptr : &v;
+}
+
+bool cls_ReadVisitor::IsA(std::uint32_t id, std::uint32_t target) const {
+    auto const pair = std::uint64_t(id) << 32 | target;
+    return ctx_->castable[Context::CastSlot(pair)] == pair;
+}
+
+void cls_ReadVisitor::NoteIsA(std::uint32_t id, std::uint32_t target) const {
+    auto const pair = std::uint64_t(id) << 32 | target;
+    ctx_->castable[Context::CastSlot(pair)] = pair;
+}
+
+std::shared_ptr<void>& cls_ReadVisitor::SharedSlot(void const* tag) const {
+    for (auto& [t, slot] : ctx_->shared)
+        if (t == tag) return slot;
+    return ctx_->shared.emplace_back(tag, nullptr).second;
 }
 
 std::string cls_ReadVisitor::ClassName(std::uint32_t id) const {

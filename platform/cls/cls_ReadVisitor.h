@@ -88,6 +88,16 @@ public:
 
     cls_Uid GetUid() const { return cls_Uid::AllocateUid(); }
 
+    // The one T of this read operation, default-constructed on first use: what the readers
+    // of many rows keep in common, for instance one object that rows alike can all share.
+    template <class T>
+    T& OperationShared() const {
+        static char const tag = 0;
+        auto& slot = SharedSlot(&tag);
+        if (!slot) slot = std::make_shared<T>();
+        return *static_cast<T*>(slot.get());
+    }
+
     // Object references: the shared object of a row (read once per operation), a new
     // object of its own, or an object held by value (whose row must be of its class).
     // `key` names the attribute for messages. A null value gives no object.
@@ -106,12 +116,18 @@ public:
     std::shared_ptr<cls_Persistent> ReadRootObject(std::string const& name) const;
 
     // Narrows an object read for `key` to the attribute's class; refuses another class.
+    // All objects of one class id are of one class: once one of them has passed the checked
+    // cast to T, the others of that id take the plain one (a million records refer to their
+    // steps and states).
     template <class T>
     std::shared_ptr<T> Cast(std::shared_ptr<cls_Persistent> object, cls_Key key) const {
         if (!object) return nullptr;
-        auto typed = std::dynamic_pointer_cast<T>(object);
-        if (!typed) WrongClass(key, object->DynTypeId(), T::TypeId());
-        return typed;
+        auto const id = object->DynTypeId();
+        if (id != T::TypeId() && !IsA(id, T::TypeId())) {
+            if (!dynamic_cast<T*>(object.get())) WrongClass(key, id, T::TypeId());
+            NoteIsA(id, T::TypeId());
+        }
+        return std::static_pointer_cast<T>(std::move(object));
     }
     template <class T>
     std::unique_ptr<T> Cast(std::unique_ptr<cls_Persistent> object, cls_Key key) const {
@@ -147,6 +163,9 @@ private:
     cls_ReadVisitor(Context* context, TableState* table, std::int64_t oid);
 
     class RowScope;
+    std::shared_ptr<void>& SharedSlot(void const* tag) const;
+    bool IsA(std::uint32_t id, std::uint32_t target) const;
+    void NoteIsA(std::uint32_t id, std::uint32_t target) const;
     [[noreturn]] void WrongClass(cls_Key key, std::uint32_t stored, std::uint32_t expected) const;
 
     std::unique_ptr<Context> own_;

@@ -77,12 +77,17 @@ struct cls_WriteVisitor::Context {
     explicit Context(dbs_Database& d) : db(d) {}
     dbs_Database& db;
     std::unordered_map<std::uint32_t, TableState> tables;
-    std::uint32_t lastId = 0;
-    TableState* last = nullptr;
+    // The tables met lately, by a hash of the class id: writing a record alternates
+    // between the record's table and those of the objects it refers to.
+    struct Recent {
+        std::uint32_t id = 0;
+        TableState* table = nullptr;
+    } recent[16];
     WrittenSet written;  // uid -> row of the object's own class level
 
     TableState& Table(std::uint32_t id) {
-        if (last && lastId == id) return *last;
+        auto& slot = recent[(id ^ (id >> 4) ^ (id >> 16)) & 15];
+        if (slot.table && slot.id == id) return *slot.table;
         auto [it, fresh] = tables.try_emplace(id);
         if (fresh) {
             auto const* md = cls_MetadataRegistrar::Find(id);
@@ -100,9 +105,8 @@ struct cls_WriteVisitor::Context {
             }
             it->second.table = table;
         }
-        lastId = id;
-        last = &it->second;
-        return *last;
+        slot = {id, &it->second};
+        return it->second;
     }
 };
 

@@ -187,6 +187,8 @@ TEST_F(LoadFlow, ModelFileRoundTripKeepsLoadsAndSharedSteps) {
         for (std::size_t i = 0; i < records.size(); ++i) {
             EXPECT_TRUE(records[i].procedure().SharesWith(steps.Handle(records[i].stepName()))) << name << i;
             EXPECT_TRUE(records[i].procedure().SharesWith(loads.procedures()[i].procedure())) << name << i;
+            // One name and step object per step, not one pair per record read.
+            EXPECT_TRUE(records[i].step().SharesWith(loads.procedures()[i].step())) << name << i;
         }
     }
     // The read model goes on following its steps.

@@ -47,6 +47,8 @@ TEST(ValueText, EveryKindHasItsTextAndReadsBackAsTheSameKindAndValue) {
         {dbs_List{}, "[]"},
         {dbs_List{1, 1.0, "1", dbs_Null{}, dbs_Value(), dbs_List{dbs_Ref{2, 0}}},
          R"([1,1.0,"1",null,{"undefined":true},[{"ref":[2,0]}]])"},
+        {dbs_List{dbs_List{1, dbs_List{2, dbs_List{3}}, 4}, dbs_List{dbs_Value(dbs_List{5})}, dbs_List{}, 6},
+         "[[1,[2,[3]],4],[[5]],[],6]"},
         {dbs_Map{}, R"({"map":[]})"},
         {dbs_Map{{"a", dbs_EnumString{"X"}}, {2, dbs_Map{{dbs_Null{}, Ints{}}}}},
          R"({"map":[["a",{"enum":"X"}],[2,{"map":[[null,{"ints":[]}]]}]]})"},

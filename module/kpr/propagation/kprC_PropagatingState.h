@@ -49,6 +49,9 @@ class kprC_PropagatingState : public cls_Persistent {
     kprC_StepRef const& step() const { return step_; }
     void step(kprC_StepRef value) { step_ = std::move(value); }
 
+    // Records of one step read in one operation share one handle with the step list.
+    void cls_ReadMore(cls_ReadVisitor const& reader) { step_ = reader.OperationShared<kprC_StepRefs>().Share(step_); }
+
     bool HasState() const { return !state_.IsNull(); }
     // The record's own copy of its state, unshared first.
     T& MutableState() { return state_.GetMutable(); }

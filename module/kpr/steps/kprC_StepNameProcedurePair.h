@@ -26,6 +26,8 @@ class kprC_StepNameProcedurePair : public cls_Persistent {
     // The handle the records of the step share.
     kprC_StepRef const& step() const { return step_; }
 
+    void cls_ReadMore(cls_ReadVisitor const& reader) { step_ = reader.OperationShared<kprC_StepRefs>().Share(step_); }
+
 private:
     kprC_StepRef step_;
 };

@@ -4,6 +4,7 @@
 // of a hundred steps hold a hundred of these. The pair it points to never changes in
 // place while shared: a setter on a shared handle gives the handle a pair of its own.
 #include <atomic>
+#include <unordered_map>
 #include <utility>
 
 #include "module/kpr/steps/kprC_Step.h"
@@ -54,4 +55,18 @@ private:
     }
 
     Body* body_ = nullptr;
+};
+
+// The handles of the steps met in one read operation, by step object: each record read
+// gets a pair of its own, which this swaps for the first equal handle of its step (the
+// step list's and every record's of the step then hold one pair, as before saving).
+class kprC_StepRefs {
+public:
+    kprC_StepRef const& Share(kprC_StepRef const& ref) {
+        auto [at, added] = byStep_.try_emplace(ref.procedure().Shared().get(), ref);
+        return added || at->second.name() != ref.name() ? ref : at->second;
+    }
+
+private:
+    std::unordered_map<kprC_Step const*, kprC_StepRef> byStep_;
 };
