@@ -75,12 +75,14 @@ std::string ModelProblem(ddr_Model& model) {
 
 }  // namespace
 
-void hst_ModelFile::Save(ddr_Model const& model, std::string const& path) {
+dbs_Database hst_ModelFile::Image(ddr_Model const& model) {
     dbs_Database db;
     cls_WriteVisitor writer(db);
     for (auto const& key : model.ExtensionKeys()) writer.WriteRoot(key, model.GetExtension(key));
-    sto_ModelFile::Save(db, path);
+    return db;
 }
+
+void hst_ModelFile::Save(ddr_Model const& model, std::string const& path) { sto_ModelFile::Save(Image(model), path); }
 
 ddr_Model hst_ModelFile::Open(std::string const& path, dbc_ConversionReport* report) {
     dbs_Database db = sto_ModelFile::Open(path);

@@ -17,6 +17,8 @@
 class hst_ModelFile {
 public:
     static void Save(ddr_Model const& model, std::string const& path);
+    // The tables the model is stored as, before they are written to a file.
+    static dbs_Database Image(ddr_Model const& model);
     // A model with the extensions read from the file; a registered extension that the
     // file lacks stays empty (the steps excepted). The library must be initialised
     // (kloC_initialize). A file of an older release is converted as it is read (the file

@@ -89,13 +89,6 @@ Tables History(std::uint32_t procedure, int version, std::vector<tst_OldRow> pro
     return t;
 }
 
-// The image of a model or object: its tables as they would be stored today.
-dbs_Database Image(ddr_Model const& model) {
-    dbs_Database db;
-    cls_WriteVisitor writer(db);
-    for (auto const& key : model.ExtensionKeys()) writer.WriteRoot(key, model.GetExtension(key));
-    return db;
-}
 template <class... Steps>
 std::map<std::uint32_t, dbs_Table> NewStepTables() {
     std::map<std::uint32_t, dbs_Table> out;
@@ -351,7 +344,7 @@ TEST_F(UpgradeCorpus, EveryStoredVersionOfEveryProcedureOpensAsItsStepAndTheFile
         ASSERT_EQ(steps.Keys(), (cow_List<cow_String>{"Initial", "Step-1"}));
         EXPECT_NO_THROW(steps.ConstGet("Step-1").AssertValid());
 
-        auto const image = Image(opened);
+        auto const image = hst_ModelFile::Image(opened);
         auto const& got = image.Tables().at(retired.newId);
         auto const& fresh = NewStep(retired.newId);
         ASSERT_EQ(got.rows.size(), 1u);

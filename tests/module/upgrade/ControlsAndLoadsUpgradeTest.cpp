@@ -98,12 +98,6 @@ ddr_Model Model(Settings const& s) {
     return model;
 }
 
-dbs_Database Image(ddr_Model const& model) {
-    dbs_Database db;
-    cls_WriteVisitor writer(db);
-    for (auto const& key : model.ExtensionKeys()) writer.WriteRoot(key, model.GetExtension(key));
-    return db;
-}
 
 using Tables = std::vector<tst_OldTable>;
 tst_OldTable& TableOf(Tables& tables, std::uint32_t classId) { return tst_OldTableOf(tables, classId); }
@@ -192,14 +186,14 @@ TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFile
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.name);
-        dbs_Database const stored = Image(Model(c.stored));
+        dbs_Database const stored = hst_ModelFile::Image(Model(c.stored));
         Tables tables = Downgraded(stored, c.classId, c.version);
         if (c.edit) c.edit(tables);
         if (c.classId == primary && c.version < 867) EXPECT_LT(ArrayOf(TableOf(tables, primary), "timeIncrementation").size(), 28u);
         std::string const bytes = Write(tables, stored);
         ddr_Model opened;
         ASSERT_NO_THROW(opened = hst_ModelFile::Open(path_));
-        ExpectSameTables(Image(opened), Image(Model(c.expected)));
+        ExpectSameTables(hst_ModelFile::Image(opened), hst_ModelFile::Image(Model(c.expected)));
         EXPECT_EQ(tst_ReadFile(path_), bytes);
     }
 }
@@ -224,7 +218,7 @@ TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClear
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.message);
-        dbs_Database const stored = Image(Model({}));
+        dbs_Database const stored = hst_ModelFile::Image(Model({}));
         Tables tables = Downgraded(stored, c.classId, c.version);
         TableOf(tables, c.classId).rows[0].values[c.attribute] = c.value;
         std::string const bytes = Write(tables, stored);
@@ -239,7 +233,7 @@ TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClear
 // record's own.
 TEST_F(ControlsAndLoadsUpgrade, ARecordsProcedureFollowsItsMovedProcedureRow) {
     constexpr std::uint32_t RETIRED = 0x7F000701;
-    dbs_Database stored = Image(Model({}));
+    dbs_Database stored = hst_ModelFile::Image(Model({}));
     Tables tables = Downgraded(stored, kloC_StateQuad_TypeId, 203);
     auto& record = TableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
     dbs_Ref const step = record.AsRef();
