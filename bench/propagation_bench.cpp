@@ -12,6 +12,8 @@
 #include <atomic>
 #include <cstdlib>
 #include <new>
+#include <variant>
+#include <vector>
 
 #include "bench/bench_Support.h"
 #include "host/hst_ModelFile.h"
@@ -264,6 +266,84 @@ void BM_SelectPlainSqlite(benchmark::State& state) {
     });
 }
 
+// The rows of the saved model file itself, every class table, as SQLite values: what
+// plain SQLite alone takes to write and read the model file's own rows, with no objects
+// and no value text. The save and open above cannot be faster than these.
+std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> FileRows() {
+    std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> tables;
+    std::vector<std::string> names;
+    bench::PlainSelect(bench::Path("propagation_bench.stw"), "SELECT tableName FROM \"##classes\"", [&](sqlite3_stmt* st) {
+        names.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(st, 0)));
+    });
+    for (auto const& name : names) {
+        auto& rows = tables.emplace_back("\"" + name + "\"", std::vector<std::vector<sqlite3_value*>>{}).second;
+        bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM \"" + name + "\"").c_str(),
+                           [&](sqlite3_stmt* st) {
+                               auto& row = rows.emplace_back();
+                               for (int c = 0; c < sqlite3_column_count(st); ++c)
+                                   row.push_back(sqlite3_value_dup(sqlite3_column_value(st, c)));
+                           });
+    }
+    return tables;
+}
+
+// Writes the model file's rows to a new file as the save does: no journal, no syncs inside
+// SQLite, one transaction.
+void BM_InsertFileRowsSqlite(benchmark::State& state) {
+    auto const tables = FileRows();
+    Timed(state, "file rows insert", [&] {
+        std::string const path = bench::Path("propagation_bench_rows.db");
+        std::filesystem::remove(path);
+        sqlite3* db = nullptr;
+        bench::Check(sqlite3_open(path.c_str(), &db), db);
+        bench::Check(sqlite3_exec(db, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN", 0, 0, 0), db);
+        for (auto const& [name, rows] : tables) {
+            if (rows.empty()) continue;
+            std::string create = "CREATE TABLE " + name + "(c0 INTEGER PRIMARY KEY", insert = "INSERT INTO " + name + " VALUES(?";
+            for (std::size_t c = 1; c < rows[0].size(); ++c) create += ",c" + std::to_string(c), insert += ",?";
+            bench::Check(sqlite3_exec(db, (create + ")").c_str(), 0, 0, 0), db);
+            sqlite3_stmt* st = nullptr;
+            bench::Check(sqlite3_prepare_v2(db, (insert + ")").c_str(), -1, &st, nullptr), db);
+            for (auto const& row : rows) {
+                for (std::size_t c = 0; c < row.size(); ++c) sqlite3_bind_value(st, int(c) + 1, row[c]);
+                bench::Check(sqlite3_step(st), db);
+                sqlite3_reset(st);
+            }
+            sqlite3_finalize(st);
+        }
+        bench::Check(sqlite3_exec(db, "COMMIT", 0, 0, 0), db);
+        sqlite3_close(db);
+    });
+    for (auto const& [name, rows] : tables)
+        for (auto const& row : rows)
+            for (auto* v : row) sqlite3_value_free(v);
+}
+
+// Reads every column of every class table of the model file into plain values.
+void BM_SelectFileRowsSqlite(benchmark::State& state) {
+    std::vector<std::string> names;
+    bench::PlainSelect(bench::Path("propagation_bench.stw"), "SELECT tableName FROM \"##classes\"",
+                       [&](sqlite3_stmt* st) { names.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(st, 0))); });
+    Timed(state, "file rows select", [&] {
+        std::vector<std::variant<std::int64_t, double, std::string>> values;
+        for (auto const& name : names)
+            bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM \"" + name + "\" ORDER BY 1").c_str(),
+                               [&](sqlite3_stmt* st) {
+                                   for (int c = 0; c < sqlite3_column_count(st); ++c)
+                                       switch (sqlite3_column_type(st, c)) {
+                                       case SQLITE_INTEGER: values.emplace_back(sqlite3_column_int64(st, c)); break;
+                                       case SQLITE_FLOAT: values.emplace_back(sqlite3_column_double(st, c)); break;
+                                       case SQLITE_NULL: values.emplace_back(std::int64_t(0)); break;
+                                       default:
+                                           values.emplace_back(std::string(
+                                               reinterpret_cast<char const*>(sqlite3_column_blob(st, c)),
+                                               std::size_t(sqlite3_column_bytes(st, c))));
+                                       }
+                               });
+        benchmark::DoNotOptimize(values.size());
+    });
+}
+
 BENCHMARK(BM_OnePass)->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_InsertStepAtFront)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_RemoveStepAtFront)->Unit(benchmark::kMillisecond)->Iterations(3);
@@ -275,6 +355,8 @@ BENCHMARK(BM_SaveModel)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_InsertPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_OpenModel)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(BM_SelectPlainSqlite)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_InsertFileRowsSqlite)->Unit(benchmark::kMillisecond)->Iterations(2);
+BENCHMARK(BM_SelectFileRowsSqlite)->Unit(benchmark::kMillisecond)->Iterations(2);
 
 }  // namespace
 
@@ -287,5 +369,7 @@ int main(int argc, char** argv) {
         bench::PrintRatio((std::string(change) + " / one pass").c_str(), change, "one pass");
     bench::PrintRatio("save / plain SQLite insert", "save", "plain insert");
     bench::PrintRatio("open / plain SQLite select", "open", "plain select");
+    bench::PrintRatio("the file's rows alone, insert / plain SQLite insert", "file rows insert", "plain insert");
+    bench::PrintRatio("the file's rows alone, select / plain SQLite select", "file rows select", "plain select");
     return 0;
 }
