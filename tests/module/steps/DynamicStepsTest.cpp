@@ -45,13 +45,11 @@ StepClass const dynamicClasses[] = {
     {"ExplicitDynamicsStep", 0x023C0069, 831, "SOLVER_DEFAULT",
      "nlgeom=ON timeIncrementationMethod=AUTOMATIC_GLOBAL adiabatic=false timePeriod=1.0 userDefinedInc=UNSET "
      "maxIncrement=UNSET scaleFactor=1.0 linearBulkViscosity=0.06 quadBulkViscosity=1.2 massScaling=[]",
-     "", "", "DXa",
-     "NOT_APPLICABLE ON>OFF FULL_NEWTON"},
+     "", "", "DXa", "NOT_APPLICABLE ON>OFF FULL_NEWTON"},
     {"TempDisplacementDynamicsStep", 0x023C007B, 831, "SOLVER_DEFAULT",
      "nlgeom=ON timeIncrementationMethod=AUTOMATIC_GLOBAL timePeriod=1.0 userDefinedInc=UNSET maxIncrement=UNSET "
      "scaleFactor=1.0 linearBulkViscosity=0.06 quadBulkViscosity=1.2 massScaling=[]",
-     "", "", "DX",
-     "NOT_APPLICABLE ON>OFF FULL_NEWTON"},
+     "", "", "DX", "NOT_APPLICABLE ON>OFF FULL_NEWTON"},
     {"ImplicitDynamicsStep", 0x023C006D, 851, "SOLVER_DEFAULT",
      "nlgeom=OFF adiabatic=false timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 "
      "minInc=0.0 maxInc=0.0 haftol=0.0 nohaf=false initialConditions=true amplitude=STEP extrapolation=LINEAR "
@@ -64,23 +62,20 @@ StepClass const dynamicClasses[] = {
      "continueAnalysis=false timePeriod=1.0 incSize=0.0 amplitude=STEP compositeDamping=null directDamping=null "
      "rayleighDamping=null directDampingByFrequency=null rayleighDampingByFrequency=null",
      "compositeDamping, continueAnalysis, timePeriod, incSize, amplitude, directDamping, rayleighDamping, "
-     "directDampingByFrequency, rayleighDampingByFrequency",
-     "", "P", NA},
+     "directDampingByFrequency, rayleighDampingByFrequency", "", "P", NA},
     {"SteadyStateDirectStep", 0x023C0076, 831, "SOLVER_DEFAULT",
      "frequencyRange=[] scale=LOGARITHMIC factorization=COMPLEX timePeriod=0.0 subdivideUsingEigenfrequencies=false",
      "", "", "LP", NA},
     {"SteadyStateSubspaceStep", 0x023C007E, 831, "SOLVER_DEFAULT",
      "frequencyRange=[] scale=LOGARITHMIC factorization=COMPLEX projection=ALL_FREQUENCIES timePeriod=0.0 "
-     "maxDampingChange=0.1 maxStiffnessChange=0.1 subdivideUsingEigenfrequencies=true",
-     "", "", "LP", NA},
+     "maxDampingChange=0.1 maxStiffnessChange=0.1 subdivideUsingEigenfrequencies=true", "", "", "LP", NA},
     {"SteadyStateModalStep", 0x023C0077, 831, "SOLVER_DEFAULT",
      "compositeDamping=null frequencyRange=[] scale=LOGARITHMIC directDamping=null rayleighDamping=null "
      "structuralDamping=null timePeriod=0.0 subdivideUsingEigenfrequencies=true directDampingByFrequency=null "
      "rayleighDampingByFrequency=null structuralDampingByFrequency=null",
      "frequencyRange, scale, compositeDamping, directDamping, rayleighDamping, structuralDamping, timePeriod, "
      "subdivideUsingEigenfrequencies, directDampingByFrequency, rayleighDampingByFrequency, "
-     "structuralDampingByFrequency",
-     "", "P", NA},
+     "structuralDampingByFrequency", "", "P", NA},
     {"RandomResponseStep", 0x023C0070, 831, "SOLVER_DEFAULT",
      "freq=[] scale=LOGARITHMIC compositeDamping=null directDamping=null rayleighDamping=null structuralDamping=null "
      "timePeriod=0.0 directDampingByFrequency=null rayleighDampingByFrequency=null structuralDampingByFrequency=null",
@@ -89,8 +84,7 @@ StepClass const dynamicClasses[] = {
      "compositeDamping=null comp=SINGLE_DIRECTION summation=ABS components=[] directDamping=null "
      "rayleighDamping=null timePeriod=0.0 directDampingByFrequency=null rayleighDampingByFrequency=null",
      "comp, summation, components, directDamping, rayleighDamping, compositeDamping, directDampingByFrequency, "
-     "rayleighDampingByFrequency, timePeriod",
-     "summation=sum", "P", NA},
+     "rayleighDampingByFrequency, timePeriod", "summation=sum", "P", NA},
 };
 
 class DynamicSteps : public StepTest {};
@@ -113,14 +107,10 @@ TEST_F(DynamicSteps, InitialValuesRegistrationAnswersAndRoundTrips) {
 char const* const OK = "";
 char const* const SOLVER = "Invalid solver value for given procedure.";
 char const* const PERIOD = "Time period must be greater than zero";
-char const* const MAX_INC = "Maximum increment must be greater than zero";
 char const* const FIXED = "Invalid fixed increment size";
 char const* const NO_RANGE = "No frequency range specified";
 char const* const RANGE = "Invalid frequency range values";
-char const* const POINTS = "Invalid number of frequency range calculation points";
-char const* const BIAS = "A nonzero bias parameter must be specified.";
 char const* const MIXED = "Mode-based damping and frequency-based damping cannot be mixed.";
-char const* const START = "Invalid start mode for damping";
 char const* const MS_56 = "Factor or target time increment must be specified and greater than zero";
 
 using EX = kprC_ExplicitDynamicsStep;
@@ -164,7 +154,7 @@ TEST_F(DynamicSteps, RulesInOrderWithTheirMessages) {
         {validExplicit, {}, OK},
         {validExplicit, Solve(Solver::DIRECT_SYMMETRIC), SOLVER},
         {validExplicit, On<EX>([](auto& s) { s.timePeriod(0.0), s.maxIncrement(-1.0); }), PERIOD},
-        {validExplicit, On<EX>([](auto& s) { s.maxIncrement(-1.0), s.scaleFactor(0.0); }), MAX_INC},
+        {validExplicit, On<EX>([](auto& s) { s.maxIncrement(-1.0), s.scaleFactor(0.0); }), "Maximum increment must be greater than zero"},
         {validExplicit, On<EX>([](auto& s) { s.maxIncrement(0.0); }), OK},
         {validExplicit, On<EX>([](auto& s) { s.scaleFactor(0.0), s.userDefinedInc(0.0); }), "Invalid increment size scaling factor"},
         {validExplicit, On<EX>([](auto& s) { s.userDefinedInc(0.0), s.linearBulkViscosity(-1.0); }), FIXED},
@@ -200,7 +190,7 @@ TEST_F(DynamicSteps, RulesInOrderWithTheirMessages) {
         {validModal, On<MD>([](auto& s) { s.timePeriod(0.0); }), PERIOD},
         {validModal, On<MD>([](auto& s) { s.incSize(2.0); }), FIXED},
         {validModal, On<MD>([](auto& s) { s.incSize(0.0); }), FIXED},
-        {validModal, On<MD>([](auto& s) { s.directDamping(direct(0, 5)), s.rayleighDampingByFrequency(rayleighByFrequency); }), START},
+        {validModal, On<MD>([](auto& s) { s.directDamping(direct(0, 5)), s.rayleighDampingByFrequency(rayleighByFrequency); }), "Invalid start mode for damping"},
         {validModal, On<MD>([](auto& s) { s.directDamping(direct(1, 5)), s.rayleighDampingByFrequency(rayleighByFrequency); }), MIXED},
         {validModal, On<MD>([](auto& s) { s.directDamping(direct(1, 5)), s.compositeDamping(composite); }), OK},
         {validModal, On<MD>([](auto& s) { s.rayleighDampingByFrequency(rayleighByFrequency); }), OK},
@@ -209,8 +199,8 @@ TEST_F(DynamicSteps, RulesInOrderWithTheirMessages) {
         {validDirect, On<SSD>([](auto& s) { s.frequencyRange({}); }), NO_RANGE},
         {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(10.0, 0.0, 0)}); }), OK},
         {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(10.0, 5.0, 20)}); }), RANGE},
-        {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(1.0, 20.0, 1, 0.0)}); }), POINTS},
-        {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(1.0, 20.0, 20, 0.0)}); }), BIAS},
+        {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(1.0, 20.0, 1, 0.0)}); }), "Invalid number of frequency range calculation points"},
+        {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(1.0, 20.0, 20, 0.0)}); }), "A nonzero bias parameter must be specified."},
         {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(1.0, 20.0, 20), Range(30.0, 20.0, 20)}); }), RANGE},
         {validDirect, On<SSD>([](auto& s) { s.frequencyRange({Range(30.0, 20.0, 20)}), s.matrixSolver(Solver::DDM_ITERATIVE); }), RANGE},
         {validDirect, Solve(Solver::DDM_ITERATIVE), SOLVER},

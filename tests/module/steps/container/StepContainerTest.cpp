@@ -148,15 +148,10 @@ TEST_F(StepContainer, ChangeHistoryRecords) {
     steps.ChangeKey("C", "D");
     steps.Remove("A2");
     std::string const cmd = "mdb.models['M'].StaticStep(name='C')";
-    EXPECT_EQ(Changes().Entries(), (std::vector<Entry>{
-                                       {"", {"Insert", "Initial", -99}},
-                                       {cmd, {"Insert", "C", 2}},
-                                       {cmd, {"Insert", "A2", 3}},
-                                       {"", {"Remove", "B"}},
-                                       {cmd, {"Insert", "B", 1}},
-                                       {"", {"Rename", "C", "D", 3}},
-                                       {"", {"Remove", "A2"}},
-                                   }));
+    EXPECT_EQ(Changes().Entries(), (std::vector<Entry>{{"", {"Insert", "Initial", -99}}, {cmd, {"Insert", "C", 2}},
+                                                       {cmd, {"Insert", "A2", 3}}, {"", {"Remove", "B"}},
+                                                       {cmd, {"Insert", "B", 1}}, {"", {"Rename", "C", "D", 3}},
+                                                       {"", {"Remove", "A2"}}}));
     EXPECT_EQ(steps.Keys(), (Names{"Initial", "B", "A", "D"}));
 }
 

@@ -24,8 +24,7 @@ StepClass const generalClasses[] = {
      "nlgeom, adiabatic, timePeriod, stabilizationMagnitude, stabilizationMethod, timeIncrementationMethod, "
      "maxNumInc, initialInc, minInc, maxInc, amplitude, extrapolation, noStop, fullyPlastic, "
      "applyContactIterations, contactSolutions, contactIterations, useLongTermSolution, reformKernel, "
-     "solutionTechnique",
-     "", "aD", "NOT_APPLICABLE OFF>ON FULL_NEWTON>SEPARATED"},
+     "solutionTechnique", "", "aD", "NOT_APPLICABLE OFF>ON FULL_NEWTON>SEPARATED"},
     {"StaticRiksStep", 0x023C0074, 831, "SOLVER_DEFAULT",
      "nlgeom=OFF adiabatic=false timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialArcInc=0.0 "
      "totalArcLength=1.0 minArcInc=0.0 maxArcInc=1.0e36 maxLPF=UNSET extrapolation=LINEAR noStop=false "
@@ -55,14 +54,12 @@ StepClass const generalClasses[] = {
      "nlgeom, response, end, timePeriod, stabilizationMagnitude, stabilizationMethod, "
      "timeIncrementationMethod, maxNumInc, initialInc, minInc, maxInc, creepBehavior, cetol, utol, "
      "amplitude, extrapolation, applyContactIterations, contactSolutions, contactIterations, reformKernel, "
-     "solutionTechnique",
-     "creepBehavior=creep", "LD", "TRANSIENT>STEADY_STATE OFF>ON FULL_NEWTON>SEPARATED"},
+     "solutionTechnique", "creepBehavior=creep", "LD", "TRANSIENT>STEADY_STATE OFF>ON FULL_NEWTON>SEPARATED"},
     {"GeostaticStep", 0x023C006B, 851, "SOLVER_DEFAULT",
      "nlgeom=OFF timePeriod=0.0 contactSolutions=1.0 contactIterations=30 applyContactIterations=false "
      "solutionTechnique=FULL_NEWTON reformKernel=8",
      "nlgeom, timePeriod, applyContactIterations, contactSolutions, contactIterations, reformKernel, "
-     "solutionTechnique",
-     "", "", "NOT_APPLICABLE OFF>ON FULL_NEWTON>SEPARATED"},
+     "solutionTechnique", "", "", "NOT_APPLICABLE OFF>ON FULL_NEWTON>SEPARATED"},
     {"CoupledTempDisplacementStep", 0x023C0067, 831, "DIRECT_UNSYMMETRIC",
      "nlgeom=OFF response=TRANSIENT timePeriod=1.0 stabilizationMethod=NONE stabilizationMagnitude=UNSET "
      "timeIncrementationMethod=AUTOMATIC maxNumInc=100 initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 "
@@ -75,8 +72,7 @@ StepClass const generalClasses[] = {
     {"CoupledThermalElectricStep", 0x023C0068, 831, "DIRECT_UNSYMMETRIC",
      "response=TRANSIENT end=UNSET timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
      "initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 mxdem=0.1 amplitude=STEP extrapolation=LINEAR "
-     "solutionTechnique=FULL_NEWTON",
-     "", "", "N", "TRANSIENT>STEADY_STATE NOT_AVAILABLE FULL_NEWTON>SEPARATED"},
+     "solutionTechnique=FULL_NEWTON", "", "", "N", "TRANSIENT>STEADY_STATE NOT_AVAILABLE FULL_NEWTON>SEPARATED"},
     {"HeatTransferStep", 0x023C006C, 851, "SOLVER_DEFAULT",
      "response=TRANSIENT end=UNSET timePeriod=1.0 timeIncrementationMethod=AUTOMATIC maxNumInc=100 "
      "initialInc=0.0 minInc=0.0 maxInc=0.0 deltmx=0.0 mxdem=0.1 amplitude=STEP extrapolation=LINEAR "

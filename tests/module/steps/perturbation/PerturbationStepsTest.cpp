@@ -33,16 +33,13 @@ StepClass const perturbationClasses[] = {
      "residualModes, numEigen, maxEigen, shift, vectors, maxIterations, eigensolver, minEigen, blockSize, maxBlocks, "
      "timePeriod, normalization, propertyEvaluationFrequency, acousticCoupling, numberInterval, intervalBias, "
      "intervalBoundaries, limitSavedEigenvectorRegion, residualModeRegion, residualModeDof, "
-     "substructureCutoffMultiplier, firstCutoffMultiplier, secondCutoffMultiplier",
-     "", "P", NA},
+     "substructureCutoffMultiplier, firstCutoffMultiplier, secondCutoffMultiplier", "", "P", NA},
     {"BuckleStep", 0x023C0066, 831, "DIRECT_SYMMETRIC",
      "numEigen=0 maxEigen=UNSET vectors=0 maxIterations=30 eigensolver=SUBSPACE minEigen=UNSET blockSize=UNSET_INT "
-     "maxBlocks=UNSET_INT timePeriod=0.0",
-     "", "", "P", NA},
+     "maxBlocks=UNSET_INT timePeriod=0.0", "", "", "P", NA},
     {"ComplexFrequencyStep", 0x023C007D, 881, "DIRECT_UNSYMMETRIC",
      "numEigen=UNSET_INT shift=0.0 timePeriod=0.0 frictionDamping=false minEigen=UNSET maxEigen=1.0e18 "
-     "propertyEvaluationFrequency=UNSET",
-     "", "", "P", NA},
+     "propertyEvaluationFrequency=UNSET", "", "", "P", NA},
     {"StaticLinearPerturbationStep", 0x023C0075, 831, "SOLVER_DEFAULT", "timePeriod=0.0", "", "", "LP", NA},
     {"SubstructureGenerateStep", 0x023C007C, 831, "SOLVER_DEFAULT",
      "timePeriod=1.0 retainedDofsList=[] eliminatedDofsList=[] retainedEigenmodes=[i]", "", "", "Ns", NA},
@@ -136,7 +133,6 @@ char const* const REGION_EMPTY = "Region names used when specifying residual mod
 char const* const BIAS = "The frequency interval biasing value must be one when interval boundaries are specified.";
 char const* const BOUNDARY_COUNT =
     "If boundary values are specified, the number of values must be one less than the number of intervals.";
-char const* const AMS_MASS = "The AMS eigensolver must normalize eigenvectors by mass.";
 char const* const AMS_MAX = "The maximum frequency must be specified when using the AMS eigensolver.";
 char const* const ALL_NEEDS_MAX = "The maximum frequency must be specified when requesting all eigenvalues.";
 char const* const INTERVALS = "Number of frequency intervals must be greater than zero.";
@@ -211,7 +207,7 @@ TEST_F(PerturbationSteps, EigenvalueRulesInOrderWithTheirMessages) {
         {F, On<FS>([](auto& s) { Subspace(s), s.blockSize(0); }), ""},
         // AMS.
         {F, On<FS>(Ams), ""},
-        {F, On<FS>([](auto& s) { s.eigensolver(Eigensolver::AMS), s.maxEigen(UNSET); }), AMS_MASS},
+        {F, On<FS>([](auto& s) { s.eigensolver(Eigensolver::AMS), s.maxEigen(UNSET); }), "The AMS eigensolver must normalize eigenvectors by mass."},
         {F, On<FS>([](auto& s) { Ams(s), s.maxEigen(UNSET); }), AMS_MAX},
         {F, On<FS>([](auto& s) { Ams(s), s.maxEigen(UNSET), s.residualModes(true); }), AMS_MAX},
         {F, On<FS>([](auto& s) { Ams(s), s.residualModes(true); }), "When using the residual mode option with the AMS eigensolver, residual mode regions must also be " "specified."},
