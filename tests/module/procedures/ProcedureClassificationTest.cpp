@@ -68,15 +68,11 @@ bool Has(char const* letters, char letter) { return std::string_view(letters).fi
 
 void ExpectClassification(unsigned int code, char const* always, char const* byFlag) {
     SCOPED_TRACE(testing::Message() << std::hex << "code 0x" << code);
-    struct Plain {
-        char letter;
-        bool (*function)(unsigned int);
-    } const plain[] = {{'X', kprC_IsExplicit},          {'P', kprC_IsPerturbation},
-                       {'F', kprC_IsFrequencyBuckle},   {'F', kprC_ModesIsAllowed},
-                       {'I', kprC_IsImplicitModal},     {'C', kprC_IsCoupledStep},
-                       {'L', kprC_LoadCaseIsAllowed},   {'N', kprC_NumberIntervalIsAllowed},
-                       {'T', kprC_TimeIntervalIsAllowed}};
-    for (auto const& p : plain) EXPECT_EQ(p.function(code), Has(always, p.letter)) << p.letter;
+    std::pair<char, bool (*)(unsigned int)> const plain[] = {
+        {'X', kprC_IsExplicit},        {'P', kprC_IsPerturbation},   {'F', kprC_IsFrequencyBuckle},
+        {'F', kprC_ModesIsAllowed},    {'I', kprC_IsImplicitModal},  {'C', kprC_IsCoupledStep},
+        {'L', kprC_LoadCaseIsAllowed}, {'N', kprC_NumberIntervalIsAllowed}, {'T', kprC_TimeIntervalIsAllowed}};
+    for (auto const& [letter, function] : plain) EXPECT_EQ(function(code), Has(always, letter)) << letter;
     struct Flagged {
         char letter;
         bool (*function)(unsigned int, bool);
