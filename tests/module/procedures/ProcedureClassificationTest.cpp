@@ -1,3 +1,5 @@
+// The procedure codes: every classification function on every code, the solution
+// controls by class id, the label map and bit map (per thread, created once), and the table.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -66,15 +68,11 @@ bool Has(char const* letters, char letter) { return std::string_view(letters).fi
 
 void ExpectClassification(unsigned int code, char const* always, char const* byFlag) {
     SCOPED_TRACE(testing::Message() << std::hex << "code 0x" << code);
-    struct Plain {
-        char letter;
-        bool (*function)(unsigned int);
-    } const plain[] = {{'X', kprC_IsExplicit},          {'P', kprC_IsPerturbation},
-                       {'F', kprC_IsFrequencyBuckle},   {'F', kprC_ModesIsAllowed},
-                       {'I', kprC_IsImplicitModal},     {'C', kprC_IsCoupledStep},
-                       {'L', kprC_LoadCaseIsAllowed},   {'N', kprC_NumberIntervalIsAllowed},
-                       {'T', kprC_TimeIntervalIsAllowed}};
-    for (auto const& p : plain) EXPECT_EQ(p.function(code), Has(always, p.letter)) << p.letter;
+    std::pair<char, bool (*)(unsigned int)> const plain[] = {
+        {'X', kprC_IsExplicit},        {'P', kprC_IsPerturbation},   {'F', kprC_IsFrequencyBuckle},
+        {'F', kprC_ModesIsAllowed},    {'I', kprC_IsImplicitModal},  {'C', kprC_IsCoupledStep},
+        {'L', kprC_LoadCaseIsAllowed}, {'N', kprC_NumberIntervalIsAllowed}, {'T', kprC_TimeIntervalIsAllowed}};
+    for (auto const& [letter, function] : plain) EXPECT_EQ(function(code), Has(always, letter)) << letter;
     struct Flagged {
         char letter;
         bool (*function)(unsigned int, bool);
@@ -122,14 +120,23 @@ std::vector<Procedure> InRegistrationOrder() {
     return ordered;
 }
 
-TEST(ProcedureLabels, LabelMapHoldsTheTextsInRegistrationOrder) {
+// The label map and the procedure table list the procedures in registration order with
+// their texts (the table's without the translation context "\@..."), scripting strings and bits.
+TEST(ProcedureLabels, LabelMapAndTableHoldTheProceduresInRegistrationOrder) {
     auto const& map = thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Instance();
     auto const ordered = InRegistrationOrder();
     auto const codes = map.ProcedureTypes();
+    auto const rows = kprC_ProcedureTable();
     ASSERT_EQ(codes.size(), ordered.size());
+    ASSERT_EQ(rows.size(), ordered.size());
     for (std::size_t i = 0; i < codes.size(); ++i) {
+        std::string const label = ordered[i].label;
         EXPECT_EQ(codes[i], ordered[i].code);
-        EXPECT_EQ(map.LabelTexts().at(codes[i]), ordered[i].label);
+        EXPECT_EQ(map.LabelTexts().at(codes[i]), label);
+        EXPECT_EQ(rows[i].code, ordered[i].code);
+        EXPECT_EQ(rows[i].label, label.substr(0, label.find("\\@")));
+        EXPECT_EQ(rows[i].scriptingString, ordered[i].script);
+        EXPECT_EQ(static_cast<unsigned int>(rows[i].bit), ordered[i].bit);
     }
     EXPECT_EQ(map.LabelTexts().count(1), 0u);
 }
@@ -198,20 +205,6 @@ TEST(ProcedureLabels, LabelMapIsCreatedOnceAcrossThreadsWithTheInstalledTranslat
         EXPECT_EQ(seen[0]->LabelTexts().at(p.code), p.label);
     }
     thr_GlobalSingleton<kprC_ProcedureTypeLabelMap>::Destroy();
-}
-
-TEST(ProcedureTable, RowsInRegistrationOrderWithScriptingStringsAndBits) {
-    auto const rows = kprC_ProcedureTable();
-    auto const ordered = InRegistrationOrder();
-    ASSERT_EQ(rows.size(), ordered.size());
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(rows[i].code, ordered[i].code);
-        // Without a translator the display text drops the translation context ("\@...").
-        std::string display = ordered[i].label;
-        EXPECT_EQ(rows[i].label, display.substr(0, display.find("\\@")));
-        EXPECT_EQ(rows[i].scriptingString, ordered[i].script);
-        EXPECT_EQ(static_cast<unsigned int>(rows[i].bit), ordered[i].bit);
-    }
 }
 
 }  // namespace

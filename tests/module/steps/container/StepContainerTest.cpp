@@ -1,3 +1,5 @@
+// The step container: insertion, ids, refusals, sequence checks, change records, renames,
+// nlgeom along the history, its stored and flat forms (and corrupt ones), and shortcuts.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -55,30 +57,24 @@ TEST_F(StepContainer, RefusalsLeaveTheContainerUnchanged) {
     kprC_StepContainer steps = Build({STATIC});
     auto const names = steps.Keys();
     auto const ids = Ids(steps);
-    struct Case {
-        std::function<void()> action;
-        std::string message;
-        bool assertion;
+    // A message in quotes is an assertion's.
+    std::vector<std::pair<std::function<void()>, std::string>> const cases = {
+        {[&] { steps.SetInitialStep("Other", kprC_InitialStep()); }, "Initial step already exists"},
+        {[&] { steps.InsertAfter("Nope", "X", tst_Step()); }, "There is no step by that name"},
+        {[&] { steps.InsertAfter("Initial", "Initial", tst_Step()); }, "The Initial step cannot be replaced."},
+        {[&] { steps.InsertAfter("S1", "Initial", tst_Step()); }, "The Initial step cannot be replaced."},
+        {[&] { steps.Remove("Initial"); }, "The Initial step cannot be removed."},
+        {[&] { steps.ChangeKey("Initial", "First"); }, "The Initial step cannot be renamed."},
+        {[&] { steps.ChangeKey("S1", "Initial"); }, "The Initial step cannot be replaced."},
+        {[&] { steps.Insert("X", tst_Step()); }, "\"Can only insert after into step containers\"==0"},
+        {[&] { steps.Insert("X", new tst_Step()); }, "\"Can only insert after into step containers\"==0"},
     };
-    std::vector<Case> const cases = {
-        {[&] { steps.SetInitialStep("Other", kprC_InitialStep()); }, "Initial step already exists", false},
-        {[&] { steps.InsertAfter("Nope", "X", tst_Step()); }, "There is no step by that name", false},
-        {[&] { steps.InsertAfter("Initial", "Initial", tst_Step()); }, "The Initial step cannot be replaced.", false},
-        {[&] { steps.InsertAfter("S1", "Initial", tst_Step()); }, "The Initial step cannot be replaced.", false},
-        {[&] { steps.Remove("Initial"); }, "The Initial step cannot be removed.", false},
-        {[&] { steps.ChangeKey("Initial", "First"); }, "The Initial step cannot be renamed.", false},
-        {[&] { steps.ChangeKey("S1", "Initial"); }, "The Initial step cannot be replaced.", false},
-        {[&] { steps.Insert("X", tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
-        {[&] { steps.Insert("X", new tst_Step()); }, "\"Can only insert after into step containers\"==0", true},
-    };
-    for (auto const& c : cases) {
-        if (c.assertion)
-            EXPECT_EQ(tst_MessageOf<nex_AssertException>(c.action), c.message);
-        else
-            EXPECT_EQ(tst_MessageOf<nex_TextException>(c.action), c.message);
-        EXPECT_EQ(steps.Keys(), names) << c.message;
-        EXPECT_EQ(Ids(steps), ids) << c.message;
-        EXPECT_EQ(steps.lastID(), 2u) << c.message;
+    for (auto const& [action, message] : cases) {
+        EXPECT_EQ(message[0] == '"' ? tst_MessageOf<nex_AssertException>(action) : tst_MessageOf<nex_TextException>(action),
+                  message);
+        EXPECT_EQ(steps.Keys(), names) << message;
+        EXPECT_EQ(Ids(steps), ids) << message;
+        EXPECT_EQ(steps.lastID(), 2u) << message;
     }
     EXPECT_FALSE(steps.Remove("Nope"));
     EXPECT_EQ(steps.Keys(), names);
@@ -152,15 +148,10 @@ TEST_F(StepContainer, ChangeHistoryRecords) {
     steps.ChangeKey("C", "D");
     steps.Remove("A2");
     std::string const cmd = "mdb.models['M'].StaticStep(name='C')";
-    EXPECT_EQ(Changes().Entries(), (std::vector<Entry>{
-                                       {"", {"Insert", "Initial", -99}},
-                                       {cmd, {"Insert", "C", 2}},
-                                       {cmd, {"Insert", "A2", 3}},
-                                       {"", {"Remove", "B"}},
-                                       {cmd, {"Insert", "B", 1}},
-                                       {"", {"Rename", "C", "D", 3}},
-                                       {"", {"Remove", "A2"}},
-                                   }));
+    EXPECT_EQ(Changes().Entries(), (std::vector<Entry>{{"", {"Insert", "Initial", -99}}, {cmd, {"Insert", "C", 2}},
+                                                       {cmd, {"Insert", "A2", 3}}, {"", {"Remove", "B"}},
+                                                       {cmd, {"Insert", "B", 1}}, {"", {"Rename", "C", "D", 3}},
+                                                       {"", {"Remove", "A2"}}}));
     EXPECT_EQ(steps.Keys(), (Names{"Initial", "B", "A", "D"}));
 }
 
@@ -307,11 +298,8 @@ TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
     EXPECT_EQ(base->Name(), "kprC_StepRepositoryBase");
     EXPECT_EQ(container->BaseId(), 0x023C002Fu);
     EXPECT_EQ(container->Version(), 831);
-    std::vector<std::string> baseKeys, ownKeys;
-    for (auto const& a : base->Attributes()) baseKeys.push_back(a.name);
-    for (auto const& a : container->Attributes()) ownKeys.push_back(a.name);
-    EXPECT_EQ(baseKeys, (std::vector<std::string>{"nameToID", "IDToObj", "lastID"}));
-    EXPECT_EQ(ownKeys, (std::vector<std::string>{"order"}));
+    EXPECT_EQ(RegisteredNames(base->TypeId()), (std::vector<std::string>{"nameToID", "IDToObj", "lastID"}));
+    EXPECT_EQ(RegisteredNames(container->TypeId()), (std::vector<std::string>{"order"}));
 
     cls_ReadVisitor reader(db);
     auto read = reader.ReadRoot<kprC_StepContainer>("steps");
@@ -353,50 +341,40 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
     std::uint32_t const container = kprC_StepContainer::TypeId(), base = kprC_StepRepositoryBase::TypeId(),
                         flat = tst_FlatHolder::TypeId();
     struct Case {
-        char const* what;
         std::function<void(dbs_Database&)> damage;
-        char const* root;
+        bool flat;
         char const* message;
     };
     std::vector<Case> const cases = {
-        {"a step left out of the order", [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1"}; },
-         "steps", "Invalid step container: it holds step \"S2\", which its order leaves out"},
-        {"a name twice in the order",
-         [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, "steps",
+        {[&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1"}; }, false,
+         "Invalid step container: it holds step \"S2\", which its order leaves out"},
+        {[&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S1"}; }, false,
          "Invalid step container: the order names step \"S1\" twice"},
-        {"a name the repository lacks",
-         [&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, "steps",
+        {[&](auto& db) { Field(db, container, "order") = dbs_List{"Initial", "S1", "S9"}; }, false,
          "Invalid step container: the order names step \"S9\", which it does not hold"},
-        {"the Initial step not first",
-         [&](auto& db) { Field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, "steps",
+        {[&](auto& db) { Field(db, container, "order") = dbs_List{"S1", "Initial", "S2"}; }, false,
          "Invalid step container: its first step \"S1\" is not an Initial step"},
-        {"an id above the counter", [&](auto& db) { Field(db, base, "lastID") = 2; }, "steps",
+        {[&](auto& db) { Field(db, base, "lastID") = 2; }, false,
          "Invalid step container: step \"S2\" has the id 3, above the last id handed out (2)"},
-        {"a name mapped to no step", [&](auto& db) { entry(Field(db, base, "nameToID"), "S2", dbs_Value(9)); }, "steps",
+        {[&](auto& db) { entry(Field(db, base, "nameToID"), "S2", dbs_Value(9)); }, false,
          "Invalid step container: step \"S2\" has the id 9, which holds no step"},
-        {"an id holding no step", [&](auto& db) { entry(Field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); },
-         "steps", "Invalid step container: step \"S2\" has the id 3, which holds no step"},
-        {"the Initial step again later", [&](auto& db) { entry(Field(db, base, "IDToObj"), 3, std::nullopt, 1); },
-         "steps", "Invalid step container: step \"S2\" is a second Initial step"},
-        {"flat: an analysis step first",
-         [&](auto& db) { Field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, "holder",
+        {[&](auto& db) { entry(Field(db, base, "IDToObj"), 3, dbs_Value(dbs_Null{})); }, false,
+         "Invalid step container: step \"S2\" has the id 3, which holds no step"},
+        {[&](auto& db) { entry(Field(db, base, "IDToObj"), 3, std::nullopt, 1); }, false,
+         "Invalid step container: step \"S2\" is a second Initial step"},
+        {[&](auto& db) { Field(db, flat, "stepsorder") = dbs_List{"S1", "Initial", "S2"}; }, true,
          "Invalid step container: its first step \"S1\" is not an Initial step"},
-        {"flat: the Initial step again later",
-         [&](auto& db) { entry(Field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, "holder",
+        {[&](auto& db) { entry(Field(db, flat, "steps"), "S2", std::nullopt, "Initial"); }, true,
          "Invalid step"},
     };
     for (auto const& c : cases) {
         auto db = written;
         c.damage(db);
+        cls_ReadVisitor reader(db);
         EXPECT_EQ(tst_MessageOf<nex_TextException>([&] {
-                      cls_ReadVisitor reader(db);
-                      if (std::string(c.root) == "steps")
-                          reader.ReadRoot<kprC_StepContainer>("steps");
-                      else
-                          reader.ReadRoot<tst_FlatHolder>("holder");
+                      c.flat ? (void)reader.ReadRoot<tst_FlatHolder>("holder") : (void)reader.ReadRoot<kprC_StepContainer>("steps");
                   }),
-                  c.message)
-            << c.what;
+                  c.message);
     }
     // Undamaged, both forms read back.
     cls_ReadVisitor reader(written);
@@ -441,9 +419,7 @@ TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
         EXPECT_EQ(md->Name(), e.name);
         // The wrapper is stored above its older version 401 (it would be converted again otherwise).
         EXPECT_EQ(md->Version(), e.id == kprC_SCWrapper::TypeId() ? 831 : 203) << e.name;
-        std::vector<std::string> keys;
-        for (auto const& a : md->Attributes()) keys.push_back(a.name);
-        EXPECT_EQ(keys, e.keys) << e.name;
+        EXPECT_EQ(RegisteredNames(e.id), e.keys) << e.name;
     }
     EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_StepShortcut::InitializeMetadata), 4u);
     EXPECT_EQ(kprC_StepContainerInModelShortcut::MemberName(), "steps");

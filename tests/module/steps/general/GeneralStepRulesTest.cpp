@@ -1,3 +1,5 @@
+// The rules of the general steps in order with their messages: each case breaks a rule
+// of a valid state, often with a later one that must not win.
 #include "StepTestSupport.h"
 #include "module/kpr/steps/general/kprC_AnnealStep.h"
 #include "module/kpr/steps/general/kprC_CoupledTempDisplacementStep.h"
@@ -85,24 +87,12 @@ void UsualIncrements(T& s) {
 using GeneralStepRules = StepTest;
 
 TEST_F(GeneralStepRules, DefaultStepsStopAtTheirMissingIncrement) {
-    struct Expectation {
-        std::unique_ptr<kprC_Step> step;
-        char const* message;
-    };
-    Expectation const expectations[] = {
-        {std::make_unique<kprC_StaticStep>(), INIT_POS},
-        {std::make_unique<kprC_StaticRiksStep>(), "Initial arc increment must be greater than zero"},
-        {std::make_unique<kprC_ViscoStep>(), INIT_POS},
-        {std::make_unique<kprC_SoilsStep>(), INIT_POS},
-        {std::make_unique<kprC_GeostaticStep>(), OK},
-        {std::make_unique<kprC_CoupledTempDisplacementStep>(), INIT_POS},
-        {std::make_unique<kprC_CoupledThermalElectricStep>(), INIT_POS},
-        {std::make_unique<kprC_HeatTransferStep>(), INIT_POS},
-        {std::make_unique<kprC_MassDiffusionStep>(), "DCMAX is required for automatic incrementation"},
-        {std::make_unique<kprC_AnnealStep>(), OK},
-    };
-    for (auto const& e : expectations)
-        EXPECT_EQ(RaisedMessage([&] { e.step->AssertValid(); }), e.message) << e.step->DynTypeId();
+    std::pair<std::uint32_t, char const*> const expectations[] = {
+        {0x023C0073, INIT_POS}, {0x023C0074, "Initial arc increment must be greater than zero"}, {0x023C007A, INIT_POS},
+        {0x023C0072, INIT_POS}, {0x023C006B, OK}, {0x023C0067, INIT_POS}, {0x023C0068, INIT_POS}, {0x023C006C, INIT_POS},
+        {0x023C006E, "DCMAX is required for automatic incrementation"}, {0x023C0065, OK}};
+    for (auto const& [id, message] : expectations)
+        EXPECT_EQ(RaisedMessage([&, id = id] { Make(id)->AssertValid(); }), message) << std::hex << id;
 }
 
 TEST_F(GeneralStepRules, Static) {
