@@ -4,7 +4,7 @@ import sqlite3
 import pytest
 
 import stepwise
-from conftest import standard_model
+from conftest import assert_refused, reopen, standard_model
 
 V, K, T, R = stepwise.InvalidValue, stepwise.UnknownName, stepwise.WrongType, stepwise.Refused
 
@@ -114,27 +114,21 @@ REFUSALS = [
 
 @pytest.mark.parametrize('command, kind, text', REFUSALS)
 def test_refusals_leave_the_model_as_it_was(command, kind, text):
-    model = meshed_model()
-    before, history = mesh_fingerprint(model), model.changeHistory
-    with pytest.raises(kind) as raised:
-        command(model)
-    assert str(raised.value) == text
-    assert (mesh_fingerprint(model), model.changeHistory) == (before, history)
+    assert_refused(meshed_model(), command, kind, text, look=mesh_fingerprint)
 
 
 def test_controls_and_domains_survive_the_file_and_invalid_ones_are_reported(tmp_path):
     model = meshed_model()
     model.steps['Step-3'].AdaptiveMeshDomain(region=('Top', 'Side'), initialMeshSweeps=4)
-    path = str(tmp_path / 'mesh.swdb')
-    model.save(path)
-    again = stepwise.open(path)
+    path = tmp_path / 'mesh.swdb'
+    again = reopen(model, path)
     assert mesh_fingerprint(again) == mesh_fingerprint(model) and again.validate() == []
     # Stored under the stored names, and checked when read from a file.
     with sqlite3.connect(path) as db:
         db.execute('UPDATE kadC_AdptMeshCtrl SET initialFeatureAngle = 200')
         db.execute('UPDATE kadC_AdptMeshDomain SET sweepsPerIncrement = 0 WHERE initialRemeshingSweeps = 4')
     db.close()
-    assert stepwise.open(path).validate() == [
+    assert stepwise.open(str(path)).validate() == [
         "adaptive mesh control 'Ada-1': Initial feature angle must be greater than or equal to zero and less than "
         "or equal to 180.",
         "adaptive mesh domain 'Step-3': Sweeps per increment must be greater than zero."]

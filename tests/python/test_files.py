@@ -2,7 +2,7 @@
 import pytest
 
 import stepwise
-from conftest import fingerprint, standard_model
+from conftest import fingerprint, reopen, standard_model
 
 # an edit of the standard model before it is saved
 EDITS = [
@@ -22,8 +22,7 @@ EDITS = [
 def test_saved_models_open_as_they_were(tmp_path, edit):
     model = standard_model()
     edit(model)
-    model.save(str(tmp_path / 'model.swdb'))
-    again = stepwise.open(str(tmp_path / 'model.swdb'))
+    again = reopen(model, tmp_path / 'model.swdb')
     assert fingerprint(again) == fingerprint(model)
     assert (again.validate(), again.changeHistory) == (model.validate(), [])
     again.StaticStep(name='After', previous=again.steps.keys()[-1])
@@ -92,7 +91,6 @@ def test_save_replaces_only_a_writable_model_file_not_in_use(tmp_path, make, why
     if hasattr(made, 'stdin'):
         made.stdin.close()
         made.wait()
-
 
 
 UNSET = 1.7976931348623157e308
