@@ -1,3 +1,5 @@
+// Loads following the step changes of the host flow: histories, shared step records,
+// refused changes undone in the loads, and the loads read back from the model file.
 #include <gtest/gtest.h>
 
 #include <filesystem>

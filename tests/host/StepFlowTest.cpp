@@ -1,3 +1,5 @@
+// The host step flow: refused step changes leave the model as it was, listeners receive
+// the step lists after each change, and the steps survive the model file.
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,3 +1,5 @@
+// The stepwise program: each command's output, errors and exit status, the files it will
+// and will not replace, upgrades of old files, and the views it renders.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
