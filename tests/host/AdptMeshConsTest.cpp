@@ -10,16 +10,10 @@
 #include "module/kpr/kprC_assert.h"
 #include "platform/cls/cls_ReadVisitor.h"
 #include "platform/cls/cls_WriteVisitor.h"
+#include "support/tst_History.h"
 #include "support/tst_Step.h"
 
 namespace {
-// One letter per status, as in the propagation tests: N C P M D I V O B.
-std::string Letters(cow_List<mdl_PropagationStatusEnm> const& history) {
-    std::string out;
-    for (auto s : history) out += mdl_Value(s) < 9 ? "NCPMDIVOB"[mdl_Value(s)] : '?';
-    return out;
-}
-
 using Motion = kprC_AdptMeshCons::MotionTypeEnum;
 
 kprC_DispAdptMeshConsState AmcDisplacement(double u1) {
@@ -65,13 +59,11 @@ protected:
         }
     }
     kprC_AdptMeshCons& C() { return Constraints().Get("C"); }
-    std::string History() { return Letters(Constraints().ConstGet("C").History()); }
+    std::string History() { return tst_Letters(Constraints().ConstGet("C").History()); }
 
     std::unique_ptr<ddr_Model> model;
     std::unique_ptr<hst_StepFlow> flow;
 };
-
-std::string AmcMessage(kprC_ErrorEnm code) { return kprC_ErrorMessage(code); }
 
 // Records Initial S1 S2 S3 S4 S5; S4 (frequency) and S5 (modal dynamics) admit no constraint.
 TEST_F(AdptMeshCons, OperationsAndTheirRefusals) {
@@ -122,7 +114,7 @@ TEST_F(AdptMeshCons, OperationsAndTheirRefusals) {
         c.setUp(C());
         kprC_AdptMeshConsRecords const before = Constraints().ConstGet("C").States();
         std::string const raised = tst_MessageOf<nex_Exception>([&] { c.operation(C()); });
-        EXPECT_EQ(raised, c.refusal == ok ? "" : AmcMessage(c.refusal));
+        EXPECT_EQ(raised, c.refusal == ok ? "" : kprC_ErrorMessage(c.refusal));
         EXPECT_EQ(History(), c.statuses);
         if (c.refusal != ok) {
             auto const& after = Constraints().ConstGet("C").States();
@@ -151,7 +143,7 @@ TEST_F(AdptMeshCons, CreationRulesByProcedure) {
     for (auto const& c : cases) {
         Use(c.steps);
         std::string const raised = tst_MessageOf<nex_Exception>([&] { Create("S2", c.motion, c.velocity); });
-        EXPECT_EQ(raised, *c.statuses ? "" : AmcMessage(c.refusal)) << c.steps[1];
+        EXPECT_EQ(raised, *c.statuses ? "" : kprC_ErrorMessage(c.refusal)) << c.steps[1];
         EXPECT_EQ(Constraints().IsMember("C"), *c.statuses != 0);
         if (*c.statuses) EXPECT_EQ(History(), c.statuses);
         Constraints().Remove("C");
@@ -190,7 +182,7 @@ TEST_F(AdptMeshCons, StoredFormRoundTrip) {
     auto back = cls_ReadVisitor(db).ReadRoot<kprC_AdptMeshConsCont>("amc");
     ASSERT_TRUE(back);
     auto const& c = dynamic_cast<kprC_VelAdptMeshCons const&>(back->ConstGet("C"));
-    EXPECT_EQ(Letters(c.History()), "NCPDVV");
+    EXPECT_EQ(tst_Letters(c.History()), "NCPDVV");
     EXPECT_EQ(c.motionType(), Motion::FOLLOW);
     EXPECT_EQ(c.ConstGetState("S2").Component(2).value(), 3.0);
 }

@@ -1,3 +1,5 @@
+// Loads following the step changes of the host flow: histories, shared step records,
+// refused changes undone in the loads, and the loads read back from the model file.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -37,6 +39,14 @@ protected:
     kprC_StepContainer& Steps() { return model->Extension<kprC_StepContainer>(ddr_Model::stepCmd()); }
     kloC_LoadContainer& Loads() { return model->Extension<kloC_LoadContainer>(ddr_Model::loadCmd()); }
     std::string History(cow_String const& name) { return tst_Letters(Loads().ConstGet(name).History()); }
+    // Explicit steps only, of which the second may become an anneal step, where pressures
+    // are not valid; a pressure created in `step`.
+    void ExplicitWithPressure(cow_String const& step) {
+        Steps() = Build({DYN_EXPLICIT, DYN_EXPLICIT, DYN_EXPLICIT});
+        Loads().ClearSteps();
+        flow->Rename("S1", "Step-1");
+        Loads().Insert("Pressure", kloC_Pressure(rgnC_Region({"Surf-1"}, 1), step, kloC_PressureState(2.0)));
+    }
     std::vector<cow_String> RecordNames(cow_String const& name) {
         std::vector<cow_String> names;
         for (auto const& r : Loads().ConstGet(name).States()) names.push_back(r.stepName());
@@ -99,11 +109,7 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
 }
 
 TEST_F(LoadFlow, DeactivationWhereTheNewProcedureRefusesTheLoadIsKept) {
-    // Explicit steps, of which the second becomes an anneal step, where pressures are not valid.
-    Steps() = Build({DYN_EXPLICIT, DYN_EXPLICIT, DYN_EXPLICIT});
-    Loads().ClearSteps();
-    flow->Rename("S1", "Step-1");
-    Loads().Insert("Pressure", kloC_Pressure(rgnC_Region({"Surf-1"}, 1), "Step-1", kloC_PressureState(2.0)));
+    ExplicitWithPressure("Step-1");
     Loads().Get("Pressure").Deactivate("S2");
     EXPECT_EQ(History("Pressure"), "CDI");
     flow->Replace("S2", tst_Step(kprC_ANNEAL_STEP_ID));
@@ -160,10 +166,7 @@ TEST_F(LoadFlow, EveryRefusedStepChangeIsUndoneInTheLoads) {
 }
 
 TEST_F(LoadFlow, ARefusedChangeThatSuppressedALoadResumesIt) {
-    Steps() = Build({DYN_EXPLICIT, DYN_EXPLICIT, DYN_EXPLICIT});
-    Loads().ClearSteps();
-    flow->Rename("S1", "Step-1");
-    Loads().Insert("Pressure", kloC_Pressure(rgnC_Region({"Surf-1"}, 1), "S2", kloC_PressureState(2.0)));
+    ExplicitWithPressure("S2");
     flow->AddListener(std::make_shared<Refusing>());
     EXPECT_EQ(tst_MessageOf<nex_Exception>([&] { flow->Replace("S2", tst_Step(kprC_ANNEAL_STEP_ID)); }), "refused");
     EXPECT_FALSE(Loads().ConstGet("Pressure").IsSuppressed());

@@ -1,4 +1,5 @@
-"""The model most tests start from, and a fingerprint of everything a script can read."""
+"""The model most tests start from, a fingerprint of everything a script can read, and the
+checks of a refusal and of a model saved and opened again."""
 import pytest
 
 import stepwise
@@ -48,3 +49,19 @@ def fingerprint(model):
                    for name in model.adaptiveMeshConstraints.keys()]
     times = [(name, model.timePoints[name].points) for name in model.timePoints]
     return steps, loads, constraints, times, cases
+
+
+def reopen(model, path):
+    """The model saved at `path` and opened again."""
+    model.save(str(path))
+    return stepwise.open(str(path))
+
+
+def assert_refused(model, command, kind, text, look=fingerprint):
+    """`command` raises `kind` with exactly `text` and leaves what `look` reads, the change
+    history and the problems of the model as they were."""
+    before = (look(model), model.changeHistory, model.validate())
+    with pytest.raises(kind) as raised:
+        command(model)
+    assert isinstance(raised.value, stepwise.Error) and str(raised.value) == text
+    assert (look(model), model.changeHistory, model.validate()) == before
