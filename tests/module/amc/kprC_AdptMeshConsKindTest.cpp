@@ -6,6 +6,7 @@
 #include "module/kpr/amc/kprC_AdptMeshConsTypeLabelMap.h"
 #include "module/kpr/kprC_assert.h"
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
+#include "support/tst_Message.h"
 #include "tests/module/propagation/PropagationTestSupport.h"
 
 namespace {
@@ -14,14 +15,7 @@ using AmcRecords = std::vector<kprC_StateQuad>;
 
 // The message of a refusal, or "" when `run` raises nothing.
 template <class Run>
-std::string AmcRefusal(Run run) {
-    try {
-        run();
-    } catch (nex_Exception const& e) {
-        return e.what();
-    }
-    return "";
-}
+std::string AmcRefusal(Run run) { return tst_MessageOf<nex_Exception>(run); }
 std::string AmcMessage(kprC_ErrorEnm code) { return kprC_ErrorMessage(code); }
 
 // Each status value with its four predicates: active, propagated, illegal move, built in;
@@ -115,15 +109,10 @@ TEST_F(AdptMeshConsPropagation, StatusesOfHistories) {
         {"SFS", "CD.", "", kprC_AMC_INVALID_MODIFIED_STATE, "deactivated in a base-state step"},
     };
     for (auto const& c : cases) {
-        AmcRecords const records = BuildAmc(c.steps, c.defs);
-        if (*c.statuses) {
-            AmcRecords out;
-            EXPECT_EQ(AmcRefusal([&] { out = kprC_AdptMeshConsPropagator::Run(records, ToyConstraint{}); }), "") << c.what;
-            EXPECT_EQ(tst_Letters(kprC_PropagatingRecords<kprC_AdptMeshConsState>::History(out)), c.statuses) << c.what;
-        } else {
-            EXPECT_EQ(AmcRefusal([&] { kprC_AdptMeshConsPropagator::Run(records, ToyConstraint{}); }), AmcMessage(c.code))
-                << c.what;
-        }
+        AmcRecords out;
+        EXPECT_EQ(AmcRefusal([&] { out = kprC_AdptMeshConsPropagator::Run(BuildAmc(c.steps, c.defs), ToyConstraint{}); }),
+                  *c.statuses ? "" : AmcMessage(c.code)) << c.what;
+        if (*c.statuses) { EXPECT_EQ(tst_Letters(kprC_PropagatingRecords<kprC_AdptMeshConsState>::History(out)), c.statuses) << c.what; }
     }
 }
 
