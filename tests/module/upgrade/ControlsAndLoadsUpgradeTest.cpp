@@ -100,10 +100,6 @@ ddr_Model Model(Settings const& s) {
 
 
 using Tables = std::vector<tst_OldTable>;
-tst_OldTable& TableOf(Tables& tables, std::uint32_t classId) { return tst_OldTableOf(tables, classId); }
-Tables Downgraded(dbs_Database const& db, std::uint32_t classId, int version) {
-    return tst_AsOldTables(db, {{classId, version}});
-}
 
 // Table by table, row by row, attribute by attribute, with the values as text.
 void ExpectSameTables(dbs_Database const& got, dbs_Database const& expected) {
@@ -138,15 +134,13 @@ protected:
     std::string const path_ = (fs::temp_directory_path() / ("upgrade_" + std::to_string(::getpid()) + ".swdb")).string();
 };
 
-Doubles ArrayOf(tst_OldTable const& t, std::string const& name) { return t.rows.at(0).values.at(name).AsDoubleArray(); }
-
 // One old version of one class per case: the stored rows as that version held them, and
 // the model they read as.
 TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFileStaysAsItWas) {
     auto const primary = kprC_PrimaryControls_TypeId;
-    auto timeIncrementation = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["timeIncrementation"] = v; }; };
+    auto timeIncrementation = [](Doubles v) { return [v](Tables& t) { tst_OldTableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["timeIncrementation"] = v; }; };
     auto both = [](auto f, auto g) { return [f, g](Tables& t) { f(t), g(t); }; };
-    auto lineSearch = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["lineSearch"] = v; }; };
+    auto lineSearch = [](Doubles v) { return [v](Tables& t) { tst_OldTableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["lineSearch"] = v; }; };
     struct Case {
         char const* name;
         std::uint32_t classId;
@@ -168,10 +162,10 @@ TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFile
         {"MassScaling 203", kprC_MassScaling_TypeId, 203, {}, {},
          [](Tables& t) {
              // The id names the mass scaling's region row.
-             auto const& regions = TableOf(t, rgnC_Region_TypeId).rows;
+             auto const& regions = tst_OldTableOf(t, rgnC_Region_TypeId).rows;
              for (std::size_t r = 0; r < regions.size(); ++r)
                  if (regions[r].values.at("names") == dbs_Value(dbs_List{dbs_Value("Set-1"), dbs_Value("Set-2")}))
-                     TableOf(t, kprC_MassScaling_TypeId).rows[0].values["region#OID"] = std::int64_t(r);
+                     tst_OldTableOf(t, kprC_MassScaling_TypeId).rows[0].values["region#OID"] = std::int64_t(r);
          }},
         {"MassScaling 203 without a region", kprC_MassScaling_TypeId, 203, {}, {.region = false}, {}},
         {"Load 203", kloC_Load_TypeId, 203, {}, {.fieldName = ""}, {}},
@@ -179,17 +173,19 @@ TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFile
         // 409 -> 414: the load's own direction becomes its traction level's direction vector.
         {"ShellEdgeLoad 409", kloC_ShellEdgeLoad_TypeId, 409, {}, {},
          [](Tables& t) {
-             auto& traction = TableOf(t, kloC_Traction_TypeId).rows[0].values["directionVector"];
-             TableOf(t, kloC_ShellEdgeLoad_TypeId).rows[0].values["direction"] = traction;
+             auto& traction = tst_OldTableOf(t, kloC_Traction_TypeId).rows[0].values["directionVector"];
+             tst_OldTableOf(t, kloC_ShellEdgeLoad_TypeId).rows[0].values["direction"] = traction;
              traction = dbs_Value();
          }},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.name);
         dbs_Database const stored = hst_ModelFile::Image(Model(c.stored));
-        Tables tables = Downgraded(stored, c.classId, c.version);
+        Tables tables = tst_AsOldTables(stored, {{c.classId, c.version}});
         if (c.edit) c.edit(tables);
-        if (c.classId == primary && c.version < 867) EXPECT_LT(ArrayOf(TableOf(tables, primary), "timeIncrementation").size(), 28u);
+        if (c.classId == primary && c.version < 867) {
+            EXPECT_LT(tst_OldTableOf(tables, primary).rows[0].values.at("timeIncrementation").AsDoubleArray().size(), 28u);
+        }
         std::string const bytes = Write(tables, stored);
         ddr_Model opened;
         ASSERT_NO_THROW(opened = hst_ModelFile::Open(path_));
@@ -219,8 +215,8 @@ TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClear
     for (auto const& c : cases) {
         SCOPED_TRACE(c.message);
         dbs_Database const stored = hst_ModelFile::Image(Model({}));
-        Tables tables = Downgraded(stored, c.classId, c.version);
-        TableOf(tables, c.classId).rows[0].values[c.attribute] = c.value;
+        Tables tables = tst_AsOldTables(stored, {{c.classId, c.version}});
+        tst_OldTableOf(tables, c.classId).rows[0].values[c.attribute] = c.value;
         std::string const bytes = Write(tables, stored);
         EXPECT_EQ(tst_MessageOf<std::exception>([&] { hst_ModelFile::Open(path_); }),
                   "Cannot open model file \"" + path_ + "\": " + c.message);
@@ -234,8 +230,8 @@ TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClear
 TEST_F(ControlsAndLoadsUpgrade, ARecordsProcedureFollowsItsMovedProcedureRow) {
     constexpr std::uint32_t RETIRED = 0x7F000701;
     dbs_Database stored = hst_ModelFile::Image(Model({}));
-    Tables tables = Downgraded(stored, kloC_StateQuad_TypeId, 203);
-    auto& record = TableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
+    Tables tables = tst_AsOldTables(stored, {{kloC_StateQuad_TypeId, 203}});
+    auto& record = tst_OldTableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
     dbs_Ref const step = record.AsRef();
     record = dbs_Ref{RETIRED, 0};
     dbs_Database db = tst_OldDatabase(tables, stored.Roots());
