@@ -112,7 +112,9 @@ TEST_F(AdptMeshConsPropagation, StatusesOfHistories) {
         AmcRecords out;
         EXPECT_EQ(AmcRefusal([&] { out = kprC_AdptMeshConsPropagator::Run(BuildAmc(c.steps, c.defs), ToyConstraint{}); }),
                   *c.statuses ? "" : AmcMessage(c.code)) << c.what;
-        if (*c.statuses) { EXPECT_EQ(tst_Letters(kprC_PropagatingRecords<kprC_AdptMeshConsState>::History(out)), c.statuses) << c.what; }
+        if (*c.statuses) {
+            EXPECT_EQ(tst_Letters(kprC_PropagatingRecords<kprC_AdptMeshConsState>::History(out)), c.statuses) << c.what;
+        }
     }
 }
 

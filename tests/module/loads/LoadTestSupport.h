@@ -16,20 +16,11 @@
 inline std::string tst_LoadHistory(kloC_Load const& load) { return tst_Letters(load.History()); }
 
 // Everything that makes a load's records: statuses, the very state objects and steps.
-struct tst_LoadSnapshot {
-    std::string history;
-    std::vector<void const*> states;
-    std::vector<void const*> steps;
-    bool suppressed;
-    bool operator==(tst_LoadSnapshot const&) const = default;
-};
-inline tst_LoadSnapshot tst_Snapshot(kloC_Load const& load) {
-    tst_LoadSnapshot s{tst_LoadHistory(load), {}, {}, load.IsSuppressed()};
-    for (auto const& r : load.States()) {
-        s.states.push_back(r.state().Shared().get());
-        s.steps.push_back(r.procedure().Shared().get());
-    }
-    return s;
+inline std::string tst_Snapshot(kloC_Load const& load) {
+    std::ostringstream s;
+    s << tst_LoadHistory(load) << (load.IsSuppressed() ? " suppressed" : "");
+    for (auto const& r : load.States()) s << ' ' << r.state().Shared().get() << '/' << r.procedure().Shared().get();
+    return s.str();
 }
 
 inline std::size_t tst_DistinctLoadStates(kloC_Load const& load) { return tst_DistinctStates(load.States()); }

@@ -112,7 +112,7 @@ TEST_F(Loads, RefusalsLeaveTheLoadExactlyAsItWas) {
         SCOPED_TRACE(testing::Message() << r.steps << " " << r.edits << " " << r.refused);
         kloC_ConcentratedForce force = tst_Force(r.steps, tst_StepName(r.created));
         tst_Edit(force, r.steps, r.edits);
-        tst_LoadSnapshot const before = tst_Snapshot(force);
+        std::string const before = tst_Snapshot(force);
         EXPECT_EQ(tst_LoadError([&] { tst_Edit(force, r.steps, r.refused); }), r.message);
         EXPECT_EQ(tst_Snapshot(force), before);
     }
