@@ -9,6 +9,7 @@
 #include "module/klo/loads/kloC_LoadContainer.h"
 #include "module/klo/loads/kloC_Moment.h"
 #include "module/klo/loads/kloC_Pressure.h"
+#include "platform/cls/cls_Script.h"
 #include "platform/nex/nex_Exception.h"
 #include "support/tst_History.h"
 #include "support/tst_Step.h"
@@ -21,6 +22,19 @@ inline std::string tst_Snapshot(kloC_Load const& load) {
     s << tst_LoadHistory(load) << (load.IsSuppressed() ? " suppressed" : "");
     for (auto const& r : load.States()) s << ' ' << r.state().Shared().get() << '/' << r.procedure().Shared().get();
     return s.str();
+}
+
+// Every script attribute of an object and its value, as text.
+inline std::string tst_Image(cls_Persistent const& o) {
+    std::string text;
+    for (auto const& a : cls_ScriptRegistry::AttributesOf(o.DynTypeId())) text += a.script + "=" + a.get(o).Repr() + " ";
+    return text;
+}
+// The values of every record's state.
+inline std::string tst_StateImages(kloC_Load const& load) {
+    std::string text;
+    for (auto const& r : load.States()) text += r.HasState() ? tst_Image(*r.state()) + "| " : "none | ";
+    return text;
 }
 
 inline std::size_t tst_DistinctLoadStates(kloC_Load const& load) { return tst_DistinctStates(load.States()); }

@@ -46,9 +46,11 @@ TEST_F(Loads, StatusesAfterEachEditAndPropagatingAgainChangesNothing) {
             std::string const letters = tst_Edit(*load, r.steps, r.edits);
             EXPECT_EQ(tst_LoadHistory(*load), r.history);
             std::size_t const distinct = tst_DistinctLoadStates(*load);
+            std::string const values = tst_StateImages(*load);
             for (int again = 0; again < 2; ++again) load->UpdateStates(), load->AdoptSteps(tst_Steps(letters));
             EXPECT_EQ(tst_LoadHistory(*load), r.history);
             EXPECT_EQ(tst_DistinctLoadStates(*load), distinct);
+            EXPECT_EQ(tst_StateImages(*load), values);
         }
         for (std::size_t i = 0; r.c1[i]; ++i)
             if (r.c1[i] != '.') { EXPECT_EQ(tst_C1(force, tst_StepName(char('1' + i))), r.c1[i] - '0') << i; }
