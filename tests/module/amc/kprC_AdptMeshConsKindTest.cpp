@@ -118,7 +118,10 @@ TEST_F(AdptMeshConsPropagation, StatusesOfHistories) {
     }
 }
 
-// The per-step state rules by procedure: amplitudes, complex values and magnitudes.
+// The per-step state rules by procedure: amplitudes, complex values and magnitudes. A
+// state changed to the procedure keeps its components and real parts where magnitudes
+// are used (clears them where not), its imaginary parts where complex values are, and
+// its amplitude where the procedure uses one.
 TEST(AdptMeshConsState, ProcedureRules) {
     struct AmcRow {
         unsigned procedure;
@@ -144,31 +147,15 @@ TEST(AdptMeshConsState, ProcedureRules) {
             EXPECT_EQ(s->UseComplex(r.procedure), r.complex) << r.procedure;
             EXPECT_EQ(s->UseMagnitude(r.procedure), r.magnitude) << r.procedure;
         }
-    }
-}
-
-// Changing the step's procedure: to a real procedure keeps the real parts, to one without
-// magnitudes clears the components, and the amplitude goes where it is not used.
-TEST(AdptMeshConsState, ChangeProcedureType) {
-    struct AmcCase {
-        unsigned procedure;
-        double u1, re, im;
-        bool amplitude;
-    } const cases[] = {
-        {kprC_STEADY_STATE_DIRECT_STEP_ID, 4.0, 2.0, 3.0, true},
-        {kprC_STATIC_STEP_ID, 4.0, 2.0, 0.0, true},
-        {kprC_FREQUENCY_STEP_ID, 0.0, 0.0, 0.0, false},
-        {kprC_STATIC_RIKS_STEP_ID, 4.0, 2.0, 0.0, false},
-    };
-    for (auto const& c : cases) {
-        kprC_DispAdptMeshConsState s;
-        s.u1(4.0);
-        s.amplitude("Amp-1");
-        s.SetComplexComponent(1, 2.0, 3.0);
-        s.ChangeProcedureType(c.procedure);
-        EXPECT_EQ(s.u1().value(), c.u1) << c.procedure;
-        EXPECT_EQ(s.ComplexComponent(1), std::make_pair(c.re, c.im)) << c.procedure;
-        EXPECT_EQ(s.amplitude().IsModified(), c.amplitude) << c.procedure;
+        kprC_DispAdptMeshConsState changed;
+        changed.u1(4.0);
+        changed.amplitude("Amp-1");
+        changed.SetComplexComponent(1, 2.0, 3.0);
+        changed.ChangeProcedureType(r.procedure);
+        double const kept = r.magnitude ? 1.0 : 0.0;
+        EXPECT_EQ(changed.u1().value(), 4.0 * kept) << r.procedure;
+        EXPECT_EQ(changed.ComplexComponent(1), std::make_pair(2.0 * kept, r.complex ? 3.0 : 0.0)) << r.procedure;
+        EXPECT_EQ(changed.amplitude().IsModified(), r.dispAmplitude) << r.procedure;
     }
 }
 
