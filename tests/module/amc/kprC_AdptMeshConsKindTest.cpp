@@ -6,6 +6,7 @@
 #include "module/kpr/amc/kprC_AdptMeshConsTypeLabelMap.h"
 #include "module/kpr/kprC_assert.h"
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
+#include "support/tst_Message.h"
 #include "tests/module/propagation/PropagationTestSupport.h"
 
 namespace {
@@ -14,14 +15,7 @@ using AmcRecords = std::vector<kprC_StateQuad>;
 
 // The message of a refusal, or "" when `run` raises nothing.
 template <class Run>
-std::string AmcRefusal(Run run) {
-    try {
-        run();
-    } catch (nex_Exception const& e) {
-        return e.what();
-    }
-    return "";
-}
+std::string AmcRefusal(Run run) { return tst_MessageOf<nex_Exception>(run); }
 std::string AmcMessage(kprC_ErrorEnm code) { return kprC_ErrorMessage(code); }
 
 // Each status value with its four predicates: active, propagated, illegal move, built in;
@@ -115,19 +109,19 @@ TEST_F(AdptMeshConsPropagation, StatusesOfHistories) {
         {"SFS", "CD.", "", kprC_AMC_INVALID_MODIFIED_STATE, "deactivated in a base-state step"},
     };
     for (auto const& c : cases) {
-        AmcRecords const records = BuildAmc(c.steps, c.defs);
+        AmcRecords out;
+        EXPECT_EQ(AmcRefusal([&] { out = kprC_AdptMeshConsPropagator::Run(BuildAmc(c.steps, c.defs), ToyConstraint{}); }),
+                  *c.statuses ? "" : AmcMessage(c.code)) << c.what;
         if (*c.statuses) {
-            AmcRecords out;
-            EXPECT_EQ(AmcRefusal([&] { out = kprC_AdptMeshConsPropagator::Run(records, ToyConstraint{}); }), "") << c.what;
             EXPECT_EQ(tst_Letters(kprC_PropagatingRecords<kprC_AdptMeshConsState>::History(out)), c.statuses) << c.what;
-        } else {
-            EXPECT_EQ(AmcRefusal([&] { kprC_AdptMeshConsPropagator::Run(records, ToyConstraint{}); }), AmcMessage(c.code))
-                << c.what;
         }
     }
 }
 
-// The per-step state rules by procedure: amplitudes, complex values and magnitudes.
+// The per-step state rules by procedure: amplitudes, complex values and magnitudes. A
+// state changed to the procedure keeps its components and real parts where magnitudes
+// are used (clears them where not), its imaginary parts where complex values are, and
+// its amplitude where the procedure uses one.
 TEST(AdptMeshConsState, ProcedureRules) {
     struct AmcRow {
         unsigned procedure;
@@ -153,31 +147,15 @@ TEST(AdptMeshConsState, ProcedureRules) {
             EXPECT_EQ(s->UseComplex(r.procedure), r.complex) << r.procedure;
             EXPECT_EQ(s->UseMagnitude(r.procedure), r.magnitude) << r.procedure;
         }
-    }
-}
-
-// Changing the step's procedure: to a real procedure keeps the real parts, to one without
-// magnitudes clears the components, and the amplitude goes where it is not used.
-TEST(AdptMeshConsState, ChangeProcedureType) {
-    struct AmcCase {
-        unsigned procedure;
-        double u1, re, im;
-        bool amplitude;
-    } const cases[] = {
-        {kprC_STEADY_STATE_DIRECT_STEP_ID, 4.0, 2.0, 3.0, true},
-        {kprC_STATIC_STEP_ID, 4.0, 2.0, 0.0, true},
-        {kprC_FREQUENCY_STEP_ID, 0.0, 0.0, 0.0, false},
-        {kprC_STATIC_RIKS_STEP_ID, 4.0, 2.0, 0.0, false},
-    };
-    for (auto const& c : cases) {
-        kprC_DispAdptMeshConsState s;
-        s.u1(4.0);
-        s.amplitude("Amp-1");
-        s.SetComplexComponent(1, 2.0, 3.0);
-        s.ChangeProcedureType(c.procedure);
-        EXPECT_EQ(s.u1().value(), c.u1) << c.procedure;
-        EXPECT_EQ(s.ComplexComponent(1), std::make_pair(c.re, c.im)) << c.procedure;
-        EXPECT_EQ(s.amplitude().IsModified(), c.amplitude) << c.procedure;
+        kprC_DispAdptMeshConsState changed;
+        changed.u1(4.0);
+        changed.amplitude("Amp-1");
+        changed.SetComplexComponent(1, 2.0, 3.0);
+        changed.ChangeProcedureType(r.procedure);
+        double const kept = r.magnitude ? 1.0 : 0.0;
+        EXPECT_EQ(changed.u1().value(), 4.0 * kept) << r.procedure;
+        EXPECT_EQ(changed.ComplexComponent(1), std::make_pair(2.0 * kept, r.complex ? 3.0 : 0.0)) << r.procedure;
+        EXPECT_EQ(changed.amplitude().IsModified(), r.dispAmplitude) << r.procedure;
     }
 }
 

@@ -1,3 +1,4 @@
+// A load case: its scale factors and its copies.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include "module/klo/loads/kloC_BodyLoads.h"
 #include "module/klo/loads/kloC_BoltLoad.h"
@@ -44,15 +45,6 @@ std::vector<Type> const types = {
     {"SurfaceCurrent", 'T', 54}, {"BodyCurrent", 'T', 54}, {"ConcConcFlux", 'X', 54},
     {"SurfaceConcentrationFlux", 'X', 0}, {"BodyConcentrationFlux", 'X', 0}, {"InwardVolAccel", 'L', 0},
 };
-
-unsigned Procedure(char letter) {
-    switch (letter) {
-    case 'G': return kprC_GEOSTATIC_STEP_ID;
-    case 'T': return kprC_COUPLED_THERMAL_ELECTRIC_STEP_ID;
-    case 'X': return kprC_MASS_DIFFUSION_STEP_ID;
-    default: return tst_ProcedureOf(letter);
-    }
-}
 
 cls_ScriptClass const& ClassOf(char const* constructor) {
     for (auto const* c : cls_ScriptRegistry::All())
@@ -94,19 +86,25 @@ Made Make(char const* constructor, double magnitude = 2.0, int modelSpace = rgnC
 
 // The message of checking the load in the history `letters`, "" when it passes.
 std::string Check(kloC_Load const& load, std::string const& letters = "S") {
-    kprC_StepList steps;
-    for (std::size_t i = 0; i < letters.size(); ++i)
-        steps.emplace_back("Step-" + std::to_string(i + 1), cow_COW<kprC_Step>(new tst_Step(Procedure(letters[i]))));
     kloC_LoadContainer loads;
-    loads.UpdateSteps(steps);
+    loads.UpdateSteps(tst_Steps(letters));
     return tst_LoadError([&] { loads.Insert("Load", load); });
 }
 
 std::string Message(kloC_ErrorEnm code) { return kloC_ErrorMessage(code); }
 
+void SetBoltMethod(kloC_Load& bolt, kloC_BoltLoadMethodEnm method) {
+    auto state = dynamic_cast<kloC_BoltLoadState const&>(bolt.StateIn("Step-1"));
+    state.boltMethod(method);
+    bolt.Insert("Step-1", state);
+}
+
 class EveryLoadType : public tst_LibraryTest {};
 
-TEST_F(EveryLoadType, NamesLabelsAndLoadCases) {
+// Each type has a label and a state class, its load case admission, and its creation in
+// a one-step history of every procedure: refused in an Anneal step (18), in a procedure
+// that does not admit the type (34), else valid.
+TEST_F(EveryLoadType, LabelsLoadCasesAndCreationByProcedure) {
     EXPECT_EQ(types.size(), 33u);
     for (auto const& t : types) {
         SCOPED_TRACE(t.constructor);
@@ -116,16 +114,7 @@ TEST_F(EveryLoadType, NamesLabelsAndLoadCases) {
         Made const load = Make(t.constructor);
         EXPECT_EQ(load->AllowedInALoadCase(), t.loadCaseRefusal != 54);
         EXPECT_EQ(load->NYIForLoadCase(), t.loadCaseRefusal == 55);
-    }
-}
-
-// Created in a one-step history of every procedure: refused in an Anneal step (18), in
-// a procedure that does not admit the type (34), else valid.
-TEST_F(EveryLoadType, CreationFollowsTheProcedure) {
-    for (auto const& t : types) {
-        Made const load = Make(t.constructor);
         for (unsigned p = kprC_ProcedureSet::first; p < kprC_ProcedureSet::first + kprC_ProcedureSet::count; ++p) {
-            SCOPED_TRACE(testing::Message() << t.constructor << " " << std::hex << p);
             kprC_StepList steps{{"Step-1", cow_COW<kprC_Step>(new tst_Step(p))}};
             kloC_LoadContainer loads;
             loads.UpdateSteps(steps);
@@ -133,7 +122,7 @@ TEST_F(EveryLoadType, CreationFollowsTheProcedure) {
                                          : kloC_isValidLoadTypeforStep(int(load->DynTypeId()), int(p))
                                              ? ""
                                              : Message(kloC_TYPE_INVALID_IN_STEP);
-            EXPECT_EQ(tst_LoadError([&] { loads.Insert("Load", *load); }), expected);
+            EXPECT_EQ(tst_LoadError([&] { loads.Insert("Load", *load); }), expected) << std::hex << p;
         }
     }
 }
@@ -162,9 +151,7 @@ TEST_F(EveryLoadType, ZeroMagnitudes) {
         }
     }
     Made bolt = Make("BoltLoad", 0.0);
-    auto state = dynamic_cast<kloC_BoltLoadState const&>(bolt->StateIn("Step-1"));
-    state.boltMethod(kloC_BoltLoadMethodEnm::ADJUST_LENGTH);
-    bolt->Insert("Step-1", state);
+    SetBoltMethod(*bolt, kloC_BoltLoadMethodEnm::ADJUST_LENGTH);
     EXPECT_EQ(Check(*bolt), "");
 }
 
@@ -179,13 +166,6 @@ TEST_F(EveryLoadType, EachRuleRaisesItsMessage) {
             std::unique_ptr<kloC_LoadState> s(l.StateIn("Step-1").Copy());
             Set(*s, name, value);
             l.Insert("Step-1", *s);
-        });
-    };
-    auto method = [](kloC_BoltLoadMethodEnm m) {
-        return Edit([=](kloC_Load& l) {
-            auto s = dynamic_cast<kloC_BoltLoadState const&>(l.StateIn("Step-1"));
-            s.boltMethod(m);
-            l.Insert("Step-1", s);
         });
     };
     cls_ScriptList const zeroLength{cls_ScriptList{1.0, 1.0, 1.0}, cls_ScriptList{1.0, 1.0, 1.0}};
@@ -217,7 +197,7 @@ TEST_F(EveryLoadType, EachRuleRaisesItsMessage) {
         {"CoriolisForce", set("point2", cls_ScriptList{0.0, 1.0, 0.0}), kloC_TWO_D_AXIS, rgnC_TWO_D},
         {"CoriolisForce", both(set("axisSelPoint2", "ENTEREDCOORD"), set("coordAxisPt2", cls_ScriptList{0.0, 0.0, 0.0})),
          kloC_AXIS_POINTS_COINCIDENT},
-        {"BoltLoad", method(kloC_BoltLoadMethodEnm::FIX_LENGTH), kloC_BOLT_FIXED_AT_CREATION},
+        {"BoltLoad", [](kloC_Load& l) { SetBoltMethod(l, kloC_BoltLoadMethodEnm::FIX_LENGTH); }, kloC_BOLT_FIXED_AT_CREATION},
         {"ConcentratedHeatFlux", set("dof", 10), kloC_HEAT_FLUX_DOF_RANGE, 1, "H"},
         {"ConcentratedHeatFlux", set("dof", 32), kloC_HEAT_FLUX_DOF_RANGE, 1, "H"},
         {"SurfaceHeatFlux", inState("magnitude", 0.0), kloC_ZERO_MAGNITUDE, 1, "H"},
@@ -235,14 +215,14 @@ TEST_F(EveryLoadType, EachRuleRaisesItsMessage) {
     for (int dof : {11, 31}) {
         Made flux = Make("ConcentratedHeatFlux");
         Set(*flux, "dof", dof);
-        EXPECT_EQ(Check(*flux, "H"), "");
+        EXPECT_EQ(Check(*flux, "H"), "") << dof;
     }
 }
 
 // A bolt is never deactivated and its creation never moved; it is created in the first step.
 TEST_F(EveryLoadType, BoltLoadEditing) {
     kloC_LoadContainer loads;
-    loads.UpdateSteps(tst_LoadSteps("SSS"));
+    loads.UpdateSteps(tst_Steps("SSS"));
     loads.Insert("Bolt", *Make("BoltLoad"));
     auto& bolt = loads.Get("Bolt");
     EXPECT_EQ(tst_LoadError([&] { bolt.Deactivate("Step-2"); }), Message(kloC_BOLT_DEACTIVATE));
@@ -267,7 +247,7 @@ TEST_F(EveryLoadType, StateFlagsFollowTheSettings) {
                           Case{rgnC_TWO_D, System::LOCAL, false, false}, Case{rgnC_TWO_D, System::GLOBAL, true, false},
                           Case{rgnC_AXISYMMETRIC, System::LOCAL, true, false}}) {
         kloC_LoadContainer loads;
-        loads.UpdateSteps(tst_LoadSteps("SS"));
+        loads.UpdateSteps(tst_Steps("SS"));
         Made line = Make("LineLoad", 1.0, c.space);
         loads.Insert("Line", *line);
         auto& load = dynamic_cast<kloC_LineLoad&>(loads.Get("Line"));
@@ -288,8 +268,10 @@ TEST_F(EveryLoadType, StateFlagsFollowTheSettings) {
     }
 }
 
-// Every type written with settings other than its initial ones reads back the same.
-TEST_F(EveryLoadType, StoredFormRoundTrip) {
+// Settings other than its initial ones for every attribute of the load and its creation
+// state but the deactivation; the load is suppressed (the flag flips with the rest), so
+// that no rule refuses the settings.
+Made Flipped(char const* constructor) {
     auto other = [](cls_ScriptAttribute const& a, cls_ScriptValue const& now) -> std::optional<cls_ScriptValue> {
         switch (a.type.kind) {
         case cls_ScriptKind::Bool: return !*now.If<bool>();
@@ -300,34 +282,107 @@ TEST_F(EveryLoadType, StoredFormRoundTrip) {
         default: return std::nullopt;
         }
     };
-    auto image = [](cls_Persistent const& o) {
-        std::string text;
-        for (auto const& a : cls_ScriptRegistry::AttributesOf(o.DynTypeId())) text += a.script + "=" + a.get(o).Repr() + " ";
-        return text;
+    Made load = Make(constructor);
+    auto state = std::unique_ptr<kloC_LoadState>(load->StateIn("Step-1").Copy());
+    for (cls_Persistent* o : {static_cast<cls_Persistent*>(load.get()), static_cast<cls_Persistent*>(state.get())})
+        for (auto const& a : cls_ScriptRegistry::AttributesOf(o->DynTypeId()))
+            if (a.script != "deactivate")
+                if (auto v = other(a, a.get(*o))) a.set(*o, *v, a.script.c_str());
+    load->Insert("Step-1", *state);
+    return load;
+}
+
+// The loads container written to and read from the database: every load class and state
+// class as stored, then each load: its type, settings, history, values and state sharing
+// per step, and the container's step objects in its records. Every type with its settings
+// flipped, beside loads with histories of their own.
+TEST_F(EveryLoadType, StoredFormRoundTrip) {
+    kloC_LoadContainer loads;
+    loads.UpdateSteps(tst_Steps("SSFSSL"));
+    kloC_ConcentratedForce force(tst_Set("Set-1"), "Step-1", kloC_ConcentratedForceState(1.0, 2.0, 3.0));
+    force.follower(true);
+    loads.Insert("Force", force);
+    tst_Define(loads.Get("Force"), "Step-4", 9.0);
+    loads.Get("Force").Deactivate("Step-5");
+    kloC_Pressure pressure(tst_Set("Surf-1"), "Step-2", kloC_PressureState(3.0), kloC_Pressure::PressureTypeEnum::STAGNATION);
+    loads.Insert("Pressure", pressure);
+    loads.Insert("Perturbation", tst_Force("SSFSSL", "Step-6", 2.0));
+    for (auto const& t : types) loads.Insert(t.constructor, *Flipped(t.constructor));
+    EXPECT_EQ(tst_LoadHistory(loads.ConstGet("Force")), "CPBMDI");
+    EXPECT_EQ(tst_LoadHistory(loads.ConstGet("Perturbation")), "OOOOOC");
+
+    dbs_Database db;
+    cls_WriteVisitor(db).WriteRoot("loads", loads);
+    // Every load class and state class with its stored attributes: name, type code, type
+    // id argument and collection kind, as registered and as written.
+    using Attr = std::tuple<std::string, int, std::uint32_t, int>;
+    auto const plain = [](char const* name, int code) { return Attr{name, code, 1, 0}; };
+    auto const object = [](char const* name, std::uint32_t id) { return Attr{name, 15, id, 0}; };
+    auto const flag = [&](char const* name) { return plain(name, 13); };
+    auto const real = [&](char const* name) { return plain(name, 10); };
+    std::uint32_t const region = 0x000A0010, perStepDouble = 0x000A0011, perStepString = 0x000A0012, list = 0x230001;
+    struct Table {
+        std::uint32_t id;
+        int version;
+        std::vector<Attr> schema;
     };
-    // Suppressed (the flag flips with the rest), so that no rule refuses the settings.
-    for (auto const& t : types) {
-        SCOPED_TRACE(t.constructor);
-        Made load = Make(t.constructor);
-        auto state = std::unique_ptr<kloC_LoadState>(load->StateIn("Step-1").Copy());
-        for (cls_Persistent* o : {static_cast<cls_Persistent*>(load.get()), static_cast<cls_Persistent*>(state.get())})
-            for (auto const& a : cls_ScriptRegistry::AttributesOf(o->DynTypeId()))
-                if (a.script != "deactivate")
-                    if (auto v = other(a, a.get(*o))) a.set(*o, *v, a.script.c_str());
-        load->Insert("Step-1", *state);
-        kloC_LoadContainer loads;
-        loads.UpdateSteps(tst_LoadSteps("S"));
-        loads.Insert("Load", *load);
-        dbs_Database db;
-        cls_WriteVisitor(db).WriteRoot("loads", loads);
-        auto back = cls_ReadVisitor(db).ReadRoot<kloC_LoadContainer>("loads");
-        ASSERT_TRUE(back);
-        auto const &was = loads.ConstGet("Load"), &is = back->ConstGet("Load");
-        EXPECT_EQ(typeid(is), typeid(was));
-        EXPECT_TRUE(is.IsSuppressed());
-        EXPECT_EQ(image(is), image(was));
-        EXPECT_EQ(image(is.StateIn("Step-1")), image(was.StateIn("Step-1")));
+    std::vector<Table> const tables = {
+        {0x02880001, 815, {object("region", region), flag("suppress"), {"states", 15, list, 1}, plain("fieldName", 11)}},
+        {0x02880002, 203, {flag("deactivate"), object("amplitude", perStepString)}},
+        {0x02880010, 831,
+         {plain("stepName", 11), plain("status", 14), object("state", 0x02880002), object("procedure", 0x023C002C)}},
+        {0x02880003, 203, {flag("useComplex"), real("complexC1Real"), real("complexC1Imag"), real("complexC2Real"),
+                           real("complexC2Imag"), real("complexC3Real"), real("complexC3Imag")}},
+        {0x02880004, 203, {object("c1", perStepDouble), object("c2", perStepDouble), object("c3", perStepDouble)}},
+        {0x02880047, 203, {flag("follower"), object("csys", 0x02480001)}},
+        {0x02880048, 203, {}},
+        {0x02880018, 203, {flag("follower"), object("csys", 0x02480001)}},
+        {0x02880019, 203, {}},
+        {0x02880005, 203, {flag("useComplex"), real("complexMagReal"), real("complexMagImag")}},
+        {0x02880006, 203, {object("magnitude", perStepDouble)}},
+        {0x02880008, 844, {plain("distType", 14), flag("useComplex"), real("complexMagReal"), real("complexMagImag"),
+                           object("referencePoint", region)}},
+        {0x02880009, 203, {object("magnitude", perStepDouble), object("hZero", perStepDouble),
+                           object("hReference", perStepDouble), flag("useHydrostatic")}},
+        {0x0288000D, 510, {{"map", 15, 0x230002, 2}, {"procedures", 15, list, 1}, {"danglingRegions", 15, list, 1}}},
+    };
+    auto const schemaOf = [](std::vector<dbs_Attribute> const& attributes) {
+        std::vector<Attr> out;
+        for (auto const& a : attributes) out.push_back({a.name, a.typeCode, a.typeIdArg, a.collectionKind});
+        return out;
+    };
+    for (auto const& t : tables) {
+        SCOPED_TRACE(testing::Message() << std::hex << t.id);
+        auto const* md = cls_MetadataRegistrar::Find(t.id);
+        ASSERT_NE(md, nullptr);
+        EXPECT_EQ(md->Version(), t.version);
+        EXPECT_EQ(schemaOf(md->Attributes()), t.schema);
+        if (auto const* stored = db.FindTable(t.id)) {
+            EXPECT_EQ(stored->version, t.version);
+            EXPECT_EQ(schemaOf(stored->schema), t.schema);
+        }
     }
+    for (auto id : {kloC_Load::TypeId(), kloC_StateQuad::TypeId(), kloC_ConcentratedForceState::TypeId(),
+                    kloC_PressureState::TypeId(), kloC_LoadContainer::TypeId()})
+        EXPECT_NE(db.FindTable(id), nullptr) << std::hex << id;
+
+    auto back = cls_ReadVisitor(db).ReadRoot<kloC_LoadContainer>("loads");
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->Keys(), loads.Keys());
+    for (auto const& name : loads.Keys()) {
+        SCOPED_TRACE(name);
+        auto const &was = loads.ConstGet(name), &is = back->ConstGet(name);
+        EXPECT_EQ(typeid(is), typeid(was));
+        EXPECT_EQ(tst_Image(is), tst_Image(was));
+        EXPECT_EQ(tst_StateImages(is), tst_StateImages(was));
+        EXPECT_EQ(tst_LoadHistory(is), tst_LoadHistory(was));
+        EXPECT_EQ(tst_SharingPattern(is.States()), tst_SharingPattern(was.States()));
+        EXPECT_EQ(tst_DistinctLoadStates(is), tst_DistinctLoadStates(was));
+        EXPECT_EQ(is.region(), was.region());
+        for (std::size_t i = 0; i < is.States().size(); ++i)
+            EXPECT_EQ(is.States()[i].procedure().Shared(), back->procedures()[i].procedure().Shared()) << i;
+    }
+    for (auto const& t : types) EXPECT_TRUE(back->ConstGet(t.constructor).IsSuppressed()) << t.constructor;
 }
 
 // The class versions that differ from the common 203.

@@ -1,59 +1,62 @@
-#include <functional>
-
+// The records of a load over a history of steps: statuses after each kind of edit, the
+// refusals that leave the load as it was, state sharing, checks and admission.
 #include "tests/module/loads/LoadTestSupport.h"
 
 namespace {
 
 class Loads : public tst_LibraryTest {};
 
-// Statuses over a realistic history: Static, Frequency, Static, Static, Static linear
-// perturbation, with the edits of each case; the same edits on a pressure.
-TEST_F(Loads, StatusTableOverARealisticHistory) {
-    // A definition that changes only the magnitude (the first component of a force).
-    using Change = std::function<void(kloC_Load&, cow_String const&, double)>;
-    Change const forceChange = [](kloC_Load& l, cow_String const& step, double v) { l.Insert(step, tst_ForceChange(v)); };
-    Change const pressureChange = [](kloC_Load& l, cow_String const& step, double v) {
-        kloC_PressureState s;
-        s.magnitude(v);
-        l.Insert(step, s);
+// Each row's force and a pressure alike, both created in Step-`created` and edited by
+// `edits`; then propagating the records again changes nothing. `c1`: the force's first
+// component per step, '.' unchecked.
+TEST_F(Loads, StatusesAfterEachEditAndPropagatingAgainChangesNothing) {
+    struct Row {
+        char const *steps, *edits, *history, *c1 = "";
+        char created = '1';
+    } const rows[] = {
+        // Static, Frequency, Static, Static, Static linear perturbation.
+        {"SFSSL", "", "CBPPB"},
+        {"SFSSL", "i3", "CBMPB"},
+        {"SFSSL", "D4", "CBPDI"},
+        {"SFSSL", "D3 i4", "CBDII"},  // a modification after the deactivation is dropped
+        {"SHSSL", "", "CVPPB"},
+        {"SSSSL", "D2 ASHSSL", "CVDII"},  // deactivated where not valid: shown in the next step
+        {"SSSS", "D2 ASHSS R3", "CVPP"},  // a reset where it shows undoes the deferred deactivation
+        {"SFSSL", "M13", "NNCPB"},
+        {"SFSSL", "", "OOOOC", "", '5'},  // created in the perturbation step: there only
+        {"SL", "M??", "OC", "", '2'},     // a move to the same step checks nothing
+        {"SM", "", "CB"},
+        {"SSFS", "i2", "CMBP", "...2"},  // the propagated state is the one of before the frequency step
+        {"SSSFSL", "D2 ASHSFSL", "CVDIII"},
+        {"SSSSS", "i3", "CPMPP"},
+        {"SSSSS", "i3 M35", "CPPPM", "...13"},
+        {"SSSSS", "i3 M35 D3", "CPDII"},
+        {"SSSSS", "i3 M35 D3 D3 R3", "CPPPP"},  // the modification after it went with the deactivation
+        {"SFS", "D2", "CBP"},                   // built into the base state there: nothing
+        // A definition beyond the span of a move, either way round, is left where it is.
+        {"SSSSS", "i2 i5 M23", "CPMPM"},
+        {"SSSSS", "i2 i5 M23 M32", "CMPPM", "...25"},
     };
-    struct Case {
-        char const* what;
-        std::string steps;
-        std::function<void(kloC_Load&, Change const&)> edit;
-        std::string expected;
-    };
-    auto nothing = [](kloC_Load&, Change const&) {};
-    std::vector<Case> const cases = {
-        {"created, built into the base state, propagated", "SFSSL", nothing, "CBPPB"},
-        {"modified after a frequency step", "SFSSL", [](kloC_Load& l, Change const& c) { c(l, "Step-3", 4.0); }, "CBMPB"},
-        {"deactivated, inactive in the perturbation step", "SFSSL", [](kloC_Load& l, Change const&) { l.Deactivate("Step-4"); },
-         "CBPDI"},
-        {"a modification after the deactivation is dropped", "SFSSL",
-         [](kloC_Load& l, Change const& c) { l.Deactivate("Step-3"); c(l, "Step-4", 4.0); }, "CBDII"},
-        {"not valid in a heat transfer step", "SHSSL", nothing, "CVPPB"},
-        {"deactivated where not valid: shown in the next step", "SSSSL",
-         [](kloC_Load& l, Change const&) { l.Deactivate("Step-2"); l.AdoptSteps(tst_LoadSteps("SHSSL")); }, "CVDII"},
-        {"created later: not yet created before", "SFSSL", [](kloC_Load& l, Change const&) { l.Move("Step-1", "Step-3"); },
-         "NNCPB"},
-    };
-    for (auto const& c : cases) {
-        kloC_ConcentratedForce force = tst_Force(c.steps);
-        c.edit(force, forceChange);
-        EXPECT_EQ(tst_LoadHistory(force), c.expected) << c.what << " (force)";
-        kloC_Pressure pressure(tst_Set("Surf-1"), "Step-1", kloC_PressureState(2.0));
-        pressure.AdoptSteps(tst_LoadSteps(c.steps));
-        c.edit(pressure, pressureChange);
-        EXPECT_EQ(tst_LoadHistory(pressure), c.expected) << c.what << " (pressure)";
+    for (auto const& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.steps << " " << r.edits);
+        kloC_ConcentratedForce force = tst_Force(r.steps, tst_StepName(r.created));
+        kloC_Pressure pressure(tst_Set("Surf-1"), tst_StepName(r.created), kloC_PressureState(2.0));
+        pressure.AdoptSteps(tst_Steps(r.steps));
+        for (kloC_Load* load : {static_cast<kloC_Load*>(&force), static_cast<kloC_Load*>(&pressure)}) {
+            std::string const letters = tst_Edit(*load, r.steps, r.edits);
+            EXPECT_EQ(tst_LoadHistory(*load), r.history);
+            std::size_t const distinct = tst_DistinctLoadStates(*load);
+            std::string const values = tst_StateImages(*load);
+            for (int again = 0; again < 2; ++again) load->UpdateStates(), load->AdoptSteps(tst_Steps(letters));
+            EXPECT_EQ(tst_LoadHistory(*load), r.history);
+            EXPECT_EQ(tst_DistinctLoadStates(*load), distinct);
+            EXPECT_EQ(tst_StateImages(*load), values);
+        }
+        for (std::size_t i = 0; r.c1[i]; ++i)
+            if (r.c1[i] != '.') { EXPECT_EQ(tst_C1(force, tst_StepName(char('1' + i))), r.c1[i] - '0') << i; }
     }
-    // A load created in the perturbation step exists there only.
-    kloC_ConcentratedForce perturbation = tst_Force("SFSSL", "Step-5");
-    EXPECT_EQ(tst_LoadHistory(perturbation), "OOOOC");
-    // The propagated state is the one of before the frequency step.
     kloC_ConcentratedForce force = tst_Force("SSFS");
-    force.Insert("Step-2", tst_ForceChange(7.0));
-    EXPECT_EQ(tst_LoadHistory(force), "CMBP");
-    EXPECT_EQ(tst_C1(force, "Step-4"), 7.0);
+    tst_Edit(force, "SSFS", "i2");
     EXPECT_EQ(force.StateIn("Step-4").amplitude().state(), mdl_PropAttributeStateEnm::UNSET);
     EXPECT_EQ(dynamic_cast<kloC_VectorState const&>(force.StateIn("Step-4")).Component(1).state(),
               mdl_PropAttributeStateEnm::INHERITED);
@@ -61,155 +64,59 @@ TEST_F(Loads, StatusTableOverARealisticHistory) {
     EXPECT_TRUE(force.HasStep("Step-4"));
     EXPECT_EQ(tst_LoadError([&] { force.CheckStep("Step-3"); }),
               "The load does not exist in the specifed step or is suppressed or inactive.");
+    kloC_ConcentratedForce cleared = tst_Force("SFS");
+    tst_Define(cleared, "Step-3", 2.0);
+    EXPECT_TRUE(cleared.ClearState("Step-3"));
+    EXPECT_FALSE(cleared.ClearState("Nope"));
+    EXPECT_EQ(tst_LoadHistory(cleared), "CBP");
+    EXPECT_FALSE(tst_Define(cleared, "Initial", 1.0));
+    cleared.ClearStepState("Step-3");  // the record emptied without propagating
+    EXPECT_EQ(tst_LoadHistory(cleared), "CBN");
+    EXPECT_FALSE(cleared.States()[2].procedure());
+    EXPECT_THROW(cleared.ClearStepState("Nope"), omu_KeyErrorException);
+    EXPECT_THROW(cleared.Status("Nope"), omu_KeyErrorException);
 }
 
-// A deactivation deferred past a step that does not admit the load is undone by a
-// reset in the step that shows it.
-TEST_F(Loads, ResetUndoesADeferredDeactivation) {
-    kloC_ConcentratedForce force = tst_Force("SSSS");
-    force.Deactivate("Step-2");
-    force.AdoptSteps(tst_LoadSteps("SHSS"));
-    EXPECT_EQ(force.Status("Step-3"), mdl_PropagationStatusEnm::DEACTIVATED);
-    force.Reset("Step-3");
-    EXPECT_EQ(tst_LoadHistory(force), tst_LoadHistory(tst_Force("SHSS")));
-}
-
-// Every refusal raises its message; those the load guards leave it exactly as it was.
+// Every refusal raises its message and leaves the load exactly as it was.
 TEST_F(Loads, RefusalsLeaveTheLoadExactlyAsItWas) {
-    struct Case {
-        char const* what;
-        std::string steps;
-        std::function<void(kloC_ConcentratedForce&)> prepare;
-        std::function<void(kloC_ConcentratedForce&)> refused;
+    std::string const unknown = "The specified step either does not exist or is the Initial step.",
+                      notDeactivated = "Load cannot be deactivated.",
+                      destination = "Cannot move the load because the destination step is Created, Modified, or Deactivated.",
+                      intoPerturbation = "Cannot move a load into a perturbation step.",
+                      atCreation = "Cannot reset a load in the step it was created.";
+    struct Row {
+        char const *steps, *edits, *refused;
         std::string message;
+        char created = '1';
+    } const rows[] = {
+        {"SSS", "", "D0", unknown},
+        {"SSS", "", "D1", notDeactivated},
+        {"SSS", "", "d1", notDeactivated},
+        {"SHS", "", "D2", "Load is not active."},
+        {"SSSS", "i2 D3", "M24", "Cannot move the load because an intermediate step is Created, Modified, or Deactivated."},
+        {"SSSS", "i3", "M23", destination},
+        {"SSSS", "i3", "M31", destination},
+        {"SSSS", "D2", "M34", "Load to be moved must be active."},
+        {"SSSS", "", "M24", "There is no load modification to move in the indicated step."},
+        {"SSSL", "i3", "M34", intoPerturbation},
+        {"SM", "i1", "M12", intoPerturbation},
+        {"SSSA", "i3", "M34", "Cannot move a load into an Anneal step."},
+        {"SSSH", "i3", "M34", "The specified type of load cannot be moved to this type of step."},
+        {"SSS", "", "M?2", unknown},
+        {"SSS", "", "R1", atCreation},
+        {"SSS", "i3", "R3", "Reset can only be used in the deactivated step."},
+        {"SSS", "", "X1", atCreation},
+        {"SL", "", "M21", "Cannot move a load defined in a perturbation step.", '2'},
+        // The perturbation step is checked before the creation step.
+        {"SL", "", "D2", "Load defined in a previous base state cannot be deactivated.", '2'},
     };
-    auto none = [](kloC_ConcentratedForce&) {};
-    auto modify3 = [](kloC_ConcentratedForce& l) { l.Insert("Step-3", tst_ForceChange(3.0)); };
-    std::vector<Case> const cases = {
-        {"deactivate an unknown step", "SSS", none, [](auto& l) { l.Deactivate("Initial"); },
-         "The specified step either does not exist or is the Initial step."},
-        {"deactivate in the creation step", "SSS", none, [](auto& l) { l.Deactivate("Step-1"); }, "Load cannot be deactivated."},
-        {"insert a deactivation into the creation", "SSS", none,
-         [](auto& l) {
-             kloC_ConcentratedForceState off;
-             off.deactivate(true);
-             l.Insert("Step-1", off);
-         },
-         "Load cannot be deactivated."},
-        {"deactivate where not valid", "SHS", none, [](auto& l) { l.Deactivate("Step-2"); }, "Load is not active."},
-        {"move across a deactivation", "SSSS", [](auto& l) { l.Insert("Step-2", tst_ForceChange(2.0)); l.Deactivate("Step-3"); },
-         [](auto& l) { l.Move("Step-2", "Step-4"); },
-         "Cannot move the load because an intermediate step is Created, Modified, or Deactivated."},
-        {"move onto a modification", "SSSS", modify3, [](auto& l) { l.Move("Step-2", "Step-3"); },
-         "Cannot move the load because the destination step is Created, Modified, or Deactivated."},
-        {"move onto the creation", "SSSS", modify3, [](auto& l) { l.Move("Step-3", "Step-1"); },
-         "Cannot move the load because the destination step is Created, Modified, or Deactivated."},
-        {"move an inactive step", "SSSS", [](auto& l) { l.Deactivate("Step-2"); }, [](auto& l) { l.Move("Step-3", "Step-4"); },
-         "Load to be moved must be active."},
-        {"move a propagated step", "SSSS", none, [](auto& l) { l.Move("Step-2", "Step-4"); },
-         "There is no load modification to move in the indicated step."},
-        {"move into a perturbation step", "SSSL", modify3, [](auto& l) { l.Move("Step-3", "Step-4"); },
-         "Cannot move a load into a perturbation step."},
-        {"move into an anneal step", "SSSA", modify3, [](auto& l) { l.Move("Step-3", "Step-4"); },
-         "Cannot move a load into an Anneal step."},
-        {"move into a heat transfer step", "SSSH", modify3, [](auto& l) { l.Move("Step-3", "Step-4"); },
-         "The specified type of load cannot be moved to this type of step."},
-        {"move from an unknown step", "SSS", none, [](auto& l) { l.Move("Nope", "Step-2"); },
-         "The specified step either does not exist or is the Initial step."},
-        {"reset the creation", "SSS", none, [](auto& l) { l.Reset("Step-1"); }, "Cannot reset a load in the step it was created."},
-        {"reset a modification", "SSS", modify3, [](auto& l) { l.Reset("Step-3"); }, "Reset can only be used in the deactivated step."},
-        {"clear the creation step", "SSS", none, [](auto& l) { l.ClearStepState("Step-1"); },
-         "Cannot reset a load in the step it was created."},
-    };
-    for (auto const& c : cases) {
-        kloC_ConcentratedForce force = tst_Force(c.steps);
-        c.prepare(force);
-        tst_LoadSnapshot const before = tst_Snapshot(force);
-        EXPECT_EQ(tst_LoadError([&] { c.refused(force); }), c.message) << c.what;
-        EXPECT_EQ(tst_Snapshot(force), before) << c.what;
-    }
-    // The perturbation load itself, refused in its creation step, is unchanged too.
-    kloC_ConcentratedForce p = tst_Force("SL", "Step-2");
-    tst_LoadSnapshot const before = tst_Snapshot(p);
-    EXPECT_EQ(tst_LoadError([&] { p.Move("Step-2", "Step-1"); }), "Cannot move a load defined in a perturbation step.");
-    // The perturbation step is checked before the creation step.
-    EXPECT_EQ(tst_LoadError([&] { p.Deactivate("Step-2"); }),
-              "Load defined in a previous base state cannot be deactivated.");
-    EXPECT_EQ(tst_Snapshot(p), before);
-    // A moved creation takes the destination's place; moving to the same step checks nothing.
-    EXPECT_NO_THROW(p.Move("Nope", "Nope"));
-    kloC_ConcentratedForce m = tst_Force("SM");
-    EXPECT_EQ(tst_LoadHistory(m), "CB");
-    EXPECT_EQ(tst_LoadError([&] { m.Insert("Step-1", tst_ForceChange(1.0)); m.Move("Step-1", "Step-2"); }),
-              "Cannot move a load into a perturbation step.");
-    EXPECT_FALSE(m.Insert("Initial", tst_ForceChange(1.0)));
-}
-
-TEST_F(Loads, MoveResetAndClearChangeTheHistoryAsDefined) {
-    kloC_ConcentratedForce force = tst_Force("SSSSS");
-    force.Insert("Step-3", tst_ForceChange(3.0));
-    EXPECT_EQ(tst_LoadHistory(force), "CPMPP");
-    force.Move("Step-3", "Step-5");
-    EXPECT_EQ(tst_LoadHistory(force), "CPPPM");
-    EXPECT_EQ(tst_C1(force, "Step-4"), 1.0);
-    EXPECT_EQ(tst_C1(force, "Step-5"), 3.0);
-    force.Deactivate("Step-3");
-    EXPECT_EQ(tst_LoadHistory(force), "CPDII");
-    force.Deactivate("Step-3");  // already deactivated: nothing
-    force.Reset("Step-3");
-    EXPECT_EQ(tst_LoadHistory(force), "CPPPP");  // the modification after it went with the deactivation
-    EXPECT_TRUE(force.HasStep("Step-5"));
-    force.Insert("Step-2", tst_ForceChange(2.0));
-    EXPECT_TRUE(force.ClearState("Step-2"));
-    EXPECT_FALSE(force.ClearState("Nope"));
-    EXPECT_EQ(tst_LoadHistory(force), "CPPPP");
-    // Deactivating where the load is built into the base state does nothing.
-    kloC_ConcentratedForce base = tst_Force("SFS");
-    base.Deactivate("Step-2");
-    EXPECT_EQ(tst_LoadHistory(base), "CBP");
-    // Clearing a step's record empties it without propagating.
-    base.ClearStepState("Step-3");
-    EXPECT_EQ(tst_LoadHistory(base), "CBN");
-    EXPECT_FALSE(base.States()[2].procedure());
-    EXPECT_THROW(base.ClearStepState("Nope"), omu_KeyErrorException);
-    EXPECT_THROW(base.Status("Nope"), omu_KeyErrorException);
-
-    // A definition beyond the span of a move, either way round, is left where it is.
-    kloC_ConcentratedForce later = tst_Force("SSSSS");
-    later.Insert("Step-2", tst_ForceChange(2.0));
-    later.Insert("Step-5", tst_ForceChange(5.0));
-    later.Move("Step-2", "Step-3");
-    EXPECT_EQ(tst_LoadHistory(later), "CPMPM");
-    later.Move("Step-3", "Step-2");
-    EXPECT_EQ(tst_LoadHistory(later), "CMPPM");
-    EXPECT_EQ(tst_C1(later, "Step-4"), 2.0);
-    EXPECT_EQ(tst_C1(later, "Step-5"), 5.0);
-}
-
-// Propagating the records again changes nothing, after every kind of edit.
-TEST_F(Loads, PropagationIsIdempotent) {
-    std::vector<std::function<void(kloC_ConcentratedForce&)>> const edits = {
-        [](auto&) {},
-        [](auto& l) { l.Insert("Step-3", tst_ForceChange(3.0)); },
-        [](auto& l) { l.Deactivate("Step-4"); },
-        [](auto& l) { l.Deactivate("Step-2"); l.AdoptSteps(tst_LoadSteps("SHSFSL")); },
-        [](auto& l) { l.Insert("Step-3", tst_ForceChange(3.0)); l.Move("Step-3", "Step-5"); },
-    };
-    for (std::size_t i = 0; i < edits.size(); ++i) {
-        kloC_ConcentratedForce force = tst_Force("SSSFSL");
-        edits[i](force);
-        std::string const history = tst_LoadHistory(force);
-        std::size_t const distinct = tst_DistinctLoadStates(force);
-        std::vector<double> values;
-        for (auto const& r : force.States()) values.push_back(r.HasState() ? tst_C1(force, r.stepName()) : -1.0);
-        for (int again = 0; again < 3; ++again) {
-            force.UpdateStates();
-            force.AdoptSteps(tst_LoadSteps(i == 3 ? "SHSFSL" : "SSSFSL"));
-        }
-        EXPECT_EQ(tst_LoadHistory(force), history) << i;
-        EXPECT_EQ(tst_DistinctLoadStates(force), distinct) << i;
-        for (std::size_t k = 0; k < values.size(); ++k)
-            EXPECT_EQ(force.States()[k].HasState() ? tst_C1(force, force.States()[k].stepName()) : -1.0, values[k]) << i << k;
+    for (auto const& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.steps << " " << r.edits << " " << r.refused);
+        kloC_ConcentratedForce force = tst_Force(r.steps, tst_StepName(r.created));
+        tst_Edit(force, r.steps, r.edits);
+        std::string const before = tst_Snapshot(force);
+        EXPECT_EQ(tst_LoadError([&] { tst_Edit(force, r.steps, r.refused); }), r.message);
+        EXPECT_EQ(tst_Snapshot(force), before);
     }
 }
 
@@ -217,40 +124,33 @@ TEST_F(Loads, PropagationIsIdempotent) {
 TEST_F(Loads, StatesAreSharedAcrossSteps) {
     kloC_ConcentratedForce force = tst_Force(std::string(40, 'S'));
     EXPECT_EQ(tst_DistinctLoadStates(force), 2u);  // the creation and the propagated state
-    force.Insert("Step-20", tst_ForceChange(2.0));
+    tst_Define(force, "Step-20", 2.0);
     EXPECT_EQ(tst_DistinctLoadStates(force), 4u);
-    auto const& records = force.States();
-    for (std::size_t i = 2; i < records.size(); ++i)
-        if (i != 19 && i != 20) {
-            EXPECT_TRUE(records[i].state().SharesWith(records[i - 1].state())) << i;
-        }
+    EXPECT_EQ(tst_SharingPattern(force.States()), "|" + std::string(17, '=') + "||" + std::string(19, '='));
     force.Deactivate("Step-30");
     EXPECT_EQ(tst_DistinctLoadStates(force), 5u);
 }
 
 TEST_F(Loads, ChecksAndAdmission) {
+    std::string const zeroMessage = "Load must be created with a non-zero magnitudes unless utilizing a user subroutine.",
+                      notValid = "The specified type of load cannot be created or resumed in this type of step.";
     kloC_ConcentratedForce zero(tst_Set("Set-1"), "Step-1", kloC_ConcentratedForceState(0.0, 0.0, 0.0));
-    EXPECT_EQ(tst_LoadError([&] { zero.AdoptSteps(tst_LoadSteps("SS")); }),
-              "Load must be created with a non-zero magnitudes unless utilizing a user subroutine.");
+    EXPECT_EQ(tst_LoadError([&] { zero.AdoptSteps(tst_Steps("SS")); }), zeroMessage);
     zero.useComplex(true);
     zero.SetComplexComponent(2, 0.0, 0.5);
     EXPECT_NO_THROW(zero.AssertValid());
     zero.SetComplexComponent(2, 0.0, 0.0);
     zero.Suppress();
     EXPECT_NO_THROW(zero.AssertValid());
-
-    kloC_ConcentratedForce anneal(tst_Set("Set-1"), "Step-2", kloC_ConcentratedForceState(1.0, 0.0, 0.0));
-    EXPECT_EQ(tst_LoadError([&] { anneal.AdoptSteps(tst_LoadSteps("SA")); }), "No loads are allowed in an Anneal step.");
+    EXPECT_EQ(tst_LoadError([] { tst_Force("SA", "Step-2"); }), "No loads are allowed in an Anneal step.");
 
     // Resume of a load not valid in its creation step: the flag is cleared, then error 34.
     kloC_ConcentratedForce heat = tst_Force("SS");
     heat.Suppress();
-    heat.AdoptSteps(tst_LoadSteps("HS"));
-    EXPECT_EQ(tst_LoadError([&] { heat.Resume(); }),
-              "The specified type of load cannot be created or resumed in this type of step.");
+    heat.AdoptSteps(tst_Steps("HS"));
+    EXPECT_EQ(tst_LoadError([&] { heat.Resume(); }), notValid);
     EXPECT_FALSE(heat.IsSuppressed());
-    EXPECT_EQ(tst_LoadError([&] { heat.UpdateStates(); }),
-              "The specified type of load cannot be created or resumed in this type of step.");
+    EXPECT_EQ(tst_LoadError([&] { heat.UpdateStates(); }), notValid);
 
     // Strict and relaxed validity.
     kloC_ConcentratedForce force = tst_Force("S");
@@ -261,11 +161,10 @@ TEST_F(Loads, ChecksAndAdmission) {
     EXPECT_FALSE(force.ValidInStepSpecialRule(int(kprC_FREQUENCY_STEP_ID), false));
     EXPECT_FALSE(force.ValidInStepButRelaxCheckOnInitial(0, true));
 
-    // Load cases.
+    // Load cases; a suppressed load is in no step.
     EXPECT_TRUE(force.ValidInALoadCase("Step-1", true));
     EXPECT_TRUE(force.HasStep("Step-1"));
     force.Suppress();
-    // A suppressed load is in no step.
     EXPECT_FALSE(force.HasStep("Step-1"));
     EXPECT_EQ(tst_MessageOf<omu_ValueErrorException>([&] { force.CheckStep("Step-1"); }),
               "The load does not exist in the specifed step or is suppressed or inactive.");
@@ -279,27 +178,28 @@ TEST_F(Loads, ChecksAndAdmission) {
 
 // Each failure of the propagator raises its load error; only "no state" is a value error.
 TEST_F(Loads, PropagatorFailuresRaiseTheirLoadErrors) {
-    struct Case {
+    std::string const invalidFlag = "Invalid load propagator error flag. Please report this error.";
+    struct Row {
         int flag;
-        char const* message;
-        bool valueError;
-    } const cases[] = {
-        {0, "The specified step either does not exist or is the Initial step.", true},
-        {1, "Load cannot be deactivated.", false},
-        {2, "Load defined in a previous base state cannot be deactivated.", false},
-        {3, "Unknown load status. Please report this error.", false},
-        {4, "Invalid modified load state or create flag. Please report this error.", false},
-        {5, "Invalid load propagator error flag. Please report this error.", false},
-        {-1, "Invalid load propagator error flag. Please report this error.", false},
+        std::string message;
+    } const rows[] = {
+        {0, "The specified step either does not exist or is the Initial step."},
+        {1, "Load cannot be deactivated."},
+        {2, "Load defined in a previous base state cannot be deactivated."},
+        {3, "Unknown load status. Please report this error."},
+        {4, "Invalid modified load state or create flag. Please report this error."},
+        {5, invalidFlag},
+        {-1, invalidFlag},
     };
-    for (auto const& c : cases) {
+    for (auto const& r : rows) {
+        SCOPED_TRACE(r.flag);
         try {
-            kloC_LoadKind::Raise(kprC_PropagatorError(c.flag));
-            ADD_FAILURE() << "flag " << c.flag << " raised nothing";
+            kloC_LoadKind::Raise(kprC_PropagatorError(r.flag));
+            ADD_FAILURE() << "raised nothing";
         } catch (nex_Exception const& e) {
-            EXPECT_STREQ(e.what(), c.message) << "flag " << c.flag;
-            EXPECT_EQ(dynamic_cast<omu_ValueErrorException const*>(&e) != nullptr, c.valueError) << "flag " << c.flag;
-            EXPECT_EQ(dynamic_cast<nex_TextException const*>(&e) != nullptr, !c.valueError) << "flag " << c.flag;
+            EXPECT_EQ(e.what(), r.message);
+            EXPECT_EQ(dynamic_cast<omu_ValueErrorException const*>(&e) != nullptr, r.flag == 0);
+            EXPECT_EQ(dynamic_cast<nex_TextException const*>(&e) != nullptr, r.flag != 0);
         }
     }
 }
@@ -316,7 +216,7 @@ TEST_F(Loads, StatusPredicatesRegionsAmplitudesAndNames) {
     EXPECT_EQ(tst_LoadError([] { kloC_Load::IsActive(mdl_Status(9)); }), "Unknown load propagation status.");
 
     kloC_Moment picked(tst_Set("Picked", true), "Step-1", kloC_MomentState(0.0, 0.0, 1.0));
-    picked.AdoptSteps(tst_LoadSteps("SSS"));
+    picked.AdoptSteps(tst_Steps("SSS"));
     EXPECT_EQ(picked.Regions(0).size(), 1u);
     EXPECT_TRUE(picked.Regions(1).empty());
     EXPECT_EQ(picked.Regions(2).size(), 1u);
@@ -332,10 +232,10 @@ TEST_F(Loads, StatusPredicatesRegionsAmplitudesAndNames) {
     EXPECT_EQ(field, "");
 
     // Script names the module's tests do not reach (the others they use by name).
-    EXPECT_EQ(std::string_view(kloC_LoadState::pythonTypeName()), "LoadState");
-    EXPECT_EQ(std::string_view(kloC_VectorState::c2Cmd()), "comp2");
-    EXPECT_EQ(std::string_view(kloC_Pressure::referencePointCmd()), "refPoint");
-    EXPECT_EQ(std::string_view(kloC_PressureState::pythonTypeName()), "PressureState");
+    for (auto const& [name, expected] : std::initializer_list<std::pair<std::string_view, char const*>>{
+             {kloC_LoadState::pythonTypeName(), "LoadState"}, {kloC_VectorState::c2Cmd(), "comp2"},
+             {kloC_Pressure::referencePointCmd(), "refPoint"}, {kloC_PressureState::pythonTypeName(), "PressureState"}})
+        EXPECT_EQ(name, expected);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+// The load types each procedure admits: its family lists in order, strict validity, and
+// the relaxed admission rules of perturbation procedures.
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -9,6 +11,7 @@
 #include "module/klo/loads/kloC_LoadTypes.h"
 #include "module/klo/loads/kloC_LoadTypeLabelMap.h"
 #include "module/kpr/kprC_TypeIds.h"
+#include "module/kpr/procedures/kprC_ProcedureCodes.h"
 
 namespace load_types_test {
 
@@ -16,33 +19,6 @@ constexpr unsigned STATIC = kprC_StaticStep_TypeId, BUCKLE = kprC_BuckleStep_Typ
                    FREQUENCY = kprC_FrequencyStep_TypeId, SOILS = kprC_SoilsStep_TypeId,
                    GEOSTATIC = kprC_GeostaticStep_TypeId, CTD = kprC_CoupledTempDisplacementStep_TypeId,
                    SLP = kprC_StaticLinearPerturbationStep_TypeId, SS_SUBSPACE = kprC_SteadyStateSubspaceStep_TypeId;
-
-std::vector<unsigned> AllProcedures() {
-    std::vector<unsigned> codes;
-    for (unsigned c = 0x023C0065; c <= 0x023C007E; ++c) codes.push_back(c);
-    return codes;
-}
-
-// Strict validity is membership of the type's label in one of the procedure's family
-// lists, for every type and procedure; the hydrostatic fluid flux and pressure
-// penetration are in no list, and an identifier that is not a load type is never valid.
-TEST(LoadTypes, StrictValidityFollowsTheFamilyLists) {
-    std::vector<unsigned> procedures = AllProcedures();
-    procedures.push_back(0);
-    for (unsigned p : procedures) {
-        int const procedure = int(p);
-        std::set<cow_String> listed;
-        for (auto const& list : {kloC_getMechanicalLoadTypesforStep(procedure), kloC_getThermalLoadTypesforStep(procedure),
-                                 kloC_getFluidLoadTypesforStep(procedure), kloC_getElectricalLoadTypesforStep(procedure),
-                                 kloC_getMassDiffusionLoadTypesforStep(procedure), kloC_getAcousticLoadTypesforStep(procedure)})
-            listed.insert(list.begin(), list.end());
-        for (auto const& [type, label] : kloC_LoadTypeLabelMap::Instance().Labels())
-            EXPECT_EQ(kloC_isValidLoadTypeforStep(int(type), procedure), listed.contains(label))
-                << label << " in " << std::hex << p;
-        EXPECT_FALSE(kloC_isValidLoadTypeforStep(0x02880099, procedure));
-    }
-    EXPECT_EQ(kloC_LoadTypeLabelMap::Instance().Labels().size(), 33u);
-}
 
 // Labels by abbreviation, so that a procedure's lists fit on a line.
 cow_List<cow_String> Labels(std::string const& abbreviations) {
@@ -65,8 +41,10 @@ cow_List<cow_String> Labels(std::string const& abbreviations) {
 }
 
 // Every procedure's six family lists, in order: mechanical, thermal, fluid, electrical,
-// mass diffusion, acoustic.
-TEST(LoadTypes, EveryProcedureHasItsFamilyListsInOrder) {
+// mass diffusion, acoustic. Strict validity is membership of the type's label in one of
+// them, for every type; the hydrostatic fluid flux and pressure penetration are in no
+// list, and an identifier that is not a load type is never valid.
+TEST(LoadTypes, FamilyListsInOrderAndStrictValidity) {
     std::string const perturbation = "CF MO PR SE ST BF LL GR PP PEG ", general = "CF MO PR SE ST PP BF LL GR BL ",
                       explicitDynamics = "CF MO PR SE ST BF LL GR CNF CNM", thermal = "SHF BHF CHF",
                       charges = "CCH SCH BCH";
@@ -104,23 +82,29 @@ TEST(LoadTypes, EveryProcedureHasItsFamilyListsInOrder) {
         {0u, "", "", "", "", "", ""},  // the Initial step, as validity checks name it
         {1u, "", "", "", "", "", ""},
     };
-    ASSERT_EQ(std::size(rows), AllProcedures().size() + 2);
+    ASSERT_EQ(std::size(rows), kprC_PROCEDURE_COUNT + 2);
     for (auto const& r : rows) {
         SCOPED_TRACE(testing::Message() << std::hex << r.procedure);
         int const p = int(r.procedure);
-        EXPECT_EQ(kloC_getMechanicalLoadTypesforStep(p), Labels(r.mechanical));
-        EXPECT_EQ(kloC_getThermalLoadTypesforStep(p), Labels(r.thermal));
-        EXPECT_EQ(kloC_getFluidLoadTypesforStep(p), Labels(r.fluid));
-        EXPECT_EQ(kloC_getElectricalLoadTypesforStep(p), Labels(r.electrical));
-        EXPECT_EQ(kloC_getMassDiffusionLoadTypesforStep(p), Labels(r.massDiffusion));
-        EXPECT_EQ(kloC_getAcousticLoadTypesforStep(p), Labels(r.acoustic));
+        std::set<cow_String> listed;
+        for (auto const& [got, abbreviations] : std::initializer_list<std::pair<cow_List<cow_String>, std::string>>{
+                 {kloC_getMechanicalLoadTypesforStep(p), r.mechanical}, {kloC_getThermalLoadTypesforStep(p), r.thermal},
+                 {kloC_getFluidLoadTypesforStep(p), r.fluid}, {kloC_getElectricalLoadTypesforStep(p), r.electrical},
+                 {kloC_getMassDiffusionLoadTypesforStep(p), r.massDiffusion}, {kloC_getAcousticLoadTypesforStep(p), r.acoustic}}) {
+            EXPECT_EQ(got, Labels(abbreviations)) << abbreviations;
+            listed.insert(got.begin(), got.end());
+        }
+        for (auto const& [type, label] : kloC_LoadTypeLabelMap::Instance().Labels())
+            EXPECT_EQ(kloC_isValidLoadTypeforStep(int(type), p), listed.contains(label)) << label;
+        EXPECT_FALSE(kloC_isValidLoadTypeforStep(0x02880099, p));
     }
+    EXPECT_EQ(kloC_LoadTypeLabelMap::Instance().Labels().size(), 33u);
 }
 
 TEST(LoadTypes, RelaxedAdmissionByRule) {
     EXPECT_TRUE(kloC_RelaxedAdmission(kloC_ConcentratedForce_TypeId, FREQUENCY));
     EXPECT_FALSE(kloC_RelaxedAdmission(kloC_ConcentratedForce_TypeId, BUCKLE));
-    for (unsigned p : AllProcedures()) {
+    for (unsigned p = kprC_FIRST_PROCEDURE; p < kprC_FIRST_PROCEDURE + kprC_PROCEDURE_COUNT; ++p) {
         bool ruleA = kprC_BuckleStep_TypeId == p || FREQUENCY == p || SLP == p || SS_SUBSPACE == p ||
                      p == kprC_ModalDynamicsStep_TypeId || p == kprC_RandomResponseStep_TypeId ||
                      p == kprC_ResponseSpectrumStep_TypeId || p == kprC_SteadyStateDirectStep_TypeId ||

@@ -1,3 +1,5 @@
+// A per-step attribute: its state as values are set, modified and propagated, the status
+// each kind of step admits, and the names its states are stored and shown by.
 #include <gtest/gtest.h>
 
 #include "platform/mdl/mdl_PropAttr.h"

@@ -14,28 +14,6 @@
 #include "module/kpr/propagation/kprC_Propagator.h"
 #include "module/kpr/steps/kprC_InitialStep.h"
 
-// A step of any procedure type.
-#define TST_TOY_STEP_ATTRIBUTES(A) A(unsigned int, procedureType, 0u)
-
-class tst_ToyStep : public kprC_Step {
-    CLS_PERSISTENT(tst_ToyStep, kprC_Step, 0x7F000301, 1, TST_TOY_STEP_ATTRIBUTES)
-    tst_ToyStep() = default;
-    explicit tst_ToyStep(unsigned int type) : procedureType_(type) {}
-    tst_ToyStep(tst_ToyStep const&) = default;
-    bool IsAdiabatic() const override { return false; }
-    bool AllowLoadCases() const override { return false; }
-    bool AllowAdaptiveMeshDomains() const override { return false; }
-    unsigned int ProcedureType() const override { return procedureType_; }
-    bool Nonmechanical() const override { return false; }
-    bool Explicit() const override { return kprC_IsExplicit(procedureType_); }
-    ResponseEnm Response() const override { return ResponseEnm::NOT_APPLICABLE; }
-    double TimePeriod() const override { return 1.0; }
-    NlgeomEnm Nlgeom() const override { return NlgeomEnm::OFF; }
-    bool Perturbation() const override { return kprC_Step::Perturbation(procedureType_); }
-    using kprC_Step::Perturbation;
-    void AssertValid() const override {}
-};
-
 #define TST_STATE_ATTRIBUTES(A)                          \
     A(bool, deactivate, false)                           \
     A(mdl_PropAttr<double>, magnitude, {})
@@ -44,15 +22,10 @@ class tst_State : public cls_Persistent {
     CLS_PERSISTENT(tst_State, cls_Persistent, 0x7F000202, 1, TST_STATE_ATTRIBUTES)
     tst_State() = default;
     tst_State(tst_State const&) = default;
-    static tst_State Set(double value) {
-        tst_State s;
-        s.magnitude(value);
-        return s;
-    }
-    static tst_State Deactivating() {
-        tst_State s;
-        s.deactivate(true);
-        return s;
+    // A definition of `value`, or a deactivating one.
+    explicit tst_State(double value, bool off = false) {
+        if (off) deactivate_ = true;
+        else magnitude_ = value;
     }
 
     void Modify(tst_State const& other) {

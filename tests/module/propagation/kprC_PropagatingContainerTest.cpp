@@ -1,3 +1,7 @@
+// The propagating container: its members follow the container's steps, it files the
+// changes it makes, and it keeps its members, steps and regions in its stored form.
+#include <functional>
+
 #include "tests/module/propagation/PropagationTestSupport.h"
 
 namespace {
@@ -8,13 +12,18 @@ rgnC_Region Picked(char const* name) { return rgnC_Region({name}, 1, rgnC_THREE_
 
 class Container : public tst_PropagationTest {
 protected:
-    // Step-1 S, Step-2 S, Step-3 S; "a" created in Step-1, "b" in Step-2.
     void SetUp() override {
         tst_PropagationTest::SetUp();
-        c.UpdateSteps(tst_Steps("SSS"));
-        c.Insert("b", tst_Load("Step-2", tst_State::Set(2.0), {kprC_FREQUENCY_STEP_ID}, {}, Picked("Rb")));
-        c.Insert("a", tst_Load("Step-1", tst_State::Set(1.0), {kprC_FREQUENCY_STEP_ID}, {}, Picked("Ra")));
+        c = Two();
+    }
+    // Step-1 S, Step-2 S, Step-3 S; "a" created in Step-1, "b" in Step-2; no change filed.
+    static tst_LoadContainer Two() {
+        tst_LoadContainer two;
+        two.UpdateSteps(tst_Steps("SSS"));
+        two.Insert("b", tst_Load("Step-2", tst_State(2.0), {kprC_FREQUENCY_STEP_ID}, {}, Picked("Rb")));
+        two.Insert("a", tst_Load("Step-1", tst_State(1.0), {kprC_FREQUENCY_STEP_ID}, {}, Picked("Ra")));
         History().Clear();
+        return two;
     }
     void SetPath() { thr_ThreadSingleton<omu_CmdHistory>::Instance().SetPathList({"mdb", "mdb.models['M']"}); }
     static Entry Under(std::string const& name) { return {"mdb.models['M']." + name, {"Modify", name}}; }
@@ -25,7 +34,7 @@ TEST_F(Container, InsertAdoptsTheStepsAndReplacesWithRemoveThenInsert) {
     EXPECT_EQ(c.Keys(), (cow_List<cow_String>{"a", "b"}));
     EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CPP");
     EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), "NCP");
-    EXPECT_TRUE(c.Insert("a", tst_Load("Step-3", tst_State::Set(5.0))));
+    EXPECT_TRUE(c.Insert("a", tst_Load("Step-3", tst_State(5.0))));
     EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "NNC");
     EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"Remove", "a"}}, {"", {"Insert", "a", -99}}}));
     EXPECT_EQ(c.Size(), 2);
@@ -35,7 +44,7 @@ TEST_F(Container, InsertRefusesAMemberThatFailsItsCheckAndStaysUnchanged) {
     c.UpdateSteps(tst_Steps("SFS"));
     History().Clear();
     for (bool forced : {false, true}) {
-        tst_Load invalid("Step-2", tst_State::Set(1.0), {kprC_FREQUENCY_STEP_ID});
+        tst_Load invalid("Step-2", tst_State(1.0), {kprC_FREQUENCY_STEP_ID});
         EXPECT_THROW(forced ? c.ForcedInsert("x", invalid) : c.Insert("x", invalid), nex_TextException);
         EXPECT_FALSE(c.IsMember("x"));
     }
@@ -60,74 +69,76 @@ TEST_F(Container, MembersAreSharedByCopiesUntilFetchedForChange) {
     EXPECT_EQ(History().Entries().size(), 2u);
 }
 
-TEST_F(Container, InsertedStepGetsARecordInEveryMember) {
-    SetPath();
-    auto steps = c.procedures();
-    steps.insert(steps.begin() + 1, kprC_StepNameProcedurePair("Freq", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID))));
-    c.UpdateSteps(steps);
-    EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"RedoSummary"}}, Under("a"), Under("b")}));
-    EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CVPP");
-    EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), "NNCP");
-    EXPECT_EQ(c.ConstGet("b").States()[1].stepName(), "Freq");
-    EXPECT_EQ(c.procedures().size(), 4u);
-}
-
-TEST_F(Container, RemovedStepTakesItsMembersAlongAndLeavesTheirRegionsDangling) {
-    c.Insert("c", tst_Load("Step-2", tst_State::Set(3.0), {}, {}, Picked("Rc")));
-    History().Clear();
-    SetPath();
-    kprC_StepList steps = c.procedures();
-    steps.erase(steps.begin() + 1);
-    c.UpdateSteps(steps);
-    EXPECT_EQ(c.Keys(), (cow_List<cow_String>{"a"}));
-    EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"RedoSummary"}}, Under("a"), {"", {"Remove", "b"}},
-                                                        {"", {"Remove", "c"}}}));
-    EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CP");
-    EXPECT_EQ(c.DanglingRegions(), (cow_List<rgnC_Region>{Picked("Rc")}));  // the last removal only
-    EXPECT_TRUE(c.DanglingRegions().empty());
-}
-
-TEST_F(Container, RenamedStepKeepsTheRecordsAndFilesAModifyPerMember) {
-    SetPath();
-    auto steps = c.procedures();
-    steps[1] = kprC_StepNameProcedurePair("Load", steps[1].procedure());
-    c.UpdateSteps(steps);
-    EXPECT_EQ(c.ConstGet("b").CreateStepName(), "Load");
-    EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), "NCP");
-    EXPECT_EQ(History().Entries(), (std::vector<Entry>{Under("a"), Under("b")}));
-}
-
-TEST_F(Container, ProcedureChangeSuppressesMembersCreatedThereThatTheNewProcedureRefuses) {
-    SetPath();
-    auto steps = c.procedures();
-    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_FREQUENCY_STEP_ID)));
-    c.UpdateSteps(steps);
-    EXPECT_TRUE(c.ConstGet("b").IsSuppressed());
-    EXPECT_FALSE(c.ConstGet("a").IsSuppressed());
-    EXPECT_EQ(c.SuppressedByStepChange(), (cow_List<cow_String>{"b"}));
-    EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), "CVP");
-    EXPECT_EQ(History().Entries(), (std::vector<Entry>{Under("b"), Under("a"), Under("b")}));
-    EXPECT_TRUE(c.DanglingRegions().empty());  // the suppressed member still uses its region
-    c.UpdateSteps(steps);  // the same list again: nothing to suppress, every member re-adopted
-    EXPECT_TRUE(c.SuppressedByStepChange().empty());
-    EXPECT_EQ(c.ConstGet("a").States()[1].procedure().Shared(), steps[1].procedure().Shared());
+// Each change of the step list: the members left, their histories, the Modify entries
+// filed per member (none without a command path), the regions left dangling (by the last
+// removal only) and the members suppressed. Adopting the same list again suppresses
+// nothing, and every member's records follow the container's steps.
+TEST_F(Container, StepListChangesReachEveryMember) {
+    auto frequency = [](char const* name) {
+        return kprC_StepNameProcedurePair(name, cow_COW<kprC_Step>(new tst_Step(kprC_FREQUENCY_STEP_ID)));
+    };
+    Entry const redo{"", {"RedoSummary"}};
+    struct Row {
+        char const* what;
+        std::function<void(kprC_StepList&)> change;
+        bool path, third;  // a command path is set; a member "c" created in Step-2 (region Rc)
+        cow_List<cow_String> keys;
+        std::string a, b;  // their histories (b: "" when gone or suppressed)
+        std::vector<Entry> entries;
+        cow_List<rgnC_Region> dangling;
+        cow_List<cow_String> suppressed;
+    } const rows[] = {
+        {"inserted", [&](auto& s) { s.insert(s.begin() + 1, frequency("Freq")); }, true, false, {"a", "b"}, "CVPP", "NNCP",
+         {redo, Under("a"), Under("b")}, {}, {}},
+        {"removed", [](auto& s) { s.erase(s.begin() + 1); }, true, true, {"a"}, "CP", "",
+         {redo, Under("a"), {"", {"Remove", "b"}}, {"", {"Remove", "c"}}}, {Picked("Rc")}, {}},
+        {"renamed", [](auto& s) { s[1] = kprC_StepNameProcedurePair("Load", s[1].procedure()); }, true, false, {"a", "b"},
+         "CPP", "NCP", {Under("a"), Under("b")}, {}, {}},
+        // The suppressed member still uses its region.
+        {"procedure changed", [&](auto& s) { s[1] = frequency("Step-2"); }, true, false, {"a", "b"}, "CVP", "",
+         {Under("b"), Under("a"), Under("b")}, {}, {"b"}},
+        {"no command path", [](auto& s) { s = tst_Steps("SSSS"); }, false, false, {"a", "b"}, "CPPP", "NCPP", {redo}, {}, {}},
+    };
+    for (auto const& r : rows) {
+        SCOPED_TRACE(r.what);
+        thr_ThreadSingleton<omu_CmdHistory>::Instance().Clear();
+        if (r.path) SetPath();
+        tst_LoadContainer c = Two();
+        if (r.third) c.Insert("c", tst_Load("Step-2", tst_State(3.0), {}, {}, Picked("Rc")));
+        History().Clear();
+        kprC_StepList steps = c.procedures();
+        r.change(steps);
+        c.UpdateSteps(steps);
+        EXPECT_EQ(c.Keys(), r.keys);
+        EXPECT_EQ(tst_Letters(c.ConstGet("a").History()), r.a);
+        if (!r.b.empty()) { EXPECT_EQ(tst_Letters(c.ConstGet("b").History()), r.b); }
+        EXPECT_EQ(History().Entries(), r.entries);
+        EXPECT_EQ(c.DanglingRegions(), r.dangling);
+        EXPECT_TRUE(c.DanglingRegions().empty());
+        EXPECT_EQ(c.SuppressedByStepChange(), r.suppressed);
+        for (auto const& name : r.suppressed) EXPECT_TRUE(c.ConstGet(name).IsSuppressed());
+        c.UpdateSteps(steps);
+        EXPECT_TRUE(c.SuppressedByStepChange().empty());
+        ASSERT_EQ(c.procedures().size(), steps.size());
+        for (auto const& name : c.Keys())
+            for (std::size_t i = 0; i < steps.size(); ++i) {
+                auto const& record = c.ConstGet(name).States().at(i);
+                EXPECT_EQ(record.stepName(), steps[i].stepName()) << name << i;
+                if (record.procedure()) { EXPECT_EQ(record.procedure().Shared(), steps[i].procedure().Shared()) << name << i; }
+            }
+    }
 }
 
 TEST_F(Container, InitialStepMembersAreCheckedAgainstTheInitialProcedure) {
     tst_LoadContainer amc;
     amc.UpdateSteps(tst_Steps("IS"));
-    amc.Insert("i", tst_Load("Initial", tst_State::Set(1.0), {kprC_HEAT_TRANSFER_STEP_ID}));
+    amc.Insert("i", tst_Load("Initial", tst_State(1.0), {kprC_HEAT_TRANSFER_STEP_ID}));
     EXPECT_EQ(tst_Letters(amc.ConstGet("i").History()), "CP");
     auto steps = amc.procedures();
-    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_ToyStep(kprC_HEAT_TRANSFER_STEP_ID)));
+    steps[1] = kprC_StepNameProcedurePair("Step-2", cow_COW<kprC_Step>(new tst_Step(kprC_HEAT_TRANSFER_STEP_ID)));
     amc.UpdateSteps(steps);
     EXPECT_TRUE(amc.SuppressedByStepChange().empty());  // still valid in the Initial step
     EXPECT_EQ(tst_Letters(amc.ConstGet("i").History()), "CV");
-}
-
-TEST_F(Container, WithoutACommandPathNoModifyIsFiled) {
-    c.UpdateSteps(tst_Steps("SSSS"));
-    EXPECT_EQ(History().Entries(), (std::vector<Entry>{{"", {"RedoSummary"}}}));
 }
 
 TEST_F(Container, ClearStepEmptiesRecordsAndRemovesMembersCreatedThere) {
@@ -148,7 +159,7 @@ TEST_F(Container, ClearStepEmptiesRecordsAndRemovesMembersCreatedThere) {
 TEST_F(Container, DanglingRegionsAreTheCandidatesNoMemberUses) {
     EXPECT_TRUE(c.DanglingRegions(cow_List<rgnC_Region>{}).empty());
     EXPECT_EQ(c.DanglingRegions({Picked("X"), Picked("Ra"), Picked("Y")}), (cow_List<rgnC_Region>{Picked("X"), Picked("Y")}));
-    c.Insert("u", tst_Load("Step-1", tst_State::Set(1.0), {}, {}, rgnC_Region({"X"}, 1)));  // flag clear: not type 0
+    c.Insert("u", tst_Load("Step-1", tst_State(1.0), {}, {}, rgnC_Region({"X"}, 1)));  // flag clear: not type 0
     EXPECT_EQ(c.DanglingRegions({rgnC_Region({"X"}, 1)}).size(), 1u);
 }
 
@@ -165,22 +176,16 @@ TEST_F(Container, StoredFormRoundTripKeepsMembersStepsAndStateSharing) {
     std::string letters(20, 'S');
     letters[10] = 'F';
     c.UpdateSteps(tst_Steps(letters));
-    c.Get("a").Define("Step-5", tst_State::Set(4.0));
+    c.Get("a").Define("Step-5", tst_State(4.0));
     c.Remove("b");
-    c.Insert("b", tst_Load("Step-3", tst_State::Set(2.0), {}, {}, Picked("Rb")));
+    c.Insert("b", tst_Load("Step-3", tst_State(2.0), {}, {}, Picked("Rb")));
     c.ClearStep("Step-3");  // leaves a dangling region to store
-    c.Insert("b", tst_Load("Step-3", tst_State::Set(2.0)));
+    c.Insert("b", tst_Load("Step-3", tst_State(2.0)));
 
     dbs_Database db;
     cls_WriteVisitor(db).WriteRoot("loads", c);
-    auto const& t = db.Tables().at(tst_LoadContainer::TypeId());
-    EXPECT_EQ(t.version, 510);
-    EXPECT_EQ(t.baseId, mdl_Repository_TypeId);
-    ASSERT_EQ(t.schema.size(), 3u);
-    EXPECT_EQ(t.schema[0].name, "map");
-    EXPECT_EQ(t.schema[1].name, "procedures");
-    EXPECT_EQ(t.schema[2].name, "danglingRegions");
-    EXPECT_EQ(db.Tables().at(tst_ToyStep::TypeId()).rows.size(), 20u);  // one row per step object
+    EXPECT_EQ(db.Tables().at(tst_LoadContainer::TypeId()).baseId, mdl_Repository_TypeId);
+    EXPECT_EQ(db.Tables().at(tst_Step::TypeId()).rows.size(), 20u);  // one row per step object
 
     auto back = cls_ReadVisitor(db).ReadRoot<tst_LoadContainer>("loads");
     ASSERT_TRUE(back);

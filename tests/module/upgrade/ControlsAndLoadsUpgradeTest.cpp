@@ -100,10 +100,6 @@ ddr_Model Model(Settings const& s) {
 
 
 using Tables = std::vector<tst_OldTable>;
-tst_OldTable& TableOf(Tables& tables, std::uint32_t classId) { return tst_OldTableOf(tables, classId); }
-Tables Downgraded(dbs_Database const& db, std::uint32_t classId, int version) {
-    return tst_AsOldTables(db, {{classId, version}});
-}
 
 // Table by table, row by row, attribute by attribute, with the values as text.
 void ExpectSameTables(dbs_Database const& got, dbs_Database const& expected) {
@@ -138,92 +134,80 @@ protected:
     std::string const path_ = (fs::temp_directory_path() / ("upgrade_" + std::to_string(::getpid()) + ".swdb")).string();
 };
 
-Doubles ArrayOf(tst_OldTable const& t, std::string const& name) { return t.rows.at(0).values.at(name).AsDoubleArray(); }
-
 // One old version of one class per case: the stored rows as that version held them, and
-// the model they read as.
-TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelAndTheFileStaysAsItWas) {
-    auto const primary = kprC_PrimaryControls_TypeId;
-    auto timeIncrementation = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["timeIncrementation"] = v; }; };
+// the model they read as, or the refusal naming the row and the attribute of what the
+// conversion cannot read; either way the file stays as it was.
+TEST_F(ControlsAndLoadsUpgrade, EveryOldVersionOpensAsItsExpectedModelOrIsRefusedAndTheFileStaysAsItWas) {
+    auto const primary = kprC_PrimaryControls_TypeId, scaling = kprC_MassScaling_TypeId;
+    auto value = [](std::uint32_t id, char const* attribute, dbs_Value v) {
+        return [=](Tables& t) { tst_OldTableOf(t, id).rows[0].values[attribute] = v; };
+    };
     auto both = [](auto f, auto g) { return [f, g](Tables& t) { f(t), g(t); }; };
-    auto lineSearch = [](Doubles v) { return [v](Tables& t) { TableOf(t, kprC_PrimaryControls_TypeId).rows[0].values["lineSearch"] = v; }; };
+    std::string const notNumbers = "\" does not hold an array of numbers",
+                      noRegion = "kprC_MassScaling row 0: \"region#OID\" names no stored region";
     struct Case {
         char const* name;
         std::uint32_t classId;
         int version;
         Settings stored, expected;  // the model written (before downgrading), and the one read
         std::function<void(Tables&)> edit;  // the old version's own values
+        std::string refusal = "";
     } const cases[] = {
         // 302 -> 809 -> 867 -> 868 -> 888: Dp appended, I(T) inserted, the former line search defaults replaced.
         {"PrimaryControls 302", primary, 302, {.lineSearch = OLD_LINE_SEARCH}, {},
-         both(timeIncrementation(Without(TODAY_TI, {27, 10})), lineSearch(OLD_LINE_SEARCH))},
-        {"PrimaryControls 809", primary, 809, {}, {}, timeIncrementation(Without(TODAY_TI, {10}))},
+         both(value(primary, "timeIncrementation", Without(TODAY_TI, {27, 10})), value(primary, "lineSearch", OLD_LINE_SEARCH))},
+        {"PrimaryControls 809", primary, 809, {}, {}, value(primary, "timeIncrementation", Without(TODAY_TI, {10}))},
         // Stored at 867 it holds I(T) already: no second 50.0.
-        {"PrimaryControls 867", primary, 867, {}, {}, lineSearch(OLD_LINE_SEARCH)},
+        {"PrimaryControls 867", primary, 867, {}, {}, value(primary, "lineSearch", OLD_LINE_SEARCH)},
         {"PrimaryControls 868 user line search", primary, 868, {.lineSearch = USER_LINE_SEARCH},
          {.lineSearch = USER_LINE_SEARCH}, {}},
         {"LinearCtrl 328", kprC_LinearCtrl_TypeId, 328, {}, {.numDomains = 0}, {}},
         {"StandardDiagnosticPrint 302", kprC_StandardDiagnosticPrint_TypeId, 302, {}, {.adaptiveMesh = false}, {}},
         {"StandardRestart 302", kprC_StandardRestart_TypeId, 302, {}, {.timeMarks = false, .numberIntervals = 0}, {}},
-        {"MassScaling 203", kprC_MassScaling_TypeId, 203, {}, {},
+        {"MassScaling 203", scaling, 203, {}, {},
          [](Tables& t) {
              // The id names the mass scaling's region row.
-             auto const& regions = TableOf(t, rgnC_Region_TypeId).rows;
+             auto const& regions = tst_OldTableOf(t, rgnC_Region_TypeId).rows;
              for (std::size_t r = 0; r < regions.size(); ++r)
                  if (regions[r].values.at("names") == dbs_Value(dbs_List{dbs_Value("Set-1"), dbs_Value("Set-2")}))
-                     TableOf(t, kprC_MassScaling_TypeId).rows[0].values["region#OID"] = std::int64_t(r);
+                     tst_OldTableOf(t, kprC_MassScaling_TypeId).rows[0].values["region#OID"] = std::int64_t(r);
          }},
-        {"MassScaling 203 without a region", kprC_MassScaling_TypeId, 203, {}, {.region = false}, {}},
+        {"MassScaling 203 without a region", scaling, 203, {}, {.region = false}, {}},
         {"Load 203", kloC_Load_TypeId, 203, {}, {.fieldName = ""}, {}},
         {"StateQuad 203", kloC_StateQuad_TypeId, 203, {}, {}, {}},
         // 409 -> 414: the load's own direction becomes its traction level's direction vector.
         {"ShellEdgeLoad 409", kloC_ShellEdgeLoad_TypeId, 409, {}, {},
          [](Tables& t) {
-             auto& traction = TableOf(t, kloC_Traction_TypeId).rows[0].values["directionVector"];
-             TableOf(t, kloC_ShellEdgeLoad_TypeId).rows[0].values["direction"] = traction;
+             auto& traction = tst_OldTableOf(t, kloC_Traction_TypeId).rows[0].values["directionVector"];
+             tst_OldTableOf(t, kloC_ShellEdgeLoad_TypeId).rows[0].values["direction"] = traction;
              traction = dbs_Value();
          }},
+        {"PrimaryControls 809 too short", primary, 809, {}, {}, value(primary, "timeIncrementation", Doubles(9, 1.0)),
+         "kprC_PrimaryControls row 0: \"timeIncrementation\" holds 9 entries, too few to insert its entry at position 10"},
+        {"PrimaryControls 302 text", primary, 302, {}, {}, value(primary, "timeIncrementation", "fast"),
+         "kprC_PrimaryControls row 0: \"timeIncrementation" + notNumbers},
+        {"PrimaryControls 868 number", primary, 868, {}, {}, value(primary, "lineSearch", std::int64_t(4)),
+         "kprC_PrimaryControls row 0: \"lineSearch" + notNumbers},
+        {"MassScaling 203 unknown row", scaling, 203, {}, {}, value(scaling, "region#OID", std::int64_t(99)), noRegion},
+        {"MassScaling 203 text", scaling, 203, {}, {}, value(scaling, "region#OID", "Set-1"), noRegion},
     };
     for (auto const& c : cases) {
         SCOPED_TRACE(c.name);
         dbs_Database const stored = hst_ModelFile::Image(Model(c.stored));
-        Tables tables = Downgraded(stored, c.classId, c.version);
+        Tables tables = tst_AsOldTables(stored, {{c.classId, c.version}});
         if (c.edit) c.edit(tables);
-        if (c.classId == primary && c.version < 867) EXPECT_LT(ArrayOf(TableOf(tables, primary), "timeIncrementation").size(), 28u);
+        if (c.classId == primary && c.version < 867 && c.refusal.empty()) {
+            EXPECT_LT(tst_OldTableOf(tables, primary).rows[0].values.at("timeIncrementation").AsDoubleArray().size(), 28u);
+        }
         std::string const bytes = Write(tables, stored);
-        ddr_Model opened;
-        ASSERT_NO_THROW(opened = hst_ModelFile::Open(path_));
-        ExpectSameTables(hst_ModelFile::Image(opened), hst_ModelFile::Image(Model(c.expected)));
-        EXPECT_EQ(tst_ReadFile(path_), bytes);
-    }
-}
-
-// What an old version holds that its conversion cannot read is refused with the row and
-// the attribute, and the file stays as it was.
-TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClearly) {
-    auto const primary = kprC_PrimaryControls_TypeId;
-    struct Case {
-        std::uint32_t classId;
-        int version;
-        char const* attribute;
-        dbs_Value value;
-        std::string message;
-    } const cases[] = {
-        {primary, 809, "timeIncrementation", Doubles(9, 1.0),
-         "kprC_PrimaryControls row 0: \"timeIncrementation\" holds 9 entries, too few to insert its entry at position 10"},
-        {primary, 302, "timeIncrementation", "fast", "kprC_PrimaryControls row 0: \"timeIncrementation\" does not hold an array of numbers"},
-        {primary, 868, "lineSearch", std::int64_t(4), "kprC_PrimaryControls row 0: \"lineSearch\" does not hold an array of numbers"},
-        {kprC_MassScaling_TypeId, 203, "region#OID", std::int64_t(99), "kprC_MassScaling row 0: \"region#OID\" names no stored region"},
-        {kprC_MassScaling_TypeId, 203, "region#OID", "Set-1", "kprC_MassScaling row 0: \"region#OID\" names no stored region"},
-    };
-    for (auto const& c : cases) {
-        SCOPED_TRACE(c.message);
-        dbs_Database const stored = hst_ModelFile::Image(Model({}));
-        Tables tables = Downgraded(stored, c.classId, c.version);
-        TableOf(tables, c.classId).rows[0].values[c.attribute] = c.value;
-        std::string const bytes = Write(tables, stored);
-        EXPECT_EQ(tst_MessageOf<std::exception>([&] { hst_ModelFile::Open(path_); }),
-                  "Cannot open model file \"" + path_ + "\": " + c.message);
+        if (c.refusal.empty()) {
+            ddr_Model opened;
+            ASSERT_NO_THROW(opened = hst_ModelFile::Open(path_));
+            ExpectSameTables(hst_ModelFile::Image(opened), hst_ModelFile::Image(Model(c.expected)));
+        } else {
+            EXPECT_EQ(tst_MessageOf<std::exception>([&] { hst_ModelFile::Open(path_); }),
+                      "Cannot open model file \"" + path_ + "\": " + c.refusal);
+        }
         EXPECT_EQ(tst_ReadFile(path_), bytes);
     }
 }
@@ -234,8 +218,8 @@ TEST_F(ControlsAndLoadsUpgrade, StoredValuesAConversionCannotReadAreRefusedClear
 TEST_F(ControlsAndLoadsUpgrade, ARecordsProcedureFollowsItsMovedProcedureRow) {
     constexpr std::uint32_t RETIRED = 0x7F000701;
     dbs_Database stored = hst_ModelFile::Image(Model({}));
-    Tables tables = Downgraded(stored, kloC_StateQuad_TypeId, 203);
-    auto& record = TableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
+    Tables tables = tst_AsOldTables(stored, {{kloC_StateQuad_TypeId, 203}});
+    auto& record = tst_OldTableOf(tables, kloC_StateQuad_TypeId).rows[1].values["procedure"];
     dbs_Ref const step = record.AsRef();
     record = dbs_Ref{RETIRED, 0};
     dbs_Database db = tst_OldDatabase(tables, stored.Roots());
