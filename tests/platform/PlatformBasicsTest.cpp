@@ -8,6 +8,7 @@
 #include "platform/omu/omu_ChangeHistory.h"
 #include "platform/thr/thr_GlobalSingleton.h"
 #include "platform/thr/thr_ThreadSingleton.h"
+#include "support/tst_Message.h"
 
 namespace {
 
@@ -28,9 +29,7 @@ TEST(CowHandle, CopiesShareUntilFirstMutableAccessThenCloneTheDynamicType) {
     EXPECT_TRUE(a.SharesWith(b));
     b.GetMutable().tag = 7;
     EXPECT_FALSE(a.SharesWith(b));
-    EXPECT_EQ(a->tag, 0);
-    EXPECT_EQ(b->tag, 7);
-    EXPECT_EQ(b->Sides(), 4);
+    EXPECT_EQ(std::tuple(a->tag, b->tag, b->Sides()), std::tuple(0, 7, 4));
     Shape* before = &b.GetMutable();  // sole owner now: no further copy
     EXPECT_EQ(before, &b.GetMutable());
 }
@@ -49,12 +48,8 @@ TEST(Translation, SubstitutesPlaceholdersInOnePassAndHonoursTheInstalledTranslat
 }
 
 TEST(Exceptions, AssertCarriesTheQuotedCondition) {
-    try {
-        NEX_FAIL("Can only insert after into step containers");
-        FAIL();
-    } catch (nex_AssertException const& e) {
-        EXPECT_STREQ(e.what(), "\"Can only insert after into step containers\"==0");
-    }
+    EXPECT_EQ(tst_MessageOf<nex_AssertException>([] { NEX_FAIL("Can only insert after into step containers"); }),
+              "\"Can only insert after into step containers\"==0");
     int n = 3;
     EXPECT_THROW(NEX_ASSERT(n == 4), nex_AssertException);
 }

@@ -191,13 +191,11 @@ TEST_F(ModelFile, LitterOfInterruptedSavesGoesWithoutTouchingOthers) {
     waitpid(dead, nullptr, 0);
     auto const prefix = sto_ModelFile::TempPrefix(path);
     std::string const stale = prefix + std::to_string(dead) + "-0", live = prefix + "1-0", other = prefix + "x-0";
-    for (auto const& f : {stale, live, other, sto_ModelFile::TempPrefix(path) + std::to_string(dead) + "-0-journal"})
-        WriteBytes(f, "half a database");
+    for (auto const& f : {stale, live, other, stale + "-journal"}) WriteBytes(f, "half a database");
     sto_ModelFile::Save(SampleDatabase(), path);
     EXPECT_EQ(sto_ModelFile::Open(path), SampleDatabase());
     EXPECT_FALSE(std::filesystem::exists(stale));
-    EXPECT_TRUE(std::filesystem::exists(live));  // process 1 runs
-    EXPECT_TRUE(std::filesystem::exists(other));
+    EXPECT_TRUE(std::filesystem::exists(live) && std::filesystem::exists(other));  // process 1 runs
 }
 
 // Ten saves at once: every one succeeds, the file ends as one of them, whole, and a reader
@@ -245,8 +243,7 @@ TEST_F(ModelFile, AFileColonNameIsAPath) {
     EXPECT_TRUE(std::filesystem::exists(dir / "file:victim.db?x="));
     EXPECT_TRUE(sto_ModelFile::IsModelFile("victim.db"));
     WriteBytes("notes.txt", "notes");
-    EXPECT_FALSE(sto_ModelFile::IsModelFile("notes.txt"));
-    EXPECT_FALSE(sto_ModelFile::IsModelFile("missing"));
+    EXPECT_FALSE(sto_ModelFile::IsModelFile("notes.txt") || sto_ModelFile::IsModelFile("missing"));
     std::filesystem::current_path(cwd);
 }
 

@@ -1,5 +1,4 @@
 #pragma once
-#include <array>
 // The declaration order of every stored class of the library, written down independently
 // of the classes themselves, so that a test can tell when a class numbers an attribute
 // other than by its place in that order (an attribute's ordinal is its position counted
@@ -9,6 +8,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <map>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -24,44 +25,29 @@ struct tst_DeclaredClass {
 
 inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     // Step base classes, container and records.
-    {"kprC_Step", "solverInput description stepId"},
-    {"kprC_InitialStep", ""},
+    {"kprC_Step", "solverInput description stepId"}, {"kprC_InitialStep", ""},
     {"kprC_LinearCtrl", "allowPropagation resetDefaultValues relativeTolerance maxIterations numDomains"},
     {"kprC_AnalysisStep",
      "restart monitor diagnosticPrint contactControls -amd -lcc controls linearCtrl matrixSolver convertSDI"},
-    {"kprC_StepRepositoryBase", "nameToID IDToObj lastID"},
-    {"kprC_StepContainer", "order"},
-    {"kprC_StepNameProcedurePair", "stepName procedure"},
-    {"kprC_RetainedDofs", "region dofs"},
-    {"kprC_StepIMPLSC", ""},
-    {"kprC_StepShortcut", "impl"},
-    {"kprC_StepInStepContainerShortcut", "name parent"},
-    {"kprC_StepContainerIMPLSC", ""},
-    {"kprC_StepContainerShortcut", "impl"},
+    {"kprC_StepRepositoryBase", "nameToID IDToObj lastID"}, {"kprC_StepContainer", "order"},
+    {"kprC_StepNameProcedurePair", "stepName procedure"}, {"kprC_RetainedDofs", "region dofs"}, {"kprC_StepIMPLSC", ""},
+    {"kprC_StepShortcut", "impl"}, {"kprC_StepInStepContainerShortcut", "name parent"},
+    {"kprC_StepContainerIMPLSC", ""}, {"kprC_StepContainerShortcut", "impl"},
     {"kprC_StepContainerInModelShortcut", "parent"},
     // Controls.
-    {"kprC_ContactControls", ""},
-    {"kprC_StandardContactControls", ""},
+    {"kprC_ContactControls", ""}, {"kprC_StandardContactControls", ""},
     {"kprC_ExplicitContactControls", "cpset fastLocalTracking inc warpCheckPeriod warpCutOff penalty"},
-    {"kprC_Controls", "allowPropagation resetDefaultValues"},
-    {"kprC_InactiveControls", ""},
+    {"kprC_Controls", "allowPropagation resetDefaultValues"}, {"kprC_InactiveControls", ""},
     {"kprC_PrimaryControls", "discontinuous constraints lineSearch timeIncrementation"},
     {"kprC_TypicalControls", "displacementField hydrostaticFluidPressureField rotationField"},
-    {"kprC_CTDControls", "temperatureField"},
-    {"kprC_PoreControls", "poreFluidPressureField"},
-    {"kprC_ElectricalControls", "electricalPotentialField"},
-    {"kprC_MassDiffusionControls", "concentrationField"},
-    {"kprC_HeatTransferControls", "temperatureField"},
-    {"kprC_CTEControls", "electricalPotentialField"},
+    {"kprC_CTDControls", "temperatureField"}, {"kprC_PoreControls", "poreFluidPressureField"},
+    {"kprC_ElectricalControls", "electricalPotentialField"}, {"kprC_MassDiffusionControls", "concentrationField"},
+    {"kprC_HeatTransferControls", "temperatureField"}, {"kprC_CTEControls", "electricalPotentialField"},
     // Time points and output settings.
-    {"kprC_TimePoint", "points"},
-    {"kprC_Restart", "overlay"},
+    {"kprC_TimePoint", "points"}, {"kprC_Restart", "overlay"},
     {"kprC_StandardRestart", "frequency numberIntervals timeMarks"},
-    {"kprC_ExplicitRestart", "numberIntervals timeMarks"},
-    {"kprC_Monitor", "dof node"},
-    {"kprC_StandardMonitor", "frequency"},
-    {"kprC_ExplicitMonitor", ""},
-    {"kprC_DiagnosticPrint", ""},
+    {"kprC_ExplicitRestart", "numberIntervals timeMarks"}, {"kprC_Monitor", "dof node"},
+    {"kprC_StandardMonitor", "frequency"}, {"kprC_ExplicitMonitor", ""}, {"kprC_DiagnosticPrint", ""},
     {"kprC_StandardDiagnosticPrint", "contact frequency modelChange adaptiveMesh plasticity residual solve"},
     {"kprC_ExplicitDiagnosticPrint", "allke criticalElement etotal dmass"},
     {"kprC_PerturbationDiagnosticPrint", "frequency solve"},
@@ -144,16 +130,11 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_ResponseSpectrumComponent", "spectrum x y z scale"},
     {"kprC_MassScaling",
      "objective region occurs factor dt type frequency numberInterval feedRate extrudedLength crossSection direction"},
-    {"kprC_DirectDamping", "components"},
-    {"kprC_CompositeDamping", "components"},
-    {"kprC_RayleighDamping", "components"},
-    {"kprC_StructuralDamping", "components"},
-    {"kprC_DirectDampingByFrequency", "components"},
-    {"kprC_RayleighDampingByFrequency", "components"},
-    {"kprC_StructuralDampingByFrequency", "components"},
-    {"kprC_DirectDampingComponent", "start end fraction"},
-    {"kprC_CompositeDampingComponent", "start end"},
-    {"kprC_RayleighDampingComponent", "start end alpha beta"},
+    {"kprC_DirectDamping", "components"}, {"kprC_CompositeDamping", "components"},
+    {"kprC_RayleighDamping", "components"}, {"kprC_StructuralDamping", "components"},
+    {"kprC_DirectDampingByFrequency", "components"}, {"kprC_RayleighDampingByFrequency", "components"},
+    {"kprC_StructuralDampingByFrequency", "components"}, {"kprC_DirectDampingComponent", "start end fraction"},
+    {"kprC_CompositeDampingComponent", "start end"}, {"kprC_RayleighDampingComponent", "start end alpha beta"},
     {"kprC_StructuralDampingComponent", "start end factor"},
     {"kprC_DirectDampingByFrequencyComponent", "frequency fraction"},
     {"kprC_RayleighDampingByFrequencyComponent", "frequency alpha beta"},
@@ -161,83 +142,40 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     // Datum references.
     {"dtmC_DatumRef", "_ownerNames _datumId _instanceId _axisId"},
     // Loads, their states, records and container.
-    {"kloC_Load", "region suppress fieldName states"},
-    {"kloC_LoadState", "deactivate amplitude"},
-    {"kloC_StateQuad", "stepName status state procedure"},
-    {"kloC_LoadContainer", "procedures map danglingRegions"},
+    {"kloC_Load", "region suppress fieldName states"}, {"kloC_LoadState", "deactivate amplitude"},
+    {"kloC_StateQuad", "stepName status state procedure"}, {"kloC_LoadContainer", "procedures map danglingRegions"},
     {"kloC_Vector", "useComplex complexC1Real complexC1Imag complexC2Real complexC2Imag complexC3Real complexC3Imag"},
-    {"kloC_VectorState", "c1 c2 c3"},
-    {"kloC_Scalar", "useComplex complexMagReal complexMagImag"},
+    {"kloC_VectorState", "c1 c2 c3"}, {"kloC_Scalar", "useComplex complexMagReal complexMagImag"},
     {"kloC_ScalarState", "magnitude"},
     {"kloC_Pressure", "distType useComplex complexMagReal complexMagImag referencePoint"},
-    {"kloC_PressureState", "magnitude hZero hReference useHydrostatic"},
-    {"kloC_ConcentratedForce", "follower csys"},
-    {"kloC_ConcentratedForceState", ""},
-    {"kloC_Moment", "follower csys"},
-    {"kloC_MomentState", ""},
-    {"kloC_Distributed", "distType"},
-    {"kloC_DistributedState", "magnitude"},
+    {"kloC_PressureState", "magnitude hZero hReference useHydrostatic"}, {"kloC_ConcentratedForce", "follower csys"},
+    {"kloC_ConcentratedForceState", ""}, {"kloC_Moment", "follower csys"}, {"kloC_MomentState", ""},
+    {"kloC_Distributed", "distType"}, {"kloC_DistributedState", "magnitude"},
     {"kloC_Traction", "useComplex complexMagReal complexMagImag csys userCsys angle axis directionVector follower resultant distType"},
-    {"kloC_TractionState", "magnitude"},
-    {"kloC_BodyForce", "distType"},
-    {"kloC_LineLoad", "system distType"},
-    {"kloC_LineLoadState", "useC1 useC3"},
-    {"kloC_PipePressure", "side endCondition diameter"},
-    {"kloC_SurfaceTraction", "traction"},
-    {"kloC_ShellEdgeLoad", "traction"},
-    {"kloC_BoltLoad", "dtmReference"},
+    {"kloC_TractionState", "magnitude"}, {"kloC_BodyForce", "distType"}, {"kloC_LineLoad", "system distType"},
+    {"kloC_LineLoadState", "useC1 useC3"}, {"kloC_PipePressure", "side endCondition diameter"},
+    {"kloC_SurfaceTraction", "traction"}, {"kloC_ShellEdgeLoad", "traction"}, {"kloC_BoltLoad", "dtmReference"},
     {"kloC_BoltLoadState", "boltMethod"},
     {"kloC_RotationalBodyForce", "pickedAxisPt1 pickedAxisPt2 coordAxisPt1 coordAxisPt2 axisSelPoint1 axisSelPoint2 centrifugal rotaryAcceleration"},
     {"kloC_CoriolisForce", "pickedAxisPt1 pickedAxisPt2 coordAxisPt1 coordAxisPt2 axisSelPoint1 axisSelPoint2"},
     {"kloC_InertiaRelief", "localCsys"},
     {"kloC_InertiaReliefState", "fixed u1 u2 u3 ur1 ur2 ur3 referencePoint isReferencePointDefined"},
-    {"kloC_PressurePenetration", "interaction"},
-    {"kloC_PressurePenetrationState", "p1 p2"},
-    {"kloC_ConcentratedHeatFlux", "dof"},
-    {"kloC_BodyForceState", ""},
-    {"kloC_PipePressureState", ""},
-    {"kloC_SurfaceTractionState", ""},
-    {"kloC_ShellEdgeLoadState", ""},
-    {"kloC_RotationalBodyForceState", ""},
-    {"kloC_CoriolisForceState", ""},
-    {"kloC_ConcentratedHeatFluxState", ""},
-    {"kloC_ConnectorForce", ""},
-    {"kloC_ConnectorForceState", ""},
-    {"kloC_ConnectorMoment", ""},
-    {"kloC_ConnectorMomentState", ""},
-    {"kloC_Gravity", ""},
-    {"kloC_GravityState", ""},
-    {"kloC_PEGLoad", ""},
-    {"kloC_PEGLoadState", ""},
-    {"kloC_SurfaceHeatFlux", ""},
-    {"kloC_SurfaceHeatFluxState", ""},
-    {"kloC_BodyHeatFlux", ""},
-    {"kloC_BodyHeatFluxState", ""},
-    {"kloC_ConcentratedCharge", ""},
-    {"kloC_ConcentratedChargeState", ""},
-    {"kloC_SurfaceCharge", ""},
-    {"kloC_SurfaceChargeState", ""},
-    {"kloC_BodyCharge", ""},
-    {"kloC_BodyChargeState", ""},
-    {"kloC_ConcentratedCurrent", ""},
-    {"kloC_ConcentratedCurrentState", ""},
-    {"kloC_SurfaceCurrent", ""},
-    {"kloC_SurfaceCurrentState", ""},
-    {"kloC_BodyCurrent", ""},
-    {"kloC_BodyCurrentState", ""},
-    {"kloC_ConcentratedConcentrationFlux", ""},
-    {"kloC_ConcentratedConcentrationFluxState", ""},
-    {"kloC_SurfaceConcentrationFlux", ""},
-    {"kloC_SurfaceConcentrationFluxState", ""},
-    {"kloC_BodyConcentrationFlux", ""},
-    {"kloC_BodyConcentrationFluxState", ""},
-    {"kloC_ConcentratedPoreFluid", ""},
-    {"kloC_ConcentratedPoreFluidState", ""},
-    {"kloC_SurfacePoreFluid", ""},
-    {"kloC_SurfacePoreFluidState", ""},
-    {"kloC_HydroFluidFlow", ""},
-    {"kloC_HydroFluidFlowState", ""},
-    {"kloC_InwardVolAccel", ""},
+    {"kloC_PressurePenetration", "interaction"}, {"kloC_PressurePenetrationState", "p1 p2"},
+    {"kloC_ConcentratedHeatFlux", "dof"}, {"kloC_BodyForceState", ""}, {"kloC_PipePressureState", ""},
+    {"kloC_SurfaceTractionState", ""}, {"kloC_ShellEdgeLoadState", ""}, {"kloC_RotationalBodyForceState", ""},
+    {"kloC_CoriolisForceState", ""}, {"kloC_ConcentratedHeatFluxState", ""}, {"kloC_ConnectorForce", ""},
+    {"kloC_ConnectorForceState", ""}, {"kloC_ConnectorMoment", ""}, {"kloC_ConnectorMomentState", ""},
+    {"kloC_Gravity", ""}, {"kloC_GravityState", ""}, {"kloC_PEGLoad", ""}, {"kloC_PEGLoadState", ""},
+    {"kloC_SurfaceHeatFlux", ""}, {"kloC_SurfaceHeatFluxState", ""}, {"kloC_BodyHeatFlux", ""},
+    {"kloC_BodyHeatFluxState", ""}, {"kloC_ConcentratedCharge", ""}, {"kloC_ConcentratedChargeState", ""},
+    {"kloC_SurfaceCharge", ""}, {"kloC_SurfaceChargeState", ""}, {"kloC_BodyCharge", ""}, {"kloC_BodyChargeState", ""},
+    {"kloC_ConcentratedCurrent", ""}, {"kloC_ConcentratedCurrentState", ""}, {"kloC_SurfaceCurrent", ""},
+    {"kloC_SurfaceCurrentState", ""}, {"kloC_BodyCurrent", ""}, {"kloC_BodyCurrentState", ""},
+    {"kloC_ConcentratedConcentrationFlux", ""}, {"kloC_ConcentratedConcentrationFluxState", ""},
+    {"kloC_SurfaceConcentrationFlux", ""}, {"kloC_SurfaceConcentrationFluxState", ""},
+    {"kloC_BodyConcentrationFlux", ""}, {"kloC_BodyConcentrationFluxState", ""}, {"kloC_ConcentratedPoreFluid", ""},
+    {"kloC_ConcentratedPoreFluidState", ""}, {"kloC_SurfacePoreFluid", ""}, {"kloC_SurfacePoreFluidState", ""},
+    {"kloC_HydroFluidFlow", ""}, {"kloC_HydroFluidFlowState", ""}, {"kloC_InwardVolAccel", ""},
     {"kloC_InwardVolAccelState", ""},
     // Load cases.
     {"klcC_LoadCase", "boundaryConditions fields loads includeActiveBaseStateBC"},
@@ -246,12 +184,9 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
     {"kprC_DispAdptMeshConsState",
      "u1 u2 u3 ur1 ur2 ur3 cU1real cU1imag cU2real cU2imag cU3real cU3imag cUR1real cUR1imag cUR2real cUR2imag "
      "cUR3real cUR3imag buckleCase"},
-    {"kprC_VelAdptMeshConsState", "v1 v2 v3 vr1 vr2 vr3"},
-    {"kprC_StateQuad", "stepName status state procedure"},
-    {"kprC_AdptMeshCons", "suppress region csys motionType states"},
-    {"kprC_DispAdptMeshCons", ""},
-    {"kprC_VelAdptMeshCons", ""},
-    {"kprC_AdptMeshConsCont", "procedures map danglingRegions"},
+    {"kprC_VelAdptMeshConsState", "v1 v2 v3 vr1 vr2 vr3"}, {"kprC_StateQuad", "stepName status state procedure"},
+    {"kprC_AdptMeshCons", "suppress region csys motionType states"}, {"kprC_DispAdptMeshCons", ""},
+    {"kprC_VelAdptMeshCons", ""}, {"kprC_AdptMeshConsCont", "procedures map danglingRegions"},
     // Adaptive mesh controls and domains.
     {"kadC_AdptMeshCtrl",
      "advection smoothingAlgorithm smoothingPriority initialFeatureAngle transitionFeatureAngle momentumAdvection "
@@ -259,9 +194,6 @@ inline constexpr tst_DeclaredClass tst_DeclaredClasses[] = {
      "laplacianSmoothingWeight equipotentialSmoothingWeight originalConfigurationProjectionWeight meshConstraintAngle"},
     {"kadC_AdptMeshDomain", "region controls frequency initialRemeshingSweeps sweepsPerIncrement"},
 };
-
-// Registered classes that hold no stored attributes yet; once one does, it needs a line above.
-inline constexpr std::array<std::string_view, 0> tst_NotYetStoredClasses{};
 
 // Instances of platform templates whose stored attributes are the template's own.
 inline constexpr std::string_view tst_PlatformTemplateClasses[] = {
@@ -286,13 +218,10 @@ inline tst_DeclaredClass const* tst_FindDeclared(std::string_view name) {
 // The (name, ordinal) pairs that a table line declares.
 inline tst_Ordinals tst_DeclaredOrdinals(tst_DeclaredClass const& c) {
     tst_Ordinals out;
-    int position = 0;
-    for (std::string_view rest = c.attributes; !rest.empty(); ++position) {
-        auto const blank = rest.find(' ');
-        std::string_view word = rest.substr(0, blank);
-        rest = blank == std::string_view::npos ? std::string_view() : rest.substr(blank + 1);
-        bool const nameOnly = word.starts_with('-');
-        out.emplace_back(std::string(nameOnly ? word.substr(1) : word), nameOnly ? -1 : position);
+    std::istringstream words{std::string(c.attributes)};
+    for (std::string w; words >> w;) {
+        int const position = int(out.size());
+        out.emplace_back(w[0] == '-' ? w.substr(1) : w, w[0] == '-' ? -1 : position);
     }
     return out;
 }
@@ -304,23 +233,18 @@ inline std::vector<std::string> tst_OrdinalMismatches(std::string_view className
     auto const* declared = tst_FindDeclared(className);
     if (!declared) return {cls + " is not in the table of declared classes"};
     tst_Ordinals const expected = tst_DeclaredOrdinals(*declared);
-    auto find = [](tst_Ordinals const& in, std::string const& name) -> std::pair<std::string, int> const* {
-        for (auto const& p : in)
-            if (p.first == name) return &p;
-        return nullptr;
-    };
+    std::map<std::string, int> const want(expected.begin(), expected.end()), have(actual.begin(), actual.end());
     std::vector<std::string> out;
     for (auto const& [name, ordinal] : actual) {
-        auto const* want = find(expected, name);
-        if (!want)
-            out.push_back(cls + "::" + name + " has ordinal " + std::to_string(ordinal) + " but is not declared");
-        else if (want->second != ordinal)
-            out.push_back(cls + "::" + name + " has ordinal " + std::to_string(ordinal) + ", declared " +
-                          std::to_string(want->second));
+        auto const at = want.find(name);
+        std::string const line = cls + "::" + name + " has ordinal " + std::to_string(ordinal);
+        if (at == want.end())
+            out.push_back(line + " but is not declared");
+        else if (at->second != ordinal)
+            out.push_back(line + ", declared " + std::to_string(at->second));
     }
     for (auto const& [name, ordinal] : expected)
-        if (!find(actual, name))
-            out.push_back(cls + "::" + name + " is declared with ordinal " + std::to_string(ordinal) +
-                          " but missing");
+        if (!have.contains(name))
+            out.push_back(cls + "::" + name + " is declared with ordinal " + std::to_string(ordinal) + " but missing");
     return out;
 }

@@ -36,13 +36,9 @@ TEST(kloC_Assert, RaisesTheExactMessageAsTheCodesException) {
     auto const VE = Thrown::ValueError;
     auto const TX = Thrown::Text;
     std::vector<AssertCase> const cases = {
-        {1, "", TX},
-        {2, "A load cannot be defined in the Initial step.", VE},
-        {5, "Load by this name already exists.", VE},
-        {7, "Load cannot be deactivated.", TX},
-        {9, "Load is not active.", TX},
-        {15, "Cannot reset a load in the step it was created.", TX},
-        {17, "", VE},
+        {1, "", TX}, {2, "A load cannot be defined in the Initial step.", VE},
+        {5, "Load by this name already exists.", VE}, {7, "Load cannot be deactivated.", TX},
+        {9, "Load is not active.", TX}, {15, "Cannot reset a load in the step it was created.", TX}, {17, "", VE},
         {19, "distribution=HYDROSTATIC is not allowed in an VELMOR/Explicit step.", VE},
         {20, "The zero pressure elevation (z0) and the reference\npressure elevation (z1) must be distinct.", VE},
         {22, "Cannot move the load because an intermediate step is Created, Modified, or Deactivated.", TX},
@@ -58,18 +54,14 @@ TEST(kloC_Assert, RaisesTheExactMessageAsTheCodesException) {
         {42, "Effective pipe diameter must be greater than zero", VE},
         {43, "Rotational Inertial load sub-category must be atleast either centrifugal or\nrotary acceleration, but not both.",
          TX},
-        {44, "Axis of rotation must be defined by (0,0,0), (0,1,0)", TX},
-        {48, "Unknown load propagation status.", TX},
+        {44, "Axis of rotation must be defined by (0,0,0), (0,1,0)", TX}, {48, "Unknown load propagation status.", TX},
         {51, "Local orientation cannot be used when inertia relief load is specified \nin all free directions.", TX},
         {54, "Invalid type of load. Flux, charge, current, and flow loads not allowed in a load case.", TX},
         {55, "Connector loads and moments are not yet supported by load cases.", TX},
         {64, "Invalid load propagator error flag. Please report this error.", TX},
-        {68, "Reset can only be used in the deactivated step.", TX},
-        {69, "Fields not enabled yet", TX},
-        {70, "A field name must be supplied when the distribution type is set to FIELD.", TX},
-        {71, "", TX},
-        {72, "", TX},
-        {300, "", TX},
+        {68, "Reset can only be used in the deactivated step.", TX}, {69, "Fields not enabled yet", TX},
+        {70, "A field name must be supplied when the distribution type is set to FIELD.", TX}, {71, "", TX},
+        {72, "", TX}, {300, "", TX},
     };
     ExpectRefusals(cases, FailLoad);
 }
@@ -94,12 +86,10 @@ TEST(kloC_Assert, EveryMessageIsTranslated) {
 TEST(klcC_Assert, RaisesTheRawMessageOfEachCode) {
     MarkingTranslator translator;  // load case texts are never translated
     std::vector<AssertCase> const cases = {
-        {0, "A scale factor cannot be zero or blank."},
-        {1, "Load case name must be unique to the model."},
+        {0, "A scale factor cannot be zero or blank."}, {1, "Load case name must be unique to the model."},
         {2, "A load or boundary condition has been specified more than once in same load case."},
         {3, "Load cases are only available for Static Linear Perturbation and Steady-State Dynamics Direct steps."},
-        {4, ""},
-        {-1, ""},
+        {4, ""}, {-1, ""},
     };
     ExpectRefusals(cases, FailLoadCase);
 }
@@ -131,8 +121,7 @@ TEST(klcC_AssertLoadCaseContent, PutsTheNameVerbatimInPlaceOfThePlaceholder) {
 TEST(kadC_Assert, RaisesTheRawMessageOfEachCode) {
     MarkingTranslator translator;  // adaptive meshing texts are never translated
     std::vector<AssertCase> const cases = {
-        {0, "Frequency value must be greater than zero."},
-        {1, "Initial remeshing sweeps must be greater than zero."},
+        {0, "Frequency value must be greater than zero."}, {1, "Initial remeshing sweeps must be greater than zero."},
         {2, "Sweeps per increment must be greater than zero."},
         {3, "Free boundary upwinding factor must be greater than or equal to zero and less than or equal to one."},
         {4, "Initial feature angle must be greater than or equal to zero and less than or equal to 180."},
@@ -141,12 +130,9 @@ TEST(kadC_Assert, RaisesTheRawMessageOfEachCode) {
         {7, "Laplacian smoothing weight must be greater than or equal to zero."},
         {8, "Equipotential smoothing weight must be greater than or equal to zero."},
         {9, "Mesh constraint angle must be greater than or equal to zero and less than or equal to 180."},
-        {10, "The sum of smoothing weights must be less than or equal to one."},
-        {11, "A region must be specified."},
+        {10, "The sum of smoothing weights must be less than or equal to one."}, {11, "A region must be specified."},
         {12, "Curvature refinement must be greater than or equal to zero."},
-        {13, "Original configuration projection weight must be greater than or equal to zero."},
-        {14, ""},
-        {-1, ""},
+        {13, "Original configuration projection weight must be greater than or equal to zero."}, {14, ""}, {-1, ""},
     };
     ExpectRefusals(cases, FailMesh);
 }

@@ -114,8 +114,7 @@ TEST_F(Controls, PrimaryRulesRefuseInOrderWithTheirMessages) {
         {[](X x) { x.discontinuous(true); }, IO_FIXED},
         {[&](X x) { x.discontinuous(true), x.timeIncrementation(With(t, 1, 8.0)); }, IR_FIXED},
         {[](X x) { x.discontinuous(true), x.timeIncrementation(P::timeIncrementationDef(true)); }, ""},
-        {[&](X x) { x.lineSearch(With(ls, 1, 2.5)); }, LS_INT},
-        {[&](X x) { x.lineSearch(With(ls, 1, 4.0)); }, ""},
+        {[&](X x) { x.lineSearch(With(ls, 1, 2.5)); }, LS_INT}, {[&](X x) { x.lineSearch(With(ls, 1, 4.0)); }, ""},
         {[&](X x) { x.timeIncrementation(With(t, 11, 50.5)); }, TI_INT},
         {[&](X x) { x.timeIncrementation(With(t, 3, 9.5)); }, TI_INT},
         {[&](X x) { x.timeIncrementation(With(t, 12, 0.3)); }, ""},
@@ -153,8 +152,7 @@ TEST_F(Controls, FieldRulesRefuseWithTheFieldsMessages) {
     // change, refused by the flux rule, refused as negative
     std::vector<std::tuple<std::function<List(List)>, bool, bool>> const cases = {
         {[](List l) { return With(With(l, 3, 0.5), 4, 0.5); }, true, false},
-        {[](List l) { return With(l, 4, 0.5); }, false, false},
-        {[](List l) { return With(l, 3, 0.5); }, false, false},
+        {[](List l) { return With(l, 4, 0.5); }, false, false}, {[](List l) { return With(l, 3, 0.5); }, false, false},
         {[](List l) { return With(l, 7, -0.001); }, false, true},
         {[](List l) { return With(l, 8, -1.0); }, false, false},  // entries 8 to 10 are not checked
     };
@@ -215,8 +213,7 @@ TEST_F(Controls, GlobalFieldIsSetFromTenOrElevenEntriesAndReadWhileTheFieldsAgre
     eleven.push_back(2.0e-8);
     tenExtended.push_back(1.0e-8);
     std::vector<std::tuple<List, std::string, List>> const cases = {
-        {ten, "", tenExtended},
-        {eleven, "", eleven},
+        {ten, "", tenExtended}, {eleven, "", eleven},
         {List(5, 0.1), "The global field must hold 10 or 11 entries; it holds 5.", {}},
         {List(9, 0.1), "The global field must hold 10 or 11 entries; it holds 9.", {}},
         {List(12, 0.1), "The global field must hold 10 or 11 entries; it holds 12.", {}},

@@ -32,12 +32,9 @@ TEST(SolverRecords, LinearCtrlStartsWithItsInitialValuesAndRefusesEachRuleInOrde
                       ITERATIONS = "Maximum number of iterations must be positive.";
     using C = kprC_LinearCtrl&;
     ExpectRules<kprC_LinearCtrl>({
-        {[](C) {}, ""},
-        {[](C c) { c.numDomains(1); }, DOMAINS},
-        {[](C c) { c.numDomains(-3); }, DOMAINS},
+        {[](C) {}, ""}, {[](C c) { c.numDomains(1); }, DOMAINS}, {[](C c) { c.numDomains(-3); }, DOMAINS},
         {[](C c) { c.numDomains(2), c.relativeTolerance(1e-6), c.maxIterations(50); }, ""},
-        {[](C c) { c.relativeTolerance(-1e-9); }, TOLERANCE},
-        {[](C c) { c.maxIterations(-1); }, ITERATIONS},
+        {[](C c) { c.relativeTolerance(-1e-9); }, TOLERANCE}, {[](C c) { c.maxIterations(-1); }, ITERATIONS},
         {[](C c) { c.numDomains(1), c.relativeTolerance(-1.0), c.maxIterations(-1); }, DOMAINS},
         {[](C c) { c.relativeTolerance(-1.0), c.maxIterations(-1); }, TOLERANCE},
     });
@@ -55,11 +52,8 @@ TEST(SolverRecords, ExplicitContactControlsStartWithTheirInitialValuesAndRefuseE
                       PENALTY = "Penalty stiffness scaling factor must be greater than or equal to zero.";
     using C = kprC_ExplicitContactControls&;
     ExpectRules<kprC_ExplicitContactControls>({
-        {[](C) {}, ""},
-        {[](C c) { c.inc(0); }, INC},
-        {[](C c) { c.inc(1), c.penalty(0.0), c.warpCutOff(0.5); }, ""},
-        {[](C c) { c.warpCheckPeriod(0); }, WARP},
-        {[](C c) { c.warpCutOff(0.0); }, ANGLE},
+        {[](C) {}, ""}, {[](C c) { c.inc(0); }, INC}, {[](C c) { c.inc(1), c.penalty(0.0), c.warpCutOff(0.5); }, ""},
+        {[](C c) { c.warpCheckPeriod(0); }, WARP}, {[](C c) { c.warpCutOff(0.0); }, ANGLE},
         {[](C c) { c.penalty(-0.1); }, PENALTY},
         {[](C c) { c.inc(-1), c.warpCheckPeriod(0), c.warpCutOff(-1.0), c.penalty(-1.0); }, INC},
         {[](C c) { c.warpCheckPeriod(0), c.warpCutOff(-1.0), c.penalty(-1.0); }, WARP},

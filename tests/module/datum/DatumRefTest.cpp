@@ -27,10 +27,8 @@ protected:
 };
 
 TEST_F(DatumRef, NullReferenceAndOwnerNames) {
-    dtmC_DatumRef null;
-    EXPECT_TRUE(null.IsNullRef());
-    EXPECT_TRUE(null.ownerNames().empty());
-    dtmC_DatumRef five(5, 0, "", 0);
+    dtmC_DatumRef null, five(5, 0, "", 0);
+    EXPECT_TRUE(null.IsNullRef() && null.ownerNames().empty());
     EXPECT_FALSE(five.IsNullRef());
     EXPECT_TRUE(five.ownerNames().empty());
     dtmC_DatumRef owned(5, 2, "Part-1", 3);
@@ -60,9 +58,7 @@ TEST_F(DatumRef, EqualityNeedsDatumAndAxisAndEitherOwnersOrInstance) {
 TEST_F(DatumRef, CopiesCarryAllFieldsAndANewIdentity) {
     dtmC_DatumRef a(5, 1, "A", 2);
     dtmC_DatumRef b(a);
-    EXPECT_EQ(b, a);
-    EXPECT_EQ(b.ownerNames(), a.ownerNames());
-    EXPECT_NE(b.Uid(), a.Uid());
+    EXPECT_TRUE(b == a && b.ownerNames() == a.ownerNames() && b.Uid() != a.Uid());
     dtmC_DatumRef c;
     auto uid = c.Uid();
     c = a;
@@ -78,9 +74,7 @@ TEST_F(DatumRef, StoredFormAndRoundTrip) {
     dbs_Database db;
     cls_WriteVisitor(db).WriteRoot("datum", ref);
     auto const& t = db.Tables().at(0x02480001);
-    EXPECT_EQ(t.className, "dtmC_DatumRef");
-    EXPECT_EQ(t.version, 320);
-    EXPECT_EQ(t.baseId, 1u);
+    EXPECT_EQ(std::tuple(t.className, t.version, t.baseId), std::tuple("dtmC_DatumRef", 320, 1u));
     std::vector<dbs_Attribute> const schema = {
         {0, "_ownerNames", 15, 0x230001, 55}, {1, "_datumId", 5, 1, 0}, {2, "_instanceId", 5, 1, 0}, {3, "_axisId", 5, 1, 0}};
     EXPECT_EQ(t.schema, schema);
@@ -88,9 +82,7 @@ TEST_F(DatumRef, StoredFormAndRoundTrip) {
               (std::vector<dbs_Value>{dbs_List{dbs_Value("Part-2")}, dbs_Value(7), dbs_Value(3), dbs_Value(1)}));
     auto back = cls_ReadVisitor(db).ReadRoot<dtmC_DatumRef>("datum");
     ASSERT_TRUE(back);
-    EXPECT_EQ(*back, ref);
-    EXPECT_EQ(back->ownerNames(), ref.ownerNames());
-    EXPECT_EQ(back->instanceId(), 3);
+    EXPECT_TRUE(*back == ref && back->ownerNames() == ref.ownerNames() && back->instanceId() == 3);
 }
 
 TEST_F(DatumRef, ReferencesHeldByValueRoundTripAsTheirOwnRows) {
@@ -160,9 +152,7 @@ TEST_F(DatumRef, OlderStoredVersionsReadWithZeroInstanceAndAxis) {
         EXPECT_EQ(db.Tables().at(0x02480001).version, 320);
         EXPECT_EQ(db.Tables().at(0x02480001).schema, today->Attributes());
         auto ref = cls_ReadVisitor(db).ReadRoot<dtmC_DatumRef>("datum");
-        EXPECT_EQ(ref->datumId(), 4);
-        EXPECT_EQ(ref->instanceId(), c.instance);
-        EXPECT_EQ(ref->axisId(), 0);
+        EXPECT_EQ(std::tuple(ref->datumId(), ref->instanceId(), ref->axisId()), std::tuple(4, c.instance, 0));
         EXPECT_TRUE(db.Tables().at(0x02480001).rows[0].fields[3] == dbs_Value(0));  // added by the 209 change
     }
 }

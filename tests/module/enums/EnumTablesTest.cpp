@@ -73,8 +73,7 @@ using MatrixSolver = omu_PrimEnum<kprC_Step_MatrixSolverEnm, 1>;
 
 TEST(EnumTables, NlgeomAcceptsOnlyTheExactUpperCaseString) {
     Nlgeom n(kprC_Step_NlgeomEnm::OFF);
-    EXPECT_FALSE(n.SetValue("on"));
-    EXPECT_FALSE(n.SetValue("On"));
+    EXPECT_FALSE(n.SetValue("on") || n.SetValue("On"));
     EXPECT_EQ(n.Value(), kprC_Step_NlgeomEnm::OFF);
     EXPECT_TRUE(n.SetValue("ON"));
     EXPECT_EQ(n.Value(), kprC_Step_NlgeomEnm::ON);
@@ -130,19 +129,14 @@ TEST(EnumTables, ProcedureTypeWrapperListsTheScriptingStringsInOrder) {
               "omu_PrimEnum(Enum) - Enum value not allowed: 37486716  Permi");
 }
 
-}  // namespace
-
 TEST(EnumStoredForm, EnumerationsStoreTheirStringsAndRefuseUnknownOnes) {
     EXPECT_EQ(cls_EnumCodec<kprC_Step_NlgeomEnm>::ToString(kprC_Step_NlgeomEnm::NOT_AVAILABLE), "NOT_AVAILABLE");
     EXPECT_EQ(cls_EnumCodec<kprC_Step_MatrixSolverEnm>::FromStored("DDM_ITERATIVE"),
               kprC_Step_MatrixSolverEnm::DDM_ITERATIVE);
-    try {
-        cls_EnumCodec<kprC_Step_NlgeomEnm>::FromStored("on");
-        ADD_FAILURE();
-    } catch (omu_ValueErrorException const& e) {
-        EXPECT_STREQ(e.what(),
-                     "omu_PrimEnum(const cls_ReadVisitor&) - str not allowed: on  Permissible: OFF, ON, NOT_AVAILABLE");
-    }
+    EXPECT_EQ(Refusal([] { cls_EnumCodec<kprC_Step_NlgeomEnm>::FromStored("on"); }),
+              "omu_PrimEnum(const cls_ReadVisitor&) - str not allowed: on  Permissible: OFF, ON, NOT_AVAILABLE");
     EXPECT_THROW(cls_EnumCodec<kprC_Step_NlgeomEnm>::ToString(static_cast<kprC_Step_NlgeomEnm>(9)),
                  omu_ValueErrorException);
 }
+
+}  // namespace

@@ -107,18 +107,15 @@ TEST_F(ModuleFrame, ChecksCastAlongTheClassTables) {
         unsigned target, object;
         bool ok;
     } const cases[] = {
-        {kprC_AnalysisStep_TypeId, kprC_StaticStep_TypeId, true},
-        {kprC_Step_TypeId, kprC_StaticStep_TypeId, true},
+        {kprC_AnalysisStep_TypeId, kprC_StaticStep_TypeId, true}, {kprC_Step_TypeId, kprC_StaticStep_TypeId, true},
         {kprC_InitialStep_TypeId, kprC_StaticStep_TypeId, false},
         {kprC_AnalysisStep_TypeId, kprC_InitialStep_TypeId, false},
         {kprC_StepRepositoryBase_TypeId, kprC_StepContainer_TypeId, true},
         {mdl_Repository_TypeId, kprC_StepContainer_TypeId, true},
         {kprC_PrimaryControls_TypeId, kprC_CTEControls_TypeId, true},
         {kprC_TypicalControls_TypeId, kprC_CTEControls_TypeId, false},
-        {kloC_Pressure_TypeId, kloC_PipePressure_TypeId, true},
-        {kloC_Load_TypeId, kloC_PipePressure_TypeId, true},
-        {kloC_Traction_TypeId, kloC_ShellEdgeLoad_TypeId, true},
-        {kloC_Vector_TypeId, kloC_CoriolisForce_TypeId, false},
+        {kloC_Pressure_TypeId, kloC_PipePressure_TypeId, true}, {kloC_Load_TypeId, kloC_PipePressure_TypeId, true},
+        {kloC_Traction_TypeId, kloC_ShellEdgeLoad_TypeId, true}, {kloC_Vector_TypeId, kloC_CoriolisForce_TypeId, false},
         {mdl_ExtensionWrapper_TypeId, kadC_AdptMeshCtrlWrapper_TypeId, true},
     };
     for (auto const& c : cases) {
@@ -206,22 +203,14 @@ TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
         unsigned id, kind, parent;
         char const* name;
     } const fixed[] = {
-        {0x023C0001, 0, 1, "kprC_Procedure"},
-        {0x023C0004, 7, 0x023C0001, "kprC_GeneralProcedure"},
-        {0x023C001B, 0, 0x023C0004, "kprC_Static"},
-        {0x023C0010, 0, 0x023C0003, "kprC_Frequency"},
-        {0x023C0027, 7, 1, "kprC_DdbStep"},
-        {0x023C002F, 7, 0x000A0001, "kprC_StepRepositoryBase"},
-        {0x023C005D, 7, 0x000A0001, "kprC_TimePointCont"},
-        {0x023C0084, 7, 0x023C0081, "kprC_DispAdptMeshConsState"},
-        {0x0288001C, 7, 0x02880008, "kloC_PipePressure"},
-        {0x0288005A, 7, kloC_Scalar_TypeId, "kloC_CoriolisForce"},
-        {0x02680010, 7, 0x000A000D, "kadC_AdptMeshCtrlWrapper"},
-        {0x02DC0002, 7, 0x000A0001, "klcC_LoadCaseCont"},
-        {0x023C0009, 7, 0x023C0004, "kprC_ExplicitDynamics"},
-        {0x023C0082, 7, 1, "kprC_StateQuad"},
-        {0x0288004D, 7, 1, "kloC_LoadContainerIMPLSC"},
-        {0x0288004E, 7, 1, "kloC_LoadContainerShortcut"},
+        {0x023C0001, 0, 1, "kprC_Procedure"}, {0x023C0004, 7, 0x023C0001, "kprC_GeneralProcedure"},
+        {0x023C001B, 0, 0x023C0004, "kprC_Static"}, {0x023C0010, 0, 0x023C0003, "kprC_Frequency"},
+        {0x023C0027, 7, 1, "kprC_DdbStep"}, {0x023C002F, 7, 0x000A0001, "kprC_StepRepositoryBase"},
+        {0x023C005D, 7, 0x000A0001, "kprC_TimePointCont"}, {0x023C0084, 7, 0x023C0081, "kprC_DispAdptMeshConsState"},
+        {0x0288001C, 7, 0x02880008, "kloC_PipePressure"}, {0x0288005A, 7, kloC_Scalar_TypeId, "kloC_CoriolisForce"},
+        {0x02680010, 7, 0x000A000D, "kadC_AdptMeshCtrlWrapper"}, {0x02DC0002, 7, 0x000A0001, "klcC_LoadCaseCont"},
+        {0x023C0009, 7, 0x023C0004, "kprC_ExplicitDynamics"}, {0x023C0082, 7, 1, "kprC_StateQuad"},
+        {0x0288004D, 7, 1, "kloC_LoadContainerIMPLSC"}, {0x0288004E, 7, 1, "kloC_LoadContainerShortcut"},
         {0x0288004F, 7, 0x0288004D, "kloC_LoadContainerInModelShortcut"},
         {0x02880050, 7, 1, "kloC_LoadInLoadContainerShortcut"},
         {0x02880059, 7, kloC_ScalarState_TypeId, "kloC_CoriolisForceState"},
@@ -246,9 +235,22 @@ TEST_F(ModuleFrame, ClassTablesCarryTheFixedIdentifiers) {
 // own choice, equally fixed once models are stored with them.
 namespace {
 struct ClassId {
-    char const* name;  // without the module prefix
+    std::string name;  // without the module prefix
     unsigned id;
 };
+
+// Classes at consecutive identifiers from each run's first, one per blank-separated name;
+// a "-" marks an index that holds no class of the run.
+std::vector<ClassId> Runs(std::initializer_list<std::pair<unsigned, std::string_view>> runs) {
+    std::vector<ClassId> out;
+    for (auto [id, names] : runs)
+        for (std::size_t at = 0; at < names.size(); ++id) {
+            auto const end = std::min(names.find(' ', at), names.size());
+            if (names.substr(at, end - at) != "-") out.push_back({std::string(names.substr(at, end - at)), id});
+            at = end + 1;
+        }
+    return out;
+}
 using Constants = std::map<std::string, unsigned>;
 
 #define TST_KPRC(kind, name, index, parent) {#name, kprC_##name##_TypeId},
@@ -294,35 +296,21 @@ struct LoadTypeId {
     char const* label;
 };
 LoadTypeId const loadTypes[] = {
-    {"ConcentratedForce", 0x2880047, "Concentrated force"},
-    {"Moment", 0x2880018, "Moment"},
-    {"Pressure", 0x2880008, "Pressure"},
-    {"SurfaceTraction", 0x2880055, "Surface traction"},
-    {"ShellEdgeLoad", 0x2880057, "Shell edge load"},
-    {"LineLoad", 0x288001a, "Line load"},
-    {"PipePressure", 0x288001c, "Pipe pressure"},
-    {"BodyForce", 0x288001e, "Body force"},
-    {"Gravity", 0x2880020, "Gravity"},
-    {"PEGLoad", 0x2880022, "Generalized plane strain"},
-    {"BoltLoad", 0x2880024, "Bolt load"},
-    {"RotationalBodyForce", 0x2880014, "Rotational body force"},
-    {"CoriolisForce", 0x288005a, "Coriolis force"},
-    {"ConnectorForce", 0x288000e, "Connector force"},
-    {"ConnectorMoment", 0x2880049, "Connector moment"},
-    {"InertiaRelief", 0x288004b, "Inertia relief"},
+    {"ConcentratedForce", 0x2880047, "Concentrated force"}, {"Moment", 0x2880018, "Moment"},
+    {"Pressure", 0x2880008, "Pressure"}, {"SurfaceTraction", 0x2880055, "Surface traction"},
+    {"ShellEdgeLoad", 0x2880057, "Shell edge load"}, {"LineLoad", 0x288001a, "Line load"},
+    {"PipePressure", 0x288001c, "Pipe pressure"}, {"BodyForce", 0x288001e, "Body force"},
+    {"Gravity", 0x2880020, "Gravity"}, {"PEGLoad", 0x2880022, "Generalized plane strain"},
+    {"BoltLoad", 0x2880024, "Bolt load"}, {"RotationalBodyForce", 0x2880014, "Rotational body force"},
+    {"CoriolisForce", 0x288005a, "Coriolis force"}, {"ConnectorForce", 0x288000e, "Connector force"},
+    {"ConnectorMoment", 0x2880049, "Connector moment"}, {"InertiaRelief", 0x288004b, "Inertia relief"},
     {"PressurePenetration", 0x2880012, "Pressure penetration (NYI)"},
-    {"ConcentratedHeatFlux", 0x2880026, "Concentrated heat flux"},
-    {"SurfaceHeatFlux", 0x2880045, "Surface heat flux"},
-    {"BodyHeatFlux", 0x2880028, "Body heat flux"},
-    {"ConcentratedPoreFluid", 0x288002a, "Concentrated pore fluid"},
-    {"SurfacePoreFluid", 0x288002c, "Surface pore fluid"},
-    {"HydroFluidFlow", 0x288002e, "Hydrostatic fluid flux"},
-    {"ConcentratedCharge", 0x2880030, "Concentrated charge"},
-    {"SurfaceCharge", 0x2880034, "Surface charge"},
-    {"BodyCharge", 0x2880038, "Body charge"},
-    {"ConcentratedCurrent", 0x2880032, "Concentrated current"},
-    {"SurfaceCurrent", 0x2880036, "Surface current"},
-    {"BodyCurrent", 0x288003a, "Body current"},
+    {"ConcentratedHeatFlux", 0x2880026, "Concentrated heat flux"}, {"SurfaceHeatFlux", 0x2880045, "Surface heat flux"},
+    {"BodyHeatFlux", 0x2880028, "Body heat flux"}, {"ConcentratedPoreFluid", 0x288002a, "Concentrated pore fluid"},
+    {"SurfacePoreFluid", 0x288002c, "Surface pore fluid"}, {"HydroFluidFlow", 0x288002e, "Hydrostatic fluid flux"},
+    {"ConcentratedCharge", 0x2880030, "Concentrated charge"}, {"SurfaceCharge", 0x2880034, "Surface charge"},
+    {"BodyCharge", 0x2880038, "Body charge"}, {"ConcentratedCurrent", 0x2880032, "Concentrated current"},
+    {"SurfaceCurrent", 0x2880036, "Surface current"}, {"BodyCurrent", 0x288003a, "Body current"},
     {"ConcentratedConcentrationFlux", 0x288003c, "Concentrated concentration flux"},
     {"SurfaceConcentrationFlux", 0x288003e, "Surface concentration flux"},
     {"BodyConcentrationFlux", 0x2880040, "Body concentration flux"},
@@ -332,87 +320,61 @@ LoadTypeId const loadTypes[] = {
 
 TEST_F(ModuleFrame, ProceduresClassIdsAreFixed) {
     kloC_initialize(count);
-    CheckClassIds("kprC_", kprC_ModuleNumber, kprC_ClassTable(), Constants{KPRC_CLASSES(TST_KPRC)}, {
+    CheckClassIds("kprC_", kprC_ModuleNumber, kprC_ClassTable(), Constants{KPRC_CLASSES(TST_KPRC)}, Runs({
         // Retired procedure classes, kept for reading old models.
-        {"Procedure", 0x23C0001}, {"StepNameProcedurePair", 0x23C0002}, {"PerturbationProcedure", 0x23C0003},
-        {"GeneralProcedure", 0x23C0004}, {"Anneal", 0x23C0005}, {"Buckle", 0x23C0006},
-        {"CoupledTempDisplacement", 0x23C0007}, {"CoupledThermalElectric", 0x23C0008}, {"ExplicitDynamics", 0x23C0009},
-        {"RetainedDofs", 0x23C000B}, {"Frequency", 0x23C0010}, {"Geostatic", 0x23C0011}, {"HeatTransfer", 0x23C0012},
-        {"ImplicitDynamics", 0x23C0013}, {"MassDiffusion", 0x23C0014}, {"ModalDynamics", 0x23C0015},
-        {"RandomResponse", 0x23C0017}, {"ResponseSpectrum", 0x23C0019}, {"Soils", 0x23C001A}, {"Static", 0x23C001B},
-        {"StaticRiks", 0x23C001C}, {"StaticLinearPerturbation", 0x23C001D}, {"SteadyStateDirect", 0x23C001F},
-        {"SteadyStateModal", 0x23C0021}, {"SubspaceDynamics", 0x23C0022}, {"UsaAddedMassGeneration", 0x23C0023},
-        {"Visco", 0x23C0024}, {"MassScaling", 0x23C0025}, {"DynamicTempDisplacement", 0x23C0026},
-        {"DdbStep", 0x23C0027}, {"DdbInitialStep", 0x23C0028}, {"DdbAnalysisStep", 0x23C0029},
-        {"SubstructureGenerate", 0x23C002B}, {"ComplexFrequency", 0x23C0048}, {"SteadyStateSubspace", 0x23C0053},
-        // Steps, their container and records.
-        {"StepContainer", 0x23C002A}, {"Step", 0x23C002C}, {"InitialStep", 0x23C002D}, {"AnalysisStep", 0x23C002E},
-        {"StepRepositoryBase", 0x23C002F}, {"Restart", 0x23C0030}, {"StandardRestart", 0x23C0031},
-        {"ExplicitRestart", 0x23C0032}, {"DiagnosticPrint", 0x23C0033}, {"StandardDiagnosticPrint", 0x23C0034},
-        {"ExplicitDiagnosticPrint", 0x23C0035}, {"PerturbationDiagnosticPrint", 0x23C0036}, {"Monitor", 0x23C0037},
-        {"StandardMonitor", 0x23C0038}, {"ExplicitMonitor", 0x23C0039}, {"Controls", 0x23C003A},
-        {"PrimaryControls", 0x23C003B}, {"InactiveControls", 0x23C003C}, {"LinearCtrl", 0x23C003D},
-        {"ContactControls", 0x23C003E}, {"ExplicitContactControls", 0x23C003F},
-        {"StandardContactControls", 0x23C0040}, {"TypicalControls", 0x23C0041},
-        {"CTDControls", 0x23C0042}, {"PoreControls", 0x23C0043}, {"MassDiffusionControls", 0x23C0044},
-        {"HeatTransferControls", 0x23C0045}, {"CTEControls", 0x23C0046}, {"ElectricalControls", 0x23C0047},
-        {"StepIMPLSC", 0x23C0049}, {"StepShortcut", 0x23C004A}, {"StepInStepContainerShortcut", 0x23C004B},
-        {"StepContainerIMPLSC", 0x23C004C}, {"StepContainerShortcut", 0x23C004D},
-        {"StepContainerInModelShortcut", 0x23C004E}, {"SCWrapper", 0x23C004F}, {"TimePoint", 0x23C005C},
-        {"TimePointCont", 0x23C005D},
+        {0x23C0001, "Procedure StepNameProcedurePair PerturbationProcedure GeneralProcedure Anneal Buckle "
+         "CoupledTempDisplacement CoupledThermalElectric ExplicitDynamics - RetainedDofs"},
+        {0x23C0010, "Frequency Geostatic HeatTransfer ImplicitDynamics MassDiffusion ModalDynamics - RandomResponse - "
+         "ResponseSpectrum Soils Static StaticRiks StaticLinearPerturbation - SteadyStateDirect - SteadyStateModal "
+         "SubspaceDynamics UsaAddedMassGeneration Visco MassScaling DynamicTempDisplacement DdbStep DdbInitialStep "
+         "DdbAnalysisStep"},
+        // Steps, their container, records and controls.
+        {0x23C002A, "StepContainer SubstructureGenerate Step InitialStep AnalysisStep StepRepositoryBase Restart "
+         "StandardRestart ExplicitRestart DiagnosticPrint StandardDiagnosticPrint ExplicitDiagnosticPrint "
+         "PerturbationDiagnosticPrint Monitor StandardMonitor ExplicitMonitor Controls PrimaryControls "
+         "InactiveControls LinearCtrl ContactControls ExplicitContactControls StandardContactControls TypicalControls "
+         "CTDControls PoreControls MassDiffusionControls HeatTransferControls CTEControls ElectricalControls "
+         "ComplexFrequency StepIMPLSC StepShortcut StepInStepContainerShortcut StepContainerIMPLSC "
+         "StepContainerShortcut StepContainerInModelShortcut SCWrapper"},
+        // Damping and frequency ranges, time points, response spectrum components.
+        {0x23C0053, "SteadyStateSubspace DirectDampingByFrequency DirectDampingByFrequencyComponent "
+         "RayleighDampingByFrequency RayleighDampingByFrequencyComponent StructuralDampingByFrequency "
+         "StructuralDampingByFrequencyComponent StructuralDampingComponent - TimePoint TimePointCont "
+         "SteadyStateDirectFrequency SteadyStateModalFrequency SteadyStateSubspaceFrequency RandomResponseFrequency "
+         "ResponseSpectrumComponent"},
         // The procedure steps: their identifiers are the procedure type codes.
-        {"AnnealStep", 0x23C0065}, {"BuckleStep", 0x23C0066}, {"CoupledTempDisplacementStep", 0x23C0067},
-        {"CoupledThermalElectricStep", 0x23C0068}, {"ExplicitDynamicsStep", 0x23C0069}, {"FrequencyStep", 0x23C006A},
-        {"GeostaticStep", 0x23C006B}, {"HeatTransferStep", 0x23C006C}, {"ImplicitDynamicsStep", 0x23C006D},
-        {"MassDiffusionStep", 0x23C006E}, {"ModalDynamicsStep", 0x23C006F}, {"RandomResponseStep", 0x23C0070},
-        {"ResponseSpectrumStep", 0x23C0071}, {"SoilsStep", 0x23C0072}, {"StaticStep", 0x23C0073},
-        {"StaticRiksStep", 0x23C0074}, {"StaticLinearPerturbationStep", 0x23C0075}, {"SteadyStateDirectStep", 0x23C0076},
-        {"SteadyStateModalStep", 0x23C0077}, {"SubspaceDynamicsStep", 0x23C0078},
-        {"UsaAddedMassGenerationStep", 0x23C0079}, {"ViscoStep", 0x23C007A}, {"TempDisplacementDynamicsStep", 0x23C007B},
-        {"SubstructureGenerateStep", 0x23C007C}, {"ComplexFrequencyStep", 0x23C007D},
-        {"SteadyStateSubspaceStep", 0x23C007E},
+        {0x23C0065, "AnnealStep BuckleStep CoupledTempDisplacementStep CoupledThermalElectricStep "
+         "ExplicitDynamicsStep FrequencyStep GeostaticStep HeatTransferStep ImplicitDynamicsStep MassDiffusionStep "
+         "ModalDynamicsStep RandomResponseStep ResponseSpectrumStep SoilsStep StaticStep StaticRiksStep "
+         "StaticLinearPerturbationStep SteadyStateDirectStep SteadyStateModalStep SubspaceDynamicsStep "
+         "UsaAddedMassGenerationStep ViscoStep TempDisplacementDynamicsStep SubstructureGenerateStep "
+         "ComplexFrequencyStep SteadyStateSubspaceStep"},
         // Adaptive mesh constraints.
-        {"AdptMeshCons", 0x23C007F}, {"AdptMeshConsCont", 0x23C0080}, {"AdptMeshConsState", 0x23C0081},
-        {"StateQuad", 0x23C0082}, {"DispAdptMeshCons", 0x23C0083}, {"DispAdptMeshConsState", 0x23C0084},
-        {"VelAdptMeshCons", 0x23C0085}, {"VelAdptMeshConsState", 0x23C0086},
-        // Damping, frequency ranges and response spectrum components.
-        {"DirectDampingByFrequency", 0x23C0054}, {"DirectDampingByFrequencyComponent", 0x23C0055},
-        {"RayleighDampingByFrequency", 0x23C0056}, {"RayleighDampingByFrequencyComponent", 0x23C0057},
-        {"StructuralDampingByFrequency", 0x23C0058}, {"StructuralDampingByFrequencyComponent", 0x23C0059},
-        {"StructuralDampingComponent", 0x23C005A}, {"SteadyStateDirectFrequency", 0x23C005E},
-        {"SteadyStateModalFrequency", 0x23C005F}, {"SteadyStateSubspaceFrequency", 0x23C0060},
-        {"RandomResponseFrequency", 0x23C0061}, {"ResponseSpectrumComponent", 0x23C0062},
-        {"DirectDamping", 0x23C0087}, {"DirectDampingComponent", 0x23C0088}, {"CompositeDamping", 0x23C0089},
-        {"CompositeDampingComponent", 0x23C008A}, {"RayleighDamping", 0x23C008B},
-        {"RayleighDampingComponent", 0x23C008C}, {"StructuralDamping", 0x23C008D},
-    });
+        {0x23C007F, "AdptMeshCons AdptMeshConsCont AdptMeshConsState StateQuad DispAdptMeshCons DispAdptMeshConsState "
+         "VelAdptMeshCons VelAdptMeshConsState"},
+        // Damping.
+        {0x23C0087, "DirectDamping DirectDampingComponent CompositeDamping CompositeDampingComponent RayleighDamping "
+         "RayleighDampingComponent StructuralDamping"},
+    }));
 }
 
 TEST_F(ModuleFrame, LoadsClassIdsAreFixed) {
     kloC_initialize(count);
-    std::vector<ClassId> ids = {
-        {"Load", 0x2880001}, {"LoadState", 0x2880002}, {"Vector", 0x2880003}, {"VectorState", 0x2880004},
-        {"Scalar", 0x2880005}, {"ScalarState", 0x2880006}, {"Distributed", 0x2880007}, {"PressureState", 0x2880009},
-        {"DistributedState", 0x288000A}, {"Traction", 0x288000B}, {"TractionState", 0x288000C},
-        {"LoadContainer", 0x288000D}, {"StateQuad", 0x2880010}, {"PropAttrBoltMethod", 0x2880011}, {"LoadContainerIMPLSC", 0x288004D},
-        {"LoadContainerShortcut", 0x288004E}, {"LoadContainerInModelShortcut", 0x288004F},
-        {"LoadInLoadContainerShortcut", 0x2880050},
-        // Each load type's state follows its load, except the last index's Coriolis force.
-        {"ConnectorForceState", 0x288000F}, {"PressurePenetrationState", 0x2880013},
-        {"RotationalBodyForceState", 0x2880015}, {"MomentState", 0x2880019}, {"LineLoadState", 0x288001B},
-        {"PipePressureState", 0x288001D}, {"BodyForceState", 0x288001F}, {"GravityState", 0x2880021},
-        {"PEGLoadState", 0x2880023}, {"BoltLoadState", 0x2880025}, {"ConcentratedHeatFluxState", 0x2880027},
-        {"BodyHeatFluxState", 0x2880029}, {"ConcentratedPoreFluidState", 0x288002B},
-        {"SurfacePoreFluidState", 0x288002D}, {"HydroFluidFlowState", 0x288002F},
-        {"ConcentratedChargeState", 0x2880031}, {"ConcentratedCurrentState", 0x2880033},
-        {"SurfaceChargeState", 0x2880035}, {"SurfaceCurrentState", 0x2880037}, {"BodyChargeState", 0x2880039},
-        {"BodyCurrentState", 0x288003B}, {"ConcentratedConcentrationFluxState", 0x288003D},
-        {"SurfaceConcentrationFluxState", 0x288003F}, {"BodyConcentrationFluxState", 0x2880041},
-        {"InwardVolAccelState", 0x2880043}, {"SurfaceHeatFluxState", 0x2880046},
-        {"ConcentratedForceState", 0x2880048}, {"ConnectorMomentState", 0x288004A},
-        {"InertiaReliefState", 0x288004C}, {"SurfaceTractionState", 0x2880056}, {"ShellEdgeLoadState", 0x2880058},
-        {"CoriolisForceState", 0x2880059},
-    };
+    std::vector<ClassId> ids = Runs({
+        // Each "-" is a load type, followed by its state, except the last index's Coriolis force.
+        {0x2880001, "Load LoadState Vector VectorState Scalar ScalarState Distributed - PressureState "
+         "DistributedState Traction TractionState LoadContainer - ConnectorForceState StateQuad PropAttrBoltMethod - "
+         "PressurePenetrationState - RotationalBodyForceState"},
+        {0x2880019, "MomentState - LineLoadState - PipePressureState - BodyForceState - GravityState - PEGLoadState - "
+         "BoltLoadState - ConcentratedHeatFluxState - BodyHeatFluxState - ConcentratedPoreFluidState - "
+         "SurfacePoreFluidState - HydroFluidFlowState - ConcentratedChargeState - ConcentratedCurrentState - "
+         "SurfaceChargeState - SurfaceCurrentState - BodyChargeState - BodyCurrentState - "
+         "ConcentratedConcentrationFluxState - SurfaceConcentrationFluxState - BodyConcentrationFluxState - "
+         "InwardVolAccelState - - SurfaceHeatFluxState - ConcentratedForceState - ConnectorMomentState - "
+         "InertiaReliefState LoadContainerIMPLSC LoadContainerShortcut LoadContainerInModelShortcut "
+         "LoadInLoadContainerShortcut"},
+        {0x2880056, "SurfaceTractionState - ShellEdgeLoadState CoriolisForceState"},
+    });
     for (auto const& t : loadTypes) ids.push_back({t.name, t.id});
     CheckClassIds("kloC_", kloC_ModuleNumber, kloC_ClassTable(), Constants{KLOC_CLASSES(TST_KLOC)}, ids);
 }
@@ -428,14 +390,17 @@ TEST_F(ModuleFrame, AdaptiveMeshLoadCaseAndDatumClassIdsAreFixed) {
                   {{"DatumRef", 0x2480001}});
 }
 
+// The map holds every load's label, and the library's finalisation destroys it.
 TEST_F(ModuleFrame, LoadTypeLabelMapGivesEveryLoadItsLabel) {
+    kloC_initialize(count);
     auto const& map = kloC_LoadTypeLabelMap::Instance();
     EXPECT_EQ(map.Labels().size(), 33u);
     for (auto const& t : loadTypes) EXPECT_EQ(map.Label(t.id), t.label) << t.name;
     EXPECT_EQ(map.Label(kloC_Load_TypeId), "");  // abstract classes have no label
     EXPECT_EQ(map.Label(0x023C0073), "");
     for (auto const& [id, label] : map.Labels()) EXPECT_EQ(typ_ModuleOf(id), kloC_ModuleNumber) << label;
-    kloC_LoadTypeLabelMap::Finalize();
+    kloC_finalize(count);
+    EXPECT_FALSE(kloC_LoadTypeLabelMap::Exists());
 }
 
 TEST_F(ModuleFrame, LoadTypeLabelMapIsCreatedOnceWhenThreadsRaceForIt) {
@@ -455,11 +420,4 @@ TEST_F(ModuleFrame, LoadTypeLabelMapIsCreatedOnceWhenThreadsRaceForIt) {
         EXPECT_EQ(seen[0]->Labels().size(), 33u);
         kloC_LoadTypeLabelMap::Finalize();
     }
-}
-
-TEST_F(ModuleFrame, FinalisationDestroysTheLoadTypeLabelMap) {
-    kloC_initialize(count);
-    kloC_LoadTypeLabelMap::Instance();
-    kloC_finalize(count);
-    EXPECT_FALSE(kloC_LoadTypeLabelMap::Exists());
 }

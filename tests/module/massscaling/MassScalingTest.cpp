@@ -50,17 +50,13 @@ TEST_F(MassScaling, RulesByObjective) {
         {SEMI, BEGIN, 2.0, 0.0, 0, 0, 0, 0, 0, ""},  // counts are not checked at the beginning
         {SEMI, BEGIN, 0.0, 0.1, 0, 0, 0, 0, 0, ""},
         {SEMI, BEGIN, 2.0, -0.1, 0, 0, 0, 0, 0, M56},  // neither may be negative
-        {SEMI, BEGIN, -1.0, 0.0, 0, 0, 0, 0, 0, M56},
-        {SEMI, THROUGHOUT, 0.0, 0.0, 0, 0, 0, 0, 0, M55},
-        {SEMI, THROUGHOUT, 0.0, 0.1, 0, 0, 0, 0, 0, M57},
-        {SEMI, THROUGHOUT, 0.0, 0.1, 0, 4, 0, 0, 0, ""},
-        {SEMI, THROUGHOUT, 0.0, 0.1, -5, 4, 0, 0, 0, M57},
-        {SEMI, THROUGHOUT, 0.0, 0.1, -5, 0, 0, 0, 0, M57},
+        {SEMI, BEGIN, -1.0, 0.0, 0, 0, 0, 0, 0, M56}, {SEMI, THROUGHOUT, 0.0, 0.0, 0, 0, 0, 0, 0, M55},
+        {SEMI, THROUGHOUT, 0.0, 0.1, 0, 0, 0, 0, 0, M57}, {SEMI, THROUGHOUT, 0.0, 0.1, 0, 4, 0, 0, 0, ""},
+        {SEMI, THROUGHOUT, 0.0, 0.1, -5, 4, 0, 0, 0, M57}, {SEMI, THROUGHOUT, 0.0, 0.1, -5, 0, 0, 0, 0, M57},
         {AUTO, BEGIN, 0.0, 0.0, 0, 0, 0.0, 1.0, 1, "Feed rate must be greater than zero"},
         {AUTO, BEGIN, 0.0, 0.0, 0, 0, 1.0, 0.0, 1, "Extruded element length must be greater than zero"},
         {AUTO, BEGIN, 0.0, 0.0, 0, 0, 1.0, 1.0, 0, "Nodes in cross-section must be greater than zero"},
-        {AUTO, BEGIN, 0.0, 0.0, 0, 0, 1.0, 1.0, 1, M57},
-        {AUTO, BEGIN, 0.0, 0.0, 3, -1, 1.0, 1.0, 1, M57},
+        {AUTO, BEGIN, 0.0, 0.0, 0, 0, 1.0, 1.0, 1, M57}, {AUTO, BEGIN, 0.0, 0.0, 3, -1, 1.0, 1.0, 1, M57},
         {AUTO, BEGIN, 0.0, 0.0, 3, 0, 1.0, 1.0, 1, ""},
         {Objective::REINITIALIZE, BEGIN, -1.0, -1.0, -1, -1, -1, -1, -1, ""},
         {Objective::DISABLE_THROUGHOUT_STEP, THROUGHOUT, -1.0, -1.0, -1, -1, -1, -1, -1, ""},
@@ -81,13 +77,10 @@ TEST_F(MassScaling, VariabilityCopiesAndEquality) {
     MS m;
     EXPECT_FALSE(m.IsVariable());
     m.occurs(Occurs::THROUGHOUT_STEP);
-    EXPECT_TRUE(m.IsVariable());
-    m.objective(Objective::REINITIALIZE);
-    EXPECT_FALSE(m.IsVariable());
-    m.objective(Objective::AUTOMATIC);
-    EXPECT_TRUE(m.IsVariable());
-    m.objective(Objective::DISABLE_THROUGHOUT_STEP);
-    EXPECT_TRUE(m.IsVariable());
+    std::pair<Objective, bool> const throughout[] = {{Objective::SEMI_AUTOMATIC, true}, {Objective::REINITIALIZE, false},
+                                                     {Objective::AUTOMATIC, true}, {Objective::DISABLE_THROUGHOUT_STEP, true}};
+    for (auto const& [objective, variable] : throughout)
+        EXPECT_EQ((m.objective(objective), m.IsVariable()), variable) << int(objective);
     m.region(rgnC_Region({"Part-1"}, 3));
     std::unique_ptr<MS> copy(m.Copy());
     EXPECT_NE(copy->Uid(), m.Uid());

@@ -19,8 +19,7 @@ rgnC_Region const someNode({"Set-1", "Set-2"}, 3, rgnC_TWO_D, true);
 
 TEST_F(Settings, RestartEdits) {
     ExpectEdits<kprC_StandardRestart>({
-        {"default", [](auto&) {}, ""},
-        {"frequency only", [](auto& r) { r.frequency(5); }, ""},
+        {"default", [](auto&) {}, ""}, {"frequency only", [](auto& r) { r.frequency(5); }, ""},
         {"intervals with time marks", [](auto& r) { r.numberIntervals(2), r.timeMarks(true); }, ""},
         {"overlay", [](auto& r) { r.overlay(true); }, ""},
         {"both", [](auto& r) { r.frequency(5), r.numberIntervals(2); }, msg166},
@@ -38,16 +37,14 @@ TEST_F(Settings, RestartEdits) {
 
 TEST_F(Settings, MonitorEdits) {
     ExpectEdits<kprC_StandardMonitor>({
-        {"default", [](auto&) {}, msg119},
-        {"dof 1", [](auto& m) { m.dof(1); }, ""},
+        {"default", [](auto&) {}, msg119}, {"dof 1", [](auto& m) { m.dof(1); }, ""},
         {"dof and node, frequency 0", [](auto& m) { m.dof(6), m.node(someNode), m.frequency(0); }, ""},
         {"negative frequency is checked first", [](auto& m) { m.frequency(-1); }, msg117},
         {"negative frequency with dof", [](auto& m) { m.frequency(-1), m.dof(2); }, msg117},
         {"negative dof", [](auto& m) { m.dof(-4); }, msg119},
     });
     ExpectEdits<kprC_ExplicitMonitor>({
-        {"default", [](auto&) {}, msg119},
-        {"dof 3", [](auto& m) { m.dof(3), m.node(someNode); }, ""},
+        {"default", [](auto&) {}, msg119}, {"dof 3", [](auto& m) { m.dof(3), m.node(someNode); }, ""},
     });
 }
 
@@ -63,8 +60,7 @@ TEST_F(Settings, DiagnosticPrintEdits) {
         {"negative frequency", [](auto& d) { d.frequency(-1); }, msg117},
     });
     ExpectEdits<kprC_PerturbationDiagnosticPrint>({
-        {"default", [](auto&) {}, ""},
-        {"solve", [](auto& d) { d.solve(true), d.frequency(7); }, ""},
+        {"default", [](auto&) {}, ""}, {"solve", [](auto& d) { d.solve(true), d.frequency(7); }, ""},
         {"negative frequency", [](auto& d) { d.frequency(-2); }, msg117},
     });
     ExpectEdits<kprC_ExplicitDiagnosticPrint>({
@@ -74,14 +70,9 @@ TEST_F(Settings, DiagnosticPrintEdits) {
 }
 
 TEST_F(Settings, SolverAnswersOfEveryKind) {
-    kprC_StandardRestart const sr;
-    kprC_ExplicitRestart const er;
-    kprC_StandardMonitor const sm;
-    kprC_ExplicitMonitor const em;
-    EXPECT_FALSE(sr.Explicit());
-    EXPECT_TRUE(er.Explicit());
-    EXPECT_FALSE(sm.Explicit());
-    EXPECT_TRUE(em.Explicit());
+    EXPECT_EQ(std::tuple(kprC_StandardRestart().Explicit(), kprC_ExplicitRestart().Explicit(),
+                         kprC_StandardMonitor().Explicit(), kprC_ExplicitMonitor().Explicit()),
+              std::tuple(false, true, false, true));
     struct Case {
         std::unique_ptr<kprC_DiagnosticPrint> print;
         bool explicitKind, perturbation;
@@ -232,10 +223,9 @@ TEST_F(Settings, EveryKindRoundTripsThroughTheDatabase) {
     dbs_Database db;
     auto back = RoundTrip<kprC_Monitor>(kprC_StandardMonitor(2, someNode, 5), db);
     EXPECT_EQ(db.FindTable(rgnC_Region_TypeId)->rows.size(), 1u);
-    EXPECT_EQ(back->node().names(), (cow_List<cow_String>{"Set-1", "Set-2"}));
-    EXPECT_EQ(back->node().entityCount(), 3);
-    EXPECT_EQ(back->node().modelSpace(), rgnC_TWO_D);
-    EXPECT_TRUE(back->node().flag());
+    auto const& node = back->node();
+    EXPECT_EQ(std::tuple(node.names(), node.entityCount(), node.modelSpace(), node.flag()),
+              std::tuple(cow_List<cow_String>{"Set-1", "Set-2"}, 3, rgnC_TWO_D, true));
 }
 
 TEST_F(Settings, CopyOnWriteHandlesCloneTheConcreteKind) {

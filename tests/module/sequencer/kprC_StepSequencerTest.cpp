@@ -3,6 +3,7 @@
 #include "module/kpr/procedures/kprC_ProcedureCodes.h"
 #include "module/kpr/sequencer/kprC_StepSequencer.h"
 #include "platform/nex/nex_Exception.h"
+#include "support/tst_Message.h"
 
 namespace step_sequencer_test {
 
@@ -45,30 +46,17 @@ TEST(StepSequencer, RulesOnShortHistories) {
         bool allowed;
     };
     Case const cases[] = {
-        {{STATIC, FREQ}, MODAL, true},
-        {{STATIC, FREQ}, CF, true},
-        {{STATIC, BUCKLE}, MODAL, false},
+        {{STATIC, FREQ}, MODAL, true}, {{STATIC, FREQ}, CF, true}, {{STATIC, BUCKLE}, MODAL, false},
         {{STATIC, BUCKLE}, CF, false},
         {{STATIC, FREQ, MODAL}, MODAL, true},       // look through
         {{FREQ, STATIC}, CF, true},                 // earlier frequency step
-        {{HEAT}, HEAT, true},
-        {{HEAT}, CTE, true},
-        {{HEAT}, BUCKLE, false},
-        {{HEAT}, STATIC, false},
-        {{MD}, MD, true},
+        {{HEAT}, HEAT, true}, {{HEAT}, CTE, true}, {{HEAT}, BUCKLE, false}, {{HEAT}, STATIC, false}, {{MD}, MD, true},
         {{MD}, FREQ, false},
         {{FREQ, HEAT}, CF, false},                  // never directly after heat transfer
-        {{FREQ, STATIC, RIKS}, CF, false},
-        {{RIKS}, STATIC, false},
-        {{RIKS}, RIKS, false},
-        {{STATIC}, EXPL, false},
-        {{EXPL}, STATIC, false},
-        {{EXPL}, kprC_ANNEAL_STEP_ID, true},
+        {{FREQ, STATIC, RIKS}, CF, false}, {{RIKS}, STATIC, false}, {{RIKS}, RIKS, false}, {{STATIC}, EXPL, false},
+        {{EXPL}, STATIC, false}, {{EXPL}, kprC_ANNEAL_STEP_ID, true},
         {{STATIC, FREQ}, EXPL, false},              // explicit never looks through
-        {{STATIC, FREQ}, STATIC, true},
-        {{IMPL}, SUB, true},
-        {{STATIC, FREQ}, SUB, true},
-        {{STATIC}, SUB, false},
+        {{STATIC, FREQ}, STATIC, true}, {{IMPL}, SUB, true}, {{STATIC, FREQ}, SUB, true}, {{STATIC}, SUB, false},
         {{STATIC}, kprC_SUBSTRUCTURE_GENERATE_STEP_ID, false},
     };
     for (auto const& c : cases) {
@@ -82,17 +70,8 @@ TEST(StepSequencer, RulesOnShortHistories) {
 
 TEST(StepSequencer, IsRemovableTriesTheSequenceWithoutTheStep) {
     kprC_StepSequencer s(cow_List<unsigned>{STATIC, FREQ, MODAL}, false);
-    EXPECT_TRUE(s.IsRemovable(0));
-    EXPECT_FALSE(s.IsRemovable(1));
-    EXPECT_TRUE(s.IsRemovable(2));
-    for (int bad : {-1, 3}) {
-        try {
-            s.IsRemovable(bad);
-            ADD_FAILURE();
-        } catch (nex_TextException const& e) {
-            EXPECT_STREQ(e.what(), "Invalid step index");
-        }
-    }
+    EXPECT_EQ(std::tuple(s.IsRemovable(0), s.IsRemovable(1), s.IsRemovable(2)), std::tuple(true, false, true));
+    for (int bad : {-1, 3}) EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { s.IsRemovable(bad); }), "Invalid step index");
 }
 
 TEST(StepSequencer, HistoryQueriesRebuildFromTheNamedSteps) {
@@ -116,12 +95,8 @@ TEST(StepSequencer, HistoryQueriesRebuildFromTheNamedSteps) {
     EXPECT_THROW(s.Replace("Step-2", BUCKLE), nex_TextException);  // modal step loses its frequency step
     s.Replace("Step-3", BUCKLE);
     EXPECT_EQ(s.Sequence(), (cow_List<unsigned>{STATIC, FREQ, BUCKLE}));
-    try {
-        s.Replace("Initial", STATIC);
-        ADD_FAILURE();
-    } catch (nex_TextException const& e) {
-        EXPECT_STREQ(e.what(), "The Initial step cannot be replaced.");
-    }
+    EXPECT_EQ(tst_MessageOf<nex_TextException>([&] { s.Replace("Initial", STATIC); }),
+              "The Initial step cannot be replaced.");
 }
 
 }  // namespace step_sequencer_test

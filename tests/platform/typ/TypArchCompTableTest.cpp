@@ -16,12 +16,8 @@ constexpr unsigned A = typ_MakeId(M, 1), B = typ_MakeId(M, 2), C = typ_MakeId(M,
 // A <- B <- C; D derives from a class of a module that is not registered; E and F name
 // each other as parent, which a registry must survive.
 constexpr auto table = typ_BuildTable<8>(M, {
-    {typ_KindClass, A, typ_NoParent, "A"},
-    {typ_KindClass, B, A, "B"},
-    {typ_KindClass, C, B, "C"},
-    {typ_KindClass, D, Foreign, "D"},
-    {typ_KindClass, E, F, "E"},
-    {typ_KindClass, F, E, "F"},
+    {typ_KindClass, A, typ_NoParent, "A"}, {typ_KindClass, B, A, "B"}, {typ_KindClass, C, B, "C"},
+    {typ_KindClass, D, Foreign, "D"}, {typ_KindClass, E, F, "E"}, {typ_KindClass, F, E, "F"},
 });
 
 class TypTable : public ::testing::Test {
@@ -102,8 +98,7 @@ namespace {
 constexpr unsigned ExtModule = 0x7003;
 constexpr unsigned CounterId = typ_MakeId(ExtModule, 1), OtherId = typ_MakeId(ExtModule, 2);
 constexpr auto extTable = typ_BuildTable<3>(ExtModule, {
-    {typ_KindClass, CounterId, typ_NoParent, "Counter"},
-    {typ_KindClass, OtherId, typ_NoParent, "Other"},
+    {typ_KindClass, CounterId, typ_NoParent, "Counter"}, {typ_KindClass, OtherId, typ_NoParent, "Other"},
 });
 struct Counter : mdl_ExtensionImpl<Counter, CounterId> {
     int value = 0;
