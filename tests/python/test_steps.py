@@ -6,52 +6,23 @@ from conftest import standard_model
 
 UNSET = 1.7976931348623157e308
 
-# constructor, steps created before it (after Initial), its arguments, what it then reads
+# constructor, steps created before it (after Initial), its arguments, what it then reads:
+# one step per kind of argument and attribute the binding converts
 CONSTRUCTED = [
     ('StaticStep', [], {'nlgeom': 'ON', 'timePeriod': 2.0},
      {'nlgeom': 'ON', 'initialInc': 2.0, 'minInc': 2e-5, 'maxInc': 2.0, 'amplitude': 'RAMP',
       'stabilizationMagnitude': UNSET, 'procedureType': 'STATIC_GENERAL', 'procedure': 'Static, General'}),
-    ('StaticStep', [], {'initialInc': 1e-6, 'timeIncrementationMethod': 'FIXED'},
-     {'initialInc': 1e-6, 'minInc': 1e-6, 'maxInc': 1.0, 'timeIncrementationMethod': 'FIXED'}),
-    ('StaticRiksStep', [], {'maxLPF': 2.0, 'nodeOn': False},
-     {'initialArcInc': 1.0, 'minArcInc': 1e-5, 'maxArcInc': 1e36, 'maxLPF': 2.0, 'dof': 0, 'maximumDisplacement': 0.0}),
-    ('ViscoStep', [], {'cetol': 0.1}, {'integration': 'IMPLICIT_EXPLICIT', 'amplitude': 'STEP', 'cetol': 0.1}),
-    ('SoilsStep', [], {'utol': 0.5}, {'response': 'CONSOLIDATION', 'creep': True, 'end': UNSET}),
-    ('GeostaticStep', [], {}, {'timePeriod': 0.0, 'solutionTechnique': 'FULL_NEWTON'}),
-    ('CoupledTempDisplacementStep', [], {'deltmx': 5.0},
-     {'matrixSolver': 'DIRECT_UNSYMMETRIC', 'response': 'TRANSIENT', 'creepIntegration': 'CREEP_OFF'}),
-    ('CoupledThermalElectricStep', [], {'deltmx': 5.0}, {'mxdem': 0.1, 'nlgeom': 'NOT_AVAILABLE', 'nonmechanical': True}),
-    ('HeatTransferStep', [], {'response': 'STEADY_STATE'}, {'response': 'STEADY_STATE', 'reformKernel': 8}),
-    ('MassDiffusionStep', [], {'dcmax': 0.2}, {'dcmax': 0.2, 'procedureType': 'MASS_DIFFUSION'}),
     ('FrequencyStep', [], {'numEigen': 10, 'numberInterval': 3, 'intervalBoundaries': (1.0, 2.0)},
      {'eigensolver': 'LANCZOS', 'matrixSolver': 'DIRECT_SYMMETRIC', 'vectors': 18, 'intervalBoundaries': (1.0, 2.0),
       'procedure': 'Frequency'}),
     ('FrequencyStep', [], {'numEigen': 'ALL', 'maxEigen': 100.0}, {'numEigen': 'ALL', 'maxEigen': 100.0}),
-    ('BuckleStep', [], {'numEigen': 4}, {'eigensolver': 'SUBSPACE', 'vectors': 8, 'perturbation': True}),
     ('ComplexFrequencyStep', [('FrequencyStep', {'numEigen': 3})], {'numEigen': 2},
      {'previous': 'Before-1', 'matrixSolver': 'DIRECT_UNSYMMETRIC'}),
-    ('ComplexFrequencyStep', [('FrequencyStep', {'numEigen': 3})], {}, {'numEigen': 'ALL'}),
-    ('StaticLinearPerturbationStep', [], {'description': 'probe'}, {'timePeriod': 0.0, 'description': 'probe'}),
     ('ExplicitDynamicsStep', [], {}, {'nlgeom': 'ON', 'timeIncrementationMethod': 'AUTOMATIC_GLOBAL',
      'userDefinedInc': UNSET, 'maxIncrement': UNSET, 'linearBulkViscosity': 0.06, 'quadBulkViscosity': 1.2,
      'massScaling': (), 'explicit': True, 'control': stepwise.InactiveControls()}),
-    ('TempDisplacementDynamicsStep', [], {'timePeriod': 2.0}, {'timePeriod': 2.0, 'scaleFactor': 1.0}),
-    ('ImplicitDynamicsStep', [], {'haftol': 10.0}, {'initialInc': 1.0, 'minInc': 1e-5, 'maxInc': 1.0, 'alpha': -0.05,
-     'nohaf': False, 'initialConditions': True, 'amplitude': 'STEP', 'reformKernel': 8}),
-    ('SubspaceDynamicsStep', [('FrequencyStep', {'numEigen': 3})], {'incSize': 0.1},
-     {'vectors': 0, 'maxNumInc': 100, 'nlgeom': 'OFF'}),
     ('ModalDynamicsStep', [('FrequencyStep', {'numEigen': 3})], {'incSize': 0.1},
      {'continueAnalysis': False, 'directDamping': None, 'rayleighDampingByFrequency': None}),
-    ('SteadyStateDirectStep', [], {'frequencyRange': ((10.0,),)},
-     {'factorization': 'COMPLEX', 'scale': 'LOGARITHMIC', 'frequencyRange': ((10.0, 0.0, 20, 1.0),),
-      'subdivideUsingEigenfrequencies': False}),
-    ('SteadyStateSubspaceStep', [('FrequencyStep', {'numEigen': 3})], {'frequencyRange': ((1.0, 5.0),)},
-     {'projection': 'ALL_FREQUENCIES', 'maxDampingChange': 0.1, 'subdivideUsingEigenfrequencies': True}),
-    ('SteadyStateModalStep', [('FrequencyStep', {'numEigen': 3})], {'frequencyRange': ((1.0, 5.0),)},
-     {'frequencyRange': ((1.0, 5.0, 20, 3.0),), 'structuralDamping': None, 'timePeriod': 0.0}),
-    ('RandomResponseStep', [('FrequencyStep', {'numEigen': 3})], {}, {'freq': (), 'scale': 'LOGARITHMIC'}),
-    ('ResponseSpectrumStep', [('FrequencyStep', {'numEigen': 3})], {'sum': 'SRSS'},
-     {'comp': 'SINGLE_DIRECTION', 'sum': 'SRSS', 'components': ()}),
 ]
 
 
@@ -68,9 +39,15 @@ def test_constructors_take_and_give_scripting_names(constructor, before, kwargs,
     assert model.validate() == []
 
 
+STEP_CONSTRUCTORS = set("""StaticStep StaticRiksStep ViscoStep SoilsStep GeostaticStep CoupledTempDisplacementStep
+    CoupledThermalElectricStep HeatTransferStep MassDiffusionStep AnnealStep FrequencyStep BuckleStep ComplexFrequencyStep
+    StaticLinearPerturbationStep UsaAddedMassGenerationStep ExplicitDynamicsStep TempDisplacementDynamicsStep
+    ImplicitDynamicsStep SubspaceDynamicsStep ModalDynamicsStep SteadyStateDirectStep SteadyStateSubspaceStep
+    SteadyStateModalStep RandomResponseStep ResponseSpectrumStep""".split())
+
+
 def test_every_step_class_has_its_constructor():
-    names = {n for n in dir(stepwise.Model()) if n.endswith('Step')}
-    assert names == {c for c, *_ in CONSTRUCTED} | {'AnnealStep', 'UsaAddedMassGenerationStep'}
+    assert {n for n in dir(stepwise.Model()) if n.endswith('Step')} == STEP_CONSTRUCTORS
 
 
 # an edit of the standard model, then what it reads
@@ -78,23 +55,16 @@ EDITS = [
     (lambda m: m.steps['Step-3'].setValues(timePeriod=3.0, maxInc=3.0, description='longer'),
      lambda m: (m.steps['Step-3'].timePeriod, m.steps['Step-3'].maxInc, m.steps['Step-3'].description),
      (3.0, 3.0, 'longer')),
-    (lambda m: m.steps['Initial'].setValues(description='start'), lambda m: m.steps['Initial'].description, 'start'),
     (lambda m: m.steps.changeKey(fromName='Step-3', toName='Service'),
      lambda m: (m.steps.keys(), m.steps['Service'].previous, m.steps['Service'].loadStates['Force'].status),
      (['Initial', 'Step-1', 'Step-2', 'Service', 'Step-4', 'Step-5'], 'Step-2', 'MODIFIED')),
     (lambda m: m.steps.__delitem__('Step-3'),
      lambda m: (m.steps.keys(), m.loads['Force'].history[-1], m.steps['Step-5'].loadStates['Force'].cf2),
      (['Initial', 'Step-1', 'Step-2', 'Step-4', 'Step-5'], 'PROPAGATED', -100.0)),
-    (lambda m: m.steps.__delitem__('Step-4'), lambda m: (len(m.steps), 'Moment' in m.loads), (5, False)),
-    (lambda m: m.BuckleStep(name='Step-2', numEigen=3),
-     lambda m: (m.steps.keys()[2], m.steps['Step-2'].procedureType, m.steps['Step-2'].numEigen),
-     ('Step-2', 'BUCKLE', 3)),
     (lambda m: m.ViscoStep(name='Step-3', previous='Step-2', maintainAttributes=True, cetol=0.01),
      lambda m: (m.steps['Step-3'].procedureType, m.steps['Step-3'].timePeriod, m.steps['Step-3'].maxInc,
                 m.loads['Force'].history[2]),
      ('VISCO', 2.0, 2.0, 'MODIFIED')),
-    (lambda m: m.ViscoStep(name='Step-3', cetol=0.01),
-     lambda m: (m.steps['Step-3'].timePeriod, m.steps['Step-3'].initialInc), (1.0, 1.0)),
 ]
 
 
@@ -120,7 +90,6 @@ def test_steps_are_read_only_and_handles_follow_names(model):
 # step, query, procedures it lists, procedures it does not
 SUCCESSORS = [
     ('Initial', '_generalSteps', {'STATIC_GENERAL', 'HEAT_TRANSFER'}, set()),
-    ('Step-2', '_generalSteps', {'STATIC_GENERAL', 'VISCO'}, {'HEAT_TRANSFER'}),
     ('Step-2', '_perturbationSteps', {'BUCKLE', 'FREQUENCY'}, {'STATIC_GENERAL'}),
     ('Step-1', '_generalReplacementSteps', {'STATIC_GENERAL', 'VISCO'}, {'HEAT_TRANSFER', 'BUCKLE'}),
     ('Step-4', '_perturbationReplacementSteps', {'BUCKLE', 'FREQUENCY'}, {'STATIC_GENERAL'}),
