@@ -7,8 +7,6 @@ from conftest import fingerprint, reopen, standard_model
 # an edit of the standard model before it is saved
 EDITS = [
     lambda m: None,
-    lambda m: (m.loads['Pressure'].deactivate(stepName='Step-3'), m.loads['Force'].suppress()),
-    lambda m: (m.BuckleStep(name='Step-2', numEigen=3), m.steps.changeKey(fromName='Step-5', toName='Last')),
     lambda m: (m.steps['Step-1'].setValues(description='préload', maxNumInc=50),
                m.loads['Force'].setValuesInStep(stepName='Step-5', cf1State='CLEARED')),
     lambda m: m.Moment(name='Turn', createStepName='Step-3', region=stepwise.Region(names=('Hub',), entityCount=4),

@@ -1,12 +1,11 @@
-"""Every load type through the module: its constructor and state, one history per
-family, and the load cases of a perturbation step."""
+"""Every load type through the module: its constructor and state, and the load cases of a
+perturbation step."""
 import pytest
 
 import stepwise
 from conftest import reopen
 
-C, P, M, D, I, B, V, O = ('CREATED', 'PROPAGATED', 'MODIFIED', 'DEACTIVATED', 'INACTIVE',
-                          'BUILT_INTO_BASE_STATE', 'NOT_VALID_IN_STEP', 'OUTSIDE_PERTURBATION_STEP')
+C = 'CREATED'
 AXIS = dict(point1=(0.0, 0.0, 0.0), point2=(0.0, 1.0, 0.0))
 
 # a step constructor, and the load types created there by a 'magnitude' and nothing else
@@ -54,42 +53,6 @@ def test_every_type_is_created_with_its_state(constructor, step, magnitude, othe
         assert getattr(load, name) == value
 
 
-# one type per family through a history: static, frequency, static, perturbation; what
-# each type shows there after deactivation in Step-3 (None: deactivation refused)
-FAMILIES = [
-    ('Gravity', 'comp2', {}, (C, B, D, I)),
-    ('ShellEdgeLoad', 'magnitude', {}, (C, B, D, I)),
-    ('PipePressure', 'magnitude', {'diameter': 0.2}, (C, B, D, I)),
-    ('RotationalBodyForce', 'magnitude', dict(AXIS, centrifugal=True), (C, B, D, I)),
-    ('BoltLoad', 'magnitude', {}, None),
-    ('InertiaRelief', None, {'u1': True}, (C, B, D, I)),
-    ('ConcCharge', 'magnitude', {}, (C, V, D, I)),
-]
-
-
-@pytest.mark.parametrize('constructor, magnitude, others, deactivated', FAMILIES)
-def test_one_history_per_family(constructor, magnitude, others, deactivated):
-    model = stepwise.Model()
-    model.StaticStep(name='Step-1', previous='Initial')
-    model.FrequencyStep(name='Step-2', previous='Step-1', numEigen=3)
-    model.StaticStep(name='Step-3', previous='Step-2')
-    model.StaticLinearPerturbationStep(name='Step-4', previous='Step-3')
-    create(constructor, 'StaticStep', magnitude, others, model=model)
-    load = model.loads['Load']
-    if magnitude:
-        load.setValuesInStep(stepName='Step-3', **{magnitude: 5.0})
-        assert getattr(model.steps['Step-3'].loadStates['Load'], magnitude) == 5.0
-    if deactivated is None:
-        with pytest.raises(stepwise.Refused, match='cannot be de-activated'):
-            load.deactivate(stepName='Step-3')
-        assert load.history[0] == C and model.validate() == []
-        return
-    load.deactivate(stepName='Step-3')
-    assert load.history == deactivated
-    load.reset(stepName='Step-3')
-    assert load.history[2] in (M, P) and model.validate() == []
-
-
 def perturbation_model():
     model = stepwise.Model()
     model.StaticStep(name='Step-1', previous='Initial')
@@ -116,14 +79,9 @@ def test_load_cases_of_a_perturbation_step():
 
 LOAD_CASE_REFUSALS = [
     ('Step-1', {'loads': (('Force', 1.0),)}, stepwise.Refused, 'Load cases are only available for Static Linear'),
-    ('Step-2', {'loads': (('Weight', 0.0),)}, stepwise.Refused, 'A scale factor cannot be zero or blank.'),
     ('Step-2', {'loads': (('Weight', float('inf')),)}, stepwise.InvalidValue, 'inf is not a finite number'),
     ('Step-2', {'loads': (('Weight', 1.7976931348623157e308),)}, stepwise.Refused, 'A scale factor cannot be zero'),
-    ('Step-2', {'loads': (('Force', 1.0),)}, stepwise.Refused, 'Not all specified loads exist as active valid types'),
-    ('Step-2', {'boundaryConditions': (('Fix', 0.0),), 'loads': (('Nothing', 1.0),)}, stepwise.Refused,
-     'A scale factor cannot be zero'),
     ('Step-2', {'loads': (('Nothing', 1.0),)}, stepwise.Refused, 'The load "Nothing" is suppressed or does not exist.'),
-    ('Step-2', {'loads': (('Link', 1.0),)}, stepwise.Refused, 'Connector loads and moments are not yet supported'),
     ('Step-2', {'loads': (('Charge', 1.0),)}, stepwise.Refused, 'Flux, charge, current, and flow loads not allowed'),
     ('Step-2', {'loads': (('Weight', 1.0), ('Weight', 2.0))}, stepwise.Refused, 'specified more than once'),
     ('Step-2', {'name': 'Taken'}, stepwise.Refused, 'Load case name must be unique to the model.'),
