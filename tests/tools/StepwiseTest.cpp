@@ -27,8 +27,6 @@
 
 namespace fs = std::filesystem;
 
-void PrintTo(stw_Problem const& p, std::ostream* os) { *os << p.kind << " '" << p.name << "': " << p.message << " / " << p.detail; }
-
 namespace {
 
 std::string Read(fs::path const& path) { return tst_ReadFile(path.string()); }
@@ -162,20 +160,6 @@ TEST_F(Stepwise, ColourAddsOnlyEscapesToThePlainText) {
     EXPECT_EQ(plain.find('\x1b'), std::string::npos);
     EXPECT_NE(coloured.find("\x1b[1m"), std::string::npos);
     EXPECT_EQ(std::regex_replace(coloured, std::regex("\x1b\\[[0-9;]*m"), ""), plain);
-}
-
-TEST_F(Stepwise, ProblemsNameEveryInvalidObjectWithItsMessage) {
-    std::vector<stw_Problem> const expected = {
-        {"step", "Preload", "Initial increment must be greater than zero"},
-        {"step", "Heat", "Initial increment must be greater than zero"},
-        {"step", "Heat", "Invalid sequence of steps",
-         "'Heat' (Heat transfer) may not follow 'Preload' (Static, General); after 'Preload' may come: general "
-         "'Coupled temp-displacement', 'Dynamic, Implicit', 'Geostatic', 'Soils', 'Static, General', 'Static, Riks', "
-         "'Visco'; perturbation 'Buckle', 'Frequency', 'Static, Linear perturbation', 'Steady-state dynamics, Direct'"},
-        {"load", "Zero", "Load must be created with a non-zero magnitudes unless utilizing a user subroutine."},
-    };
-    EXPECT_EQ(stw_Problems(InvalidModel()), expected);
-    EXPECT_TRUE(stw_Problems(stw_DemoModel()).empty());
 }
 
 TEST_F(Stepwise, TheShippedInvalidExampleIsTheModelTheTestsBuild) {
