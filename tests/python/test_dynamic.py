@@ -1,9 +1,10 @@
 """Dynamic and steady-state dynamic steps through the module: records given as tuples,
-and damping and mass scaling objects."""
+damping and mass scaling objects, and a history that runs every dynamic procedure with
+loads following it, saved and opened again."""
 import pytest
 
 import stepwise
-from conftest import assert_refused, reopen
+from conftest import assert_refused, fingerprint, reopen
 
 
 def frequency_model():
@@ -66,3 +67,37 @@ def test_explicit_steps_take_mass_scaling_objects():
     assert_refused(model, lambda m: step.setValues(massScaling=(throughout, stepwise.MassScaling())), stepwise.Refused,
                    'Factor or target time increment must be specified and greater than zero')
     assert model.steps['Explicit'].massScaling == (throughout,)
+
+
+def test_every_dynamic_procedure_runs_in_a_history_that_loads_follow(tmp_path):
+    model = frequency_model()
+    after = 'Freq'
+    for name, constructor, kwargs in [
+            ('Modal', 'ModalDynamicsStep', {'incSize': 0.1,
+                                            'directDamping': stepwise.DirectDamping(components=((1, 5, 0.02),))}),
+            ('SSModal', 'SteadyStateModalStep', {'frequencyRange': ((1.0, 5.0),)}),
+            ('Random', 'RandomResponseStep', {'freq': ((1.0, 9.0, 4),)}),
+            ('Spectrum', 'ResponseSpectrumStep', {'components': (('Quake', 1.0, 0.0, 0.0, 1.0),)}),
+            ('SSDirect', 'SteadyStateDirectStep', {'frequencyRange': ((1.0, 5.0),)}),
+            ('SSSubspace', 'SteadyStateSubspaceStep', {'frequencyRange': ((1.0, 5.0),)}),
+            ('Subspace', 'SubspaceDynamicsStep', {'incSize': 0.1}),
+            ('Implicit', 'ImplicitDynamicsStep', {'haftol': 10.0})]:
+        getattr(model, constructor)(name=name, previous=after, **kwargs)
+        after = name
+    model.ConcentratedForce(name='Force', createStepName='Static', region='Tip', cf1=1.0)
+    model.Pressure(name='Skin', createStepName='Subspace', region='Top', magnitude=2.0)
+    assert model.loads['Force'].history == ('CREATED',) + ('BUILT_INTO_BASE_STATE',) * 7 + ('PROPAGATED',) * 2
+    assert model.loads['Skin'].history[-3:] == ('NOT_YET_CREATED', 'CREATED', 'PROPAGATED')
+    assert model.validate() == []
+    # A removed perturbation step takes nothing with it; the loads follow the new sequence.
+    del model.steps['Random']
+    assert len(model.loads['Force'].history) == 9
+    assert fingerprint(reopen(model, tmp_path / 'm.swdb')) == fingerprint(model)
+
+    explicit = stepwise.Model()
+    explicit.ExplicitDynamicsStep(name='Explicit', previous='Initial')
+    explicit.TempDisplacementDynamicsStep(name='Coupled', previous='Explicit')
+    explicit.ConcentratedForce(name='Force', createStepName='Explicit', region='Tip', cf1=1.0)
+    assert explicit.loads['Force'].history == ('CREATED', 'PROPAGATED')
+    assert explicit.steps['Coupled'].explicit and explicit.steps['Coupled'].restart is None
+    assert fingerprint(reopen(explicit, tmp_path / 'e.swdb')) == fingerprint(explicit)

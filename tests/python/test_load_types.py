@@ -1,11 +1,12 @@
-"""Every load type through the module: its constructor and state, and the load cases of a
-perturbation step."""
+"""Every load type through the module: its constructor and state, one history per
+family, and the load cases of a perturbation step."""
 import pytest
 
 import stepwise
 from conftest import reopen
 
-C = 'CREATED'
+C, P, M, D, I, B, V = ('CREATED', 'PROPAGATED', 'MODIFIED', 'DEACTIVATED', 'INACTIVE',
+                       'BUILT_INTO_BASE_STATE', 'NOT_VALID_IN_STEP')
 AXIS = dict(point1=(0.0, 0.0, 0.0), point2=(0.0, 1.0, 0.0))
 
 # a step constructor, and the load types created there by a 'magnitude' and nothing else
@@ -51,6 +52,42 @@ def test_every_type_is_created_with_its_state(constructor, step, magnitude, othe
         assert (getattr(load, magnitude), getattr(state, magnitude + 'State')) == (2.0, 'SET')
     for name, value in others.items():
         assert getattr(load, name) == value
+
+
+# one type per family through a history: static, frequency, static, perturbation; what
+# each type shows there after deactivation in Step-3 (None: deactivation refused)
+FAMILIES = [
+    ('Gravity', 'comp2', {}, (C, B, D, I)),
+    ('ShellEdgeLoad', 'magnitude', {}, (C, B, D, I)),
+    ('PipePressure', 'magnitude', {'diameter': 0.2}, (C, B, D, I)),
+    ('RotationalBodyForce', 'magnitude', dict(AXIS, centrifugal=True), (C, B, D, I)),
+    ('BoltLoad', 'magnitude', {}, None),
+    ('InertiaRelief', None, {'u1': True}, (C, B, D, I)),
+    ('ConcCharge', 'magnitude', {}, (C, V, D, I)),
+]
+
+
+@pytest.mark.parametrize('constructor, magnitude, others, deactivated', FAMILIES)
+def test_one_history_per_family(constructor, magnitude, others, deactivated):
+    model = stepwise.Model()
+    model.StaticStep(name='Step-1', previous='Initial')
+    model.FrequencyStep(name='Step-2', previous='Step-1', numEigen=3)
+    model.StaticStep(name='Step-3', previous='Step-2')
+    model.StaticLinearPerturbationStep(name='Step-4', previous='Step-3')
+    create(constructor, 'StaticStep', magnitude, others, model=model)
+    load = model.loads['Load']
+    if magnitude:
+        load.setValuesInStep(stepName='Step-3', **{magnitude: 5.0})
+        assert getattr(model.steps['Step-3'].loadStates['Load'], magnitude) == 5.0
+    if deactivated is None:
+        with pytest.raises(stepwise.Refused, match='cannot be de-activated'):
+            load.deactivate(stepName='Step-3')
+        assert load.history[0] == C and model.validate() == []
+        return
+    load.deactivate(stepName='Step-3')
+    assert load.history == deactivated
+    load.reset(stepName='Step-3')
+    assert load.history[2] in (M, P) and model.validate() == []
 
 
 def perturbation_model():
