@@ -97,17 +97,6 @@ TEST_F(LoadFlow, LoadsFollowInsertionsRemovalsRenamesAndReplacements) {
     EXPECT_TRUE(RecordsShareTheSteps());
 }
 
-TEST_F(LoadFlow, DeactivationWhereTheNewProcedureRefusesTheLoadIsKept) {
-    ExplicitWithPressure("Step-1");
-    Loads().Get("Pressure").Deactivate("S2");
-    EXPECT_EQ(History("Pressure"), "CDI");
-    flow->Replace("S2", tst_Step(kprC_ANNEAL_STEP_ID));
-    EXPECT_EQ(History("Pressure"), "CVD");
-    flow->Rename("S3", "Later");  // propagates again
-    EXPECT_EQ(History("Pressure"), "CVD");
-    EXPECT_TRUE(Loads().ConstGet("Pressure").ConstGetStateQuad("S2").state()->deactivate());
-}
-
 // A listener that refuses a step change after the loads have followed it: steps and
 // loads go back to what they were.
 class Refusing : public hst_StepListListener {
