@@ -447,10 +447,17 @@ TEST_F(UpgradeCorpus, UnconvertibleOldModelsAreRefusedWithTheirMessage) {
         return tst_OldDatabase(History(procedure, version, {{-1, std::move(values)}}, {0}),
                                {{"steps", {kprC_StepContainer_TypeId, 0}}});
     };
+    // A class stored by a newer release is refused before anything is converted.
+    auto newer = [&] {
+        auto db = stored(FREQ, 203, {});
+        if (auto* t = db.FindTable(kprC_StepContainer_TypeId)) t->version = 9999;
+        return db;
+    };
     struct Refusal {
         dbs_Database db;
         std::string message;
     } const refusals[] = {
+        {newer(), "the stored class kprC_StepContainer has version 9999, newer than this release's 831"},
         {noSteps(), "rename_kprC_Static failed: inputTable can't be NULL"},
         {withBoundaries(), "Upgrade_kprC_Frequency_204::failed"},
         {stored(kprC_StaticRiks_TypeId, 203, {{"region#OID", 3}}),

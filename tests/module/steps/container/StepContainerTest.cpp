@@ -264,22 +264,6 @@ class tst_FlatHolder : public cls_Persistent {
 };
 CLS_DEFINE(tst_FlatHolder)
 
-TEST_F(StepContainer, FlatFormRoundTrip) {
-    cls_MetadataRegistrar::initClassMetadata(tst_FlatHolder::InitializeMetadata, 7);
-    tst_FlatHolder holder;
-    holder.steps = Build({STATIC, FREQUENCY, MODAL});
-    holder.steps.InsertAfter("Initial", "First", tst_Step(STATIC));
-    dbs_Database db;
-    cls_WriteVisitor(db).WriteRoot("holder", holder);
-    auto const* md = cls_MetadataRegistrar::Find(tst_FlatHolder::TypeId());
-    ASSERT_NE(md->FindAttribute("steps"), nullptr);
-    auto read = cls_ReadVisitor(db).ReadRoot<tst_FlatHolder>("holder");
-    EXPECT_EQ(read->steps.Keys(), (Names{"Initial", "First", "S1", "S2", "S3"}));
-    EXPECT_EQ(Code(read->steps, "S3"), MODAL);
-    EXPECT_EQ(Code(read->steps, "First"), STATIC);
-    cls_MetadataRegistrar::removeClassMetadata(tst_FlatHolder::InitializeMetadata);
-}
-
 TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
     kprC_StepContainer steps = Build({STATIC, FREQUENCY, MODAL});
     steps.InsertAfter("Initial", "First", tst_Step(STATIC, kprC_Step::NlgeomEnm::ON));
@@ -298,8 +282,6 @@ TEST_F(StepContainer, StoredFormRoundTripKeepsOrderIdsCounterAndSharing) {
     EXPECT_EQ(base->Name(), "kprC_StepRepositoryBase");
     EXPECT_EQ(container->BaseId(), 0x023C002Fu);
     EXPECT_EQ(container->Version(), 831);
-    EXPECT_EQ(RegisteredNames(base->TypeId()), (std::vector<std::string>{"nameToID", "IDToObj", "lastID"}));
-    EXPECT_EQ(RegisteredNames(container->TypeId()), (std::vector<std::string>{"order"}));
 
     cls_ReadVisitor reader(db);
     auto read = reader.ReadRoot<kprC_StepContainer>("steps");
@@ -377,9 +359,13 @@ TEST_F(StepContainer, CorruptStoredContainersAreRefused) {
                   c.message);
     }
     // Undamaged, both forms read back.
+    ASSERT_NE(cls_MetadataRegistrar::Find(flat)->FindAttribute("steps"), nullptr);
     cls_ReadVisitor reader(written);
     EXPECT_EQ(reader.ReadRoot<kprC_StepContainer>("steps")->Keys(), (Names{"Initial", "S1", "S2"}));
-    EXPECT_EQ(reader.ReadRoot<tst_FlatHolder>("holder")->steps.Keys(), (Names{"Initial", "S1", "S2"}));
+    auto const read = reader.ReadRoot<tst_FlatHolder>("holder");
+    EXPECT_EQ(read->steps.Keys(), (Names{"Initial", "S1", "S2"}));
+    EXPECT_EQ(Code(read->steps, "S1"), STATIC);
+    EXPECT_EQ(Code(read->steps, "S2"), FREQUENCY);
     cls_MetadataRegistrar::removeClassMetadata(tst_FlatHolder::InitializeMetadata);
 }
 
@@ -402,16 +388,15 @@ TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
     struct Expected {
         std::uint32_t id;
         char const* name;
-        std::vector<std::string> keys;
     };
     std::vector<Expected> const expected = {
-        {kprC_StepIMPLSC::TypeId(), "kprC_StepIMPLSC", {}},
-        {kprC_StepShortcut::TypeId(), "kprC_StepShortcut", {"impl"}},
-        {kprC_StepInStepContainerShortcut::TypeId(), "kprC_StepInStepContainerShortcut", {"name", "parent"}},
-        {kprC_StepContainerIMPLSC::TypeId(), "kprC_StepContainerIMPLSC", {}},
-        {kprC_StepContainerShortcut::TypeId(), "kprC_StepContainerShortcut", {"impl"}},
-        {kprC_StepContainerInModelShortcut::TypeId(), "kprC_StepContainerInModelShortcut", {"parent"}},
-        {kprC_SCWrapper::TypeId(), "kprC_SCWrapper", {"extension"}},
+        {kprC_StepIMPLSC::TypeId(), "kprC_StepIMPLSC"},
+        {kprC_StepShortcut::TypeId(), "kprC_StepShortcut"},
+        {kprC_StepInStepContainerShortcut::TypeId(), "kprC_StepInStepContainerShortcut"},
+        {kprC_StepContainerIMPLSC::TypeId(), "kprC_StepContainerIMPLSC"},
+        {kprC_StepContainerShortcut::TypeId(), "kprC_StepContainerShortcut"},
+        {kprC_StepContainerInModelShortcut::TypeId(), "kprC_StepContainerInModelShortcut"},
+        {kprC_SCWrapper::TypeId(), "kprC_SCWrapper"},
     };
     for (auto const& e : expected) {
         auto const* md = cls_MetadataRegistrar::Find(e.id);
@@ -419,8 +404,9 @@ TEST_F(StepContainer, ShortcutsFindTheContainerAndAStepAfterARoundTrip) {
         EXPECT_EQ(md->Name(), e.name);
         // The wrapper is stored above its older version 401 (it would be converted again otherwise).
         EXPECT_EQ(md->Version(), e.id == kprC_SCWrapper::TypeId() ? 831 : 203) << e.name;
-        EXPECT_EQ(RegisteredNames(e.id), e.keys) << e.name;
     }
+    // The template instance's attributes are its own, checked nowhere else.
+    EXPECT_EQ(RegisteredNames(kprC_SCWrapper::TypeId()), (std::vector<std::string>{"extension"}));
     EXPECT_EQ(cls_MetadataRegistrar::MaskOf(kprC_StepShortcut::InitializeMetadata), 4u);
     EXPECT_EQ(kprC_StepContainerInModelShortcut::MemberName(), "steps");
 }
