@@ -80,6 +80,10 @@ TEST_F(StepFlow, RefusedChangesLeaveTheModelExactlyAsItWas) {
         {"replace the Initial step", [&] { flow->Replace("Initial", tst_Step(STATIC)); }, "The Initial step cannot be replaced."},
         {"replace an unknown step", [&] { flow->Replace("Nope", tst_Step(STATIC)); }, "There is no step by that name"},
         {"remove the frequency step", [&] { flow->Remove("S2"); }, "Invalid sequence of steps"},
+        {"remove the Initial step", [&] { flow->Remove("Initial"); }, "The Initial step cannot be removed."},
+        {"insert over the Initial step", [&] { flow->InsertAfter("S1", "Initial", tst_Step()); },
+         "The Initial step cannot be replaced."},
+        {"rename the Initial step", [&] { flow->Rename("Initial", "First"); }, "The Initial step cannot be renamed."},
         {"rename onto another step", [&] { flow->Rename("S1", "S3"); }, "A step named 'S3' already exists."},
         {"rename an unknown step", [&] { flow->Rename("Nope", "X"); }, "There is no step by that name"},
     };
