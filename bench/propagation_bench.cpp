@@ -269,15 +269,20 @@ void BM_SelectPlainSqlite(benchmark::State& state) {
 // The rows of the saved model file itself, every class table, as SQLite values: what
 // plain SQLite alone takes to write and read the model file's own rows, with no objects
 // and no value text. The save and open above cannot be faster than these.
-std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> FileRows() {
-    std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> tables;
+// The saved file's class tables, their names quoted for SQL.
+std::vector<std::string> FileTables() {
     std::vector<std::string> names;
     bench::PlainSelect(bench::Path("propagation_bench.stw"), "SELECT tableName FROM \"##classes\"", [&](sqlite3_stmt* st) {
-        names.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(st, 0)));
+        names.push_back("\"" + std::string(reinterpret_cast<char const*>(sqlite3_column_text(st, 0))) + "\"");
     });
-    for (auto const& name : names) {
-        auto& rows = tables.emplace_back("\"" + name + "\"", std::vector<std::vector<sqlite3_value*>>{}).second;
-        bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM \"" + name + "\"").c_str(),
+    return names;
+}
+
+std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> FileRows() {
+    std::vector<std::pair<std::string, std::vector<std::vector<sqlite3_value*>>>> tables;
+    for (auto const& name : FileTables()) {
+        auto& rows = tables.emplace_back(name, std::vector<std::vector<sqlite3_value*>>{}).second;
+        bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM " + name).c_str(),
                            [&](sqlite3_stmt* st) {
                                auto& row = rows.emplace_back();
                                for (int c = 0; c < sqlite3_column_count(st); ++c)
@@ -321,13 +326,11 @@ void BM_InsertFileRowsSqlite(benchmark::State& state) {
 
 // Reads every column of every class table of the model file into plain values.
 void BM_SelectFileRowsSqlite(benchmark::State& state) {
-    std::vector<std::string> names;
-    bench::PlainSelect(bench::Path("propagation_bench.stw"), "SELECT tableName FROM \"##classes\"",
-                       [&](sqlite3_stmt* st) { names.emplace_back(reinterpret_cast<char const*>(sqlite3_column_text(st, 0))); });
+    auto const names = FileTables();
     Timed(state, "file rows select", [&] {
         std::vector<std::variant<std::int64_t, double, std::string>> values;
         for (auto const& name : names)
-            bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM \"" + name + "\" ORDER BY 1").c_str(),
+            bench::PlainSelect(bench::Path("propagation_bench.stw"), ("SELECT * FROM " + name + " ORDER BY 1").c_str(),
                                [&](sqlite3_stmt* st) {
                                    for (int c = 0; c < sqlite3_column_count(st); ++c)
                                        switch (sqlite3_column_type(st, c)) {

@@ -166,7 +166,7 @@ private:
             if (items_.size() <= std::size_t(depth)) items_.resize(std::size_t(depth) + 1);
             auto& items = items_[std::size_t(depth)];
             items.clear();
-            timePoints([&] { items.push_back(Value(depth + 1)); });
+            Items([&] { items.push_back(Value(depth + 1)); });
             dbs_List list(std::make_move_iterator(items.begin()), std::make_move_iterator(items.end()));
             items.clear();
             return list;
@@ -181,7 +181,7 @@ private:
 
     // Reads "item, item, ... ]" after an opening bracket.
     template <class F>
-    void timePoints(F item) {
+    void Items(F item) {
         if (Eat(']')) return;
         do item();
         while (Eat(','));
@@ -212,7 +212,7 @@ private:
         } else if (tag == "map") {
             dbs_Map map;
             Expect('[');
-            timePoints([&] {
+            Items([&] {
                 Expect('[');
                 auto key = Value(depth + 1);
                 Expect(',');
@@ -224,12 +224,12 @@ private:
         } else if (tag == "ints") {
             std::vector<std::int64_t> items;
             Expect('[');
-            timePoints([&] { items.push_back(Integer()); });
+            Items([&] { items.push_back(Integer()); });
             v = std::move(items);
         } else if (tag == "doubles") {
             std::vector<double> items;
             Expect('[');
-            timePoints([&] {
+            Items([&] {
                 auto d = Value(depth + 1);
                 if (d.Kind() != dbs_Kind::Double) Fail("a double array holds a value that is not a double");
                 items.push_back(d.AsDouble());
@@ -238,7 +238,7 @@ private:
         } else if (tag == "strings") {
             std::vector<std::string> items;
             Expect('[');
-            timePoints([&] { items.push_back(StringToken()); });
+            Items([&] { items.push_back(StringToken()); });
             v = std::move(items);
         } else {
             Fail("unknown tag \"" + std::string(tag) + "\"");

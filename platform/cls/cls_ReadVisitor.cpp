@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/cls/cls_MetadataRegistrar.h"
+#include "platform/cls/cls_RecentTables.h"
 #include "platform/cls/cls_Persistent.h"
 #include "platform/nex/nex_Exception.h"
 
@@ -51,12 +52,7 @@ struct cls_ReadVisitor::Context {
     explicit Context(dbs_Database const& d) : db(d) {}
     dbs_Database const& db;
     std::unordered_map<std::uint32_t, TableState> tables;
-    // The tables met lately, by a hash of the class id: reading a record alternates
-    // between the record's table and those of the objects it refers to.
-    struct Recent {
-        std::uint32_t id = 0;
-        TableState* table = nullptr;
-    } recent[16];
+    cls_RecentTables<TableState> recent;
     int depth = 0;  // rows being read, one inside the other
     std::optional<cls_ReadFailure> failure;
     std::exception_ptr failed;  // the exception `failure` describes
@@ -68,8 +64,7 @@ struct cls_ReadVisitor::Context {
 
     // Null when the database has no table of the class.
     TableState* Table(std::uint32_t id) {
-        auto& slot = recent[(id ^ (id >> 4) ^ (id >> 16)) & 15];
-        if (slot.table && slot.id == id) return slot.table;
+        if (auto* known = recent.Find(id)) return known;
         auto it = tables.find(id);
         if (it == tables.end()) {
             auto const* table = db.FindTable(id);
@@ -90,8 +85,7 @@ struct cls_ReadVisitor::Context {
             ts.state.resize(table->rows.size(), RowUnread);
             it = tables.emplace(id, std::move(ts)).first;
         }
-        slot = {id, &it->second};
-        return slot.table;
+        return recent.Remember(id, &it->second);
     }
 };
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/cls/cls_MetadataRegistrar.h"
+#include "platform/cls/cls_RecentTables.h"
 #include "platform/cls/cls_Persistent.h"
 #include "platform/nex/nex_Exception.h"
 
@@ -77,17 +78,11 @@ struct cls_WriteVisitor::Context {
     explicit Context(dbs_Database& d) : db(d) {}
     dbs_Database& db;
     std::unordered_map<std::uint32_t, TableState> tables;
-    // The tables met lately, by a hash of the class id: writing a record alternates
-    // between the record's table and those of the objects it refers to.
-    struct Recent {
-        std::uint32_t id = 0;
-        TableState* table = nullptr;
-    } recent[16];
+    cls_RecentTables<TableState> recent;
     WrittenSet written;  // uid -> row of the object's own class level
 
     TableState& Table(std::uint32_t id) {
-        auto& slot = recent[(id ^ (id >> 4) ^ (id >> 16)) & 15];
-        if (slot.table && slot.id == id) return *slot.table;
+        if (auto* known = recent.Find(id)) return *known;
         auto [it, fresh] = tables.try_emplace(id);
         if (fresh) {
             auto const* md = cls_MetadataRegistrar::Find(id);
@@ -105,8 +100,7 @@ struct cls_WriteVisitor::Context {
             }
             it->second.table = table;
         }
-        slot = {id, &it->second};
-        return it->second;
+        return *recent.Remember(id, &it->second);
     }
 };
 
