@@ -25,6 +25,7 @@
 #include "platform/dbs/dbs_Table.h"
 #include "platform/nex/nex_Exception.h"
 #include "platform/rgn/rgnC_Region.h"
+#include "support/tst_Message.h"
 
 class StepTest : public ::testing::Test {
 protected:
@@ -34,13 +35,9 @@ protected:
 };
 
 // The message `action` raises as nex_TextException, or "" when it raises nothing.
-inline std::string RaisedMessage(std::function<void()> const& action) {
-    try {
-        action();
-    } catch (nex_TextException const& e) {
-        return e.Message();
-    }
-    return "";
+template <class Action>
+std::string RaisedMessage(Action&& action) {
+    return tst_MessageOf<nex_TextException>(std::forward<Action>(action));
 }
 
 // The database holding one object written as the root "step".
